@@ -1,0 +1,4 @@
+// The animation: one step of the frame loop at a time.
+#pragma once
+
+void AnimateMain();

@@ -1,0 +1,9 @@
+// Milliseconds for all pacing: the monotonic clock, or a virtual one that headless runs advance themselves.
+#pragma once
+
+#include <cstdint>
+
+uint32_t ClockTicks();
+void ClockUseVirtual(bool myVirtual);
+void ClockAdvance(uint32_t myMilliseconds);
+void ClockSetVirtual(uint32_t myTicks);

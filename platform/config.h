@@ -1,0 +1,18 @@
+// Settings that live outside the program folder: INI files in the user's configuration folder.
+#pragma once
+
+#include <string>
+
+// The configuration folder ($XDG_CONFIG_HOME/orbex/ or ~/.config/orbex/), ending in '/'; created on demand.
+std::string ConfigFolder();
+// Headless runs keep their configuration in a folder of their own.
+void ConfigSetFolder(const std::string& myFolder);
+
+// Reads a value of an INI file ("registry.ini", "system.ini") in the configuration folder.
+std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,
+                            const char* myDefault);
+bool ConfigSetString(const char* myFile, const char* mySection, const char* myKey, const char* myValue);
+
+// The user's data folder ($XDG_DATA_HOME or ~/.local/share), without a trailing '/'.
+std::string ConfigDataHome();
+std::string ConfigEnvironment(const char* myName);

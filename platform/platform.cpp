@@ -1,0 +1,103 @@
+// Starting and stopping SDL, the desktop's size and the exclamation sound.
+#include "platform/platform.h"
+
+#include <SDL.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "platform/clock.h"
+
+bool gPlatformHeadless = false;
+int gPlatformBeepCount = 0;
+
+namespace {
+int sHeadlessWidth = 640;
+int sHeadlessHeight = 480;
+bool sStarted = false;
+SDL_AudioDeviceID sBeepDevice = 0;
+} // namespace
+
+bool PlatformHasDisplay() {
+    const char* myDisplay = std::getenv("DISPLAY");
+    const char* myWayland = std::getenv("WAYLAND_DISPLAY");
+    return (myDisplay && *myDisplay) || (myWayland && *myWayland);
+}
+
+PlatformStartResult PlatformStart(bool myHeadless) {
+    gPlatformHeadless = myHeadless;
+    ClockUseVirtual(myHeadless);
+    if (myHeadless) {
+        ClockSetVirtual(0);
+        sStarted = false;
+        return kPlatformStarted;
+    }
+    // Monitor sources (what the desktop plays) are recording sources too.
+    SDL_SetHint(SDL_HINT_AUDIO_INCLUDE_MONITORS, "1");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // Tool windows cannot stay on top of others under native Wayland; XWayland keeps them there.
+    if (std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER"))
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return kPlatformNoVideo;
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    SDL_StartTextInput();
+    sStarted = true;
+    return kPlatformStarted;
+}
+
+void PlatformStop() {
+    if (!sStarted) return;
+    if (sBeepDevice) SDL_CloseAudioDevice(sBeepDevice);
+    sBeepDevice = 0;
+    SDL_Quit();
+    sStarted = false;
+}
+
+void PlatformDesktopSize(int* myWidth, int* myHeight) {
+    if (gPlatformHeadless || !sStarted) {
+        *myWidth = sHeadlessWidth;
+        *myHeight = sHeadlessHeight;
+        return;
+    }
+    SDL_DisplayMode myMode;
+    if (SDL_GetDesktopDisplayMode(0, &myMode) == 0) {
+        *myWidth = myMode.w;
+        *myHeight = myMode.h;
+    } else {
+        *myWidth = sHeadlessWidth;
+        *myHeight = sHeadlessHeight;
+    }
+}
+
+void PlatformSetHeadlessSize(int myWidth, int myHeight) {
+    sHeadlessWidth = myWidth;
+    sHeadlessHeight = myHeight;
+}
+
+void PlatformBeep() {
+    ++gPlatformBeepCount;
+    if (gPlatformHeadless || !sStarted) return;
+    if (!sBeepDevice) {
+        SDL_AudioSpec myWanted{};
+        myWanted.freq = 22050;
+        myWanted.format = AUDIO_S16SYS;
+        myWanted.channels = 1;
+        myWanted.samples = 512;
+        sBeepDevice = SDL_OpenAudioDevice(nullptr, 0, &myWanted, nullptr, 0);
+        if (!sBeepDevice) return;
+        SDL_PauseAudioDevice(sBeepDevice, 0);
+    }
+    // A short falling two-tone chime, faded at both ends so it does not click.
+    const int myLength = 22050 / 6;
+    std::vector<int16_t> mySamples(myLength);
+    for (int myIndex = 0; myIndex < myLength; ++myIndex) {
+        const double myTime = myIndex / 22050.0;
+        const double myFreq = myIndex < myLength / 2 ? 880.0 : 660.0;
+        const double myEnvelope = std::min(1.0, std::min(myIndex, myLength - myIndex) / 300.0);
+        mySamples[myIndex] = static_cast<int16_t>(6000.0 * myEnvelope * std::sin(2 * M_PI * myFreq * myTime));
+    }
+    SDL_ClearQueuedAudio(sBeepDevice);
+    SDL_QueueAudio(sBeepDevice, mySamples.data(), static_cast<uint32_t>(mySamples.size() * sizeof(int16_t)));
+}

@@ -1,0 +1,25 @@
+// Start and end of the platform layer, and which of its two faces (a real desktop or headless) runs.
+#pragma once
+
+#include <cstdint>
+
+extern bool gPlatformHeadless;
+
+enum PlatformStartResult {
+    kPlatformStarted = 0,
+    kPlatformNoVideo = 1, // no usable video driver
+};
+
+// Starts SDL (video, events, audio output) or the headless services.
+PlatformStartResult PlatformStart(bool myHeadless);
+void PlatformStop();
+// True when a desktop display can be reached at all (used to fall back to headless by itself).
+bool PlatformHasDisplay();
+
+// The desktop's size in pixels; in headless runs the configured virtual size.
+void PlatformDesktopSize(int* myWidth, int* myHeight);
+void PlatformSetHeadlessSize(int myWidth, int myHeight);
+
+// The exclamation sound: a short tone, or only counted when headless.
+void PlatformBeep();
+extern int gPlatformBeepCount;

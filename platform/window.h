@@ -1,0 +1,98 @@
+// The program's four windows, their 8-bit back surfaces and the message queue that feeds the main loop.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/surface.h"
+
+enum WindowId : int {
+    kWinNone = -1,
+    kWinPaint = 0,
+    kWinControls = 1,
+    kWinHelp = 2,
+    kWinAlert = 3,
+    kWinCount = 4
+};
+
+enum MessageKind : int {
+    kMsgKeyDown,    // mWParam: virtual key
+    kMsgChar,       // mWParam: character
+    kMsgButtonDown, // left button, mX/mY in client coordinates
+    kMsgButtonUp,
+    kMsgMouseMove,
+    kMsgActivate, // mWParam 1 active, 0 inactive; mLParam: the program's window on the other side, or
+                  // kWinNone
+    kMsgClose,
+    kMsgPaint,
+    kMsgQuit,       // mWParam: exit code
+    kMsgRenderDone, // a headless run has written its last frame
+};
+
+struct Message {
+    MessageKind mKind = kMsgPaint;
+    int mWindow = kWinNone;
+    uint32_t mWParam = 0;
+    int32_t mLParam = 0;
+    int mX = 0;
+    int mY = 0;
+    uint32_t mTime = 0;
+};
+
+// Virtual key codes of the messages, as the keyboard commands know them.
+enum VirtualKey : uint32_t {
+    kVKBack = 8,
+    kVKTab = 9,
+    kVKReturn = 13,
+    kVKShift = 16,
+    kVKControl = 17,
+    kVKMenu = 18,
+    kVKEscape = 27,
+    kVKSpace = 32,
+    kVKPrior = 33,
+    kVKNext = 34,
+    kVKEnd = 35,
+    kVKHome = 36,
+    kVKLeft = 37,
+    kVKUp = 38,
+    kVKRight = 39,
+    kVKDown = 40,
+    kVKInsert = 45,
+    kVKDelete = 46,
+    kVKNumpad0 = 96,
+    kVKF1 = 112,
+};
+
+constexpr uint32_t kWindowFullScreen = 1; // borderless, the whole desktop
+constexpr uint32_t kWindowTopmost = 2;
+
+// Creates a hidden window whose client area is myWidth x myHeight. False when the system refuses it.
+bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, int myHeight,
+                  uint32_t myFlags);
+void WindowDestroy(int myId);
+bool WindowExists(int myId);
+void WindowShow(int myId, bool myShow, bool myActivate);
+bool WindowVisible(int myId);
+void WindowEnable(int myId, bool myEnable);
+void WindowActivate(int myId);
+void WindowResize(int myId, int myWidth, int myHeight);
+// The window's client picture; what is drawn here shows at the next present, through the shared palette.
+Surface& WindowSurface(int myId);
+// Asks for a paint message, as an invalidated window would.
+void WindowInvalidate(int myId);
+// Marks the client picture as changed; it reaches the screen at most once per display refresh.
+void WindowPresent(int myId);
+void WindowShowCursor(bool myShow);
+
+// Takes (or only looks at) the next message. Each removing call is one turn of a loop: headless runs advance
+// their virtual clock by 1 ms here, real runs present changed windows and yield briefly when idle.
+bool WindowPeekMessage(Message& myMessage, bool myRemove);
+// A left-button-down waiting for myWindow; removed when myRemove is set.
+bool WindowPeekButtonDown(int myWindow, bool myRemove);
+bool WindowButtonUpWaiting();
+void WindowPushMessage(const Message& myMessage);
+void WindowPostQuit(int myCode);
+
+// Headless runs: called after every virtual millisecond, so frames can be written at their exact times.
+void WindowSetTurnHook(void (*myHook)());
+
+void WindowCloseAll();

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing Orbex needs (Debian packages), then configures and builds into "$1".
+set -euo pipefail
+
+PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
+          libgtest-dev libgmock-dev libbenchmark-dev
+          libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
+          libsndfile1-dev libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
+          fonts-liberation xvfb xauth)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
+
+orbex_build() { # folder, then extra cmake arguments
+  local folder=$1
+  shift
+  cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
+  ninja -C "$folder"
+}

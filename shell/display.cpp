@@ -1,0 +1,256 @@
+// Windows, surfaces, palette and splash of the visualizer.
+#include "shell/display.h"
+
+#include <cstring>
+
+#include "platform/palette.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "platform/window.h"
+#include "resources/pictures.h"
+#include "shell/alert.h"
+#include "shell/main.h"
+#include "shell/quit.h"
+
+Surface gWorldPaint;
+Surface gWorldControls;
+Surface gWorldControls2;
+Surface gWorldPreview;
+Surface gWorldButtons;
+Surface gWorldIcons;
+Surface gWorldDisplay;
+Surface gWorldPanelArt;
+Surface gWorldArrows;
+Surface gWorldPopup;
+
+Rect gRectDisplay;
+double gCentX = 0;
+double gCentY = 0;
+int gCentXInt = 0;
+int gCentYInt = 0;
+int gDisplayDepth = 8;
+int gDisplayButtons = 8;
+int gDisplayCurrent = 8;
+int gWindowedWidth = 0;
+int gWindowedHeight = 0;
+PlatformStartResult gPlatformStartResult = kPlatformStarted;
+
+namespace {
+void InitScreenSize(int* myWidth, int* myHeight) {
+    if (gWindowedWidth > 0 && gWindowedHeight > 0) {
+        *myWidth = gWindowedWidth;
+        *myHeight = gWindowedHeight;
+    } else {
+        PlatformDesktopSize(myWidth, myHeight);
+    }
+}
+
+bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
+    if (!SurfaceCreate(mySurface, myWidth, myHeight)) return false;
+    SurfaceSetColorKey(mySurface, myKeyed ? kColorKey : kNoColorKey);
+    return true;
+}
+} // namespace
+
+void InitSetScreenSize(int myWidth, int myHeight) {
+    gCentX = myWidth / 2.0;
+    gCentY = myHeight / 2.0;
+    gCentXInt = myWidth / 2;
+    gCentYInt = myHeight / 2;
+    gRectDisplay = {0, 0, myWidth, myHeight};
+}
+
+bool InitCheckDirectX() {
+    // Without any usable video driver there is nothing to draw on.
+    if (gPlatformStartResult == kPlatformNoVideo) {
+        std::strcpy(gAlertText, "DLL");
+        return false;
+    }
+    gWinXP = 0;
+    return true;
+}
+
+bool InitDialogWindow() {
+    const int myX = gCentXInt - 120;
+    const int myY = gCentYInt - 57;
+    return WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
+                        kWindowTopmost);
+}
+
+void InitFonts() {
+    // The two unnamed fonts take the desktop's sans-serif; the big one asks for Arial by name.
+    TextOpenFont(kFontSmall, "sans-serif", 9);
+    TextOpenFont(kFontMedium, "sans-serif", 13);
+    TextOpenFont(kFontLarge, "Arial", 56);
+}
+
+void InitColor() {
+    PaletteEntry myEntries[kPaletteSize];
+    PaletteSystemColors(myEntries);
+    static const uint8_t kFixed[11][3] = {{223, 223, 223}, {159, 159, 159}, {96, 96, 96}, {64, 64, 64},
+                                          {32, 32, 32},    {0, 64, 0},      {0, 191, 0},  {0, 128, 255},
+                                          {128, 0, 255},   {255, 85, 0},    {255, 170, 0}};
+    for (int myIndex = 10; myIndex <= 20; ++myIndex)
+        myEntries[myIndex] = {kFixed[myIndex - 10][0], kFixed[myIndex - 10][1], kFixed[myIndex - 10][2],
+                              kPaletteNoCollapse};
+    for (int myIndex = 21; myIndex <= 200; ++myIndex)
+        myEntries[myIndex] = {0, 0, 0, kPaletteReserved | kPaletteNoCollapse};
+    for (int myIndex = 201; myIndex <= 245; ++myIndex)
+        myEntries[myIndex] = {63, 63, 65, kPaletteReserved | kPaletteNoCollapse};
+    PaletteSet(0, kPaletteSize, myEntries);
+}
+
+void QuitDisposeColor() {
+    PaletteEntry myBlack[kPaletteSize];
+    PaletteSet(0, kPaletteSize, myBlack);
+}
+
+bool InitPaintWindow() {
+    int myWidth = 0, myHeight = 0;
+    InitScreenSize(&myWidth, &myHeight);
+    const bool myFull = gWindowedWidth <= 0;
+    if (!WindowCreate(kWinPaint, "Orbex Animation", 0, 0, myWidth, myHeight,
+                      myFull ? kWindowFullScreen : 0)) {
+        // The desktop cannot give the program a full-screen picture of its own.
+        std::strcpy(gAlertText, "U");
+        return false;
+    }
+    InitSetScreenSize(myWidth, myHeight);
+    MainHideMenuBars();
+    gDisplayButtons = 8;
+    gDisplayDepth = 8;
+    InitColor();
+    SurfaceFill(WindowSurface(kWinPaint), gRectDisplay, kColorBlack);
+    WindowShow(kWinPaint, true, true);
+    WindowShowCursor(false);
+    gStatePaint = 1;
+    if (!InitSurface(gWorldPaint, myWidth, myHeight, false)) QuitFast();
+    SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
+    return true;
+}
+
+void InitHelpWindow() {
+    if (!WindowCreate(kWinHelp, "Orbex Help", 402 + 2 * 4, 0, kHelpWidth, kHelpHeight, kWindowTopmost))
+        QuitFast();
+}
+
+void InitControlsWindow() {
+    if (!WindowCreate(kWinControls, "Orbex Controls", 0, 0, kControlsWidth, kControlsHeight, kWindowTopmost))
+        QuitFast();
+    if (!InitSurface(gWorldPreview, 128, 48, true)) QuitFast();
+    if (!InitSurface(gWorldControls, 390, 409, true)) QuitFast();
+    SurfaceFill(gWorldControls, {0, 0, 390, 409}, kColorControlsBack);
+}
+
+void InitPictToGWorld(Surface& mySurface, int myPicture) {
+    if (myPicture == 0) {
+        if (!InitSurface(mySurface, 199, 114, true)) QuitFast();
+        SurfaceFill(mySurface, {0, 0, 199, 114}, kColorControlsBack);
+        return;
+    }
+    if (!ResourceDrawPicture(myPicture, mySurface)) QuitFast();
+    SurfaceSetColorKey(mySurface, kColorKey);
+}
+
+void InitText(const char* myText) {
+    Surface mySplash;
+    if (!ResourceDrawPicture(kPictureSplash, mySplash)) return;
+    Surface& myScreen = WindowSurface(kWinPaint);
+    const int myLeft = gCentXInt - 72;
+    const int myTop = gCentYInt - 35;
+    SurfaceCopy(myScreen, myLeft, myTop, mySplash, {0, 0, mySplash.mWidth, mySplash.mHeight});
+    const Rect myBand{myLeft, myTop + mySplash.mHeight, myLeft + mySplash.mWidth,
+                      myTop + mySplash.mHeight + 24};
+    SurfaceFill(myScreen, myBand, kColorBlack);
+    TextDrawCentered(myScreen, kFontSmall, myBand, myText, kColorWhite);
+    WindowPresent(kWinPaint);
+}
+
+void DrawPaintWin(const Rect& myRect) {
+    SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
+    WindowPresent(kWinPaint);
+}
+
+void MainDrawPaint() {
+    if (gStateRunning) {
+        DrawPaintWin(gRectDisplay);
+    } else {
+        QuitDrawLogo();
+    }
+}
+
+void MainDrawControls() {
+    if (gDisplayButtons != 8) {
+        gDisplayButtons = 8;
+        InitPictToGWorld(gWorldButtons, kPictureButtons);
+        InitPictToGWorld(gWorldIcons, kPictureIcons);
+        InitPictToGWorld(gWorldDisplay, kPictureDisplay);
+        InitPictToGWorld(gWorldPanelArt, kPicturePanelArt);
+        InitPictToGWorld(gWorldArrows, kPictureArrows);
+        InitPictToGWorld(gWorldPopup, kPicturePopup);
+    }
+    Surface& mySurface = WindowSurface(kWinControls);
+    SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
+    WindowPresent(kWinControls);
+}
+
+void MainDrawHelp() {
+    Surface& mySurface = WindowSurface(kWinHelp);
+    SurfaceFill(mySurface, {0, 0, mySurface.mWidth, mySurface.mHeight}, kColorWhite);
+    WindowPresent(kWinHelp);
+}
+
+// The desktop's panels stay out of the way of a full-screen window by themselves.
+void MainHideMenuBars() {}
+void MainRestoreMenuBars() {}
+
+void MainLeaveApp() {
+    if (!gStateRunning || gStateOutsideApp) return;
+    gStateOutsideApp = 1;
+    if (!gStatePaint) return;
+    gStatePaint = 0;
+    gStateColorChange = 0;
+    gStatePaintClose = 1;
+    gDisplayCurrent = 24;
+    WindowShow(kWinPaint, false, false);
+    // The controls stay on the desktop so a click on them brings the program back.
+    WindowShow(kWinControls, true, false);
+    if (gStateAlert) WindowShow(kWinAlert, true, false);
+    WindowShowCursor(true);
+    MainRestoreMenuBars();
+}
+
+void MainReopenPaint() {
+    MainHideMenuBars();
+    WindowShow(kWinPaint, true, false);
+    gStatePaint = 1;
+    MainRestoreApp();
+    gStatePaintClose = 0;
+    if (!gStateControlsVisible) {
+        WindowShow(kWinControls, false, false);
+        WindowShowCursor(false);
+    }
+    WindowInvalidate(kWinPaint);
+}
+
+void MainRestoreApp() {
+    gDisplayCurrent = 8;
+    const bool myWasOutside = gStateOutsideApp;
+    gStateOutsideApp = 0;
+    MainHideMenuBars();
+    int myWidth = 0, myHeight = 0;
+    InitScreenSize(&myWidth, &myHeight);
+    if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
+        InitSetScreenSize(myWidth, myHeight);
+        if (!InitSurface(gWorldPaint, myWidth, myHeight, false)) QuitFast();
+        SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
+        WindowResize(kWinPaint, myWidth, myHeight);
+    }
+    WindowActivate(kWinPaint);
+    if (gStateAlert && myWasOutside) {
+        WindowActivate(kWinAlert);
+    } else if (gStateControlsVisible) {
+        WindowActivate(kWinControls);
+    }
+    gStatePalChange = 1;
+}

@@ -1,0 +1,61 @@
+// Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
+#include <cstdlib>
+
+#include "platform/clock.h"
+#include "platform/lock.h"
+#include "platform/platform.h"
+#include "resources/pictures.h"
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "shell/options.h"
+#include "shell/program_folder.h"
+#include "shell/quit.h"
+#include "storage/file.h"
+
+namespace {
+void InitScreen() {
+    int myWidth = 0, myHeight = 0;
+    if (gWindowedWidth > 0) {
+        myWidth = gWindowedWidth;
+        myHeight = gWindowedHeight;
+    } else {
+        PlatformDesktopSize(&myWidth, &myHeight);
+    }
+    InitSetScreenSize(myWidth, myHeight);
+}
+} // namespace
+
+bool InitProgram() {
+    gMutex = LockAcquire("ORBEX");
+    if (gMutex < 0) return false; // another copy runs: leave without a word
+
+    InitScreen();
+    // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both.
+    const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
+    gStateAlert = 1;
+    if (!InitCheckDirectX()) return false;
+    if (!InitDialogWindow()) QuitFast();
+    InitFonts();
+    std::srand(ClockTicks());
+    if (!InitPaintWindow()) return false;
+
+    gStateAlert = 0;
+    InitHelpWindow();
+    gStateCD = 1;
+    InitPictToGWorld(gWorldButtons, kPictureButtons);
+    InitPictToGWorld(gWorldIcons, kPictureIcons);
+    InitPictToGWorld(gWorldDisplay, kPictureDisplay);
+    InitPictToGWorld(gWorldPanelArt, kPicturePanelArt);
+    InitPictToGWorld(gWorldArrows, kPictureArrows);
+    InitPictToGWorld(gWorldPopup, kPicturePopup);
+    InitText("Initializing...");
+
+    if (!myFoldersReady) QuitFast();
+    if (FileFindDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) {
+        if (FileCreateDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) QuitFast();
+    }
+    InitText("Initializing...");
+    InitControlsWindow();
+    return true;
+}

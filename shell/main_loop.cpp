@@ -1,0 +1,192 @@
+// The entry of the visualizer: start-up, the main loop that alternates messages and animation, and the end.
+#include <cstdio>
+#include <cstring>
+
+#include "controls/help.h"
+#include "controls/mousekey.h"
+#include "engine/animate.h"
+#include "music/music.h"
+#include "platform/platform.h"
+#include "platform/window.h"
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "shell/quit.h"
+#include "shell/render_out.h"
+
+uint8_t gStateRunning = 0;
+uint8_t gStateOutsideApp = 0;
+uint8_t gStatePaint = 0;
+uint8_t gStatePaintClose = 0;
+uint8_t gStateClickReturn = 0;
+uint8_t gStateControlsVisible = 0;
+uint8_t gStateColorChange = 0;
+uint8_t gStatePalChange = 0;
+uint8_t gStateCD = 0;
+uint8_t gStateEject = 0;
+uint8_t gSaverTrigger = 0;
+uint8_t gStateLastSession = 0;
+uint8_t gSaverFlag = 0;
+uint8_t gWinXP = 0;
+uint8_t gNewDisk = 0;
+uint32_t gNewDiskTime = 0;
+uint32_t gTimer = 0;
+int gMutex = -1;
+int gExitCode = 0;
+const char* gProgramPath = nullptr;
+
+namespace {
+const char* const kDirectXText =
+    ": Unsupported version of DirectX! Read the Troubleshooting Guide for upgrade instructions.";
+const char* const kNo256Text = "Your video card does not support switching to 256 colors! Orbex cannot run.";
+
+bool MainIsOwnWindow(int myWindow) {
+    return myWindow >= 0 && myWindow < kWinCount;
+}
+
+void MainDispatch(const Message& myMessage) {
+    if (myMessage.mWindow == kWinAlert) {
+        MainAlertProcess(myMessage);
+    } else {
+        MainEventProcess(myMessage);
+    }
+}
+
+// A start-up failure: the alert alone, then clean-up.
+int MainStartUpFailed() {
+    gStartUp = 0;
+    gStateAlert = 0;
+    if (gAlertText[0] == 'U') {
+        std::strcpy(gAlertText, kNo256Text);
+    } else {
+        std::strncat(gAlertText, kDirectXText, kAlertTextSize - 1 - std::strlen(gAlertText));
+    }
+    // Without a window of our own the text can only go to the terminal.
+    std::fprintf(stderr, "orbex: %s\n", gAlertText);
+    if (WindowExists(kWinAlert) && !gPlatformHeadless) {
+        MainOpenAlert("");
+        Message myMessage;
+        while (gStateAlert) {
+            if (!WindowPeekMessage(myMessage, true)) continue;
+            if (myMessage.mKind == kMsgQuit) break;
+            MainDispatch(myMessage);
+        }
+    }
+    QuitCleanup();
+    return 0;
+}
+} // namespace
+
+void MainOpenAppEvent() {
+    gStateRunning = 1;
+    MusicPlay(0, 1);
+    if (!gSaverTrigger) MouseKeyToggleControls(0);
+    WindowShowCursor(!gSaverTrigger && gStateControlsVisible);
+    gStartUp = 0;
+    if (gAlertText[0]) MainOpenAlert(gAlertText);
+}
+
+void MainEventProcess(const Message& myMessage) {
+    switch (myMessage.mKind) {
+    case kMsgActivate:
+        if (myMessage.mWParam == 0) {
+            if (!gStateOutsideApp && !MainIsOwnWindow(myMessage.mLParam)) MainLeaveApp();
+        } else if (myMessage.mWindow != kWinPaint && gStateOutsideApp) {
+            if (WindowPeekButtonDown(kWinControls, false)) gStateClickReturn = 1;
+            if (gStatePaintClose) {
+                if (gStateClickReturn) gStateClickReturn += 2;
+                MainReopenPaint();
+            }
+        }
+        break;
+    case kMsgPaint:
+        if (myMessage.mWindow == kWinControls) {
+            MainDrawControls();
+        } else if (myMessage.mWindow == kWinPaint) {
+            gStateColorChange = 1;
+            MainDrawPaint();
+        } else if (myMessage.mWindow == kWinHelp) {
+            MainDrawHelp();
+        }
+        break;
+    case kMsgClose:
+        if (gStateAlert) break;
+        if (myMessage.mWindow == kWinControls || myMessage.mWindow == kWinPaint) {
+            if (gStateRunning) QuitSequence(0);
+        } else if (myMessage.mWindow == kWinHelp) {
+            WindowShow(kWinHelp, false, false);
+        }
+        break;
+    case kMsgKeyDown:
+        KeyDownHandler(myMessage.mWParam, myMessage.mTime);
+        break;
+    case kMsgChar:
+        KeyHandler(myMessage.mWParam, myMessage.mTime, 0);
+        break;
+    case kMsgButtonDown:
+        // A quick double press costs one handling.
+        WindowPeekButtonDown(myMessage.mWindow, true);
+        if (myMessage.mWindow == kWinControls) {
+            MouseClickControls(myMessage.mX, myMessage.mY, myMessage.mTime, 0);
+        } else if (myMessage.mWindow == kWinPaint) {
+            if (!gStateRunning) {
+                gTimer = 0;
+            } else if (gSaverTrigger) {
+                QuitSequence(0);
+            } else {
+                MouseKeyToggleControls(0);
+            }
+        }
+        break;
+    case kMsgRenderDone:
+        if (gStateAlert) MainCloseAlert();
+        if (gStateRunning) QuitSequence(0);
+        break;
+    default:
+        break;
+    }
+}
+
+int WinMain() {
+    gStartUp = 1;
+    if (!InitProgram()) {
+        if (!gStateAlert) {
+            // Another copy runs, or start-up ended before anything could be shown.
+            if (gMutex >= 0) QuitCleanup();
+            return 0;
+        }
+        return MainStartUpFailed();
+    }
+    if (gPlatformHeadless) WindowSetTurnHook(RenderOutTurn);
+    MainOpenAppEvent();
+    if (gPlatformHeadless && !RenderOutStart()) {
+        std::fprintf(stderr, "orbex: cannot write the frames\n");
+        QuitSequence(0);
+    }
+
+    Message myMessage;
+    while (gStateRunning) {
+        if (WindowPeekMessage(myMessage, true)) {
+            if (myMessage.mKind == kMsgQuit) {
+                gExitCode = static_cast<int>(myMessage.mWParam);
+                break;
+            }
+            MainDispatch(myMessage);
+        } else {
+            AnimateMain();
+            if (gStateControlsVisible) HelpDisplay();
+        }
+    }
+    do {
+        while (MainQuitLoop()) {
+        }
+    } while (gStateAlert);
+
+    const bool myOutputOk = RenderOutFinish();
+    QuitCleanup();
+    if (!myOutputOk) {
+        std::fprintf(stderr, "orbex: writing the frames failed\n");
+        return 1;
+    }
+    return gExitCode;
+}

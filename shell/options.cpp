@@ -1,0 +1,90 @@
+// Parsing of the port's options.
+#include "shell/options.h"
+
+#include <cstdlib>
+#include <cstring>
+
+Options gOptions;
+
+namespace {
+bool OptionsNumber(const char* myText, int myLow, int myHigh, int& myValue) {
+    if (!myText || !*myText) return false;
+    char* myEnd = nullptr;
+    const long myNumber = std::strtol(myText, &myEnd, 10);
+    if (*myEnd || myNumber < myLow || myNumber > myHigh) return false;
+    myValue = static_cast<int>(myNumber);
+    return true;
+}
+
+bool OptionsSize(const char* myText, int& myWidth, int& myHeight) {
+    if (!myText) return false;
+    const char* myCross = std::strchr(myText, 'x');
+    if (!myCross) return false;
+    const std::string myLeft(myText, myCross);
+    return OptionsNumber(myLeft.c_str(), 64, 16384, myWidth) &&
+           OptionsNumber(myCross + 1, 64, 16384, myHeight);
+}
+} // namespace
+
+const char* OptionsUsage() {
+    return "Usage: orbex [options]\n"
+           "Orbex, the music visualizer. With no options it starts full screen.\n"
+           "\n"
+           "  --headless            run without a display, on a virtual clock\n"
+           "  --frames N            headless: write N frames, then quit\n"
+           "  --fps F               headless: frames per second of virtual time (default 30)\n"
+           "  --size WxH            headless: picture size (default 640x480)\n"
+           "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
+           "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
+           "  --window WxH          run in a window of that size instead of full screen\n"
+           "  --help                show this text\n"
+           "  --version             show the version\n";
+}
+
+bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
+    gOptions = Options();
+    for (int myIndex = 1; myIndex < myArgc; ++myIndex) {
+        const std::string myArg = myArgv[myIndex];
+        const char* myNext = myIndex + 1 < myArgc ? myArgv[myIndex + 1] : nullptr;
+        auto myTake = [&]() {
+            ++myIndex;
+            return myNext;
+        };
+        if (myArg == "--help" || myArg == "-h") {
+            gOptions.mHelp = true;
+        } else if (myArg == "--version") {
+            gOptions.mVersion = true;
+        } else if (myArg == "--headless") {
+            gOptions.mHeadless = true;
+        } else if (myArg == "--frames") {
+            if (!OptionsNumber(myTake(), 0, 100000000, gOptions.mFrames)) myError = "--frames needs a count";
+        } else if (myArg == "--fps") {
+            if (!OptionsNumber(myTake(), 1, 1000, gOptions.mFps)) myError = "--fps needs 1 to 1000";
+        } else if (myArg == "--size") {
+            if (!OptionsSize(myTake(), gOptions.mWidth, gOptions.mHeight)) myError = "--size needs WxH";
+        } else if (myArg == "--window") {
+            if (!OptionsSize(myTake(), gOptions.mWindowWidth, gOptions.mWindowHeight))
+                myError = "--window needs WxH";
+        } else if (myArg == "--out") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mOutDir = myValue;
+            else
+                myError = "--out needs a folder";
+        } else if (myArg == "--video") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mVideo = myValue;
+            else
+                myError = "--video needs a file name";
+        } else {
+            myError = "unknown option " + myArg;
+        }
+        if (!myError.empty()) return false;
+    }
+    if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty())) {
+        myError = "--frames, --out and --video need --headless";
+        return false;
+    }
+    return true;
+}

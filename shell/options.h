@@ -1,0 +1,26 @@
+// The port's command line: none of it is needed for a normal start.
+#pragma once
+
+#include <string>
+
+struct Options {
+    bool mHeadless = false;
+    bool mDemo = false; // headless by itself for want of a display: writes the contact sheet
+    int mFrames = 0;
+    int mFps = 30;
+    int mWidth = 640;
+    int mHeight = 480;
+    int mWindowWidth = 0;
+    int mWindowHeight = 0;
+    std::string mOutDir;
+    std::string mVideo;
+    std::string mDemoPath = "orbex-demo.png";
+    bool mHelp = false;
+    bool mVersion = false;
+};
+
+extern Options gOptions;
+
+// Parses the arguments into gOptions; false with a message in myError when they make no sense.
+bool OptionsParse(int myArgc, char** myArgv, std::string& myError);
+const char* OptionsUsage();

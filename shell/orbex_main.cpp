@@ -1,0 +1,41 @@
+// The visualizer's entry: the port's options, the platform's face, then the program as it always runs.
+#include <cstdio>
+#include <string>
+
+#include "platform/platform.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "shell/options.h"
+
+int main(int argc, char** argv) {
+    gProgramPath = argc > 0 ? argv[0] : nullptr;
+    std::string myError;
+    if (!OptionsParse(argc, argv, myError)) {
+        std::fprintf(stderr, "orbex: %s\n%s", myError.c_str(), OptionsUsage());
+        return 2;
+    }
+    if (gOptions.mHelp) {
+        std::fputs(OptionsUsage(), stdout);
+        return 0;
+    }
+    if (gOptions.mVersion) {
+        std::printf("orbex %s\n", ORBEX_VERSION);
+        return 0;
+    }
+    if (argc == 1 && !PlatformHasDisplay()) {
+        std::fprintf(stderr, "orbex: no display found; running headless for 10 seconds and writing %s\n",
+                     gOptions.mDemoPath.c_str());
+        gOptions.mHeadless = true;
+        gOptions.mDemo = true;
+    }
+    if (gOptions.mHeadless) {
+        PlatformSetHeadlessSize(gOptions.mWidth, gOptions.mHeight);
+    } else {
+        gWindowedWidth = gOptions.mWindowWidth;
+        gWindowedHeight = gOptions.mWindowHeight;
+    }
+    gPlatformStartResult = PlatformStart(gOptions.mHeadless);
+    const int myCode = WinMain();
+    PlatformStop();
+    return myCode;
+}

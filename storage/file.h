@@ -1,0 +1,32 @@
+// The disk layer: every file the visualizer reads or writes goes through these, with folder and name apart.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kPathSize = 260;
+constexpr int16_t kFileNotFound = 2;
+constexpr int16_t kFileExists = 17;
+
+using FileHandle = void*;
+
+// The folder scheme: each path ends in '/' and is fixed at start-up.
+extern char gDirIDOrbex[kPathSize];
+extern char gDirIDRave[kPathSize];
+extern char gDirIDPref[kPathSize];
+extern char gDirIDOrbexCD[kPathSize];
+
+// Names are matched case-insensitively inside their folder; a name that holds a folder separator or ".." is
+// treated as not found, so no caller can reach outside the folder it names.
+int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle, bool myWrite);
+void FileSeek(FileHandle myHandle, int32_t myOffset, int myOrigin);
+void FileRead(FileHandle myHandle, int32_t myCount, void* myBuffer);
+void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer);
+void FileClose(FileHandle myHandle);
+int16_t FileFind(const char* myName, const char* myFolder);
+int16_t FileCreate(const char* myName, const char* myFolder, bool myHidden);
+int16_t FileFindDirectory(const char* myName, const char* myFolder, char* myPath);
+int16_t FileCreateDirectory(const char* myName, const char* myFolder, char* myPath);
+int16_t FileCopyContents(const char* myDestName, const char* mySourceName, const char* myDestFolder,
+                         const char* mySourceFolder);
+void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char* myPath, bool myDelete,
+                           bool myUnderscore);

@@ -1,0 +1,195 @@
+// The whole program run as a process through its headless face: start-up, splash, frames, farewell, locks.
+#include <gtest/gtest.h>
+#include <png.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/lock.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+struct Picture {
+    int mWidth = 0;
+    int mHeight = 0;
+    std::vector<uint8_t> mPixels; // palette indices, or RGB triples for colour pictures
+    std::vector<png_color> mPalette;
+};
+
+bool ReadPng(const fs::path& myPath, Picture& myPicture) {
+    std::FILE* myFile = std::fopen(myPath.c_str(), "rb");
+    if (!myFile) return false;
+    png_structp myPng = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop myInfo = png_create_info_struct(myPng);
+    if (setjmp(png_jmpbuf(myPng))) {
+        png_destroy_read_struct(&myPng, &myInfo, nullptr);
+        std::fclose(myFile);
+        return false;
+    }
+    png_init_io(myPng, myFile);
+    png_read_info(myPng, myInfo);
+    myPicture.mWidth = static_cast<int>(png_get_image_width(myPng, myInfo));
+    myPicture.mHeight = static_cast<int>(png_get_image_height(myPng, myInfo));
+    png_colorp myColors = nullptr;
+    int myCount = 0;
+    if (png_get_PLTE(myPng, myInfo, &myColors, &myCount))
+        myPicture.mPalette.assign(myColors, myColors + myCount);
+    const size_t myRowBytes = png_get_rowbytes(myPng, myInfo);
+    myPicture.mPixels.resize(myRowBytes * myPicture.mHeight);
+    for (int myY = 0; myY < myPicture.mHeight; ++myY)
+        png_read_row(myPng, myPicture.mPixels.data() + myY * myRowBytes, nullptr);
+    png_destroy_read_struct(&myPng, &myInfo, nullptr);
+    std::fclose(myFile);
+    return true;
+}
+
+class HeadlessProgram : public ::testing::Test {
+  protected:
+    fs::path mRoot;
+
+    void SetUp() override {
+        mRoot = fs::temp_directory_path() / ("orbex-test-" + std::to_string(::getpid()) + "-" +
+                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(mRoot);
+        fs::create_directories(mRoot / "home");
+        fs::create_directories(mRoot / "runtime");
+        fs::create_directories(mRoot / "work");
+        setenv("XDG_RUNTIME_DIR", (mRoot / "runtime").c_str(), 1);
+    }
+    void TearDown() override { fs::remove_all(mRoot); }
+
+    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code.
+    int Run(const std::string& myArguments, std::string* myErrors = nullptr, const std::string& myEnv = "") {
+        const fs::path myErrorFile = mRoot / "stderr.txt";
+        const std::string myCommand =
+            "cd '" + (mRoot / "work").string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
+            (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' " + myEnv +
+            " '" + ORBEX_BIN_DIR + "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
+            "' 2>'" + myErrorFile.string() + "'";
+        const int myStatus = std::system(myCommand.c_str());
+        if (myErrors) {
+            std::ifstream myStream(myErrorFile);
+            std::stringstream myText;
+            myText << myStream.rdbuf();
+            *myErrors = myText.str();
+        }
+        return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
+    }
+
+    std::string Output() {
+        std::ifstream myStream(mRoot / "stdout.txt");
+        std::stringstream myText;
+        myText << myStream.rdbuf();
+        return myText.str();
+    }
+};
+
+int CountNot(const Picture& myPicture, uint8_t myIndex) {
+    int myCount = 0;
+    for (uint8_t myPixel : myPicture.mPixels)
+        myCount += myPixel != myIndex;
+    return myCount;
+}
+} // namespace
+
+TEST_F(HeadlessProgram, ShowsTheSplashThenTheBlackPictureAndQuits) {
+    const fs::path myOut = mRoot / "frames";
+    ASSERT_EQ(Run("--headless --frames 3 --size 320x240 --out '" + myOut.string() + "'"), 0);
+    Picture mySplash, myRunning;
+    ASSERT_TRUE(ReadPng(myOut / "frame-000000.png", mySplash));
+    ASSERT_TRUE(ReadPng(myOut / "frame-000001.png", myRunning));
+    EXPECT_TRUE(fs::exists(myOut / "frame-000002.png"));
+    EXPECT_FALSE(fs::exists(myOut / "frame-000003.png"));
+    EXPECT_EQ(mySplash.mWidth, 320);
+    EXPECT_EQ(mySplash.mHeight, 240);
+    ASSERT_EQ(mySplash.mPalette.size(), 256u);
+    // The splash sits at the centre; everything outside its box and the status band is black.
+    int myOutside = 0, myInside = 0;
+    for (int myY = 0; myY < 240; ++myY)
+        for (int myX = 0; myX < 320; ++myX) {
+            const bool myInBox =
+                myX >= 160 - 72 && myX < 160 - 72 + 145 && myY >= 120 - 35 && myY < 120 - 35 + 71 + 24;
+            (myInBox ? myInside : myOutside) += mySplash.mPixels[myY * 320 + myX] != 0;
+        }
+    EXPECT_EQ(myOutside, 0);
+    EXPECT_GT(myInside, 500);
+    // The fixed interface colours are in place.
+    EXPECT_EQ(mySplash.mPalette[17].red, 0);
+    EXPECT_EQ(mySplash.mPalette[17].green, 128);
+    EXPECT_EQ(mySplash.mPalette[17].blue, 255);
+    EXPECT_EQ(mySplash.mPalette[10].red, 223);
+    EXPECT_EQ(CountNot(myRunning, 0), 0) << "the running program's picture is black";
+    EXPECT_FALSE(LockHeld("ORBEX")) << "no lock is left behind";
+}
+
+TEST_F(HeadlessProgram, WritesAVideoStreamOfExactlyTheFramesAsked) {
+    const fs::path myVideo = mRoot / "out.y4m";
+    ASSERT_EQ(Run("--headless --frames 5 --fps 10 --size 160x120 --video '" + myVideo.string() + "'"), 0);
+    std::ifstream myStream(myVideo, std::ios::binary);
+    std::string myHeader;
+    std::getline(myStream, myHeader);
+    EXPECT_EQ(myHeader, "YUV4MPEG2 W160 H120 F10:1 Ip A1:1 C444");
+    int myFrames = 0;
+    std::string myLine;
+    while (std::getline(myStream, myLine)) {
+        ASSERT_EQ(myLine, "FRAME");
+        myStream.ignore(160 * 120 * 3);
+        ++myFrames;
+    }
+    EXPECT_EQ(myFrames, 5) << "the farewell is not rendered";
+}
+
+TEST_F(HeadlessProgram, SecondCopyLeavesAtOnceWithoutAWord) {
+    const int myLock = LockAcquire("ORBEX");
+    ASSERT_GE(myLock, 0);
+    const fs::path myOut = mRoot / "frames";
+    std::string myErrors;
+    EXPECT_EQ(Run("--headless --frames 2 --out '" + myOut.string() + "'", &myErrors), 0);
+    EXPECT_FALSE(fs::exists(myOut / "frame-000000.png"));
+    EXPECT_EQ(myErrors, "");
+    LockRelease(myLock);
+    EXPECT_EQ(Run("--headless --frames 1 --out '" + myOut.string() + "'"), 0);
+    EXPECT_TRUE(fs::exists(myOut / "frame-000000.png"));
+}
+
+TEST_F(HeadlessProgram, WithoutADisplayItMakesTheDemoSheet) {
+    std::string myErrors;
+    ASSERT_EQ(Run("", &myErrors), 0);
+    EXPECT_NE(myErrors.find("headless"), std::string::npos);
+    Picture mySheet;
+    ASSERT_TRUE(ReadPng(mRoot / "work" / "orbex-demo.png", mySheet));
+    EXPECT_EQ(mySheet.mWidth, 4 * 320);
+    EXPECT_EQ(mySheet.mHeight, 4 * 240);
+    EXPECT_TRUE(fs::is_directory(mRoot / "home" / "Raves"));
+}
+
+TEST_F(HeadlessProgram, NoUsableVideoDriverGivesTheDirectXAlertText) {
+    std::string myErrors;
+    EXPECT_EQ(Run("", &myErrors, "DISPLAY=:9876 SDL_VIDEODRIVER=x11"), 0);
+    EXPECT_NE(
+        myErrors.find(
+            "DLL: Unsupported version of DirectX! Read the Troubleshooting Guide for upgrade instructions."),
+        std::string::npos)
+        << myErrors;
+    EXPECT_FALSE(LockHeld("ORBEX"));
+}
+
+TEST_F(HeadlessProgram, HelpVersionAndBadOptions) {
+    EXPECT_EQ(Run("--help"), 0);
+    EXPECT_NE(Output().find("--headless"), std::string::npos);
+    EXPECT_EQ(Run("--version"), 0);
+    EXPECT_EQ(Output().rfind("orbex ", 0), 0u);
+    std::string myErrors;
+    EXPECT_EQ(Run("--frames 3", &myErrors), 2);
+    EXPECT_NE(myErrors.find("--headless"), std::string::npos);
+    EXPECT_EQ(Run("--size 12", &myErrors), 2);
+    EXPECT_EQ(Run("--bogus", &myErrors), 2);
+    EXPECT_NE(myErrors.find("unknown option --bogus"), std::string::npos);
+}
