@@ -9,7 +9,11 @@ constexpr int kMaxSide = 16384;
 
 // Cuts a copy of mySource's rectangle to (myX, myY) down to what lies inside both surfaces.
 bool SurfaceClipCopy(const Surface& myDest, int& myX, int& myY, const Surface& mySource, Rect& myRect) {
-    myRect = SurfaceClip(mySource, myRect);
+    // Source pixels that do not exist are skipped, and the rest still land where they would have.
+    const Rect myInside = SurfaceClip(mySource, myRect);
+    myX += myInside.left - myRect.left;
+    myY += myInside.top - myRect.top;
+    myRect = myInside;
     if (myX < 0) {
         myRect.left -= myX;
         myX = 0;
