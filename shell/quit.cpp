@@ -71,8 +71,8 @@ bool MainQuitLoop() {
     } else if (gTimer != 0 && gStatePaint) {
         const uint32_t myTime = QuitElapsed();
         if (myTime <= 2000) {
-            // Until brushes draw here, the halves meet at the centre.
-            const int myBrushLeft = gCentXInt;
+            // The brush's extent left of its centre; until brushes draw here the halves meet at the centre.
+            const int myBrushLeft = 0;
             const int myX = static_cast<int>(myTime * (gCentX - myBrushLeft - 6) * 0.0005 - kBannerWidth);
             Surface& myScreen = WindowSurface(kWinPaint);
             const int myTop = gCentYInt - 9;
