@@ -1,0 +1,13 @@
+// Storage of the edit list and its companions.
+#include "engine/edits.h"
+
+editRecord gEditsList[kEditsMax];
+int32_t gEditsCurrent = 0;
+int32_t gEditsTotal = 0;
+int32_t gEditsCount = 0;
+int8_t gEditsRave[kEditKinds];
+int8_t gEditsStart[kEditKinds];
+int8_t gCueList[kEditKinds];
+int8_t gEditsSkip[kEditKinds];
+uint8_t gStateFull = 0;
+int8_t gAttachList[62];

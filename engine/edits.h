@@ -1,0 +1,54 @@
+// The edit list of the rave being recorded or replayed, and the per-kind values that go with it.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kEditKinds = 17;           // index 0 is a record's type, 1-16 the kinds
+constexpr int kEditsMax = 9000;          // records per track
+constexpr int kEditsEnd = kEditsMax - 1; // the end marker
+constexpr int8_t kRecordChange = -128;
+constexpr int8_t kRecordBeat = -127;
+
+enum EditKind : int {
+    kEditGradient = 1,
+    kEditBrushColor = 2,
+    kEditFillColor = 3,
+    kEditFill = 4,
+    kEditFlags = 5,
+    kEditParam1 = 6,
+    kEditParam2 = 7,
+    kEditParam3 = 8,
+    kEditMove = 9,
+    kEditBrush = 10,
+    kEditBrushSpeed = 11,
+    kEditColorSpeed = 12,
+    kEditSpread = 13,
+    kEditColorKick = 14,
+    kEditBrushBright = 17, // attachment applications only, never recorded
+    kEditFillBright = 18,
+};
+
+constexpr int8_t kEditRandom = 127;
+constexpr uint8_t kEditFillWipe = 64;
+
+#pragma pack(push, 1)
+struct editRecord {
+    uint32_t mTime;
+    int32_t mPrev;
+    int32_t mNext;
+    int8_t mEdits[kEditKinds];
+    uint8_t mPad[3];
+};
+#pragma pack(pop)
+static_assert(sizeof(editRecord) == 32);
+
+extern editRecord gEditsList[kEditsMax];
+extern int32_t gEditsCurrent;
+extern int32_t gEditsTotal;
+extern int32_t gEditsCount;
+extern int8_t gEditsRave[kEditKinds];
+extern int8_t gEditsStart[kEditKinds];
+extern int8_t gCueList[kEditKinds];
+extern int8_t gEditsSkip[kEditKinds];
+extern uint8_t gStateFull;
+extern int8_t gAttachList[62];

@@ -1,0 +1,20 @@
+// The tempo when not listening: a typed or tapped beats-per-minute figure, or a tapped pattern of intervals.
+#pragma once
+
+#include <cstdint>
+
+void MouseKeySetBPM(const uint8_t myTempo[2], uint32_t myTime);
+void MouseKeyManualTap(uint32_t myTime, bool myDraw, bool myPressed);
+void MouseKeyApplyTap(uint32_t myTime, bool myDraw, bool myPressed);
+void MouseKeyAlignTap(uint32_t myTime, bool myDraw, bool myPressed);
+void MouseKeyClearTap(bool myDraw, bool myPressed);
+void MouseKeyPatternTap(uint32_t myTime);
+void MouseKeyPatternApply(uint32_t myTime);
+// Listening on or off; off starts tempo (or pattern) beats counted from myTime.
+void MouseKeySetListen(bool myListen, uint32_t myTime);
+// Generated beats begin: the first one period (or pattern interval) after myTime.
+void TempoStartBeats(uint32_t myTime);
+// The step to the beat after this one: the tempo's period, or the pattern's next interval.
+uint32_t TempoNextStep();
+// A rave replays while the count of edits done differs from the total.
+bool TempoRaveReplays();
