@@ -10,12 +10,11 @@ TEST(ColorConvert, PrimaryColoursSitAtTheirSixths) {
         uint8_t mRGB[3];
         uint16_t mHue;
     };
-    const Case kCases[] =
-    { {{255, 0, 0}, 0},
-      {{255, 255, 0}, 10922},
-      {{0, 255, 0}, 21845},
-      {{0, 0, 255}, 43690},
-      {{255, 0, 255}, 54614} } // red counts as the largest: -1 sixth, wrapped;
+    const Case kCases[] = {{{255, 0, 0}, 0},
+                           {{255, 255, 0}, 10922},
+                           {{0, 255, 0}, 21845},
+                           {{0, 0, 255}, 43690},
+                           {{255, 0, 255}, 54614}}; // red counts as the largest: -1 sixth, wrapped
     for (const Case& myCase : kCases) {
         uint16_t myHue = 0;
         double mySaturation = 0, myBrightness = 0;
