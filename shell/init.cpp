@@ -1,6 +1,4 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
-#include <cstdlib>
-
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
@@ -11,6 +9,7 @@
 #include "shell/options.h"
 #include "shell/program_folder.h"
 #include "shell/quit.h"
+#include "shell/random.h"
 #include "storage/file.h"
 
 namespace {
@@ -37,7 +36,7 @@ bool InitProgram() {
     if (!InitCheckDirectX()) return false;
     if (!InitDialogWindow()) QuitFast();
     InitFonts();
-    std::srand(ClockTicks());
+    MainSeedRandom(ClockTicks());
     if (!InitPaintWindow()) return false;
 
     gStateAlert = 0;

@@ -1,11 +1,14 @@
 // The disk layer over std::filesystem and stdio: folder + name joined, names found whatever their case.
 #include "storage/file.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "shell/alert.h"
 
@@ -17,6 +20,32 @@ char gDirIDPref[kPathSize];
 char gDirIDOrbexCD[kPathSize];
 
 namespace {
+// What a FileHandle points at. A stdio stream opened for update must be repositioned between a write and a
+// read (either way round), which callers of this layer never do, so the stream remembers its last direction.
+enum class FileDirection { kNone, kReading, kWriting };
+
+struct FileStream {
+    std::FILE* mFile = nullptr;
+    FileDirection mLast = FileDirection::kNone;
+    bool mWritten = false;
+};
+
+FileStream* FileStreamOf(FileHandle myHandle) {
+    auto* myStream = static_cast<FileStream*>(myHandle);
+    return myStream && myStream->mFile ? myStream : nullptr;
+}
+
+// Seeking to where the stream already is turns it round without moving it.
+void FileTurn(FileStream& myStream, FileDirection myNext) {
+    if (myStream.mLast != FileDirection::kNone && myStream.mLast != myNext)
+        std::fseek(myStream.mFile, 0, SEEK_CUR);
+    myStream.mLast = myNext;
+}
+
+int16_t FileCode(int myErrno) {
+    return static_cast<int16_t>(myErrno > 0 ? myErrno : EIO);
+}
+
 bool FileSameName(const std::string& myA, const std::string& myB) {
     if (myA.size() != myB.size()) return false;
     for (size_t myIndex = 0; myIndex < myA.size(); ++myIndex)
@@ -26,15 +55,18 @@ bool FileSameName(const std::string& myA, const std::string& myB) {
     return true;
 }
 
-// A name never leads out of its folder.
+// A name never leads out of its folder. A backslash is refused too: it is the separator of the system the
+// stored names come from.
 bool FileNameAllowed(const char* myName) {
     if (!myName || !*myName) return false;
-    if (std::strchr(myName, '/') || std::strchr(myName, '\\')) return false;
-    return std::strcmp(myName, ".") != 0 && std::strcmp(myName, "..") != 0 && !std::strstr(myName, "..");
+    return !std::strchr(myName, '/') && !std::strchr(myName, '\\') && !std::strstr(myName, "..") &&
+           std::strcmp(myName, ".") != 0;
 }
 
 // Folder + name, with the name matched case-insensitively against what the folder holds when the exact
-// spelling is not there. Empty when the name is refused or the joined path would not fit.
+// spelling is not there. Empty when the name is refused or the joined path would not fit a path buffer.
+// When several spellings match, the first in byte order wins, so the choice does not depend on the order
+// the folder happens to list them.
 std::string FileResolve(const char* myName, const char* myFolder) {
     if (!FileNameAllowed(myName) || !myFolder) return std::string();
     const std::string myPath = std::string(myFolder) + myName;
@@ -42,22 +74,24 @@ std::string FileResolve(const char* myName, const char* myFolder) {
     std::error_code myError;
     if (fs::exists(fs::symlink_status(myPath, myError))) return myPath;
     const std::string myWanted(myName);
+    std::string myBest;
     for (fs::directory_iterator myIt(myFolder[0] ? myFolder : ".", myError), myEnd; !myError && myIt != myEnd;
          myIt.increment(myError)) {
-        const std::string myEntry = myIt->path().filename().string();
-        if (FileSameName(myEntry, myWanted)) return std::string(myFolder) + myEntry;
+        std::string myEntry = myIt->path().filename().string();
+        if (FileSameName(myEntry, myWanted) && (myBest.empty() || myEntry < myBest)) myBest = std::move(myEntry);
     }
-    return myPath;
+    return myBest.empty() ? myPath : std::string(myFolder) + myBest;
 }
 
-void FileCopyPath(char* myOut, const std::string& myPath) {
-    if (!myOut) return;
-    std::strncpy(myOut, myPath.c_str(), kPathSize - 1);
-    myOut[kPathSize - 1] = 0;
-}
-
-int16_t FileCode(int myErrno) {
-    return myErrno == 0 ? int16_t(0) : static_cast<int16_t>(myErrno);
+// Copies a folder path with its closing separator; false, leaving myOut alone, when it would not fit.
+bool FileFolderPath(char* myOut, const std::string& myFolder) {
+    if (myFolder.size() + 1 >= static_cast<size_t>(kPathSize)) return false;
+    if (myOut) {
+        std::memcpy(myOut, myFolder.data(), myFolder.size());
+        myOut[myFolder.size()] = '/';
+        myOut[myFolder.size() + 1] = 0;
+    }
+    return true;
 }
 } // namespace
 
@@ -66,48 +100,61 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
     const std::string myPath = FileResolve(myName, myFolder);
     if (myPath.empty() || !myHandle) return kFileNotFound;
     std::error_code myError;
-    if (fs::is_directory(myPath, myError)) return kFileNotFound;
+    // stdio opens a folder for reading without complaint; it is no file to read.
+    if (fs::is_directory(myPath, myError)) return EISDIR;
     errno = 0;
     std::FILE* myFile = std::fopen(myPath.c_str(), myWrite ? "r+b" : "rb");
-    if (!myFile) return errno == ENOENT ? kFileNotFound : FileCode(errno ? errno : EIO);
-    *myHandle = myFile;
+    if (!myFile) return errno == ENOENT ? kFileNotFound : FileCode(errno);
+    *myHandle = new FileStream{myFile};
     return 0;
 }
 
 void FileSeek(FileHandle myHandle, int32_t myOffset, int myOrigin) {
+    FileStream* myStream = FileStreamOf(myHandle);
     const int myWhence = myOrigin == 1 ? SEEK_CUR : (myOrigin == 2 ? SEEK_END : SEEK_SET);
-    if (!myHandle || myOrigin < 0 || myOrigin > 2 ||
-        std::fseek(static_cast<std::FILE*>(myHandle), myOffset, myWhence) != 0)
+    if (!myStream || myOrigin < 0 || myOrigin > 2 || std::fseek(myStream->mFile, myOffset, myWhence) != 0) {
         MainOpenAlert("File seek error!");
+        return;
+    }
+    myStream->mLast = FileDirection::kNone;
 }
 
 void FileRead(FileHandle myHandle, int32_t myCount, void* myBuffer) {
     if (myCount <= 0) return;
-    if (!myHandle || !myBuffer) {
-        MainOpenAlert("File read error!");
+    FileStream* myStream = FileStreamOf(myHandle);
+    if (!myStream || !myBuffer) {
+        MainOpenAlert("End of file error!");
         return;
     }
-    auto* myFile = static_cast<std::FILE*>(myHandle);
-    const size_t myRead = std::fread(myBuffer, 1, static_cast<size_t>(myCount), myFile);
+    FileTurn(*myStream, FileDirection::kReading);
+    const size_t myRead = std::fread(myBuffer, 1, static_cast<size_t>(myCount), myStream->mFile);
     // A short read at the end of the file is quiet: the caller goes on with what the buffer holds.
-    if (std::ferror(myFile)) {
-        std::clearerr(myFile);
+    if (std::ferror(myStream->mFile))
         MainOpenAlert(myRead == static_cast<size_t>(myCount) ? "File read error!" : "End of file error!");
-    } else if (std::feof(myFile)) {
-        std::clearerr(myFile);
-    }
+    std::clearerr(myStream->mFile);
 }
 
 void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer) {
     if (myCount <= 0) return;
-    if (!myHandle || !myBuffer ||
-        std::fwrite(myBuffer, 1, static_cast<size_t>(myCount), static_cast<std::FILE*>(myHandle)) !=
-            static_cast<size_t>(myCount))
+    FileStream* myStream = FileStreamOf(myHandle);
+    if (!myStream || !myBuffer) {
         MainOpenAlert("File write error!");
+        return;
+    }
+    FileTurn(*myStream, FileDirection::kWriting);
+    myStream->mWritten = true;
+    if (std::fwrite(myBuffer, 1, static_cast<size_t>(myCount), myStream->mFile) != static_cast<size_t>(myCount))
+        MainOpenAlert("File write error!");
+    std::clearerr(myStream->mFile);
 }
 
+// Written bytes may still sit in the stream's buffer; if they cannot reach the disk now, that is a write error.
 void FileClose(FileHandle myHandle) {
-    if (myHandle) std::fclose(static_cast<std::FILE*>(myHandle));
+    auto* myStream = static_cast<FileStream*>(myHandle);
+    if (!myStream) return;
+    if (myStream->mFile && std::fclose(myStream->mFile) != 0 && myStream->mWritten)
+        MainOpenAlert("File write error!");
+    delete myStream;
 }
 
 int16_t FileFind(const char* myName, const char* myFolder) {
@@ -116,36 +163,37 @@ int16_t FileFind(const char* myName, const char* myFolder) {
     return !myPath.empty() && fs::exists(myPath, myError) ? 0 : 1;
 }
 
-// The desktop has no hidden or archive attributes; the hidden flag only matters where they exist.
+// This system has neither hidden nor archive attributes, and a new file's access is the umask's; the hidden
+// flag is accepted and has no effect.
 int16_t FileCreate(const char* myName, const char* myFolder, bool myHidden) {
     (void)myHidden;
     const std::string myPath = FileResolve(myName, myFolder);
     if (myPath.empty()) return kFileNotFound;
     errno = 0;
+    // "x": the creation fails, touching nothing, when the file is already there.
     std::FILE* myFile = std::fopen(myPath.c_str(), "wbx");
-    if (!myFile) return FileCode(errno ? errno : EIO);
-    return std::fclose(myFile) == 0 ? 0 : FileCode(errno ? errno : EIO);
+    if (!myFile) return FileCode(errno);
+    return std::fclose(myFile) == 0 ? int16_t(0) : FileCode(errno);
 }
 
 int16_t FileFindDirectory(const char* myName, const char* myFolder, char* myPath) {
     const std::string myFound = FileResolve(myName, myFolder);
     std::error_code myError;
-    if (myFound.empty() || !fs::is_directory(myFound, myError) ||
-        myFound.size() + 1 >= static_cast<size_t>(kPathSize))
-        return 1;
-    FileCopyPath(myPath, myFound + "/");
+    if (myFound.empty() || !fs::is_directory(myFound, myError) || !FileFolderPath(nullptr, myFound)) return 1;
+    FileFolderPath(myPath, myFound);
     return 0;
 }
 
 int16_t FileCreateDirectory(const char* myName, const char* myFolder, char* myPath) {
     const std::string myTarget = FileResolve(myName, myFolder);
-    if (myTarget.empty() || myTarget.size() + 1 >= static_cast<size_t>(kPathSize)) return kFileNotFound;
+    if (myTarget.empty() || !FileFolderPath(nullptr, myTarget)) return kFileNotFound;
     std::error_code myError;
-    if (!fs::create_directory(myTarget, myError)) return FileCode(myError ? myError.value() : EEXIST);
-    FileCopyPath(myPath, myTarget + "/");
+    if (!fs::create_directory(myTarget, myError)) return myError ? FileCode(myError.value()) : int16_t(EEXIST);
+    FileFolderPath(myPath, myTarget);
     return 0;
 }
 
+// Attributes do not exist here, so nothing is set after the copy.
 int16_t FileCopyContents(const char* myDestName, const char* mySourceName, const char* myDestFolder,
                          const char* mySourceFolder) {
     const std::string mySource = FileResolve(mySourceName, mySourceFolder);
@@ -160,21 +208,28 @@ int16_t FileCopyContents(const char* myDestName, const char* mySourceName, const
 void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char* myPath, bool myDelete,
                            bool myUnderscore) {
     const std::string myFolder = FileResolve(myFolderName, myParent);
-    if (myFolder.empty() || myFolder.size() + 1 >= static_cast<size_t>(kPathSize)) return;
+    if (myFolder.empty() || !FileFolderPath(nullptr, myFolder)) return;
     std::error_code myError;
     if (!fs::is_directory(myFolder, myError)) {
-        if (fs::create_directory(myFolder, myError)) FileCopyPath(myPath, myFolder + "/");
+        if (fs::create_directory(myFolder, myError)) FileFolderPath(myPath, myFolder);
         return;
     }
-    FileCopyPath(myPath, myFolder + "/");
+    FileFolderPath(myPath, myFolder);
     if (!myDelete) return;
+    // The listing is finished before anything goes: removing entries from a folder being read leaves open
+    // whether the listing still shows them.
+    std::vector<fs::path> myDoomed;
     for (fs::directory_iterator myIt(myFolder, myError), myEnd; !myError && myIt != myEnd;
          myIt.increment(myError)) {
-        if (!myIt->is_regular_file(myError)) continue;
+        std::error_code myTypeError;
+        if (!myIt->is_regular_file(myTypeError)) continue;
         const std::string myEntry = myIt->path().filename().string();
         const bool myMatch = myUnderscore ? (!myEntry.empty() && myEntry.back() == '_')
                                           : (myEntry.size() >= 4 && myEntry[myEntry.size() - 4] == '.');
+        if (myMatch) myDoomed.push_back(myIt->path());
+    }
+    for (const fs::path& myDoomedPath : myDoomed) {
         std::error_code myRemoveError;
-        if (myMatch) fs::remove(myIt->path(), myRemoveError);
+        fs::remove(myDoomedPath, myRemoveError);
     }
 }

@@ -1,0 +1,260 @@
+// The interpreter of movement programs. Undefined codes do nothing, unknown variables read 0 and take
+// nothing, divisions by zero give 0, and a position that is not finite is moved off the screen, so no program
+// can trap or hand the painter a position it cannot use.
+#include "engine/movement_program.h"
+
+#include <cmath>
+
+#include "shell/random.h"
+
+double gX = 0;
+double gY = 0;
+double gMoveParam[12] = {};
+
+namespace {
+constexpr int kVariables = 12;
+constexpr double kPi = 3.14159265358979;
+// Far enough off every screen that nothing shows, and still a number the painter can clip.
+constexpr double kFarAway = 1.0e7;
+
+constexpr int16_t Word(char myHigh, char myLow) {
+    return static_cast<int16_t>((myHigh << 8) | myLow);
+}
+
+enum : int16_t {
+    kWordSame = Word('l', 'c'),
+    kWordX = Word('x', 'p'),
+    kWordY = Word('y', 'p'),
+    kWordBrushBottom = Word('b', 'h'),
+    kWordBrushRight = Word('b', 'w'),
+    kWordFrameHeight = Word('f', 'h'),
+    kWordFrameCount = Word('f', 'n'),
+    kWordFrameWidth = Word('f', 'w'),
+    kWordPi = Word('p', 'i'),
+    kWordSpread = Word('s', 'p'),
+    kWordSound = Word('v', 's'),
+    kWordCentreX = Word('x', 'c'),
+    kWordCentreY = Word('y', 'c'),
+    kVariableBase = 0x7E00,
+    kParameterBase = 0x7F00,
+};
+
+enum : int16_t {
+    kOpStore = Word('S', 'T'),
+    kOpSum = Word('S', 'M'),
+    kOpDifference = Word('D', 'F'),
+    kOpProduct = Word('P', 'R'),
+    kOpQuotient = Word('Q', 'U'),
+    kOpFloorQuotient = Word('I', 'Q'),
+    kOpModulo = Word('M', 'O'),
+    kOpPower = Word('P', 'W'),
+    kOpAbsolute = Word('A', 'B'),
+    kOpSine = Word('S', 'P'),
+    kOpCosine = Word('C', 'P'),
+    kOpSineCycle = Word('S', 'S'),
+    kOpCosineCycle = Word('C', 'S'),
+    kOpAngle = Word('G', 'S'),
+    kOpRandom = Word('R', 'N'),
+    kOpRandomX = Word('R', 'X'),
+    kOpRandomY = Word('R', 'Y'),
+    kOpScreenRatio = Word('S', 'R'),
+    kOpWrapX = Word('W', 'H'),
+    kOpWrapY = Word('W', 'V'),
+    kOpIfEqual = Word('I', 'E'),
+    kOpIfGreater = Word('I', 'G'),
+    kOpIfOutside = Word('I', 'O'),
+    kOpLinger = Word('S', 'I'),
+    kOpLingerNegated = Word('S', 'E'),
+};
+
+// Both bytes sign-extended, as the programs were always read.
+int16_t ReadWord(const uint8_t* myAt) {
+    return static_cast<int16_t>(static_cast<int8_t>(myAt[0]) * 256 + static_cast<int8_t>(myAt[1]));
+}
+
+double* Destination(int16_t myWord) {
+    if (myWord == kWordX) return &gX;
+    if (myWord == kWordY) return &gY;
+    const int myVariable = myWord - kVariableBase;
+    if (myVariable >= 0 && myVariable < kVariables) return &gMoveParam[myVariable];
+    return nullptr;
+}
+
+double Operand(int16_t myWord, const uint8_t* myAt, const MovementInputs& myInputs) {
+    if (myWord == 0) return 0.0;
+    const int myParameter = myWord - kParameterBase;
+    if (myParameter >= 0 && myParameter < 3) return myInputs.mParams[myParameter];
+    const int myVariable = myWord - kVariableBase;
+    if (myVariable >= 0 && myVariable < 256) return myVariable < kVariables ? gMoveParam[myVariable] : 0.0;
+    switch (myWord) {
+    case kWordBrushBottom:
+        return myInputs.mBrush.mBottom;
+    case kWordBrushRight:
+        return myInputs.mBrush.mRight;
+    case kWordFrameHeight:
+        return myInputs.mBrush.mFrameHeight;
+    case kWordFrameCount:
+        return myInputs.mBrush.mFrameCount;
+    case kWordFrameWidth:
+        return myInputs.mBrush.mFrameWidth;
+    case kWordPi:
+        return kPi;
+    case kWordSpread:
+        return myInputs.mSpread;
+    case kWordSound:
+        return myInputs.mSoundScale;
+    case kWordCentreX:
+        return myInputs.mCentX;
+    case kWordCentreY:
+        return myInputs.mCentY;
+    case kWordX:
+        return gX;
+    case kWordY:
+        return gY;
+    default:
+        return static_cast<double>(myAt[0]); // a literal: the word's high byte
+    }
+}
+
+double Divide(double myA, double myB) {
+    return myB == 0 ? 0.0 : myA / myB;
+}
+
+int SkipCount(double myValue) {
+    if (!std::isfinite(myValue)) return 0;
+    return static_cast<int>(static_cast<int64_t>(std::trunc(myValue)) & 0xFF);
+}
+
+double RandomFraction() {
+    return MainRandom() / static_cast<double>(kRandomRange);
+}
+
+double Wrap(double myValue, double myFrame, double myCentre, double myPosition) {
+    const double myWidth = std::floor(myFrame / 2) + std::trunc(myCentre);
+    if (myWidth == 0) return myValue;
+    return myValue - 2 * myWidth * std::trunc(std::trunc(myPosition - myCentre) / myWidth);
+}
+
+int16_t LingerFrom(double myValue) {
+    if (!std::isfinite(myValue)) return 1;
+    const double myCut = std::trunc(myValue);
+    if (myCut > 32767) return 32767;
+    if (myCut < -32768) return -32768;
+    return static_cast<int16_t>(myCut);
+}
+} // namespace
+
+void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const MovementInputs& myInputs,
+                 int16_t& myLinger) {
+    const int myCount = myCode ? mySize / 8 : 0;
+    double* myDest = nullptr;
+    const double myFrameWidth = myInputs.mBrush.mFrameWidth, myFrameHeight = myInputs.mBrush.mFrameHeight;
+    for (int myIndex = 0; myIndex < myCount; ++myIndex) {
+        const uint8_t* myAt = myCode + 8 * myIndex;
+        const int16_t myDestWord = ReadWord(myAt);
+        if (myDestWord != kWordSame) myDest = Destination(myDestWord);
+        const double myA = Operand(ReadWord(myAt + 2), myAt + 2, myInputs);
+        const double myB = Operand(ReadWord(myAt + 4), myAt + 4, myInputs);
+        const double myD = myDest ? *myDest : 0.0;
+        double myResult = myD;
+        bool myStores = true;
+        switch (ReadWord(myAt + 6)) {
+        case kOpStore:
+            myResult = myA;
+            break;
+        case kOpSum:
+            myResult = myA + myB;
+            break;
+        case kOpDifference:
+            myResult = myA - myB;
+            break;
+        case kOpProduct:
+            myResult = myA * myB;
+            break;
+        case kOpQuotient:
+            myResult = Divide(myA, myB);
+            break;
+        case kOpFloorQuotient:
+            myResult = myB == 0 ? 0.0 : std::floor(myA / myB);
+            break;
+        case kOpModulo: {
+            const double myModulus = std::fabs(myB);
+            myResult = myModulus == 0 ? 0.0 : myA - std::trunc(myA / myModulus) * myModulus;
+            break;
+        }
+        case kOpPower:
+            myResult = std::pow(myA, myB);
+            break;
+        case kOpAbsolute:
+            myResult = std::fabs(myD);
+            break;
+        case kOpSine:
+            myResult = std::sin(myA * myB);
+            break;
+        case kOpCosine:
+            myResult = std::cos(myA * myB);
+            break;
+        case kOpSineCycle:
+            myResult = myB == 0 ? 0.0 : std::sin(2 * kPi * myA / myB);
+            break;
+        case kOpCosineCycle:
+            myResult = myB == 0 ? 0.0 : std::cos(2 * kPi * myA / myB);
+            break;
+        case kOpAngle:
+            myResult = Divide(2 * kPi * myA, myB);
+            break;
+        case kOpRandom:
+            myResult = myA + std::floor((myB - myA + 1) * RandomFraction());
+            break;
+        case kOpRandomX:
+            myResult = std::floor((2 * myInputs.mCentX + myFrameWidth + 1) * RandomFraction()) -
+                       std::floor(myFrameWidth / 2);
+            break;
+        case kOpRandomY:
+            myResult = std::floor((2 * myInputs.mCentY + myFrameHeight + 1) * RandomFraction()) -
+                       std::floor(myFrameHeight / 2);
+            break;
+        case kOpScreenRatio:
+            myResult = 5 * myInputs.mCentY * (1.0 / 3) * myA * 0.01;
+            break;
+        case kOpWrapX:
+            myResult = Wrap(myD, myFrameWidth, myInputs.mCentX, gX);
+            break;
+        case kOpWrapY:
+            myResult = Wrap(myD, myFrameHeight, myInputs.mCentY, gY);
+            break;
+        case kOpIfEqual:
+            myStores = false;
+            if (myD != myA) myIndex += SkipCount(myB);
+            break;
+        case kOpIfGreater:
+            myStores = false;
+            if (!(myD > myA)) myIndex += SkipCount(myB);
+            break;
+        case kOpIfOutside:
+            myStores = false;
+            if (std::fabs(gY - myInputs.mCentY) < myFrameHeight + myInputs.mCentY &&
+                std::fabs(gX - myInputs.mCentX) < myFrameWidth + myInputs.mCentX)
+                myIndex += SkipCount(myA);
+            break;
+        case kOpLinger:
+            myStores = false;
+            myLinger = LingerFrom(myA);
+            break;
+        case kOpLingerNegated:
+            myStores = false;
+            myLinger = LingerFrom(-myA);
+            break;
+        default:
+            myStores = false;
+            break;
+        }
+        if (myStores && myDest) *myDest = std::isfinite(myResult) ? myResult : 0.0;
+    }
+    if (myCentered) {
+        gX += myInputs.mCentX;
+        gY += myInputs.mCentY;
+    }
+    if (!std::isfinite(gX) || std::fabs(gX) > kFarAway) gX = kFarAway;
+    if (!std::isfinite(gY) || std::fabs(gY) > kFarAway) gY = kFarAway;
+}
