@@ -172,8 +172,9 @@ void SurfaceStretch(Surface& myDest, const Rect& myDestRect, const Surface& mySo
     };
     std::vector<int> myColumns(static_cast<size_t>(myRight - myLeft));
     for (int myX = myLeft; myX < myRight; ++myX)
-        myColumns[static_cast<size_t>(myX - myLeft)] = mySample(myX - int64_t(myDestRect.left), mySourceRect.left,
-                                                                mySourceWidth, myDestWidth, mySourceArea.mWidth);
+        myColumns[static_cast<size_t>(myX - myLeft)] =
+            mySample(myX - int64_t(myDestRect.left), mySourceRect.left, mySourceWidth, myDestWidth,
+                     mySourceArea.mWidth);
 
     const bool myUseKey = myKeyed && mySource.mColorKey >= 0 && mySource.mColorKey <= 255;
     const auto myKey = static_cast<uint8_t>(mySource.mColorKey);

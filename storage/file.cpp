@@ -78,7 +78,8 @@ std::string FileResolve(const char* myName, const char* myFolder) {
     for (fs::directory_iterator myIt(myFolder[0] ? myFolder : ".", myError), myEnd; !myError && myIt != myEnd;
          myIt.increment(myError)) {
         std::string myEntry = myIt->path().filename().string();
-        if (FileSameName(myEntry, myWanted) && (myBest.empty() || myEntry < myBest)) myBest = std::move(myEntry);
+        if (FileSameName(myEntry, myWanted) && (myBest.empty() || myEntry < myBest))
+            myBest = std::move(myEntry);
     }
     return myBest.empty() ? myPath : std::string(myFolder) + myBest;
 }
@@ -143,12 +144,14 @@ void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer) {
     }
     FileTurn(*myStream, FileDirection::kWriting);
     myStream->mWritten = true;
-    if (std::fwrite(myBuffer, 1, static_cast<size_t>(myCount), myStream->mFile) != static_cast<size_t>(myCount))
+    if (std::fwrite(myBuffer, 1, static_cast<size_t>(myCount), myStream->mFile) !=
+        static_cast<size_t>(myCount))
         MainOpenAlert("File write error!");
     std::clearerr(myStream->mFile);
 }
 
-// Written bytes may still sit in the stream's buffer; if they cannot reach the disk now, that is a write error.
+// Written bytes may still sit in the stream's buffer; if they cannot reach the disk now, that is a write
+// error.
 void FileClose(FileHandle myHandle) {
     auto* myStream = static_cast<FileStream*>(myHandle);
     if (!myStream) return;
@@ -188,7 +191,8 @@ int16_t FileCreateDirectory(const char* myName, const char* myFolder, char* myPa
     const std::string myTarget = FileResolve(myName, myFolder);
     if (myTarget.empty() || !FileFolderPath(nullptr, myTarget)) return kFileNotFound;
     std::error_code myError;
-    if (!fs::create_directory(myTarget, myError)) return myError ? FileCode(myError.value()) : int16_t(EEXIST);
+    if (!fs::create_directory(myTarget, myError))
+        return myError ? FileCode(myError.value()) : int16_t(EEXIST);
     FileFolderPath(myPath, myTarget);
     return 0;
 }

@@ -18,7 +18,8 @@ class FileTest : public ::testing::Test {
     std::string mFolder; // ends in '/'
 
     void SetUp() override {
-        mRoot = fs::temp_directory_path() / ("orbex-file-" + std::to_string(::getpid()));
+        const std::string myTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        mRoot = fs::temp_directory_path() / ("orbex-file-" + std::to_string(::getpid()) + "-" + myTest);
         fs::remove_all(mRoot);
         fs::create_directories(mRoot);
         mFolder = mRoot.string() + "/";
@@ -72,7 +73,8 @@ TEST_F(FileTest, MissingFilesAndRefusedNames) {
     EXPECT_EQ(FileCreate("../escape", (mFolder + "sub/").c_str(), false), kFileNotFound);
     EXPECT_FALSE(fs::exists(mRoot / "escape"));
     // A folder is not a file to open, but it is found.
-    EXPECT_EQ(FileOpen("sub", mFolder.c_str(), &myFile, false), kFileNotFound);
+    EXPECT_NE(FileOpen("sub", mFolder.c_str(), &myFile, false), 0);
+    EXPECT_EQ(myFile, nullptr);
     EXPECT_EQ(FileFind("sub", mFolder.c_str()), 0);
     EXPECT_EQ(FileFind("top.bru", mFolder.c_str()), 0);
     EXPECT_EQ(FileFind("nothing", mFolder.c_str()), 1);
@@ -162,4 +164,91 @@ TEST_F(FileTest, DeleteFolderItemsFollowsItsFlags) {
     EXPECT_TRUE(fs::exists(mRoot / "Brushes" / "README"));
     EXPECT_TRUE(fs::exists(mRoot / "Brushes" / "ab.c")) << "only three-letter extensions";
     EXPECT_TRUE(fs::exists(mRoot / "Brushes" / "notes.text"));
+}
+
+TEST_F(FileTest, DeleteFolderItemsRemovesFilesOnly) {
+    fs::create_directories(mRoot / "Effects" / "old.efc_");
+    Write("Effects/old.efc_/inner.efc", "x");
+    fs::create_directories(mRoot / "Effects" / "empty.efb_");
+    Write("Effects/one.efc_", "x");
+    Write("Effects/two.efb_", "x");
+    Write("Effects/three_", "x");
+    FileDeleteFolderItems("effects", mFolder.c_str(), nullptr, true, true);
+    EXPECT_FALSE(fs::exists(mRoot / "Effects" / "one.efc_"));
+    EXPECT_FALSE(fs::exists(mRoot / "Effects" / "two.efb_"));
+    EXPECT_FALSE(fs::exists(mRoot / "Effects" / "three_"));
+    EXPECT_TRUE(fs::exists(mRoot / "Effects" / "old.efc_" / "inner.efc"))
+        << "a folder is left with its content";
+    EXPECT_TRUE(fs::is_directory(mRoot / "Effects" / "empty.efb_"));
+    EXPECT_FALSE(fs::exists(mRoot / "effects")) << "the existing folder was used, whatever its case";
+}
+
+TEST_F(FileTest, ReadingAndWritingTakeTurnsOnOneHandle) {
+    Write("turns.bin", "0123456789");
+    FileHandle myFile = nullptr;
+    ASSERT_EQ(FileOpen("turns.bin", mFolder.c_str(), &myFile, true), 0);
+    char myBuffer[2] = {0, 0};
+    FileWrite(myFile, 2, "ab");
+    FileRead(myFile, 2, myBuffer); // follows the write without a seek in between
+    EXPECT_EQ(std::string(myBuffer, 2), "23");
+    FileWrite(myFile, 2, "cd"); // and a write follows the read
+    FileClose(myFile);
+    EXPECT_STREQ(gAlertText, "");
+    EXPECT_EQ(Read("turns.bin"), "ab23cd6789");
+}
+
+TEST_F(FileTest, AbsentHandlesAreReportedNotFollowed) {
+    char myBuffer[4] = {'k', 'k', 'k', 'k'};
+    FileRead(nullptr, 4, myBuffer);
+    EXPECT_STRNE(gAlertText, "");
+    EXPECT_EQ(std::string(myBuffer, 4), "kkkk");
+    gAlertText[0] = 0;
+    FileWrite(nullptr, 4, myBuffer);
+    EXPECT_STREQ(gAlertText, "File write error!");
+    gAlertText[0] = 0;
+    FileSeek(nullptr, 0, 0);
+    EXPECT_STREQ(gAlertText, "File seek error!");
+    FileClose(nullptr);
+
+    Write("origin.bin", "abc");
+    FileHandle myFile = nullptr;
+    ASSERT_EQ(FileOpen("origin.bin", mFolder.c_str(), &myFile, false), 0);
+    gAlertText[0] = 0;
+    FileSeek(myFile, 0, 3); // no such origin
+    EXPECT_STREQ(gAlertText, "File seek error!");
+    FileClose(myFile);
+}
+
+TEST_F(FileTest, OtherSpellingsOfAnExistingNameAreTheSameFile) {
+    Write("STYLE.STY", "original");
+    EXPECT_EQ(FileCreate("style.sty", mFolder.c_str(), false), kFileExists);
+    Write("fresh.sty", "new");
+    EXPECT_EQ(FileCopyContents("Style.Sty", "FRESH.STY", mFolder.c_str(), mFolder.c_str()), 0);
+    EXPECT_EQ(Read("STYLE.STY"), "new");
+    EXPECT_FALSE(fs::exists(mRoot / "Style.Sty")) << "the copy went over the existing file, not beside it";
+    size_t myCount = 0;
+    for ([[maybe_unused]] const auto& myEntry : fs::directory_iterator(mRoot))
+        ++myCount;
+    EXPECT_EQ(myCount, 2u);
+    EXPECT_NE(FileCreateDirectory("style.STY", mFolder.c_str(), nullptr), 0);
+}
+
+// The joined path plus its closing '/' must fit a path buffer with its terminator.
+TEST_F(FileTest, FolderPathsAtTheLengthLimit) {
+    const size_t myRoom = kPathSize - 2 - mFolder.size(); // longest name whose folder path still fits
+    ASSERT_LT(myRoom, 256u);
+    const std::string myLongest(myRoom, 'f');
+    char myPath[kPathSize];
+    ASSERT_EQ(FileCreateDirectory(myLongest.c_str(), mFolder.c_str(), myPath), 0);
+    EXPECT_EQ(std::strlen(myPath), static_cast<size_t>(kPathSize - 1));
+    EXPECT_EQ(std::string(myPath), mFolder + myLongest + "/");
+
+    const std::string myTooLong(myRoom + 1, 'g');
+    std::memset(myPath, 'u', sizeof(myPath));
+    EXPECT_EQ(FileCreateDirectory(myTooLong.c_str(), mFolder.c_str(), myPath), kFileNotFound);
+    EXPECT_FALSE(fs::exists(mRoot / myTooLong));
+    EXPECT_EQ(myPath[0], 'u');
+    FileDeleteFolderItems(myTooLong.c_str(), mFolder.c_str(), myPath, false, false);
+    EXPECT_FALSE(fs::exists(mRoot / myTooLong));
+    EXPECT_EQ(myPath[0], 'u');
 }
