@@ -1,0 +1,131 @@
+// The components in memory: brushes, fills, gradients, movements and effects, and the tables that hold them.
+// Loading lives in storage/loading*; drawing and running them lives in engine/.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/surface.h"
+#include "shell/style_record.h"
+#include "storage/file.h"
+
+constexpr int kGradientBytes = 270; // 90 RGB triples
+constexpr int kGradientColors = 90;
+constexpr int kMaxParams = 3;
+constexpr int kParamNameSize = 24;
+constexpr int kParamDescSize = 120;
+constexpr const char* kNoName = "(None)";
+
+// Effect kinds, as stored in Effect::mType and used as the component type of their load records.
+enum EffectKind : char { kEffectBrush = 0, kEffectMovement = 1, kEffectBrushColor = 2, kEffectFillColor = 3 };
+
+// Component types of load records and of LoadUpdateSettings.
+enum ComponentType : char {
+    kComponentGradient = 1,
+    kComponentFill = 4,
+    kComponentMovement = 9,
+    kComponentBrush = 10,
+};
+
+struct VBitmap {
+    char mType = 0;
+    int16_t mWidth = 0;
+    int16_t mHeight = 0;
+    int32_t mSize = 0;
+    uint8_t mCompress = 0;
+    uint8_t mFixedSize = 0;
+    uint8_t mGradient[kGradientBytes] = {};
+    Surface m8BitWorld;
+
+    // Reads mFixedSize own colours and repeats the last one up to 90.
+    void BitmapGetGradient(FileHandle myFile);
+    // Reads mySize bytes of a layer and decodes it into mySurface (whose picture is myWidth x myHeight).
+    bool BitmapLoadPixels(Surface& mySurface, FileHandle myFile, int32_t mySize, int myWidth, int myHeight,
+                          bool myIsMask, uint8_t myMaskRaw);
+};
+
+struct VBrush : VBitmap {
+    uint8_t mLayers = 0; // 8 with a colour layer, plus 1 with a mask layer
+    Surface m1BitWorld;
+    char mBeatFrame = 0;
+    int16_t mNumFrames = 1;
+    uint8_t mPalindrome = 0;
+    int32_t mLeft = 0;
+    int32_t mTop = 0;
+    int32_t mRight = 0;
+    int32_t mBottom = 0;
+
+    bool BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t myRecord, uint8_t myRedraw,
+                   StyleRecord* myStyle, uint8_t myQuiet);
+    void Release();
+};
+
+struct VFill : VBitmap {
+    Rect mBackRect;
+    uint8_t mFileFlag = 0;
+
+    bool FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
+                  uint8_t myQuiet);
+    void Release();
+};
+
+struct GradientData {
+    uint8_t mBrushGrad[kGradientBytes];
+    uint8_t mFillGrad[kGradientBytes];
+};
+static_assert(sizeof(GradientData) == 540);
+
+struct Effect {
+    uint16_t mInitSize = 0;
+    uint16_t mResetSize = 0;
+    uint16_t mUpdateSize = 0;
+    std::vector<uint8_t> mInit;
+    std::vector<uint8_t> mReset;
+    std::vector<uint8_t> mUpdate;
+    char mType = 0;
+    uint8_t mFileFlag = 0;
+
+    explicit Effect(char myType = 0) : mType(myType) {}
+    // Reads the three sizes and programs of a code block; false when the file ends inside it.
+    bool EffectReadCodes(FileHandle myFile);
+    void EffectFreeCodes();
+};
+
+struct BEffect : Effect {
+    BEffect() : Effect(kEffectBrush) {}
+    bool BEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle);
+};
+
+struct CEffect : Effect {
+    explicit CEffect(char myType = kEffectBrushColor) : Effect(myType) {}
+    bool CEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle);
+};
+
+struct C2Effect : CEffect {
+    C2Effect() : CEffect(kEffectFillColor) {}
+};
+
+struct MEffect : Effect {
+    uint8_t mNumParams = 0;
+    uint8_t mCenteredFlag = 0;
+    int8_t mMin[kMaxParams] = {};
+    int8_t mMax[kMaxParams] = {};
+    uint8_t mLock[kMaxParams] = {};
+    char mName[kParamNameSize * kMaxParams] = {};
+    char mDesc[kParamDescSize * kMaxParams] = {};
+    int16_t mLingerCount = 0;
+
+    MEffect() : Effect(kEffectMovement) {}
+    bool MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams, uint8_t myRecord,
+                     uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet);
+    // The built-in movement of an empty slot.
+    void MEffectSetFallback();
+};
+
+extern VBrush gBrushes[kBrushSlots];
+extern VFill gFills[kFillSlots];
+extern GradientData gGradData[kGradSlots];
+extern MEffect gMovements[kMoveSlots];
+extern BEffect gEffectBrush;
+extern CEffect gBEffectColor;
+extern C2Effect gFEffectColor;
