@@ -52,3 +52,7 @@ extern int8_t gCueList[kEditKinds];
 extern int8_t gEditsSkip[kEditKinds];
 extern uint8_t gStateFull;
 extern int8_t gAttachList[62];
+
+// Records the load of a component into the rave while a track plays or is paused: myRecord 2 renames the
+// latest earlier load of that type and slot, any other mode adds a load record. Change execution fills it in.
+void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord);

@@ -5,6 +5,9 @@
 #include "platform/clock.h"
 #include "shell/main.h"
 
+uint8_t gStatePause = 0;
+uint8_t gStateStart = 0;
+
 void MusicPlay(int myTrack, int myFirst) {
     (void)myTrack;
     (void)myFirst;

@@ -2,6 +2,7 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
+#include <sys/sysinfo.h>
 
 #include <cmath>
 #include <cstdlib>
@@ -100,4 +101,10 @@ void PlatformBeep() {
     }
     SDL_ClearQueuedAudio(sBeepDevice);
     SDL_QueueAudio(sBeepDevice, mySamples.data(), static_cast<uint32_t>(mySamples.size() * sizeof(int16_t)));
+}
+
+int64_t PlatformAvailableMemory() {
+    struct sysinfo myInfo {};
+    if (sysinfo(&myInfo) != 0) return 0;
+    return (static_cast<int64_t>(myInfo.freeram) + myInfo.bufferram + myInfo.freeswap) * myInfo.mem_unit;
 }

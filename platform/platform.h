@@ -23,3 +23,6 @@ void PlatformSetHeadlessSize(int myWidth, int myHeight);
 // The exclamation sound: a short tone, or only counted when headless.
 void PlatformBeep();
 extern int gPlatformBeepCount;
+
+// Bytes of memory a large allocation may still take: free memory and swap.
+int64_t PlatformAvailableMemory();

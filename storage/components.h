@@ -110,7 +110,7 @@ struct MEffect : Effect {
     uint8_t mCenteredFlag = 0;
     int8_t mMin[kMaxParams] = {};
     int8_t mMax[kMaxParams] = {};
-    uint8_t mLock[kMaxParams] = {};
+    int8_t mLock[kMaxParams] = {}; // a parameter's default value, or -128 for a random one
     char mName[kParamNameSize * kMaxParams] = {};
     char mDesc[kParamDescSize * kMaxParams] = {};
     int16_t mLingerCount = 0;
@@ -118,8 +118,10 @@ struct MEffect : Effect {
     MEffect() : Effect(kEffectMovement) {}
     bool MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams, uint8_t myRecord,
                      uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet);
-    // The built-in movement of an empty slot.
+    // The built-in movement of an empty slot: it parks the brush beyond the right edge of the screen.
     void MEffectSetFallback();
+    int8_t MEffectRandPar(uint8_t myParam);
+    void MEffectResetPar(char mySlot, StyleRecord* myStyle);
 };
 
 extern VBrush gBrushes[kBrushSlots];

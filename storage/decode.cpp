@@ -14,6 +14,7 @@ struct BackWriter {
     int mWidth;
     int mRow;
     int mCol;
+    bool mOverrun = false; // the stream held more pixels than the picture
 
     BackWriter(Surface& mySurface, int myWidth, int myHeight)
         : mBase(mySurface.mPixels.data()), mPitch(mySurface.mPitch), mWidth(myWidth), mRow(myHeight - 1),
@@ -21,7 +22,10 @@ struct BackWriter {
 
     bool Done() const { return mRow < 0 || mWidth <= 0; }
     void Put(uint8_t myValue) {
-        if (Done()) return;
+        if (Done()) {
+            mOverrun = true;
+            return;
+        }
         mBase[static_cast<size_t>(mRow) * mPitch + mCol] = myValue;
         if (--mCol < 0) {
             mCol = mWidth - 1;
@@ -90,7 +94,7 @@ bool BitmapDecodePixels(Surface& mySurface, int32_t mySize, int myWidth, int myH
             myOut.Put(static_cast<uint8_t>(myValue + ((myPacked >> (i * myBits)) & myMask)));
         myPos = myFirst - 1;
     }
-    myWhole = myWhole && myPos < 0 && myOut.Done();
+    myWhole = myWhole && myPos < 0 && myOut.Done() && !myOut.mOverrun;
     myOut.Finish();
     return myWhole;
 }
@@ -158,7 +162,7 @@ bool LoadDecodeMoveIcon(Surface& mySurface, int32_t mySize) {
             myOut.Put(myValue);
         }
     }
-    const bool myWhole = myPos < 0 && myOut.Done();
+    const bool myWhole = myPos < 0 && myOut.Done() && !myOut.mOverrun;
     myOut.Finish();
     return myWhole;
 }

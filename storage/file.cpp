@@ -4,11 +4,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
 
 #include "shell/alert.h"
 
@@ -158,6 +161,19 @@ void FileClose(FileHandle myHandle) {
     if (myStream->mFile && std::fclose(myStream->mFile) != 0 && myStream->mWritten)
         MainOpenAlert("File write error!");
     delete myStream;
+}
+
+int32_t FileLength(FileHandle myHandle) {
+    FileStream* myStream = FileStreamOf(myHandle);
+    struct stat myInfo {};
+    if (!myStream || fstat(fileno(myStream->mFile), &myInfo) != 0) return 0;
+    return myInfo.st_size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(myInfo.st_size);
+}
+
+int32_t FileTell(FileHandle myHandle) {
+    FileStream* myStream = FileStreamOf(myHandle);
+    const long myPos = myStream ? std::ftell(myStream->mFile) : 0;
+    return myPos < 0 ? 0 : (myPos > INT32_MAX ? INT32_MAX : static_cast<int32_t>(myPos));
 }
 
 int16_t FileFind(const char* myName, const char* myFolder) {

@@ -22,6 +22,10 @@ void FileSeek(FileHandle myHandle, int32_t myOffset, int myOrigin);
 void FileRead(FileHandle myHandle, int32_t myCount, void* myBuffer);
 void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer);
 void FileClose(FileHandle myHandle);
+// The length of an open file in bytes (0 when it cannot be told).
+int32_t FileLength(FileHandle myHandle);
+// The read or write position of an open file (0 when it cannot be told).
+int32_t FileTell(FileHandle myHandle);
 int16_t FileFind(const char* myName, const char* myFolder);
 int16_t FileCreate(const char* myName, const char* myFolder, bool myHidden);
 int16_t FileFindDirectory(const char* myName, const char* myFolder, char* myPath);

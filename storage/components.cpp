@@ -1,0 +1,92 @@
+// The component tables, and what every component does with its own memory: colours, pixels, programs.
+#include "storage/components.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "storage/decode.h"
+
+VBrush gBrushes[kBrushSlots];
+VFill gFills[kFillSlots];
+GradientData gGradData[kGradSlots];
+MEffect gMovements[kMoveSlots];
+BEffect gEffectBrush;
+CEffect gBEffectColor;
+C2Effect gFEffectColor;
+
+void VBitmap::BitmapGetGradient(FileHandle myFile) {
+    const int myCount = std::min<int>(mFixedSize, kGradientColors);
+    std::memset(mGradient, 0, sizeof(mGradient));
+    if (myCount <= 0) return;
+    FileRead(myFile, 3 * myCount, mGradient);
+    for (int i = myCount; i < kGradientColors; ++i)
+        std::memcpy(mGradient + 3 * i, mGradient + 3 * (myCount - 1), 3);
+}
+
+bool VBitmap::BitmapLoadPixels(Surface& mySurface, FileHandle myFile, int32_t mySize, int myWidth,
+                               int myHeight, bool myIsMask, uint8_t myMaskRaw) {
+    if (mySize <= 0 || !mySurface.Exists()) return false;
+    if (myIsMask) {
+        std::vector<uint8_t> myBytes(static_cast<size_t>(mySize), 0);
+        FileRead(myFile, mySize, myBytes.data());
+        return BitmapDecodeMask(mySurface, myBytes.data(), mySize, myWidth, myHeight, myMaskRaw == 255);
+    }
+    // A stream longer than the picture's own memory cannot be a picture of that size.
+    if (static_cast<size_t>(mySize) > mySurface.mPixels.size()) return false;
+    std::fill(mySurface.mPixels.begin(), mySurface.mPixels.end(), uint8_t{0});
+    FileRead(myFile, mySize, mySurface.mPixels.data());
+    return BitmapDecodePixels(mySurface, mySize, myWidth, myHeight);
+}
+
+void VBrush::Release() {
+    SurfaceRelease(m8BitWorld);
+    SurfaceRelease(m1BitWorld);
+    mLayers = 0;
+}
+
+void VFill::Release() {
+    SurfaceRelease(m8BitWorld);
+    mFileFlag = 0;
+}
+
+bool Effect::EffectReadCodes(FileHandle myFile) {
+    uint8_t mySizes[6] = {};
+    FileRead(myFile, 6, mySizes);
+    const int32_t myInit = static_cast<uint16_t>(mySizes[0] | (mySizes[1] << 8));
+    const int32_t myReset = static_cast<uint16_t>(mySizes[2] | (mySizes[3] << 8));
+    const int32_t myUpdate = static_cast<uint16_t>(mySizes[4] | (mySizes[5] << 8));
+    // The programs must lie inside the file; a size beyond its end marks a damaged file.
+    if (static_cast<int64_t>(FileTell(myFile)) + myInit + myReset + myUpdate > FileLength(myFile))
+        return false;
+    mInitSize = static_cast<uint16_t>(myInit);
+    mResetSize = static_cast<uint16_t>(myReset);
+    mUpdateSize = static_cast<uint16_t>(myUpdate);
+    mInit.assign(mInitSize, 0);
+    mReset.assign(mResetSize, 0);
+    mUpdate.assign(mUpdateSize, 0);
+    FileRead(myFile, mInitSize, mInit.data());
+    FileRead(myFile, mResetSize, mReset.data());
+    FileRead(myFile, mUpdateSize, mUpdate.data());
+    return true;
+}
+
+void Effect::EffectFreeCodes() {
+    mInit.clear();
+    mReset.clear();
+    mUpdate.clear();
+    mInitSize = mResetSize = mUpdateSize = 0;
+}
+
+void MEffect::MEffectSetFallback() {
+    static const uint8_t kFallback[8] = {0x78, 0x70, 0x04, 0x00, 0x78, 0x63, 0x50, 0x52};
+    EffectFreeCodes();
+    mInit.assign(kFallback, kFallback + sizeof(kFallback));
+    mInitSize = sizeof(kFallback);
+    mNumParams = 0;
+    mCenteredFlag = 0;
+    std::memset(mMin, 0, sizeof(mMin));
+    std::memset(mMax, 0, sizeof(mMax));
+    std::memset(mLock, 0, sizeof(mLock));
+    std::memset(mName, 0, sizeof(mName));
+    std::memset(mDesc, 0, sizeof(mDesc));
+}

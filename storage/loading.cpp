@@ -1,0 +1,140 @@
+// The steps every component loader shares: names and folders, headers, program blocks, icons, memory limits
+// and the bookkeeping of what was loaded.
+#include "storage/loading.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "engine/animate.h"
+#include "engine/edits.h"
+#include "music/music.h"
+#include "platform/platform.h"
+#include "platform/window.h"
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "storage/decode.h"
+
+int16_t LoadI16(const uint8_t* myBytes) {
+    return static_cast<int16_t>(myBytes[0] | (myBytes[1] << 8));
+}
+
+int32_t LoadI32(const uint8_t* myBytes) {
+    return static_cast<int32_t>(static_cast<uint32_t>(myBytes[0]) | (static_cast<uint32_t>(myBytes[1]) << 8) |
+                                (static_cast<uint32_t>(myBytes[2]) << 16) |
+                                (static_cast<uint32_t>(myBytes[3]) << 24));
+}
+
+void LoadPickName(char* myOut, const char* myName, const char* myField) {
+    const char* mySource = gStartUp || !myName ? myField : myName;
+    std::memset(myOut, 0, kNameSize);
+    std::memcpy(myOut, mySource, strnlen(mySource, kNameSize - 1));
+}
+
+bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder, const char* myKindFolder,
+                      const char* myExt) {
+    if (std::strncmp(myStyleName, kNoName, kNameSize) == 0) return true;
+    std::snprintf(myFileName, kPathSize, "%.*s%s", kNameSize - 1, myStyleName, myExt);
+    const std::string myPath = std::string(gDirIDOrbex) + myKindFolder + "/";
+    // A folder path too long for the disk layer names nothing it could open.
+    const bool myFits = myPath.size() < static_cast<size_t>(kPathSize);
+    std::snprintf(myFolder, kPathSize, "%s", myFits ? myPath.c_str() : "");
+    if (!myFits) myFileName[0] = 0;
+    return false;
+}
+
+int16_t LoadOpenFile(const char* myFileName, const char* myFolder, FileHandle* myFile) {
+    return FileOpen(myFileName, myFolder, myFile, false);
+}
+
+bool LoadCheckHeader(const uint8_t* myHeader, char myType1, char myType2, FileHandle myFile,
+                     uint8_t myQuiet) {
+    const char myType = static_cast<char>(myHeader[0]);
+    if (myType == myType1 || myType == myType2) return true;
+    FileClose(myFile);
+    if (!myQuiet) MainOpenAlert("Not a valid file!");
+    return false;
+}
+
+bool LoadSetCodePointer(std::vector<uint8_t>& myBlock, FileHandle myFile, int32_t mySize) {
+    myBlock.clear();
+    myBlock.shrink_to_fit();
+    if (mySize <= 0) return true;
+    myBlock.assign(static_cast<size_t>(mySize), 0);
+    FileRead(myFile, mySize, myBlock.data());
+    return true;
+}
+
+bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface* myDest,
+                   const Rect& myDestRect, uint8_t myBackground, uint8_t myRemap) {
+    Surface& myPreview = gWorldPreview;
+    int myWidth = myIconRect.Width();
+    int myHeight = myIconRect.Height();
+    if (!myPreview.Exists() || myWidth > myPreview.mWidth || myHeight > myPreview.mHeight || mySize <= 0 ||
+        static_cast<size_t>(mySize) > myPreview.mPixels.size())
+        return false;
+    std::fill(myPreview.mPixels.begin(), myPreview.mPixels.end(), uint8_t{0});
+    FileRead(myFile, mySize, myPreview.mPixels.data());
+    const bool myMovement = myWidth == kMoveIconSide && myHeight == kMoveIconSide;
+    const bool myDecoded = myMovement ? LoadDecodeMoveIcon(myPreview, mySize)
+                                      : BitmapDecodePixels(myPreview, mySize, myWidth, myHeight);
+    if (myDestRect.Width() < myWidth) {
+        LoadReduceIcon(myPreview, myWidth, myHeight);
+        myWidth /= 2;
+        myHeight /= 2;
+    }
+    if (myRemap) LoadRemapIcon(myPreview, myWidth, myHeight, myIconRect.Width() == kFillIconWidth);
+    Surface& myTarget = myDest ? *myDest : WindowSurface(kWinControls);
+    SurfaceFill(myTarget, myDestRect, myBackground);
+    const int myKey = myPreview.mColorKey;
+    SurfaceSetColorKey(myPreview, 255);
+    SurfaceCopyKeyed(myTarget, myDestRect.left, myDestRect.top, myPreview,
+                     {0, 0, std::min(myWidth, myDestRect.Width()), std::min(myHeight, myDestRect.Height())});
+    SurfaceSetColorKey(myPreview, myKey);
+    return myDecoded;
+}
+
+void LoadDefaultGradient(uint8_t* myGrad, uint8_t myCount) {
+    for (int i = 0; i < myCount; ++i) {
+        const int myRed = (90 - 2 * i) * 255 / 90;
+        myGrad[3 * i] = static_cast<uint8_t>(myRed < 0 ? -myRed : myRed);
+        myGrad[3 * i + 1] = 0;
+        myGrad[3 * i + 2] = 0;
+    }
+}
+
+int64_t LoadGetMaxMemory(int64_t myCurrent) {
+    return std::max(myCurrent, PlatformAvailableMemory());
+}
+
+void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char* myDest, char mySlot,
+                        uint8_t myRecord) {
+    char myCopy[kNameSize];
+    std::memset(myCopy, 0, kNameSize);
+    std::memcpy(myCopy, myName, strnlen(myName, kNameSize - 1));
+    StyleCopy(myDest, myCopy);
+    if (myRecord == 0) return;
+    if (gStatePlay || gStatePause) {
+        ExecuteRecordLoad(myType, mySlot, myCopy, myRecord);
+    } else if (!gStateStart && static_cast<size_t>(myOffset) + kNameSize <= kStyleSize) {
+        StyleCopy(reinterpret_cast<char*>(&gStyleStart) + myOffset, myCopy);
+    }
+}
+
+void LoadFillBlack(const Rect& myRect) {
+    SurfaceFill(gWorldControls, myRect, 0);
+}
+
+Rect LoadThumbRect(char myType, int mySlot) {
+    // The FILLS, BRUSHES and MOVEMENTS columns at the bottom of the controls, six 25-pixel rows each.
+    const int myTop = 250 + 25 * mySlot;
+    switch (myType) {
+    case 'F':
+        return {9, myTop, 9 + kFillIconWidth / 2, myTop + kIconHeight / 2};
+    case 'B':
+        return {139, myTop, 139 + kBrushIconWidth / 2, myTop + kIconHeight / 2};
+    default:
+        return {269, myTop, 269 + kMoveIconSide, myTop + kMoveIconSide};
+    }
+}

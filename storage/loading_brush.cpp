@@ -1,0 +1,164 @@
+// Loading a brush file into a brush slot: strip, mask, icon, own colours and frame order.
+#include <cstddef>
+#include <cstring>
+
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "storage/loading.h"
+
+namespace {
+
+constexpr int kFrameBlockUsed = 8;
+
+// A header the converter could have written: sizes that fit the file, and a stream that could cover the
+// strip.
+bool BrushHeaderSound(const uint8_t* myHeader, int32_t myFileLength) {
+    const int32_t myWidth = LoadI16(myHeader + 3);
+    const int32_t myHeight = LoadI16(myHeader + 5);
+    const int64_t myColor = LoadI32(myHeader + 7);
+    const int64_t myMask = LoadI32(myHeader + 11);
+    const int32_t myIcon = LoadI16(myHeader + 21);
+    const int32_t myOffset = LoadI16(myHeader + 23);
+    if (myWidth < 0 || myHeight < 0 || myColor < 0 || myMask < 0 || myIcon < 0 || myOffset < myIcon)
+        return false;
+    if (myOffset + myColor + myMask > myFileLength) return false;
+    const int64_t myPixels = static_cast<int64_t>(myWidth) * myHeight;
+    // No token of the 8-bit coding gives more than 28 pixels a byte, nor one of the mask coding 1024.
+    if (myColor > 0 && myPixels > 28 * myColor) return false;
+    if (myMask > 0 && static_cast<int64_t>((myWidth + 7) / 8 * 8) * myHeight > 1024 * myMask) return false;
+    return myHeader[15] <= kGradientColors;
+}
+
+} // namespace
+
+bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t myRecord, uint8_t myRedraw,
+                       StyleRecord* myStyle, uint8_t myQuiet) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    const int mySlotIndex = static_cast<uint8_t>(mySlot) % kBrushSlots;
+    char* myField = myRecordStyle.mBrushNames[mySlotIndex];
+    char myLoadName[kNameSize];
+    LoadPickName(myLoadName, myName, myField);
+    const Rect myThumb = LoadThumbRect('B', mySlotIndex);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+
+    char myFileName[kPathSize], myFolder[kPathSize];
+    bool myLoaded = false;
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Brushes", ".bru")) {
+        FileHandle myFile = nullptr;
+        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
+            uint8_t myHeader[kBitmapHeaderSize] = {};
+            FileRead(myFile, kBitmapHeaderSize, myHeader);
+            if (!LoadCheckHeader(myHeader, 'B', 'B', myFile, myQuiet)) return false;
+            if (!BrushHeaderSound(myHeader, FileLength(myFile))) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                return false;
+            }
+            const int myStripWidth = LoadI16(myHeader + 3);
+            const int myHeight = LoadI16(myHeader + 5);
+            const int32_t myColorSize = LoadI32(myHeader + 7);
+            const int32_t myMaskSize = LoadI32(myHeader + 11);
+            const int32_t myIconSize = LoadI16(myHeader + 21);
+            const int32_t myOffset = LoadI16(myHeader + 23);
+
+            int64_t myNeeded = 0;
+            if (myColorSize > 0) myNeeded += (myStripWidth + 3) / 4 * 4;
+            if (myMaskSize > 0 && myHeight > 0) myNeeded += (myMaskSize / myHeight + 3) / 4 * 4;
+            myNeeded *= myHeight;
+            if (myNeeded > LoadGetMaxMemory(mSize)) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not enough memory to load brush!");
+                if (gStartUp) {
+                    Release();
+                    StyleCopy(myField, kNoName);
+                }
+                return false;
+            }
+
+            uint8_t myFrames[kFrameBlockUsed] = {0, 0, 0, 0, 1, 1, 0, 0};
+            const int myBlockSize = myHeader[19];
+            FileRead(myFile, std::min(myBlockSize, kFrameBlockUsed), myFrames);
+            if (myBlockSize > kFrameBlockUsed) FileSeek(myFile, myBlockSize - kFrameBlockUsed, 1);
+            int myFrameCount = LoadI16(myFrames + 5);
+            if (myFrameCount < 1) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                return false;
+            }
+
+            Release();
+            mType = static_cast<char>(myHeader[0]);
+            mWidth = static_cast<int16_t>(myStripWidth);
+            mHeight = static_cast<int16_t>(myHeight);
+            mFixedSize = myHeader[15];
+            mCompress = myHeader[17];
+            mBeatFrame = static_cast<char>(myFrames[0]);
+            mPalindrome = myFrames[7];
+            mLayers = (myColorSize > 0 ? 8 : 0) + (myMaskSize > 0 ? 1 : 0);
+            if (mFixedSize > 0) BitmapGetGradient(myFile);
+
+            const int myFrameWidth = myStripWidth / myFrameCount;
+            FileSeek(myFile, myOffset, 0);
+            if (myColorSize > 0) {
+                if (SurfaceCreate(m8BitWorld, myStripWidth, myHeight)) {
+                    SurfaceSetColorKey(m8BitWorld, 255);
+                    BitmapLoadPixels(m8BitWorld, myFile, myColorSize, myStripWidth, myHeight, false, 0);
+                } else {
+                    mLayers = 0;
+                }
+            }
+            if (myMaskSize > 0) {
+                FileSeek(myFile, myOffset + myColorSize, 0);
+                if (SurfaceCreate(m1BitWorld, myStripWidth + myFrameWidth, myHeight)) {
+                    BitmapLoadPixels(m1BitWorld, myFile, myMaskSize, myStripWidth, myHeight, true, mCompress);
+                } else {
+                    mLayers = 0;
+                }
+            }
+
+            FileSeek(myFile, myOffset - myIconSize, 0);
+            const uint8_t myBack = myHeader[16] == 1 ? kIconBackDark : kIconBackBlack;
+            if (!LoadIconImage(myFile, myIconSize, {0, 0, kBrushIconWidth, kIconHeight}, &gWorldControls,
+                               myThumb, myBack, 1))
+                LoadFillBlack(myThumb);
+            FileClose(myFile);
+
+            mSize = static_cast<int32_t>(myNeeded);
+            mWidth = static_cast<int16_t>(myFrameWidth);
+            mNumFrames = static_cast<int16_t>(myFrameCount);
+            // A strip that is nothing but its beat frame keeps that frame as its cycle.
+            if (mBeatFrame && myFrameCount == 1) mBeatFrame = 0;
+            if (mBeatFrame) --mNumFrames;
+            myLoaded = true;
+        } else if (!myQuiet) {
+            MainOpenAlert("Unable to open or find brush!");
+        }
+    }
+    if (!myLoaded) {
+        Release();
+        std::strcpy(myLoadName, kNoName);
+        mWidth = mHeight = 0;
+        mNumFrames = 1;
+        mBeatFrame = 0;
+        mPalindrome = 0;
+        mFixedSize = 0;
+        LoadFillBlack(myThumb);
+    }
+    if (myClear) std::memset(&myRecordStyle.mAttachments[mySlotIndex], 0x80, sizeof(AttachRecord));
+    if (!gStartUp) {
+        LoadUpdateSettings(
+            kComponentBrush,
+            static_cast<uint16_t>(offsetof(StyleRecord, mBrushNames) + kNameSize * mySlotIndex), myLoadName,
+            myField, static_cast<char>(mySlotIndex + 1), myRecord);
+        StyleCopy(myRecordStyle.mBrushSetName, kNoName);
+    } else {
+        StyleCopy(myField, myLoadName);
+    }
+    mRight = mWidth / 2;
+    mLeft = mWidth - mRight;
+    mBottom = mHeight / 2;
+    mTop = mHeight - mBottom;
+    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    return myLoaded || myWantedNone;
+}

@@ -1,0 +1,130 @@
+// Loading a fill file into a fill slot: the picture (stretched to the screen when it is a full picture), its
+// icon and own colours.
+#include <cstddef>
+#include <cstring>
+
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "storage/loading.h"
+
+namespace {
+
+bool FillHeaderSound(const uint8_t* myHeader, int32_t myFileLength) {
+    const int32_t myWidth = LoadI16(myHeader + 3);
+    const int32_t myHeight = LoadI16(myHeader + 5);
+    const int64_t mySize = LoadI32(myHeader + 7);
+    const int32_t myIcon = LoadI16(myHeader + 21);
+    const int32_t myOffset = LoadI16(myHeader + 23);
+    if (myWidth < 0 || myHeight < 0 || mySize < 0 || myIcon < 0 || myOffset < myIcon) return false;
+    if (myOffset + mySize > myFileLength) return false;
+    // No token gives more than 28 pixels a byte.
+    if (static_cast<int64_t>(myWidth) * myHeight > 28 * mySize) return false;
+    return myHeader[15] <= kGradientColors;
+}
+
+} // namespace
+
+bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw,
+                     StyleRecord* myStyle, uint8_t myQuiet) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    const int mySlotIndex = static_cast<uint8_t>(mySlot) % kFillSlots;
+    char* myField = myRecordStyle.mFillNames[mySlotIndex];
+    char myLoadName[kNameSize];
+    LoadPickName(myLoadName, myName, myField);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+    const Rect myThumb = LoadThumbRect('F', mySlotIndex);
+    const int myScreenWidth = gRectDisplay.Width();
+    const int myScreenHeight = gRectDisplay.Height();
+
+    char myFileName[kPathSize], myFolder[kPathSize];
+    bool myLoaded = false;
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Fills", ".fil")) {
+        FileHandle myFile = nullptr;
+        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
+            uint8_t myHeader[kBitmapHeaderSize] = {};
+            FileRead(myFile, kBitmapHeaderSize, myHeader);
+            if (!LoadCheckHeader(myHeader, 'F', 'T', myFile, myQuiet)) return false;
+            if (!FillHeaderSound(myHeader, FileLength(myFile))) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                return false;
+            }
+            const int myWidth = LoadI16(myHeader + 3);
+            const int myHeight = LoadI16(myHeader + 5);
+            const int32_t myPictureSize = LoadI32(myHeader + 7);
+            const int32_t myIconSize = LoadI16(myHeader + 21);
+            const int32_t myOffset = LoadI16(myHeader + 23);
+
+            const bool myStretch = myWidth >= 640 && myHeight >= 480 && myScreenWidth > myWidth;
+            const int64_t myNeeded =
+                myStretch ? static_cast<int64_t>((myScreenWidth + 3) / 4) * 8 * (myScreenHeight / 2)
+                          : static_cast<int64_t>((myWidth + 3) / 4) * 4 * myHeight;
+            if (myNeeded > LoadGetMaxMemory(mSize)) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not enough memory to load fill!");
+                if (gStartUp) {
+                    Release();
+                    StyleCopy(myField, kNoName);
+                }
+                return false;
+            }
+
+            Release();
+            mType = static_cast<char>(myHeader[0]);
+            mWidth = static_cast<int16_t>(myWidth);
+            mHeight = static_cast<int16_t>(myHeight);
+            mFixedSize = myHeader[15];
+            mCompress = myHeader[17];
+            BitmapGetGradient(myFile);
+            mBackRect = myStretch ? Rect{0, 0, myScreenWidth, myScreenHeight} : Rect{0, 0, myWidth, myHeight};
+
+            FileSeek(myFile, myOffset, 0);
+            if (myStretch) {
+                Surface myPicture;
+                if (SurfaceCreate(myPicture, myWidth, myHeight) &&
+                    SurfaceCreate(m8BitWorld, myScreenWidth, myScreenHeight)) {
+                    BitmapLoadPixels(myPicture, myFile, myPictureSize, myWidth, myHeight, false, 0);
+                    SurfaceStretch(m8BitWorld, mBackRect, myPicture, {0, 0, myWidth, myHeight}, false);
+                }
+            } else if (SurfaceCreate(m8BitWorld, myWidth, myHeight)) {
+                BitmapLoadPixels(m8BitWorld, myFile, myPictureSize, myWidth, myHeight, false, 0);
+            }
+            mFileFlag = m8BitWorld.Exists() ? 1 : 0;
+            // A picture larger than the screen shows its middle: the window onto it is centred, so drawing
+            // and restoring never reach outside the picture.
+            if (myWidth > myScreenWidth && myHeight > myScreenHeight) {
+                const int myLeft = myWidth / 2 - static_cast<int>(gCentX);
+                const int myTop = myHeight / 2 - static_cast<int>(gCentY);
+                mBackRect = {myLeft, myTop, myLeft + myScreenWidth, myTop + myScreenHeight};
+            }
+
+            FileSeek(myFile, myOffset - myIconSize, 0);
+            if (!LoadIconImage(myFile, myIconSize, {0, 0, kFillIconWidth, kIconHeight}, &gWorldControls,
+                               myThumb, kIconBackBlack, 1))
+                LoadFillBlack(myThumb);
+            FileClose(myFile);
+            mSize = static_cast<int32_t>(myNeeded);
+            myLoaded = true;
+        } else if (!myQuiet) {
+            MainOpenAlert("Unable to open or find fill!");
+        }
+    }
+    if (!myLoaded) {
+        Release();
+        std::strcpy(myLoadName, kNoName);
+        mWidth = mHeight = 0;
+        mFixedSize = 0;
+        mBackRect = {};
+        LoadFillBlack(myThumb);
+    }
+    if (!gStartUp) {
+        LoadUpdateSettings(kComponentFill,
+                           static_cast<uint16_t>(offsetof(StyleRecord, mFillNames) + kNameSize * mySlotIndex),
+                           myLoadName, myField, static_cast<char>(mySlotIndex + 1), myRecord);
+    } else {
+        StyleCopy(myField, myLoadName);
+    }
+    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    return myLoaded || myWantedNone;
+}

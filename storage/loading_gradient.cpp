@@ -1,0 +1,58 @@
+// Loading a gradient file into a gradient slot, or the fallback ramp when it cannot be read.
+#include <cstddef>
+#include <cstring>
+
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "storage/loading.h"
+
+namespace {
+constexpr int kGradHeaderSize = 5;
+}
+
+bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
+                  uint8_t myQuiet) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    const int mySlotIndex = static_cast<uint8_t>(mySlot) % kGradSlots;
+    char* myField = myRecordStyle.mGradNames[mySlotIndex];
+    char myLoadName[kNameSize];
+    LoadPickName(myLoadName, myName, myField);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+    GradientData& myGrad = gGradData[mySlotIndex];
+
+    char myFileName[kPathSize], myFolder[kPathSize];
+    bool myLoaded = false;
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Gradients", ".gra")) {
+        FileHandle myFile = nullptr;
+        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
+            uint8_t myHeader[kGradHeaderSize] = {};
+            FileRead(myFile, kGradHeaderSize, myHeader);
+            if (!LoadCheckHeader(myHeader, 'G', 'G', myFile, myQuiet)) return false;
+            if (FileLength(myFile) < kGradHeaderSize + static_cast<int32_t>(sizeof(GradientData))) {
+                FileClose(myFile);
+                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                return false;
+            }
+            FileRead(myFile, sizeof(GradientData), &myGrad);
+            FileClose(myFile);
+            myLoaded = true;
+        }
+    }
+    if (!myLoaded) {
+        LoadDefaultGradient(myGrad.mBrushGrad, kGradientColors);
+        LoadDefaultGradient(myGrad.mFillGrad, kGradientColors);
+        if (!myWantedNone && !myQuiet) MainOpenAlert("Unable to open or find gradient!");
+        std::strcpy(myLoadName, kNoName);
+    }
+    if (!gStartUp) {
+        LoadUpdateSettings(kComponentGradient,
+                           static_cast<uint16_t>(offsetof(StyleRecord, mGradNames) + kNameSize * mySlotIndex),
+                           myLoadName, myField, static_cast<char>(mySlotIndex + 1), myRecord);
+        StyleCopy(myRecordStyle.mGradSetName, kNoName);
+    } else {
+        StyleCopy(myField, myLoadName);
+    }
+    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    return myLoaded || myWantedNone;
+}

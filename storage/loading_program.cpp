@@ -1,0 +1,172 @@
+// Loading the program-carrying components: movements into their slots, and the brush effect and the two
+// colour effects.
+#include <cstddef>
+#include <cstring>
+
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "storage/loading.h"
+
+namespace {
+
+constexpr int kMoveHeaderSize = 7;
+constexpr int kMoveSkipped = 120;
+constexpr int kEffectHeaderSize = 4;
+constexpr int kEffectSkipped = 90;
+
+void LoadRedraw(uint8_t myRedraw) {
+    if (myRedraw && gStateControlsVisible) MainDrawControls();
+}
+
+// Reads a movement file after its header; false when it is damaged.
+bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize, const Rect& myThumb) {
+    if (myIconSize < 0) return false;
+    const int32_t myIconAt = kMoveHeaderSize + kMoveSkipped;
+    FileSeek(myFile, myIconAt, 0);
+    if (!LoadIconImage(myFile, myIconSize, {0, 0, kMoveIconSide, kMoveIconSide}, &gWorldControls, myThumb,
+                       kIconBackBlack, 1))
+        LoadFillBlack(myThumb);
+    FileSeek(myFile, myIconAt + myIconSize, 0);
+    uint8_t myCounts[2] = {};
+    FileRead(myFile, 2, myCounts);
+    if (myCounts[1] > kMaxParams) return false;
+    myMove.mCenteredFlag = myCounts[0];
+    myMove.mNumParams = myCounts[1];
+    const int myParams = myMove.mNumParams;
+    std::memset(myMove.mMin, 0, sizeof(myMove.mMin));
+    std::memset(myMove.mMax, 0, sizeof(myMove.mMax));
+    std::memset(myMove.mLock, 0, sizeof(myMove.mLock));
+    std::memset(myMove.mName, 0, sizeof(myMove.mName));
+    std::memset(myMove.mDesc, 0, sizeof(myMove.mDesc));
+    FileRead(myFile, myParams, myMove.mMin);
+    FileRead(myFile, myParams, myMove.mMax);
+    FileRead(myFile, myParams, myMove.mLock);
+    FileRead(myFile, kParamNameSize * myParams, myMove.mName);
+    FileRead(myFile, kParamDescSize * myParams, myMove.mDesc);
+    // Names and descriptions are shown as text: each ends inside its own field.
+    for (int p = 0; p < kMaxParams; ++p) {
+        myMove.mName[kParamNameSize * (p + 1) - 1] = 0;
+        myMove.mDesc[kParamDescSize * (p + 1) - 1] = 0;
+    }
+    return myMove.EffectReadCodes(myFile);
+}
+
+} // namespace
+
+bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams, uint8_t myRecord,
+                          uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    const int mySlotIndex = static_cast<uint8_t>(mySlot) % kMoveSlots;
+    char* myField = myRecordStyle.mMoveNames[mySlotIndex];
+    char myLoadName[kNameSize];
+    LoadPickName(myLoadName, myName, myField);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+    const Rect myThumb = LoadThumbRect('M', mySlotIndex);
+
+    char myFileName[kPathSize], myFolder[kPathSize];
+    bool myLoaded = false;
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Movements", ".mvm")) {
+        FileHandle myFile = nullptr;
+        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
+            uint8_t myHeader[kMoveHeaderSize] = {};
+            FileRead(myFile, kMoveHeaderSize, myHeader);
+            if (!LoadCheckHeader(myHeader, 'M', 'M', myFile, myQuiet)) return false;
+            MEffect myMove;
+            const bool mySound = LoadMovementBody(myMove, myFile, LoadI16(myHeader + 5), myThumb);
+            FileClose(myFile);
+            if (!mySound) {
+                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                return false;
+            }
+            myMove.mLingerCount = mLingerCount;
+            *this = std::move(myMove);
+            mFileFlag = 1;
+            myLoaded = true;
+        } else if (!myQuiet) {
+            MainOpenAlert("Unable to open or find movement!");
+        }
+    }
+    if (!myLoaded) {
+        std::strcpy(myLoadName, kNoName);
+        MEffectSetFallback();
+        mFileFlag = 0;
+        LoadFillBlack(myThumb);
+    }
+    if (myResetParams) MEffectResetPar(static_cast<char>(mySlotIndex), &myRecordStyle);
+    if (!gStartUp) {
+        LoadUpdateSettings(kComponentMovement,
+                           static_cast<uint16_t>(offsetof(StyleRecord, mMoveNames) + kNameSize * mySlotIndex),
+                           myLoadName, myField, static_cast<char>(mySlotIndex + 1), myRecord);
+        StyleCopy(myRecordStyle.mMoveSetName, kNoName);
+    } else {
+        StyleCopy(myField, myLoadName);
+    }
+    LoadRedraw(myRedraw);
+    return myLoaded || myWantedNone;
+}
+
+namespace {
+
+// The shared part of the two effect loaders: myField is the style's name field of this effect.
+bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const char* myExt, char* myField,
+                uint16_t myOffset, uint8_t myRecord, uint8_t myRedraw) {
+    char myLoadName[kNameSize];
+    LoadPickName(myLoadName, myName, myField);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+    char myFileName[kPathSize], myFolder[kPathSize];
+    bool myLoaded = false;
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Effects", myExt)) {
+        FileHandle myFile = nullptr;
+        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
+            uint8_t myHeader[kEffectHeaderSize] = {};
+            FileRead(myFile, kEffectHeaderSize, myHeader);
+            if (!LoadCheckHeader(myHeader, myFileType, myFileType, myFile, 0)) return false;
+            FileSeek(myFile, kEffectHeaderSize + kEffectSkipped, 0);
+            Effect myRead(myEffect.mType);
+            const bool mySound = myRead.EffectReadCodes(myFile);
+            FileClose(myFile);
+            if (!mySound) {
+                MainOpenAlert("Not a valid file!");
+                return false;
+            }
+            myEffect.mInitSize = myRead.mInitSize;
+            myEffect.mResetSize = myRead.mResetSize;
+            myEffect.mUpdateSize = myRead.mUpdateSize;
+            myEffect.mInit = std::move(myRead.mInit);
+            myEffect.mReset = std::move(myRead.mReset);
+            myEffect.mUpdate = std::move(myRead.mUpdate);
+            myEffect.mFileFlag = 1;
+            myLoaded = true;
+        }
+        if (!myLoaded) MainOpenAlert("Unable to open or find effect!");
+    }
+    if (!myLoaded) {
+        std::strcpy(myLoadName, kNoName);
+        myEffect.EffectFreeCodes();
+        myEffect.mFileFlag = 0;
+    }
+    if (!gStartUp)
+        LoadUpdateSettings(myEffect.mType, myOffset, myLoadName, myField, 0, myRecord);
+    else
+        StyleCopy(myField, myLoadName);
+    LoadRedraw(myRedraw);
+    return myLoaded || myWantedNone;
+}
+
+} // namespace
+
+bool CEffect::CEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    const bool myBrush = mType == kEffectBrushColor;
+    char* myField = myBrush ? myRecordStyle.mBrushColorEffect : myRecordStyle.mFillColorEffect;
+    const auto myOffset = static_cast<uint16_t>(myBrush ? offsetof(StyleRecord, mBrushColorEffect)
+                                                        : offsetof(StyleRecord, mFillColorEffect));
+    return LoadEffect(*this, myName, 'C', ".efc", myField, myOffset, myRecord, myRedraw);
+}
+
+bool BEffect::BEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle) {
+    StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
+    return LoadEffect(*this, myName, 'E', ".efb", myRecordStyle.mBrushEffect,
+                      static_cast<uint16_t>(offsetof(StyleRecord, mBrushEffect)), myRecord, myRedraw);
+}
