@@ -1,0 +1,490 @@
+// Loading hand-built component files into their slots, their fallbacks and their messages.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "engine/animate.h"
+#include "shell/alert.h"
+#include "shell/display.h"
+#include "storage/loading.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Bytes {
+    std::vector<uint8_t> mData;
+    Bytes& U8(int myValue) {
+        mData.push_back(static_cast<uint8_t>(myValue));
+        return *this;
+    }
+    Bytes& I16(int myValue) { return U8(myValue & 0xFF).U8((myValue >> 8) & 0xFF); }
+    Bytes& I32(int64_t myValue) {
+        return I16(static_cast<int>(myValue & 0xFFFF)).I16(static_cast<int>(myValue >> 16));
+    }
+    Bytes& Add(const std::vector<uint8_t>& myMore) {
+        mData.insert(mData.end(), myMore.begin(), myMore.end());
+        return *this;
+    }
+    Bytes& Zeros(int myCount) { return Add(std::vector<uint8_t>(static_cast<size_t>(myCount), 0)); }
+    void Put(int myAt, int myValue) { mData[static_cast<size_t>(myAt)] = static_cast<uint8_t>(myValue); }
+    void Put16(int myAt, int myValue) {
+        Put(myAt, myValue & 0xFF);
+        Put(myAt + 1, (myValue >> 8) & 0xFF);
+    }
+};
+
+// A picture of one value in literal pixels, or in runs of 3-56 where the value allows no literal.
+std::vector<uint8_t> Solid(int myCount, uint8_t myValue) {
+    std::vector<uint8_t> myOut;
+    while (myCount >= 3) {
+        const int myRun = std::min(myCount, 56);
+        myOut.insert(myOut.end(), {myValue, static_cast<uint8_t>(198 + myRun)});
+        myCount -= myRun;
+    }
+    while (myCount-- > 0)
+        myOut.push_back(myValue);
+    return myOut;
+}
+
+struct BrushSpec {
+    int mStripWidth = 8;
+    int mHeight = 2;
+    int mFrames = 2;
+    bool mBeatFrame = false;
+    bool mPalindrome = false;
+    std::vector<uint8_t> mColors;                 // own colours, RGB triples
+    std::vector<uint8_t> mPixels = Solid(16, 30); // compressed colour layer
+    std::vector<uint8_t> mMask;                   // mask layer as stored
+    uint8_t mMaskRaw = 0;
+    std::vector<uint8_t> mIcon = Solid(48 * 48, 40);
+    uint8_t mBlack = 0;
+};
+
+std::vector<uint8_t> BrushFile(const BrushSpec& mySpec) {
+    Bytes myFile;
+    myFile.U8('B').U8(0).U8(1).I16(mySpec.mStripWidth).I16(mySpec.mHeight);
+    myFile.I32(static_cast<int64_t>(mySpec.mPixels.size())).I32(static_cast<int64_t>(mySpec.mMask.size()));
+    myFile.U8(static_cast<int>(mySpec.mColors.size() / 3))
+        .U8(mySpec.mBlack)
+        .U8(mySpec.mMaskRaw)
+        .U8(0)
+        .U8(8)
+        .U8(0);
+    const int myOffset = 25 + 8 + static_cast<int>(mySpec.mColors.size() + mySpec.mIcon.size());
+    myFile.I16(static_cast<int>(mySpec.mIcon.size())).I16(myOffset);
+    myFile.U8(mySpec.mBeatFrame).U8(0).U8(0).U8(0).U8(1).I16(mySpec.mFrames).U8(mySpec.mPalindrome);
+    myFile.Add(mySpec.mColors).Add(mySpec.mIcon).Add(mySpec.mPixels).Add(mySpec.mMask);
+    return myFile.mData;
+}
+
+std::vector<uint8_t> FillFile(char myType, int myWidth, int myHeight, const std::vector<uint8_t>& myPixels,
+                              const std::vector<uint8_t>& myColors = {}) {
+    const std::vector<uint8_t> myIcon = Solid(64 * 48, 150);
+    Bytes myFile;
+    myFile.U8(myType)
+        .U8(0)
+        .U8(1)
+        .I16(myWidth)
+        .I16(myHeight)
+        .I32(static_cast<int64_t>(myPixels.size()))
+        .I32(0);
+    myFile.U8(static_cast<int>(myColors.size() / 3)).U8(0).U8(0).Zeros(3);
+    myFile.I16(static_cast<int>(myIcon.size())).I16(25 + static_cast<int>(myColors.size() + myIcon.size()));
+    myFile.Add(myColors).Add(myIcon).Add(myPixels);
+    return myFile.mData;
+}
+
+std::vector<uint8_t> CodeBlock(const std::vector<uint8_t>& myInit, const std::vector<uint8_t>& myReset,
+                               const std::vector<uint8_t>& myUpdate) {
+    Bytes myBlock;
+    myBlock.I16(static_cast<int>(myInit.size())).I16(static_cast<int>(myReset.size()));
+    myBlock.I16(static_cast<int>(myUpdate.size())).Add(myInit).Add(myReset).Add(myUpdate);
+    return myBlock.mData;
+}
+
+const std::vector<uint8_t> kInit = {0x78, 0x70, 0x00, 0x05, 0x00, 0x00, 0x50, 0x52};
+const std::vector<uint8_t> kUpdate = {0x79, 0x70, 0x00, 0x06, 0x00, 0x00, 0x50, 0x52, 1, 2, 3, 4, 5, 6, 7, 8};
+
+std::vector<uint8_t> MovementFile(int myParams) {
+    Bytes myFile;
+    std::vector<uint8_t> myIcon;
+    for (int y = 0; y < 24; ++y)
+        myIcon.insert(myIcon.end(), {41, 5, 250});
+    myFile.U8('M').U8(0).U8(1).U8(0).U8(0).I16(static_cast<int>(myIcon.size())).Zeros(120).Add(myIcon);
+    myFile.U8(1).U8(myParams);
+    for (int p = 0; p < myParams; ++p)
+        myFile.U8(-5 + p);
+    for (int p = 0; p < myParams; ++p)
+        myFile.U8(10 + p);
+    for (int p = 0; p < myParams; ++p)
+        myFile.U8(p == 0 ? 0x80 : 7);
+    for (int p = 0; p < myParams; ++p) {
+        std::vector<uint8_t> myName(24, 0);
+        myName[0] = static_cast<uint8_t>('A' + p);
+        myFile.Add(myName);
+    }
+    for (int p = 0; p < myParams; ++p) {
+        std::vector<uint8_t> myDesc(120, 'd');
+        myFile.Add(myDesc);
+    }
+    myFile.Add(CodeBlock(kInit, {}, kUpdate));
+    return myFile.mData;
+}
+
+std::vector<uint8_t> EffectFile(char myType) {
+    Bytes myFile;
+    myFile.U8(myType).U8(0).U8(1).U8(0).Zeros(90).Add(CodeBlock(kInit, kInit, {}));
+    return myFile.mData;
+}
+
+class LoadingTest : public ::testing::Test {
+  protected:
+    fs::path mRoot;
+
+    void SetUp() override {
+        const std::string myTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        mRoot = fs::temp_directory_path() / ("orbex-load-" + std::to_string(::getpid()) + "-" + myTest);
+        fs::remove_all(mRoot);
+        for (const char* myKind : {"Brushes", "Fills", "Gradients", "Movements", "Effects"})
+            fs::create_directories(mRoot / myKind);
+        std::snprintf(gDirIDOrbex, kPathSize, "%s/", mRoot.c_str());
+        ASSERT_TRUE(SurfaceCreate(gWorldPreview, 128, 48));
+        SurfaceSetColorKey(gWorldPreview, 255);
+        ASSERT_TRUE(SurfaceCreate(gWorldControls, 390, 409));
+        SurfaceFill(gWorldControls, {0, 0, 390, 409}, 13);
+        InitSetScreenSize(800, 600);
+        StyleDefault(reinterpret_cast<char*>(&gStyle));
+        StyleDefault(reinterpret_cast<char*>(&gStyleStart));
+        // Alerts store their text only, so what a load says can be read back.
+        gStartUp = 0;
+        gAlertText[0] = 0;
+        gStatePlay = 0;
+    }
+    void TearDown() override {
+        fs::remove_all(mRoot);
+        MainCloseAlert();
+        gStartUp = 0;
+        for (auto& myBrush : gBrushes)
+            myBrush.Release();
+        for (auto& myFill : gFills)
+            myFill.Release();
+    }
+    void Write(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
+        std::ofstream(mRoot / myPath, std::ios::binary)
+            .write(reinterpret_cast<const char*>(myBytes.data()),
+                   static_cast<std::streamsize>(myBytes.size()));
+    }
+    uint8_t Controls(int myX, int myY) { return gWorldControls.Row(myY)[myX]; }
+};
+
+} // namespace
+
+TEST_F(LoadingTest, BrushStripMaskIconAndColours) {
+    BrushSpec mySpec;
+    mySpec.mStripWidth = 9;
+    mySpec.mFrames = 9;
+    mySpec.mHeight = 2;
+    mySpec.mBeatFrame = true;
+    mySpec.mPalindrome = true;
+    mySpec.mPixels = Solid(9, 255);
+    const std::vector<uint8_t> myRow1 = Solid(9, 25);
+    mySpec.mPixels.insert(mySpec.mPixels.end(), myRow1.begin(), myRow1.end());
+    mySpec.mColors = {250, 240, 230, 10, 20, 30};
+    // Two mask rows of 16 pixels: the second one's first half opaque.
+    mySpec.mMask = {0, 0, 0xFF, 0};
+    mySpec.mMaskRaw = 255;
+    mySpec.mBlack = 1;
+    Write("Brushes/Spin.bru", BrushFile(mySpec));
+    std::memset(&gStyle.mAttachments[2], 3, sizeof(AttachRecord));
+
+    VBrush& myBrush = gBrushes[2];
+    ASSERT_TRUE(myBrush.BrushLoad("Spin", 2, 1, 1, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "");
+    // Nine frames with a beat frame cycle through eight, each one pixel wide.
+    EXPECT_EQ(myBrush.mNumFrames, 8);
+    EXPECT_EQ(myBrush.mWidth, 1);
+    EXPECT_EQ(myBrush.mHeight, 2);
+    EXPECT_EQ(myBrush.mBeatFrame, 1);
+    EXPECT_EQ(myBrush.mPalindrome, 1);
+    EXPECT_EQ(myBrush.mLayers, 9);
+    EXPECT_EQ(myBrush.mRight, 0);
+    EXPECT_EQ(myBrush.mLeft, 1);
+    EXPECT_EQ(myBrush.mBottom, 1);
+    EXPECT_EQ(myBrush.mTop, 1);
+    EXPECT_EQ(myBrush.m8BitWorld.mColorKey, 255);
+    EXPECT_EQ(myBrush.m8BitWorld.Row(0)[0], 255);
+    EXPECT_EQ(myBrush.m8BitWorld.Row(1)[8], 25);
+    // The mask surface is one frame wider than the strip.
+    EXPECT_EQ(myBrush.m1BitWorld.mWidth, 10);
+    EXPECT_EQ(myBrush.m1BitWorld.Row(1)[7], 255);
+    EXPECT_EQ(myBrush.m1BitWorld.Row(1)[8], 0);
+    // Own colours: the last one repeats up to 90.
+    EXPECT_EQ(myBrush.mFixedSize, 2);
+    EXPECT_EQ(myBrush.mGradient[0], 250);
+    EXPECT_EQ(myBrush.mGradient[3 * 89 + 2], 30);
+    // The icon is halved and moved to the preview colours: 40 becomes 201 + 19 / 2.
+    const Rect myThumb = LoadThumbRect('B', 2);
+    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 210);
+    EXPECT_EQ(Controls(myThumb.right - 1, myThumb.bottom - 1), 210);
+    EXPECT_EQ(Controls(myThumb.right, myThumb.top), 13);
+    // The style names it, the song's start record too, attachments are cleared and the set is no more.
+    EXPECT_STREQ(gStyle.mBrushNames[2], "Spin");
+    EXPECT_STREQ(gStyleStart.mBrushNames[2], "Spin");
+    EXPECT_EQ(gStyle.mAttachments[2].mAttachFill, kNotSet);
+    EXPECT_STREQ(gStyle.mBrushSetName, "(None)");
+}
+
+TEST_F(LoadingTest, BrushWithoutVisiblePixelsHasNoColourLayer) {
+    BrushSpec mySpec;
+    mySpec.mPixels.clear();
+    mySpec.mMask = {0, 0};
+    mySpec.mFrames = 1;
+    Write("Brushes/Ghost.bru", BrushFile(mySpec));
+    VBrush& myBrush = gBrushes[0];
+    ASSERT_TRUE(myBrush.BrushLoad("Ghost", 0, 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(myBrush.mLayers, 1);
+    EXPECT_FALSE(myBrush.m8BitWorld.Exists());
+    // A one-frame strip cannot hold a separate beat frame; the flag would leave no frame to cycle.
+    mySpec.mBeatFrame = true;
+    mySpec.mMask.clear();
+    Write("Brushes/Lone.bru", BrushFile(mySpec));
+    ASSERT_TRUE(myBrush.BrushLoad("Lone", 0, 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(myBrush.mNumFrames, 1);
+    EXPECT_EQ(myBrush.mBeatFrame, 0);
+}
+
+TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
+    Write("Brushes/Good.bru", BrushFile(BrushSpec{}));
+    VBrush& myBrush = gBrushes[1];
+    ASSERT_TRUE(myBrush.BrushLoad("Good", 1, 0, 0, 0, nullptr, 0));
+
+    // Wrong type: the slot stays as it was.
+    std::vector<uint8_t> myWrong = BrushFile(BrushSpec{});
+    myWrong[0] = 'F';
+    Write("Brushes/Wrong.bru", myWrong);
+    EXPECT_FALSE(myBrush.BrushLoad("Wrong", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+    EXPECT_STREQ(gStyle.mBrushNames[1], "Good");
+    EXPECT_TRUE(myBrush.m8BitWorld.Exists());
+    MainCloseAlert();
+
+    // A file cut short of the layers its header promises.
+    std::vector<uint8_t> myCut = BrushFile(BrushSpec{});
+    myCut.resize(myCut.size() - 3);
+    Write("Brushes/Cut.bru", myCut);
+    gAlertText[0] = 0;
+    EXPECT_FALSE(myBrush.BrushLoad("Cut", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+    EXPECT_STREQ(gStyle.mBrushNames[1], "Good");
+    MainCloseAlert();
+
+    // A missing file empties the slot; quiet loads say nothing.
+    gAlertText[0] = 0;
+    EXPECT_FALSE(myBrush.BrushLoad("Nowhere", 1, 0, 0, 0, nullptr, 1));
+    EXPECT_STREQ(gAlertText, "");
+    EXPECT_FALSE(myBrush.BrushLoad("Nowhere", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Unable to open or find brush!");
+    EXPECT_STREQ(gStyle.mBrushNames[1], "(None)");
+    EXPECT_EQ(myBrush.mWidth, 0);
+    EXPECT_EQ(myBrush.mNumFrames, 1);
+    EXPECT_EQ(myBrush.mLayers, 0);
+    const Rect myThumb = LoadThumbRect('B', 1);
+    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 0);
+    MainCloseAlert();
+
+    // "(None)" is no error.
+    gAlertText[0] = 0;
+    EXPECT_TRUE(myBrush.BrushLoad("(None)", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "");
+}
+
+TEST_F(LoadingTest, AtStartUpTheStyleNamesTheFileAndNothingIsRecorded) {
+    Write("Brushes/Veve.bru", BrushFile(BrushSpec{}));
+    StyleCopy(gStyle.mBrushNames[4], "Veve");
+    StyleCopy(gStyleStart.mBrushNames[4], "Other");
+    StyleCopy(gStyle.mBrushSetName, "Set");
+    gStartUp = 1;
+    ASSERT_TRUE(gBrushes[4].BrushLoad("Ignored", 4, 0, 1, 0, nullptr, 0));
+    EXPECT_EQ(gBrushes[4].mWidth, 4);
+    EXPECT_STREQ(gStyleStart.mBrushNames[4], "Other");
+    EXPECT_STREQ(gStyle.mBrushSetName, "Set");
+}
+
+TEST_F(LoadingTest, LoadsIntoAnotherRecordWhenAsked) {
+    Write("Gradients/Sky.gra", Bytes{}.U8('G').U8(0).U8(1).U8(0).U8(0).Zeros(540).mData);
+    StyleRecord myRecord;
+    StyleDefault(reinterpret_cast<char*>(&myRecord));
+    ASSERT_TRUE(LoadGradient("Sky", 3, 0, 0, &myRecord, 0));
+    EXPECT_STREQ(myRecord.mGradNames[3], "Sky");
+    EXPECT_STRNE(gStyle.mGradNames[3], "Sky");
+}
+
+TEST_F(LoadingTest, FillPicturesStretchCentreOrStayAsTheyAre) {
+    InitSetScreenSize(1024, 768);
+    // 800 x 600: left half 111, right half 150.
+    std::vector<uint8_t> myPixels;
+    for (int y = 0; y < 600; ++y) {
+        const std::vector<uint8_t> myLeft = Solid(400, 111), myRight = Solid(400, 150);
+        myPixels.insert(myPixels.end(), myLeft.begin(), myLeft.end());
+        myPixels.insert(myPixels.end(), myRight.begin(), myRight.end());
+    }
+    Write("Fills/Wide.fil", FillFile('F', 800, 600, myPixels));
+    VFill& myFill = gFills[0];
+    ASSERT_TRUE(myFill.FillLoad("Wide", 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(myFill.mFileFlag, 1);
+    EXPECT_EQ(myFill.m8BitWorld.mWidth, 1024);
+    EXPECT_EQ(myFill.m8BitWorld.mHeight, 768);
+    EXPECT_EQ(myFill.mBackRect.right, 1024);
+    EXPECT_EQ(myFill.m8BitWorld.Row(767)[511], 111);
+    EXPECT_EQ(myFill.m8BitWorld.Row(0)[513], 150);
+    EXPECT_EQ(myFill.mSize, (1024 + 3) / 4 * 8 * (768 / 2));
+
+    // Larger than the screen both ways: the middle of the picture is what shows.
+    InitSetScreenSize(640, 480);
+    ASSERT_TRUE(myFill.FillLoad("Wide", 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(myFill.m8BitWorld.mWidth, 800);
+    EXPECT_EQ(myFill.mBackRect.left, 80);
+    EXPECT_EQ(myFill.mBackRect.top, 60);
+    EXPECT_EQ(myFill.mBackRect.Width(), 640);
+    EXPECT_EQ(myFill.mBackRect.Height(), 480);
+
+    // Tiles keep their size, with their own colours.
+    Write("Fills/Tile.fil", FillFile('T', 10, 10, Solid(100, 120), {1, 2, 3}));
+    ASSERT_TRUE(gFills[1].FillLoad("Tile", 1, 0, 0, nullptr, 0));
+    EXPECT_EQ(gFills[1].mType, 'T');
+    EXPECT_EQ(gFills[1].mBackRect.right, 10);
+    EXPECT_EQ(gFills[1].mFixedSize, 1);
+    EXPECT_EQ(gFills[1].mGradient[3 * 89], 1);
+    EXPECT_EQ(gFills[1].m8BitWorld.Row(9)[9], 120);
+    const Rect myThumb = LoadThumbRect('F', 1);
+    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 201 + (150 - 111) / 2);
+}
+
+TEST_F(LoadingTest, FillFailuresEmptyTheSlot) {
+    Write("Fills/Tile.fil", FillFile('T', 10, 10, Solid(100, 120)));
+    ASSERT_TRUE(gFills[2].FillLoad("Tile", 2, 0, 0, nullptr, 0));
+    Write("Fills/Brush.fil", BrushFile(BrushSpec{}));
+    EXPECT_FALSE(gFills[2].FillLoad("Brush", 2, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+    EXPECT_EQ(gFills[2].mFileFlag, 1);
+    MainCloseAlert();
+    gAlertText[0] = 0;
+    EXPECT_FALSE(gFills[2].FillLoad("Gone", 2, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Unable to open or find fill!");
+    EXPECT_EQ(gFills[2].mFileFlag, 0);
+    EXPECT_STREQ(gStyle.mFillNames[2], "(None)");
+}
+
+TEST_F(LoadingTest, GradientsAndTheirFallbackRamp) {
+    Bytes myFile;
+    myFile.U8('G').U8(0).U8(1).U8(9).U8(9);
+    for (int i = 0; i < 540; ++i)
+        myFile.U8(i % 256);
+    Write("Gradients/Flame.gra", myFile.mData);
+    ASSERT_TRUE(LoadGradient("Flame", 7, 0, 0, nullptr, 0));
+    EXPECT_EQ(gGradData[7].mBrushGrad[1], 1);
+    EXPECT_EQ(gGradData[7].mFillGrad[0], 270 % 256);
+    EXPECT_STREQ(gStyle.mGradSetName, "(None)");
+
+    EXPECT_FALSE(LoadGradient("Missing", 7, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Unable to open or find gradient!");
+    EXPECT_STREQ(gStyle.mGradNames[7], "(None)");
+    // Bright at both ends, black in the middle.
+    EXPECT_EQ(gGradData[7].mBrushGrad[0], 255);
+    EXPECT_EQ(gGradData[7].mBrushGrad[3 * 45], 0);
+    EXPECT_EQ(gGradData[7].mBrushGrad[3 * 89], 249);
+    EXPECT_EQ(gGradData[7].mFillGrad[3 * 1], 249);
+    EXPECT_EQ(gGradData[7].mBrushGrad[3 * 1 + 1], 0);
+    MainCloseAlert();
+
+    gAlertText[0] = 0;
+    Write("Gradients/Short.gra", Bytes{}.U8('G').Zeros(100).mData);
+    EXPECT_FALSE(LoadGradient("Short", 6, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+}
+
+TEST_F(LoadingTest, MovementsWithParametersProgramsAndIcon) {
+    Write("Movements/Orbit.mvm", MovementFile(2));
+    MEffect& myMove = gMovements[1];
+    ASSERT_TRUE(myMove.MEffectLoad("Orbit", 1, 1, 0, 0, nullptr, 0));
+    EXPECT_EQ(myMove.mCenteredFlag, 1);
+    EXPECT_EQ(myMove.mNumParams, 2);
+    EXPECT_EQ(myMove.mMin[1], -4);
+    EXPECT_EQ(myMove.mMax[0], 10);
+    EXPECT_STREQ(myMove.mName + 24, "B");
+    EXPECT_EQ(std::strlen(myMove.mDesc), 119u);
+    EXPECT_EQ(myMove.mInitSize, 8);
+    EXPECT_EQ(myMove.mResetSize, 0);
+    EXPECT_EQ(myMove.mUpdateSize, 16);
+    EXPECT_EQ(myMove.mUpdate, kUpdate);
+    // Parameter 0 is drawn at random in its range, parameter 1 is fixed at its default.
+    const auto& myParams = gStyle.mMoveParam[1];
+    EXPECT_EQ(myParams.mFixed[0], 0);
+    EXPECT_GE(myParams.mValue[0], -5);
+    EXPECT_LE(myParams.mValue[0], 10);
+    EXPECT_EQ(myParams.mFixed[1], 1);
+    EXPECT_EQ(myParams.mValue[1], 7);
+    EXPECT_EQ(std::memcmp(&gStyleStart.mMoveParam[1], &myParams, sizeof(myParams)), 0);
+    // The icon: 22 black pixels, then 5 and 250.
+    const Rect myThumb = LoadThumbRect('M', 1);
+    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 0);
+    EXPECT_EQ(Controls(myThumb.left + 22, myThumb.top), 5);
+    EXPECT_EQ(Controls(myThumb.left + 23, myThumb.bottom - 1), 250);
+    EXPECT_STREQ(gStyle.mMoveSetName, "(None)");
+}
+
+TEST_F(LoadingTest, MissingMovementGetsTheBuiltInProgram) {
+    EXPECT_FALSE(gMovements[5].MEffectLoad("Gone", 5, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Unable to open or find movement!");
+    EXPECT_EQ(gMovements[5].mInit, (std::vector<uint8_t>{0x78, 0x70, 0x04, 0x00, 0x78, 0x63, 0x50, 0x52}));
+    EXPECT_EQ(gMovements[5].mNumParams, 0);
+    EXPECT_EQ(gMovements[5].mUpdateSize, 0);
+    MainCloseAlert();
+    // Four parameters, or programs longer than the file, mark a damaged file.
+    gAlertText[0] = 0;
+    Write("Movements/Four.mvm", MovementFile(4));
+    EXPECT_FALSE(gMovements[5].MEffectLoad("Four", 5, 0, 0, 0, nullptr, 0));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+    std::vector<uint8_t> myLong = MovementFile(1);
+    myLong.resize(myLong.size() - 1);
+    Write("Movements/Long.mvm", myLong);
+    EXPECT_FALSE(gMovements[5].MEffectLoad("Long", 5, 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(gMovements[5].mInitSize, 8);
+}
+
+TEST_F(LoadingTest, EffectsGoToTheirOwnFields) {
+    Write("Effects/Pulse.efc", EffectFile('C'));
+    Write("Effects/Grow.efb", EffectFile('E'));
+    ASSERT_TRUE(gBEffectColor.CEffectLoad("Pulse", 0, 0, nullptr));
+    ASSERT_TRUE(gFEffectColor.CEffectLoad("Pulse", 0, 0, nullptr));
+    ASSERT_TRUE(gEffectBrush.BEffectLoad("Grow", 0, 0, nullptr));
+    EXPECT_STREQ(gStyle.mBrushColorEffect, "Pulse");
+    EXPECT_STREQ(gStyle.mFillColorEffect, "Pulse");
+    EXPECT_STREQ(gStyle.mBrushEffect, "Grow");
+    EXPECT_EQ(gEffectBrush.mReset, kInit);
+    EXPECT_EQ(gEffectBrush.mFileFlag, 1);
+
+    // A brush effect file is no colour effect.
+    EXPECT_FALSE(gBEffectColor.CEffectLoad("Grow", 0, 0, nullptr));
+    EXPECT_STREQ(gAlertText, "Unable to open or find effect!");
+    MainCloseAlert();
+    gAlertText[0] = 0;
+    ASSERT_TRUE(gBEffectColor.CEffectLoad("Pulse", 0, 0, nullptr));
+    Write("Effects/Grow.efc", EffectFile('E'));
+    EXPECT_FALSE(gBEffectColor.CEffectLoad("Grow", 0, 0, nullptr));
+    EXPECT_STREQ(gAlertText, "Not a valid file!");
+    EXPECT_EQ(gBEffectColor.mInitSize, 8);
+    MainCloseAlert();
+
+    gAlertText[0] = 0;
+    EXPECT_FALSE(gEffectBrush.BEffectLoad("Gone", 0, 0, nullptr));
+    EXPECT_STREQ(gAlertText, "Unable to open or find effect!");
+    EXPECT_EQ(gEffectBrush.mInitSize, 0);
+    EXPECT_EQ(gEffectBrush.mFileFlag, 0);
+    EXPECT_STREQ(gStyle.mBrushEffect, "(None)");
+}
