@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/palette.h"
 #include "platform/surface.h"
 #include "shell/style_record.h"
 #include "storage/file.h"
@@ -96,9 +97,31 @@ struct BEffect : Effect {
     bool BEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle);
 };
 
+// A colour effect drives one 90-entry range of the palette: the brush range (21-110) or the fill range
+// (111-200). Its colour work lives in engine/color_effect.
 struct CEffect : Effect {
-    explicit CEffect(char myType = kEffectBrushColor) : Effect(myType) {}
+    uint8_t mStart = 21;
+    uint8_t mSize = kGradientColors;
+    std::vector<PaletteEntry> mSourceGrad; // the base palette
+    std::vector<PaletteEntry> mDestGrad;   // what is shown while an effect program is loaded
+    std::vector<int16_t> mShiftArray;      // target minus base, three channels an entry
+    uint8_t mFixFlag = 0;                  // the current brush (or fill) supplies its own colours
+    uint8_t mDestFlag = 0;                 // loud sound moves colours away from the target
+    uint8_t mOtherFlag = 0;                // the program reads the other range's colour
+    int8_t mBrightness = 100;
+    int8_t mSaturation = 100;
+
+    explicit CEffect(char myType = kEffectBrushColor)
+        : Effect(myType), mStart(myType == kEffectFillColor ? 111 : 21) {}
     bool CEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle);
+
+    void CEffectAlloc();
+    void CEffectInit(uint8_t myRedrawFixed, uint8_t myNewItem);
+    void CEffectCreateSource(char myColor, const uint8_t* myGrad);
+    bool CEffectSetColor(char myValue, char myCurrentValue);
+    void CEffectCreateDest();
+    void CEffectCycle(char myShift);
+    void CEffectModify(char myShift);
 };
 
 struct C2Effect : CEffect {
