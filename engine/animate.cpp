@@ -1,8 +1,24 @@
-// The frame loop. The picture stays the black fill of the running program until the engine draws into it.
+// The frame loop: one step at a time, it produces or replays beats, lets the trigger channels change the
+// picture on counted beats, and advances the brush and the colour cycling when their deadlines pass.
 #include "engine/animate.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "controls/pop_list.h"
+#include "engine/brush.h"
+#include "engine/color_effect.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
+#include "engine/fill.h"
+#include "engine/movement.h"
+#include "music/music.h"
 #include "platform/clock.h"
+#include "platform/text_out.h"
+#include "shell/alert.h"
 #include "shell/main.h"
+#include "sound/tempo.h"
+#include "storage/components.h"
 
 uint32_t gBeatNext = kNever;
 uint32_t gBeatLast = 0;
@@ -18,10 +34,301 @@ double gEffScale = 0;
 uint8_t gStateListen = 0;
 uint8_t gStateManual = 0;
 uint8_t gStatePlay = 0;
+uint8_t gStateVolume = 0;
+int gMeterOffset = 0;
+uint32_t gUpdateNext = kNever;
+uint32_t gUpdateLength = kNever;
+uint32_t gCycleNext = kNever;
+uint32_t gCycleLength = kNever;
+int8_t gCycleDir = 0;
+uint32_t gCycleForce = 0;
+uint32_t gHalfSeconds = 0;
+int8_t gBeatCountOffset[5] = {1, 1, 1, 1, 1};
+uint8_t gSliderHL[5] = {};
+uint8_t gStateHilite = 0;
+uint32_t gHiliteTime = 0;
+uint8_t gStateRave = 0;
+uint8_t gStateFlash = 0;
+int gShiftLast = 0;
+double gScale = 0;
+
+namespace {
+
+std::FILE* sBeatLog = nullptr;
+
+// The edits one beat collects, carried out in the fixed order of their kinds.
+constexpr int kBeatKinds[6] = {kEditGradient, kEditBrushColor, kEditFillColor,
+                               kEditFill,     kEditMove,       kEditBrush};
+
+bool AnimateQueued(int myKind) {
+    return gCueList[myKind] != kNotSet;
+}
+
+int AnimateSlotEdit(int myMode, int myCurrent, int mySlots) {
+    switch (myMode) {
+    case kTriggerRandom:
+        return kEditRandom;
+    case kTriggerSequential:
+        return (myCurrent + 1) % mySlots + 1;
+    default:
+        return myCurrent + 1;
+    }
+}
+
+// Steps both colour ranges: a loaded colour effect is bent by the sound, the other only cycles.
+void AnimateStepColors(int myStep) {
+    const int myFillStep = myStep % 90;
+    if (gBEffectColor.mFileFlag)
+        gBEffectColor.CEffectModify(static_cast<char>(myStep));
+    else
+        gBEffectColor.CEffectCycle(static_cast<char>(myStep));
+    if (gFEffectColor.mFileFlag)
+        gFEffectColor.CEffectModify(static_cast<char>(myFillStep));
+    else
+        gFEffectColor.CEffectCycle(static_cast<char>(myFillStep));
+}
+
+void AnimateTempoBeat(uint32_t myNow) {
+    if (gBeatNext < myNow) {
+        gBeatLast = gBeatNext;
+        const uint32_t myStep = TempoNextStep();
+        gBeatNext = myStep == kNever ? kNever : gBeatNext + myStep;
+        gEffScale = 1.0;
+        AnimateDrawBeatMeter(64, 1);
+        AnimateInsertBeat(64, myNow, 0);
+    } else if (gBeatNext != kNever) {
+        const uint32_t myLength = gStatePattern ? gTapLength : gBeatLength;
+        if (myLength && myLength != kNever)
+            gEffScale = 1.0 - (double(myNow) - (double(gBeatNext) - myLength)) / myLength;
+    }
+}
+
+void AnimateReplayBeats(uint32_t myNow) {
+    if (gBeatNext < myNow) {
+        AnimateDrawBeatMeter(64, 1);
+        // A record that cannot move the next beat on would hold the replay here for ever.
+        for (int myGuard = 0; gBeatNext < myNow && myGuard < kEditsMax && TempoRaveReplays(); ++myGuard)
+            AnimateExecuteEdits(myNow);
+        gEffScale = 1.0;
+    } else if (gBeatNext > gBeatLast && gBeatNext != kNever) {
+        gEffScale = 1.0 - (double(myNow) - gBeatLast) / (double(gBeatNext) - gBeatLast);
+    }
+}
+
+void AnimateCycle(uint32_t myNow) {
+    if (!gStateColorChange) return;
+    if (gCycleNext < myNow) {
+        gCycleNext = gCycleLength == kNever ? kNever : myNow + gCycleLength;
+        int myStep = gCycleDir;
+        if (gStateListen) {
+            myStep = static_cast<int>((gStyle.mColorKick - 50) * gScale);
+            const int myHeard = myStep;
+            if (myStep == gShiftLast) myStep = gCycleDir;
+            gShiftLast = myHeard;
+        }
+        if (myStep != gCycleDir) {
+            myStep = myStep * 90 / 100 + gCycleDir;
+            if (myStep == 0) myStep = gCycleDir;
+        }
+        AnimateStepColors(myStep);
+    } else if (gCycleLength > 66 && myNow > gCycleForce) {
+        gCycleForce = myNow + 66;
+        if (gBEffectColor.mFileFlag) gBEffectColor.CEffectModify(0);
+        if (gFEffectColor.mFileFlag) gFEffectColor.CEffectModify(0);
+    }
+}
+
+} // namespace
 
 // The tick counter wraps after 2^32 ms; unsigned subtraction keeps the elapsed time right across the wrap.
 uint32_t AnimateGetElapsedTime() {
     return ClockTicks() - gTimer;
 }
 
-void AnimateMain() {}
+void AnimateResetBeats() {
+    gBeatCount = 0;
+    gBeatLast = 0;
+    for (int8_t& myOffset : gBeatCountOffset)
+        myOffset = 1;
+    gHalfSeconds = 0;
+    gStateFlash = 0;
+}
+
+void AnimateOpenBeatLog(const char* myPath) {
+    AnimateCloseBeatLog();
+    sBeatLog = TextOutOpen(myPath);
+}
+
+void AnimateCloseBeatLog() {
+    TextOutClose(sBeatLog);
+    sBeatLog = nullptr;
+}
+
+void AnimateMain() {
+    uint32_t myNow = AnimateGetElapsedTime();
+    if (gStatePlay) {
+        if (myNow >= gSongLength) {
+            MusicSkipTrack(0, 0);
+            return;
+        }
+        if (gStateHilite && myNow - gHiliteTime > 128) {
+            gStateHilite = 0;
+            for (uint8_t& myLamp : gSliderHL)
+                myLamp = 0;
+            if (!gStateListen) gMeterOffset = 0;
+        }
+        if (!TempoRaveReplays()) {
+            gStateRave = 0;
+            if (!gStateListen) AnimateTempoBeat(myNow);
+        } else {
+            gStateRave = 1;
+            if (!gStateListen) AnimateReplayBeats(myNow);
+        }
+        if (gUpdateNext < myNow) {
+            gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
+            gEffectBrush.BEffectUpdate();
+        }
+        AnimateCycle(myNow);
+        const uint32_t myHalves = myNow / 500;
+        if (myHalves > gHalfSeconds) {
+            gHalfSeconds = myHalves;
+            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) gStateFlash = 1;
+        }
+    }
+}
+
+void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp) {
+    AnimateExecuteBeat(myMeter, myTime);
+    AnimateFinishBeat(1, myTime);
+    if (myLamp) AnimateDrawBeatHilite();
+}
+
+void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
+    (void)myTime;
+    if (gStateManual) {
+        ++gBeatCount;
+        ExecuteInsert(kRecordBeat, nullptr);
+        return;
+    }
+    int8_t myEdits[kEditKinds];
+    for (int8_t& myEdit : myEdits)
+        myEdit = kNotSet;
+    const AttachRecord& myAttach = gStyle.mAttachments[static_cast<uint8_t>(gCurrentBrush) % kBrushSlots];
+    bool myFired = false;
+    for (int c = 0; c < kChannels; ++c) {
+        const int myCounter = gStyle.mBeatCounter[c];
+        if (myCounter <= 0 || (gBeatCountOffset[c] + static_cast<int64_t>(gBeatCount)) % myCounter != 0)
+            continue;
+        const int myThreshold = gStyle.mThreshold[c];
+        if (myThreshold * (gStateListen ? 1 : 0) > myMeter) continue;
+        const int myMode = gStyle.mTrigger[c];
+        switch (c) {
+        case kChannelFill:
+            if (AnimateQueued(kEditFill) || myAttach.mAttachFill != kNotSet) break;
+            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(300, gFileListFills, gBeatLast);
+            myEdits[kEditFill] = static_cast<int8_t>(AnimateSlotEdit(
+                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentFill, kFillSlots));
+            break;
+        case kChannelGradient:
+            if (AnimateQueued(kEditGradient) || myAttach.mAttachGradient != kNotSet) break;
+            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(308, gFileListGradients, gBeatLast);
+            myEdits[kEditGradient] = static_cast<int8_t>(AnimateSlotEdit(
+                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentGrad, kGradSlots));
+            break;
+        case kChannelColor:
+            for (int myKind : {kEditBrushColor, kEditFillColor}) {
+                if (AnimateQueued(myKind)) continue;
+                const int myColor = myKind == kEditBrushColor ? gStyle.mBrushColor : gStyle.mFillColor;
+                if (myMode == kTriggerFixed)
+                    myEdits[myKind] = static_cast<int8_t>(myColor);
+                else if (myMode == kTriggerSequential)
+                    myEdits[myKind] = static_cast<int8_t>((myColor + 111) % 120 + 1);
+                else
+                    myEdits[myKind] = kEditRandom;
+            }
+            break;
+        case kChannelBrush:
+            if (AnimateQueued(kEditBrush)) break;
+            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(301, gFileListBrushes, gBeatLast);
+            myEdits[kEditBrush] = static_cast<int8_t>(AnimateSlotEdit(
+                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentBrush, kBrushSlots));
+            break;
+        default:
+            if (AnimateQueued(kEditMove) || myAttach.mAttachMove != kNotSet) break;
+            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(302, gFileListMovements, gBeatLast);
+            myEdits[kEditMove] = static_cast<int8_t>(AnimateSlotEdit(
+                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentMove, kMoveSlots));
+            break;
+        }
+        myFired = true;
+    }
+    ++gBeatCount;
+    ExecuteInsert(kRecordBeat, nullptr);
+    if (!myFired) return;
+    for (int myKind : kBeatKinds)
+        if (myEdits[myKind] != kNotSet)
+            ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myEdits[myKind]), gBeatLast,
+                         gStateControlsVisible, 1, kModeExecute, 1, 0);
+    gStateClearTrails = 1;
+}
+
+void AnimateFinishBeat(uint8_t myReset, uint32_t myTime) {
+    gHiliteTime = AnimateGetElapsedTime();
+    if (!myReset) return;
+    gStateHilite = 16;
+    if (sBeatLog) {
+        char myLine[32];
+        std::snprintf(myLine, sizeof(myLine), "%.3f", myTime / 1000.0);
+        TextOutLine(sBeatLog, myLine);
+    }
+    gMovements[static_cast<uint8_t>(gCurrentMove) % kMoveSlots].MEffectReset();
+    gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
+    gEffectBrush.BEffectReset();
+    if (gStateColorChange) {
+        const int myKick = (gStyle.mColorKick - 50) * 90 / 100;
+        gBEffectColor.CEffectCycle(static_cast<char>(myKick));
+        gFEffectColor.CEffectCycle(static_cast<char>(myKick % 90));
+    }
+}
+
+void AnimateDrawBeatMeter(uint8_t myValue, uint8_t myLamp) {
+    // The meter itself is drawn with the controls window; its length is kept in any case.
+    if (myLamp && gStateAllVisible) AnimateDrawBeatHilite();
+    gMeterOffset = myValue;
+}
+
+void AnimateDrawBeatHilite() {}
+
+void AnimateExecuteEdits(uint32_t myTime) {
+    const int myIndex = gEditsList[gEditsCurrent].mNext;
+    if (myIndex == kEditsEnd || myIndex < 0) return;
+    gEditsCurrent = myIndex;
+    ++gEditsCount;
+    gBeatLast = gBeatNext;
+    const int myFollowing = gEditsList[myIndex].mNext;
+    gBeatNext = gEditsList[myFollowing].mTime;
+    if (gBeatNext == kNever && !gStateListen) {
+        const uint32_t myStep = TempoNextStep();
+        gBeatNext = myStep == kNever ? kNever : gBeatLast + myStep;
+    }
+    const int8_t* myEdits = gEditsList[myIndex].mEdits;
+    if (!gStateManual) {
+        if (myEdits[0] >= -126) {
+            ExecuteLoads(myEdits);
+        } else {
+            gCurrentMove = static_cast<int8_t>((std::abs(myEdits[kEditMove]) - 1 + kMoveSlots) % kMoveSlots);
+            for (int myKind = 1; myKind <= kEditColorKick; ++myKind) {
+                if (gEditsSkip[myKind]) {
+                    gEditsSkip[myKind] = 0;
+                    continue;
+                }
+                const int myValue = std::abs(myEdits[myKind]);
+                if (myEdits[myKind] == kNotSet || myValue == gEditsRave[myKind]) continue;
+                ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myTime,
+                             gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, kModeExecute, 0, 0);
+                gStateClearTrails = 1;
+            }
+        }
+    }
+    AnimateFinishBeat(myEdits[0] == kRecordBeat ? 1 : 0, myTime);
+}

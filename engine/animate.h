@@ -19,7 +19,36 @@ extern double gEffScale;
 extern uint8_t gStateListen;
 extern uint8_t gStateManual;
 extern uint8_t gStatePlay;
+extern uint8_t gStateVolume;
+extern int
+    gMeterOffset; // length of the beat meter bar, 0-64 // listening to the loudness rather than one frequency
+extern uint32_t gUpdateNext;
+extern uint32_t gUpdateLength;
+extern uint32_t gCycleNext;
+extern uint32_t gCycleLength;
+extern int8_t gCycleDir;
+extern uint32_t gCycleForce;
+extern uint32_t gHalfSeconds;
+extern int8_t gBeatCountOffset[5];
+extern uint8_t gSliderHL[5];
+extern uint8_t gStateHilite;
+extern uint32_t gHiliteTime;
+extern uint8_t gStateRave;
+extern uint8_t gStateFlash;
+extern int gShiftLast;
+extern double gScale; // the sound scale of the colour kick, set by listening
 
 // Milliseconds since gTimer; the one place that measures from it.
 uint32_t AnimateGetElapsedTime();
 void AnimateMain();
+void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp);
+void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime);
+void AnimateFinishBeat(uint8_t myReset, uint32_t myTime);
+void AnimateDrawBeatMeter(uint8_t myValue, uint8_t myLamp);
+void AnimateDrawBeatHilite();
+void AnimateExecuteEdits(uint32_t myTime);
+// Beat counters in phase from the start of playback.
+void AnimateResetBeats();
+// Every beat's song time is written here, one per line in seconds, when a beat log is open.
+void AnimateOpenBeatLog(const char* myPath);
+void AnimateCloseBeatLog();

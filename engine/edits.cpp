@@ -11,10 +11,3 @@ int8_t gCueList[kEditKinds];
 int8_t gEditsSkip[kEditKinds];
 uint8_t gStateFull = 0;
 int8_t gAttachList[62];
-
-void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord) {
-    (void)myType;
-    (void)mySlot;
-    (void)myName;
-    (void)myRecord;
-}

@@ -1,20 +1,88 @@
-// Playback control. Discs and the silent track clock arrive with the music modules; until then playing only
-// starts the animation's clock.
+// Playback: the music the picture follows and the clock of the song. Without a disc a silent clock plays
+// nine tracks of 60 seconds each, so the edit list, beats and track ends behave as with music.
 #include "music/music.h"
 
+#include <cstring>
+
+#include "engine/animate.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
 #include "platform/clock.h"
 #include "shell/main.h"
+#include "sound/tempo.h"
+#include "storage/style.h"
 
 uint8_t gStatePause = 0;
 uint8_t gStateStart = 0;
+uint32_t gSongLength = 60000;
+int8_t gTrackTotal = 9;
+int8_t gTrackCurrent = 0;
+uint32_t gPauseTime = 0;
+
+namespace {
+constexpr uint32_t kSilentTrackLength = 60000;
+}
+
+void MusicGetSongLength() {
+    gSongLength = kSilentTrackLength;
+}
 
 void MusicPlay(int myTrack, int myFirst) {
-    (void)myTrack;
     (void)myFirst;
+    gStateStart = 1;
+    if (gStatePlay || gStatePause) MusicStop(0, 0);
+    gTrackCurrent = static_cast<int8_t>(myTrack);
+    MusicGetSongLength();
+    // The first start of a run brings back the last session's look.
+    if (!gStateLastSession) {
+        StyleLoad("Last_Session", kStyleFromFile);
+        gStateLastSession = 1;
+    }
+    ExecuteResetEdits();
+    std::memcpy(&gStyleStart, &gStyle, sizeof(StyleRecord));
+    AnimateResetBeats();
+    if (!gStateListen) TempoStartBeats(0);
     gTimer = ClockTicks();
+    gStatePlay = 1;
+    gStateStart = 0;
 }
 
 void MusicStop(int myEject, int myWait) {
     (void)myEject;
     (void)myWait;
+    gStatePlay = 0;
+    gStatePause = 0;
+    gStateFlash = 0;
+    gHalfSeconds = 0;
+    gEditsCount = 1;
+    gEditsCurrent = 0;
+}
+
+void MusicPause(uint8_t mySilent, uint8_t myCommand) {
+    (void)myCommand;
+    if (!mySilent) {
+        gStatePlay = 0;
+        gStatePause = 1;
+    }
+    gPauseTime = AnimateGetElapsedTime();
+}
+
+void MusicResume() {
+    gTimer += AnimateGetElapsedTime() - gPauseTime;
+    gStatePlay = 1;
+    gStatePause = 0;
+}
+
+void MusicSkipTrack(int myStep, uint8_t myDraw) {
+    (void)myDraw;
+    const int myTotal = gTrackTotal > 0 ? gTrackTotal : 1;
+    const int myTrack =
+        myStep > 0 ? (myStep - 1) % myTotal : (gTrackCurrent + myTotal + (myStep == 0 ? 1 : -1)) % myTotal;
+    if (gStatePlay) {
+        MusicPlay(myTrack, 0);
+    } else {
+        gTrackCurrent = static_cast<int8_t>(myTrack);
+        gStatePause = 0;
+        MusicGetSongLength();
+    }
 }

@@ -9,3 +9,12 @@ void MusicStop(int myEject, int myWait);
 extern uint8_t gStatePause;
 // Set while a track is being started, so the loads it causes are not taken for the user's changes.
 extern uint8_t gStateStart;
+extern uint32_t gSongLength;
+extern uint32_t gPauseTime;
+extern int8_t gTrackTotal;
+extern int8_t gTrackCurrent;
+
+void MusicPause(uint8_t mySilent, uint8_t myCommand);
+void MusicResume();
+void MusicSkipTrack(int myStep, uint8_t myDraw);
+void MusicGetSongLength();

@@ -1,6 +1,8 @@
 // The alert window: one text at a time, modal over the program's other windows.
 #include "shell/alert.h"
 
+#include "engine/animate.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -13,7 +15,6 @@
 char gAlertText[kAlertTextSize];
 uint8_t gStateAlert = 0;
 uint8_t gStartUp = 0;
-int gMeterOffset = 0;
 
 namespace {
 const Rect kButtonRect{90, 82, 150, 104};

@@ -1,4 +1,9 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
+#include <cstring>
+
+#include "controls/pop_list.h"
+#include "engine/edits.h"
+#include "shell/style_record.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
@@ -55,6 +60,8 @@ bool InitProgram() {
         if (FileCreateDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) QuitFast();
     }
     InitText("Initializing...");
+    PopBuildFileLists();
+    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
     InitControlsWindow();
     return true;
 }

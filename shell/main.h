@@ -33,3 +33,5 @@ bool InitProgram();
 void MainOpenAppEvent();
 void MainEventProcess(const Message& myMessage);
 void MainAlertProcess(const Message& myMessage);
+// The whole controls window shows (expanded and visible), so meters and lamps are drawn.
+extern uint8_t gStateAllVisible;

@@ -22,6 +22,7 @@ uint8_t gStateClickReturn = 0;
 uint8_t gStateControlsVisible = 0;
 uint8_t gStateColorChange = 0;
 uint8_t gStatePalChange = 0;
+uint8_t gStateAllVisible = 0;
 uint8_t gStateCD = 0;
 uint8_t gStateEject = 0;
 uint8_t gSaverTrigger = 0;

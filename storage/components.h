@@ -59,6 +59,11 @@ struct VBrush : VBitmap {
     bool BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t myRecord, uint8_t myRedraw,
                    StyleRecord* myStyle, uint8_t myQuiet);
     void Release();
+    // Painting, in engine/brush.
+    void BrushInit();
+    void BrushDraw(uint8_t myScaleMode);
+    void BrushDrawPaint(Surface& myPaintWorld, Rect* myDestRect, uint8_t myScaleMode,
+                        uint8_t myIncrementFlag);
 };
 
 struct VFill : VBitmap {
@@ -68,6 +73,9 @@ struct VFill : VBitmap {
     bool FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet);
     void Release();
+    // Drawing, in engine/fill.
+    void FillDraw(uint8_t myNewFill);
+    void BackClip(const Rect& myRect);
 };
 
 struct GradientData {
@@ -95,6 +103,11 @@ struct Effect {
 struct BEffect : Effect {
     BEffect() : Effect(kEffectBrush) {}
     bool BEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle);
+    // Scaling the brush, in engine/brush_effect: myWhich 0 init, 1 reset, 2 update.
+    double BEffectScale(uint8_t myWhich);
+    void BEffectInit();
+    void BEffectReset();
+    void BEffectUpdate();
 };
 
 // A colour effect drives one 90-entry range of the palette: the brush range (21-110) or the fill range
@@ -143,6 +156,11 @@ struct MEffect : Effect {
                      uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet);
     // The built-in movement of an empty slot: it parks the brush beyond the right edge of the screen.
     void MEffectSetFallback();
+    // Running, in engine/movement.
+    void MEffectPosition(const std::vector<uint8_t>& myCode, uint16_t mySize);
+    void MEffectInit();
+    void MEffectReset();
+    void MEffectUpdate();
     int8_t MEffectRandPar(uint8_t myParam);
     void MEffectResetPar(char mySlot, StyleRecord* myStyle);
 };

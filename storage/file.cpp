@@ -253,3 +253,18 @@ void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char*
         fs::remove(myDoomedPath, myRemoveError);
     }
 }
+
+void FileListNames(const char* myFolderPath, const char* myExt, std::vector<std::string>& myNames) {
+    myNames.clear();
+    const size_t myExtLength = std::strlen(myExt);
+    std::error_code myError;
+    for (fs::directory_iterator myIt(myFolderPath, myError), myEnd; !myError && myIt != myEnd;
+         myIt.increment(myError)) {
+        if (!myIt->is_regular_file(myError)) continue;
+        std::string myName = myIt->path().filename().string();
+        if (myName.size() < myExtLength) continue;
+        if (!FileSameName(myName.substr(myName.size() - myExtLength), myExt)) continue;
+        myNames.push_back(std::move(myName));
+    }
+    std::sort(myNames.begin(), myNames.end());
+}

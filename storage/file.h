@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 constexpr int kPathSize = 260;
 constexpr int16_t kFileNotFound = 2;
@@ -34,3 +36,5 @@ int16_t FileCopyContents(const char* myDestName, const char* mySourceName, const
                          const char* mySourceFolder);
 void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char* myPath, bool myDelete,
                            bool myUnderscore);
+// The names of the files in a folder path whose names end in myExt, whatever its case, in byte order.
+void FileListNames(const char* myFolderPath, const char* myExt, std::vector<std::string>& myNames);

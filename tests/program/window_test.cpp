@@ -9,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "shell/style_record.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,6 +31,23 @@ TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
     const fs::path myRoot = fs::temp_directory_path() / ("orbex-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
     fs::create_directories(myRoot / "runtime");
+    // A session whose slots are all empty: no component is missing, so no alert takes the keyboard.
+    fs::create_directories(myRoot / "home" / "Styles");
+    StyleRecord myStyle;
+    StyleDefault(reinterpret_cast<char*>(&myStyle));
+    for (auto& myName : myStyle.mBrushNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mFillNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mGradNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mMoveNames)
+        StyleCopy(myName, "(None)");
+    StyleCopy(myStyle.mBrushEffect, "(None)");
+    StyleCopy(myStyle.mBrushColorEffect, "(None)");
+    StyleCopy(myStyle.mFillColorEffect, "(None)");
+    std::ofstream(myRoot / "home" / "Styles" / "Last_Session.sty", std::ios::binary)
+        .write(reinterpret_cast<const char*>(&myStyle), sizeof(myStyle));
     const fs::path myScript = myRoot / "session.sh";
     std::ofstream(myScript) << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
                             << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"

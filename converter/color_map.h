@@ -1,0 +1,39 @@
+// The colour code of the artist's bitmaps: how one pixel becomes a palette index, and the fixed colour table.
+#pragma once
+
+#include <cstdint>
+
+#include "converter/settings.h"
+
+constexpr int kConvertGradientSize = 90;
+constexpr int kConvertMaxFixed = 90;
+constexpr uint8_t kConvertBrushRange = 21; // first index of the brush gradient
+constexpr uint8_t kConvertFillRange = 111; // first index of the fill gradient
+constexpr uint8_t kConvertTransparent = 255;
+
+// Fixed colours in the order they were met until ConvertSortFixed puts them brightest first.
+struct ConvertFixedTable {
+    int mCount = 0;
+    uint8_t mRed[kConvertMaxFixed] = {};
+    uint8_t mGreen[kConvertMaxFixed] = {};
+    uint8_t mBlue[kConvertMaxFixed] = {};
+    int mLastHit = -1; // neighbouring pixels mostly share a colour
+};
+
+double ConvertLuminance(uint8_t myRed, uint8_t myGreen, uint8_t myBlue);
+
+// The position 0-89 on a gradient for a channel value; 255 is the start of every section.
+int ConvertGradientPosition(int myValue, int mySections);
+
+// The palette index where a kind's fixed colours start (the range of its primary gradient).
+inline uint8_t ConvertFixedBase(ConvertKind myKind) {
+    return myKind == kConvertBrush ? kConvertBrushRange : kConvertFillRange;
+}
+
+// Maps one pixel of frame myFrame (of myFrames) to its palette index and mask bit. Fails only when the pixel
+// would be a 91st fixed colour.
+bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
+                     int myFrame, int myFrames, ConvertFixedTable& myTable, uint8_t& myIndex, bool& myMask);
+
+// Sorts the table brightest first (equal luminance keeps the order of first use); myNewSlot[old] = new.
+void ConvertSortFixed(ConvertFixedTable& myTable, uint8_t myNewSlot[kConvertMaxFixed]);

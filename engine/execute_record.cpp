@@ -1,0 +1,285 @@
+// The edit list of a track: inserting change, beat and load records in time order, placing each edit's
+// value on the right record, and performing recorded loads and random component files.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "engine/animate.h"
+#include "engine/brush.h"
+#include "engine/color_effect.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
+#include "engine/fill.h"
+#include "engine/movement.h"
+#include "music/music.h"
+#include "shell/alert.h"
+#include "shell/random.h"
+#include "sound/tempo.h"
+#include "storage/components.h"
+#include "storage/loading.h"
+
+namespace {
+
+constexpr uint32_t kNear = 200; // ms around a beat within which an edit belongs to that beat
+
+bool ExecuteIsLoad(int myIndex) {
+    return gEditsList[myIndex].mEdits[0] >= -126;
+}
+
+bool ExecuteIsChange(int myIndex) {
+    return myIndex != kEditsEnd && gEditsList[myIndex].mEdits[0] < -126;
+}
+
+// Writes a value onto a record: as is on the start record (and into the song's start settings), negated on
+// any other, since a negative value marks the record where it was set.
+void ExecutePlace(int myIndex, int myKind, int myValue) {
+    editRecord& myRecord = gEditsList[myIndex];
+    const bool myStart = myIndex == 0;
+    auto myStore = [&](int myAt, int myStored) {
+        myRecord.mEdits[myAt] = static_cast<int8_t>(myStart ? myStored : -myStored);
+        if (myStart) {
+            const int myOffset = ExecuteStyleOffset(myAt);
+            if (myOffset >= 0) reinterpret_cast<char*>(&gStyleStart)[myOffset] = static_cast<char>(myStored);
+            gEditsStart[myAt] = static_cast<int8_t>(myStored);
+        }
+    };
+    myStore(myKind, myValue);
+    if (myKind == kEditMove)
+        for (int p = 0; p < kMaxParams; ++p)
+            myStore(kEditParam1 + p, gEditsRave[kEditParam1 + p]);
+}
+
+int ExecuteLoadKind(int myType) {
+    switch (myType) {
+    case 1:
+        return kEditGradient;
+    case 4:
+        return kEditFill;
+    case 9:
+        return kEditMove;
+    case 10:
+        return kEditBrush;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void ExecuteResetEdits() {
+    std::memset(gEditsList, 0, sizeof(editRecord));
+    editRecord& myStart = gEditsList[0];
+    myStart.mTime = 0;
+    myStart.mPrev = -1;
+    myStart.mNext = kEditsEnd;
+    std::memcpy(myStart.mEdits, gEditsRave, kEditKinds);
+    myStart.mEdits[0] = kRecordChange;
+    editRecord& myEnd = gEditsList[kEditsEnd];
+    myEnd.mTime = kNever;
+    myEnd.mPrev = 0;
+    myEnd.mNext = kEditsEnd;
+    std::memset(myEnd.mEdits, kNotSet, kEditKinds);
+    std::memcpy(gEditsStart, gEditsRave, kEditKinds);
+    gEditsCurrent = 0;
+    gEditsTotal = 1;
+    gEditsCount = 1;
+    gStateFull = 0;
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+}
+
+bool ExecuteInsert(char myType, const char* myName) {
+    if (gStateFull) return false;
+    if (gEditsTotal + 1 >= kEditsMax) {
+        gStateFull = 1;
+        MainOpenAlert(
+            "The maximum allowed number of beats per song has been exceeded! Further recording is now "
+            "disabled for this song.");
+        return false;
+    }
+    const int myIndex = gEditsTotal;
+    editRecord& myCurrent = gEditsList[gEditsCurrent];
+    editRecord& myRecord = gEditsList[myIndex];
+    const int myNext = myCurrent.mNext;
+    myRecord.mPrev = gEditsCurrent;
+    myRecord.mNext = myNext;
+    gEditsList[myNext].mPrev = myIndex;
+    myCurrent.mNext = myIndex;
+    std::memset(myRecord.mEdits, 0, kEditKinds);
+    if (static_cast<int8_t>(myType) < -126) {
+        std::memcpy(myRecord.mEdits, gEditsRave, kEditKinds);
+    } else {
+        if (myName) std::memcpy(myRecord.mEdits + 1, myName, strnlen(myName, kNameSize));
+        if (gActionTime != myCurrent.mTime) gBeatLast = gActionTime;
+    }
+    myRecord.mEdits[0] = static_cast<int8_t>(myType);
+    myRecord.mTime = gBeatLast;
+    gEditsCurrent = myIndex;
+    ++gEditsCount;
+    ++gEditsTotal;
+    return true;
+}
+
+void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTime, uint8_t myMode) {
+    const int myKindIndex = static_cast<uint8_t>(myKind);
+    const bool myAfterLast = myTime < gBeatLast + kNear;
+    const bool myBeforeNext = gBeatNext != kNever && myTime + kNear > gBeatNext;
+    if (ExecuteIsLoad(gEditsCurrent) || (myMode != kModeEarlier && !myAfterLast && !myBeforeNext)) {
+        gBeatLast = myTime;
+        ++gBeatCount;
+        if (!ExecuteInsert(kRecordChange, nullptr)) return;
+    }
+
+    int myTarget = gEditsCurrent;
+    if (myMode == kModeEarlier) {
+        myTarget = 0;
+        for (int i = gEditsCurrent; i > 0; i = gEditsList[i].mPrev)
+            if (ExecuteIsChange(i) && gEditsList[i].mEdits[myKindIndex] == -myPrevious) {
+                myTarget = i;
+                break;
+            }
+    } else if (myBeforeNext && !myAfterLast) {
+        const int myNext = gEditsList[gEditsCurrent].mNext;
+        if (ExecuteIsChange(myNext)) {
+            myTarget = myNext;
+            gEditsSkip[myKindIndex] = 1;
+        } else if (gEditsList[gEditsCurrent].mTime < gBeatNext) {
+            // The value belongs to the coming beat: a record of its own at that beat's time carries it.
+            const uint32_t myLast = gBeatLast;
+            gBeatLast = gBeatNext;
+            const bool myInserted = ExecuteInsert(kRecordChange, nullptr);
+            gBeatLast = myLast;
+            if (!myInserted) return;
+            myTarget = gEditsCurrent;
+        }
+    }
+    ExecutePlace(myTarget, myKindIndex, myValue);
+
+    // A playing rave, or a value set on an earlier record, carries the new value through the records that
+    // still held the previous one.
+    if (TempoRaveReplays() || myMode == kModeEarlier) {
+        const int myLoadType = myKindIndex == kEditGradient ? 1
+                               : myKindIndex == kEditFill   ? 4
+                               : myKindIndex == kEditMove   ? 9
+                               : myKindIndex == kEditBrush  ? 10
+                                                            : -1;
+        for (int i = gEditsList[myTarget].mNext; i != kEditsEnd && i >= 0; i = gEditsList[i].mNext) {
+            const int8_t myType = gEditsList[i].mEdits[0];
+            if (myType >= -126) {
+                const int myCode = myType + 126;
+                if (myCode / 8 == myLoadType && myCode % 8 == myPrevious) break;
+                continue;
+            }
+            if (gEditsList[i].mEdits[myKindIndex] != myPrevious) break;
+            gEditsList[i].mEdits[myKindIndex] = static_cast<int8_t>(myValue);
+            if (myKindIndex == kEditMove)
+                for (int p = 0; p < kMaxParams; ++p)
+                    gEditsList[i].mEdits[kEditParam1 + p] = gEditsRave[kEditParam1 + p];
+        }
+    }
+}
+
+void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord) {
+    const auto myCode = static_cast<char>(myType * 8 + mySlot - 126);
+    if (myRecord == 2) {
+        for (int i = gEditsCurrent; i >= 0 && i != kEditsEnd; i = gEditsList[i].mPrev)
+            if (gEditsList[i].mEdits[0] == static_cast<int8_t>(myCode)) {
+                std::memset(gEditsList[i].mEdits + 1, 0, kNameSize);
+                std::memcpy(gEditsList[i].mEdits + 1, myName, strnlen(myName, kNameSize));
+                return;
+            }
+    }
+    ExecuteInsert(myCode, myName);
+}
+
+void ExecuteLoads(const int8_t* myEdits) {
+    const int myCode = myEdits[0] + 126;
+    const int myType = myCode / 8;
+    const int mySlot = myCode % 8;
+    char myName[kNameSize] = {};
+    std::memcpy(myName, myEdits + 1, kNameSize - 1);
+    const int myIndex = std::max(mySlot - 1, 0);
+    switch (myType) {
+    case kEffectBrush:
+        gEffectBrush.BEffectLoad(myName, 0, 1, nullptr);
+        break;
+    case 1:
+        LoadGradient(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
+        break;
+    case kEffectBrushColor:
+        gBEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        break;
+    case kEffectFillColor:
+        gFEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        break;
+    case 4:
+        if (std::strncmp(myName, gStyle.mFillNames[myIndex % kFillSlots], kNameSize) != 0)
+            gFills[myIndex % kFillSlots].FillLoad(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
+        break;
+    case 9:
+        gMovements[myIndex % kMoveSlots].MEffectLoad(myName, static_cast<char>(myIndex), 1, 0, 1, nullptr, 1);
+        break;
+    case 10:
+        if (std::strncmp(myName, gStyle.mBrushNames[myIndex % kBrushSlots], kNameSize) != 0)
+            gBrushes[myIndex % kBrushSlots].BrushLoad(myName, static_cast<char>(myIndex), 0, 0, 1, nullptr,
+                                                      1);
+        break;
+    default:
+        return;
+    }
+    const int myKind = ExecuteLoadKind(myType);
+    const int myCurrent = myKind == kEditGradient ? gCurrentGrad
+                          : myKind == kEditFill   ? gCurrentFill
+                          : myKind == kEditMove   ? gCurrentMove
+                                                  : gCurrentBrush;
+    if (myKind && myIndex == myCurrent) gEditsRave[myKind] = kNotSet;
+}
+
+bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTime) {
+    const int myCount = static_cast<int>(std::strlen(myList) / kNameSize);
+    if (myCount <= 0) return false;
+    char* myField;
+    switch (myPopup) {
+    case 300:
+        myField = gStyle.mFillNames[gCurrentFill];
+        break;
+    case 301:
+        myField = gStyle.mBrushNames[gCurrentBrush];
+        break;
+    case 302:
+        myField = gStyle.mMoveNames[gCurrentMove];
+        break;
+    default:
+        myField = gStyle.mGradNames[gCurrentGrad];
+        break;
+    }
+    gActionTime = myTime;
+    // Random picks first; then every entry once from a random start, so the search ends when no other file
+    // can be loaded.
+    const int myStart = MainRandom() * myCount / kRandomRange;
+    for (int myTry = 0; myTry < 2 * myCount; ++myTry) {
+        const int myEntry =
+            myTry < myCount ? MainRandom() * myCount / kRandomRange : (myStart + myTry - myCount) % myCount;
+        char myName[kNameSize] = {};
+        std::memcpy(myName, myList + myEntry * kNameSize, kNameSize - 1);
+        for (int i = kNameSize - 2; i >= 0 && (myName[i] == ' ' || myName[i] == '\r' || myName[i] == 0); --i)
+            myName[i] = 0;
+        if (!myName[0] || std::strncmp(myName, myField, kNameSize) == 0) continue;
+        bool myLoaded;
+        switch (myPopup) {
+        case 300:
+            myLoaded = gFills[gCurrentFill].FillLoad(myName, gCurrentFill, 1, 1, nullptr, 1);
+            break;
+        case 301:
+            myLoaded = gBrushes[gCurrentBrush].BrushLoad(myName, gCurrentBrush, 1, 1, 1, nullptr, 1);
+            break;
+        case 302:
+            myLoaded = gMovements[gCurrentMove].MEffectLoad(myName, gCurrentMove, 1, 1, 1, nullptr, 1);
+            break;
+        default:
+            myLoaded = LoadGradient(myName, gCurrentGrad, 1, 1, nullptr, 1);
+            break;
+        }
+        if (myLoaded) return true;
+    }
+    return false;
+}

@@ -1,0 +1,69 @@
+// Test helper: builds 24-bit Windows bitmaps in memory and on disk, and loads converted files back.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "converter/bitmap_reader.h"
+#include "converter/info.h"
+
+struct TestColor {
+    uint8_t mBlue, mGreen, mRed;
+};
+
+constexpr TestColor kTestWhite{255, 255, 255};
+constexpr TestColor kTestBlack{0, 0, 0};
+constexpr TestColor kTestBlue{255, 0, 0};
+constexpr TestColor kTestGreen{0, 255, 0}; // brush index 21, fill index 111
+
+// A bitmap of myWidth x myHeight whose pixel (x, y from the top) is myColor(x, y).
+inline std::vector<uint8_t> TestMakeBmp(int myWidth, int myHeight,
+                                        const std::function<TestColor(int, int)>& myColor) {
+    const int myRowBytes = (myWidth * 3 + 3) / 4 * 4;
+    std::vector<uint8_t> myFile(54 + static_cast<size_t>(myRowBytes) * myHeight, 0);
+    auto myPut32 = [&](size_t myAt, uint32_t myValue) {
+        for (int i = 0; i < 4; ++i)
+            myFile[myAt + i] = static_cast<uint8_t>(myValue >> (8 * i));
+    };
+    myFile[0] = 'B', myFile[1] = 'M';
+    myPut32(2, static_cast<uint32_t>(myFile.size()));
+    myPut32(10, 54);
+    myPut32(14, 40);
+    myPut32(18, static_cast<uint32_t>(myWidth));
+    myPut32(22, static_cast<uint32_t>(myHeight));
+    myFile[26] = 1;
+    myFile[28] = 24;
+    for (int y = 0; y < myHeight; ++y)
+        for (int x = 0; x < myWidth; ++x) {
+            const TestColor myPixel = myColor(x, y);
+            uint8_t* myAt = myFile.data() + 54 + static_cast<size_t>(myHeight - 1 - y) * myRowBytes + 3 * x;
+            myAt[0] = myPixel.mBlue, myAt[1] = myPixel.mGreen, myAt[2] = myPixel.mRed;
+        }
+    return myFile;
+}
+
+inline void TestWriteFile(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
+    std::ofstream(myPath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
+}
+
+inline std::vector<uint8_t> TestReadFile(const std::string& myPath) {
+    std::ifstream myStream(myPath, std::ios::binary);
+    return std::vector<uint8_t>((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
+}
+
+inline int TestRead16(const std::vector<uint8_t>& myFile, size_t myAt) {
+    return static_cast<int16_t>(myFile[myAt] | myFile[myAt + 1] << 8);
+}
+inline int32_t TestRead32(const std::vector<uint8_t>& myFile, size_t myAt) {
+    return static_cast<int32_t>(myFile[myAt] | myFile[myAt + 1] << 8 | myFile[myAt + 2] << 16 |
+                                static_cast<uint32_t>(myFile[myAt + 3]) << 24);
+}
+
+inline uint8_t TestPixel(const ConvertInfoPicture& myPicture, int x, int y) {
+    return myPicture.mSurface.Row(y)[x];
+}

@@ -1,0 +1,95 @@
+// The pixelmill command line, run as a program: its messages, exit status and picture output.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "tests/converter/bmp_writer.h"
+
+namespace {
+
+class PixelmillCli : public ::testing::Test {
+  protected:
+    std::filesystem::path mFolder;
+    std::string mOutput;
+
+    void SetUp() override {
+        mFolder = std::filesystem::temp_directory_path() /
+                  ("pixelmill-cli-" + std::to_string(::getpid()) + "-" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(mFolder);
+        const auto myBmp = TestMakeBmp(12, 4, [](int x, int) { return x % 6 < 3 ? kTestGreen : kTestBlue; });
+        for (const char* myName : {"ok.bmp", "wave3.bmp", "wave5.bmp", "wave0.bmp"})
+            TestWriteFile(Path(myName), myBmp);
+    }
+    void TearDown() override { std::filesystem::remove_all(mFolder); }
+    std::string Path(const std::string& myName) const { return (mFolder / myName).string(); }
+
+    // Runs pixelmill with the arguments; gives the exit status and keeps what it printed in mOutput.
+    int Run(const std::vector<std::string>& myArgs) {
+        std::string myCommand = std::string("'") + ORBEX_BIN_DIR + "/pixelmill'";
+        for (const std::string& myArg : myArgs)
+            myCommand += " '" + myArg + "'";
+        FILE* myPipe = ::popen((myCommand + " 2>&1").c_str(), "r");
+        mOutput.clear();
+        char myBuffer[256];
+        for (size_t myRead; (myRead = std::fread(myBuffer, 1, sizeof(myBuffer), myPipe)) > 0;)
+            mOutput.append(myBuffer, myRead);
+        const int myStatus = ::pclose(myPipe);
+        return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
+    }
+};
+
+} // namespace
+
+TEST_F(PixelmillCli, ConvertsABrushAndWritesItsPictures) {
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "-o", Path("my spin.bru"), "--blue-mask", "--frames", "2"}), 0);
+    EXPECT_EQ(mOutput, "Art conversion successful!\n");
+    EXPECT_EQ(Run({"info", Path("my_spin.bru"), "--mask", Path("m.pgm"), "--icon", Path("i.pgm")}), 0);
+    EXPECT_NE(mOutput.find("Frames: 2 of 6 pixels"), std::string::npos) << mOutput;
+    const auto myPgm = TestReadFile(Path("m.pgm"));
+    const std::string myHeader = "P5\n16 4\n255\n"; // mask rows are whole bytes
+    ASSERT_EQ(myPgm.size(), myHeader.size() + 64);
+    EXPECT_EQ(std::string(myPgm.begin(), myPgm.begin() + myHeader.size()), myHeader);
+    EXPECT_EQ(myPgm[myHeader.size() + 2], 0);
+    EXPECT_EQ(myPgm[myHeader.size() + 3], 255);
+    EXPECT_EQ(TestReadFile(Path("i.pgm")).size(), std::string("P5\n48 48\n255\n").size() + 48 * 48);
+}
+
+TEST_F(PixelmillCli, FailuresGiveTheirMessageAndANonZeroStatus) {
+    auto myBmp = TestReadFile(Path("ok.bmp"));
+    myBmp[28] = 8;
+    TestWriteFile(Path("eight.bmp"), myBmp);
+    const std::pair<std::vector<std::string>, std::string> myCases[] = {
+        {{"brush", Path("eight.bmp"), "-o", Path("x.bru")}, "Not a 24-bit bitmap!\n"},
+        {{"brush", Path("ok.bmp"), "-o", Path("abcdefghijklmnop.bru")},
+         "The file name is too long! 15 letters is maximum.\n"},
+        {{"brush", Path("wave5.bmp"), "-o", Path("x.bru")},
+         "Width is not evenly divisible by number of frames!\n"},
+        {{"brush", Path("wave0.bmp"), "-o", Path("x.bru")},
+         "Width is not evenly divisible by number of frames!\n"},
+        {{"fill", Path("missing.bmp"), "-o", Path("x.fil")}, "Couldn't open bitmap file!\n"},
+    };
+    for (const auto& [myArgs, myMessage] : myCases) {
+        EXPECT_EQ(Run(myArgs), 1) << myMessage;
+        EXPECT_EQ(mOutput, myMessage);
+    }
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "-o", Path("x.bru"), "--multiply", "1000"}), 2);
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "--bogus"}), 2);
+    EXPECT_EQ(Run({"paint"}), 2);
+    TestWriteFile(Path("junk.bru"), {'B', 0, 1, 9, 9});
+    EXPECT_EQ(Run({"info", Path("junk.bru")}), 1);
+    EXPECT_NE(mOutput.find("Damaged file"), std::string::npos);
+}
+
+TEST_F(PixelmillCli, DefaultsComeFromTheTitleAndZerosCountAsOne) {
+    EXPECT_EQ(Run({"brush", Path("wave3.bmp"), "-o", Path("abcdefghijklmno.bru"), "--multiply", "0",
+                   "--sections", "0"}),
+              0);
+    EXPECT_EQ(Run({"info", Path("abcdefghijklmno.bru")}), 0);
+    EXPECT_NE(mOutput.find("Frames: 3 of 4 pixels"), std::string::npos) << mOutput;
+    EXPECT_EQ(Run({"fill", Path("wave5.bmp"), "-o", Path("w.fil")}), 0); // a fill's digits say nothing
+    EXPECT_EQ(Run({"brush", "--help"}), 0);
+    EXPECT_NE(mOutput.find("pixelmill brush IN.bmp"), std::string::npos);
+}
