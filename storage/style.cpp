@@ -13,6 +13,7 @@
 #include "music/music.h"
 #include "shell/alert.h"
 #include "shell/display.h"
+#include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/file.h"
 #include "storage/loading.h"
@@ -68,7 +69,8 @@ void StyleApply(const StyleRecord& myRecord) {
     StyleEdit(kEditBrushColor, gStyle.mBrushColor, myRecordEdits);
     StyleEdit(kEditFillColor, gStyle.mFillColor, myRecordEdits);
     StyleEdit(kEditFill, myFill + 1, myRecordEdits);
-    gStateListen = (gStyle.mFlags & kFlagListen) ? 1 : 0;
+    // Listening needs a sound input; without one the tempo gives the beats.
+    gStateListen = (gStyle.mFlags & kFlagListen) && gStateInput ? 1 : 0;
     // Trails follow the record from a known state, so the flags edit applies them even when unchanged.
     gStateTrails = (gStyle.mFlags & kFlagTrails) ? 0 : 1;
     StyleEdit(kEditFlags, gStyle.mFlags, myRecordEdits);

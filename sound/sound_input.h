@@ -1,0 +1,6 @@
+// The sound input: whether a recording device is open to listen to.
+#pragma once
+
+#include <cstdint>
+
+extern uint8_t gStateInput;
