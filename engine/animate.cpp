@@ -154,9 +154,10 @@ void AnimateResetBeats() {
     gStateFlash = 0;
 }
 
-void AnimateOpenBeatLog(const char* myPath) {
+bool AnimateOpenBeatLog(const char* myPath) {
     AnimateCloseBeatLog();
     sBeatLog = TextOutOpen(myPath);
+    return sBeatLog != nullptr;
 }
 
 void AnimateCloseBeatLog() {
@@ -278,7 +279,7 @@ void AnimateFinishBeat(uint8_t myReset, uint32_t myTime) {
     gStateHilite = 16;
     if (sBeatLog) {
         char myLine[32];
-        std::snprintf(myLine, sizeof(myLine), "%.3f", myTime / 1000.0);
+        std::snprintf(myLine, sizeof(myLine), "%.3f", gBeatLast / 1000.0);
         TextOutLine(sBeatLog, myLine);
     }
     gMovements[static_cast<uint8_t>(gCurrentMove) % kMoveSlots].MEffectReset();

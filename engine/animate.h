@@ -50,5 +50,5 @@ void AnimateExecuteEdits(uint32_t myTime);
 // Beat counters in phase from the start of playback.
 void AnimateResetBeats();
 // Every beat's song time is written here, one per line in seconds, when a beat log is open.
-void AnimateOpenBeatLog(const char* myPath);
+bool AnimateOpenBeatLog(const char* myPath);
 void AnimateCloseBeatLog();

@@ -11,6 +11,7 @@
 #include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
+#include "shell/options.h"
 #include "shell/quit.h"
 #include "shell/render_out.h"
 
@@ -159,6 +160,8 @@ int WinMain() {
         return MainStartUpFailed();
     }
     if (gPlatformHeadless) WindowSetTurnHook(RenderOutTurn);
+    if (!gOptions.mBeatLog.empty() && !AnimateOpenBeatLog(gOptions.mBeatLog.c_str()))
+        std::fprintf(stderr, "orbex: cannot write the beat log %s\n", gOptions.mBeatLog.c_str());
     MainOpenAppEvent();
     if (gPlatformHeadless && !RenderOutStart()) {
         std::fprintf(stderr, "orbex: cannot write the frames\n");
@@ -184,6 +187,7 @@ int WinMain() {
     } while (gStateAlert);
 
     const bool myOutputOk = RenderOutFinish();
+    AnimateCloseBeatLog();
     QuitCleanup();
     if (!myOutputOk) {
         std::fprintf(stderr, "orbex: writing the frames failed\n");

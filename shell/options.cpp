@@ -37,6 +37,7 @@ const char* OptionsUsage() {
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
            "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
+           "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
 }
@@ -71,6 +72,12 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mOutDir = myValue;
             else
                 myError = "--out needs a folder";
+        } else if (myArg == "--beat-log") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mBeatLog = myValue;
+            else
+                myError = "--beat-log needs a file name";
         } else if (myArg == "--video") {
             const char* myValue = myTake();
             if (myValue)

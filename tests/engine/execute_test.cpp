@@ -1,0 +1,163 @@
+// Change execution: what each edit does, the attachments that refuse or bring changes, and where recording
+// puts the values in the edit list.
+#include "engine_fixture.h"
+
+namespace {
+
+class ExecuteTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        for (int i = 0; i < kFillSlots; ++i) MakeTile(gFills[i], 20 + i, 20);
+        gEditsRave[kEditFill] = 1;
+        gEditsRave[kEditGradient] = 1;
+        gEditsRave[kEditMove] = 1;
+        gEditsRave[kEditBrush] = 1;
+        ExecuteResetEdits();
+    }
+};
+
+} // namespace
+
+TEST_F(ExecuteTest, AFillWipeKeepsTheFillAndASlotSelectsAndDraws) {
+    SurfaceFill(gWorldPaint, gRectDisplay, 9);
+    ExecuteEdits(kEditFill, kEditFillWipe, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCurrentFill, 0);
+    EXPECT_EQ(Paint(400, 300), 111);
+    ExecuteEdits(kEditFill, 3, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCurrentFill, 2);
+    EXPECT_EQ(gStyle.mCurrentFill, 3);
+    EXPECT_EQ(gFills[2].m8BitWorld.mWidth, 22);
+    EXPECT_EQ(Paint(401, 300), 112);
+    // Random fills come from slots 1-4, never the current one.
+    for (int i = 0; i < 30; ++i) {
+        const int myBefore = gCurrentFill;
+        ExecuteEdits(kEditFill, kEditRandom, 0, 0, 0, kModeExecute, 0, 0);
+        EXPECT_NE(gCurrentFill, myBefore);
+        EXPECT_LT(gCurrentFill, 4);
+    }
+}
+
+TEST_F(ExecuteTest, AttachmentsRefuseTriggeredChangesButNotReplays) {
+    gStyle.mAttachments[0].mAttachGradient = 5;
+    ExecuteEdits(kEditGradient, 3, 0, 0, 1, kModeExecute, 0, 0);
+    EXPECT_STREQ(gAlertText, "The current brush has an attached gradient.");
+    EXPECT_EQ(gCurrentGrad, 0);
+    ExecuteEdits(kEditGradient, 3, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCurrentGrad, 2);
+    gStyle.mAttachments[0].mAttachBrushSpeed = 10;
+    ExecuteEdits(kEditBrushSpeed, 20, 0, 0, 1, kModeExecute, 0, 0);
+    EXPECT_STREQ(gAlertText, "The current brush has an attached brush speed setting.");
+}
+
+TEST_F(ExecuteTest, BrushAttachmentsSwitchTheMovementAndBack) {
+    gStyle.mAttachments[1].mAttachMove = 4;
+    gStyle.mAttachments[1].mAttachBrushSpeed = 10;
+    gStyle.mCurrentMove = 2;
+    gCurrentMove = 1;
+    ExecuteEdits(kEditBrush, 2, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCurrentMove, 3);
+    EXPECT_EQ(gStyle.mBrushSpeed, 10);
+    EXPECT_EQ(gUpdateLength, 100u);
+    ExecuteEdits(kEditBrush, 3, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCurrentMove, 1);
+    EXPECT_EQ(gStyle.mBrushSpeed, 40);
+    EXPECT_EQ(gAttachList[4], kNotSet);
+}
+
+TEST_F(ExecuteTest, SpeedsSetTheirDeadlines) {
+    ExecuteEdits(kEditBrushSpeed, 0, 100, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gUpdateNext, kNever);
+    ExecuteEdits(kEditColorSpeed, 60, 100, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCycleDir, 0);
+    EXPECT_EQ(gCycleNext, kNever);
+    ExecuteEdits(kEditColorSpeed, 50, 100, 0, 0, kModeExecute, 0, 0);
+    EXPECT_EQ(gCycleDir, -1);
+    EXPECT_EQ(gCycleLength, 100u);
+    EXPECT_EQ(gCycleNext, 200u);
+}
+
+TEST_F(ExecuteTest, CuesWaitAndCombineFillAndWipe) {
+    ExecuteEdits(kEditFill, 3, 0, 0, 0, kModeCue, 0, 0);
+    ExecuteEdits(kEditFill, kEditFillWipe, 0, 0, 0, kModeCue, 0, 0);
+    EXPECT_EQ(gCueList[kEditFill], 3 + kEditFillWipe);
+    EXPECT_EQ(gCurrentFill, 0);
+    ExecuteEdits(kEditFill, 0, 0, 0, 0, kModeUncue, 0, 0);
+    EXPECT_EQ(gCueList[kEditFill], kNotSet);
+}
+
+TEST_F(ExecuteTest, EditsBetweenBeatsMakeChangeRecordsAndNearOnesJoinTheBeat) {
+    gBeatLast = 1000;
+    gBeatNext = 2000;
+    ExecuteInsert(kRecordBeat, nullptr);
+    const int myBeat = gEditsCurrent;
+    // 100 ms after the beat: onto the beat's record.
+    ExecuteEdits(kEditSpread, 50, 1100, 0, 1, kModeExecute, 0, 0);
+    EXPECT_EQ(gEditsCurrent, myBeat);
+    EXPECT_EQ(gEditsList[myBeat].mEdits[kEditSpread], -50);
+    // Half-way: a change record of its own at that time.
+    ExecuteEdits(kEditSpread, 60, 1500, 0, 1, kModeExecute, 0, 0);
+    EXPECT_NE(gEditsCurrent, myBeat);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mTime, 1500u);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[0], kRecordChange);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[kEditSpread], -60);
+    // 150 ms before the next beat: it belongs to that beat.
+    ExecuteEdits(kEditSpread, 70, 1850, 0, 1, kModeExecute, 0, 0);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mTime, 2000u);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[kEditSpread], -70);
+    // The list stays in time order.
+    uint32_t myTime = 0;
+    for (int i = 0; i != kEditsEnd; i = gEditsList[i].mNext) {
+        EXPECT_GE(gEditsList[i].mTime, myTime);
+        myTime = gEditsList[i].mTime;
+    }
+}
+
+TEST_F(ExecuteTest, TheStartRecordTakesPlainValuesAndTheSongStart) {
+    gBeatLast = 0;
+    gBeatNext = 1000;
+    ExecuteEdits(kEditColorKick, 80, 10, 0, 1, kModeExecute, 0, 0);
+    EXPECT_EQ(gEditsCurrent, 0);
+    EXPECT_EQ(gEditsList[0].mEdits[kEditColorKick], 80);
+    EXPECT_EQ(gStyleStart.mColorKick, 80);
+}
+
+TEST_F(ExecuteTest, TheListHoldsAtMost9000Records) {
+    gEditsTotal = kEditsMax - 2;
+    EXPECT_TRUE(ExecuteInsert(kRecordChange, nullptr));
+    EXPECT_FALSE(ExecuteInsert(kRecordChange, nullptr));
+    EXPECT_EQ(gStateFull, 1);
+    EXPECT_STREQ(gAlertText, "The maximum allowed number of beats per song has been exceeded! Further recording is "
+                             "now disabled for this song.");
+    gAlertText[0] = 0;
+    EXPECT_FALSE(ExecuteInsert(kRecordChange, nullptr));
+    EXPECT_STREQ(gAlertText, "") << "the alert comes once";
+    // Execution goes on without recording.
+    ExecuteEdits(kEditSpread, 33, 5000, 0, 1, kModeExecute, 0, 0);
+    EXPECT_EQ(gStyle.mSpread, 33);
+}
+
+TEST_F(ExecuteTest, ReplayAppliesRecordedChangesAndLoads) {
+    gBeatLast = 0;
+    gBeatNext = 1000;
+    ExecuteInsert(kRecordBeat, nullptr);
+    gEditsList[gEditsCurrent].mTime = 1000;
+    gEditsList[gEditsCurrent].mEdits[kEditSpread] = -90;
+    gEditsList[gEditsCurrent].mEdits[kEditGradient] = -4;
+    gStyle.mAttachments[0].mAttachGradient = 2; // replay is never refused
+    gEditsCurrent = 0;
+    gEditsCount = 1;
+    gBeatNext = 1000;
+    AnimateExecuteEdits(1000);
+    EXPECT_EQ(gStyle.mSpread, 90);
+    EXPECT_EQ(gCurrentGrad, 3);
+    EXPECT_EQ(gBeatLast, 1000u);
+    EXPECT_EQ(gBeatNext, kNever) << "no tempo: no beat after the last record";
+}
+
+TEST_F(ExecuteTest, RandomComponentsEndWhenNothingElseLoads) {
+    char myList[3 * kNameSize + 1] = "Only           \rMissing        \rGone           \r";
+    StyleCopy(gStyle.mGradNames[0], "Only");
+    gStartUp = 0; // past start-up, loads take the name they are given
+    EXPECT_FALSE(ExecuteRandomComponent(308, myList, 0));
+}
