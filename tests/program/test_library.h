@@ -1,0 +1,113 @@
+// Test helper: a small component library of the tests' own (a brush, a tile, a gradient, a circling movement)
+// and a "Last_Session" style that names it, written into a program folder.
+#pragma once
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "../converter/bmp_writer.h"
+#include "converter/convert.h"
+#include "shell/style_record.h"
+
+inline void TestWriteBytes(const std::filesystem::path& myPath, const std::vector<uint8_t>& myBytes) {
+    std::ofstream(myPath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
+}
+
+inline void TestInstruction(std::vector<uint8_t>& myCode, uint16_t myDest, uint16_t myA, uint16_t myB,
+                            uint16_t myOp) {
+    for (uint16_t myWord : {myDest, myA, myB, myOp}) {
+        myCode.push_back(static_cast<uint8_t>(myWord >> 8));
+        myCode.push_back(static_cast<uint8_t>(myWord & 0xFF));
+    }
+}
+
+inline uint16_t TestWord(const char* myLetters) {
+    return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
+}
+
+// The library in myHome, and its style with myTempo hundredths of beats per minute, listening off.
+inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, StyleRecord* myStyleOut = nullptr) {
+    namespace fs = std::filesystem;
+    for (const char* myFolder : {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles"})
+        fs::create_directories(myHome / myFolder);
+
+    ConvertBitmap myBitmap;
+    const auto myDisc = TestMakeBmp(96, 24, [](int x, int y) {
+        const double myRadius = std::hypot(x % 24 - 11.5, y - 11.5);
+        if (myRadius > 4 + 2 * (x / 24)) return kTestWhite;
+        return TestColor{0, static_cast<uint8_t>(255 - 20 * static_cast<int>(myRadius)), 0};
+    });
+    if (!ConvertOpenBitmapBytes(myDisc, 4, myBitmap).mOk) return false;
+    ConvertSettings myBrush;
+    myBrush.mFrames = 4;
+    myBrush.mPalindrome = true;
+    if (!ConvertSave(myBitmap, myBrush, (myHome / "Brushes").string(), "Disc.bru").mOk) return false;
+
+    const auto myTile = TestMakeBmp(40, 40, [](int x, int y) {
+        return ((x / 10 + y / 10) % 2) ? TestColor{0, static_cast<uint8_t>(60 + 4 * x), 0} : kTestBlack;
+    });
+    if (!ConvertOpenBitmapBytes(myTile, 1, myBitmap).mOk) return false;
+    ConvertSettings myFill;
+    myFill.mKind = kConvertFill;
+    if (!ConvertSave(myBitmap, myFill, (myHome / "Fills").string(), "Checks.fil").mOk) return false;
+
+    std::vector<uint8_t> myGradient = {'G', 0, 1, 0, 0};
+    for (int i = 0; i < 180; ++i) {
+        const double myPhase = i * 0.07;
+        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase)));
+        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase + 2.1)));
+        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase + 4.2)));
+    }
+    TestWriteBytes(myHome / "Gradients" / "Waves.gra", myGradient);
+
+    // A circle of radius 100 round the centre: v0 counts the updates, the position follows cos and sin.
+    std::vector<uint8_t> myInit, myUpdate;
+    TestInstruction(myInit, TestWord("xp"), TestWord("xc"), 0, TestWord("ST"));
+    TestInstruction(myInit, TestWord("yp"), TestWord("yc"), 0, TestWord("ST"));
+    TestInstruction(myUpdate, 0x7E00, 0x7E00, 0x0100, TestWord("SM"));
+    TestInstruction(myUpdate, 0x7E01, 0x7E00, 0x1400, TestWord("QU"));
+    TestInstruction(myUpdate, 0x7E02, 0x7E01, 0x0100, TestWord("CP"));
+    TestInstruction(myUpdate, 0x7E02, 0x7E02, 0x6400, TestWord("PR"));
+    TestInstruction(myUpdate, TestWord("xp"), TestWord("xc"), 0x7E02, TestWord("SM"));
+    TestInstruction(myUpdate, 0x7E03, 0x7E01, 0x0100, TestWord("SP"));
+    TestInstruction(myUpdate, 0x7E03, 0x7E03, 0x6400, TestWord("PR"));
+    TestInstruction(myUpdate, TestWord("yp"), TestWord("yc"), 0x7E03, TestWord("SM"));
+    std::vector<uint8_t> myMove = {'M', 0, 1, 0, 0, 24, 0};
+    myMove.resize(127, 0);
+    for (int y = 0; y < 24; ++y) myMove.push_back(43); // 24 black pixels a row
+    myMove.push_back(0); // not centred
+    myMove.push_back(0); // no parameters
+    for (size_t mySize : {myInit.size(), size_t{0}, myUpdate.size()}) {
+        myMove.push_back(static_cast<uint8_t>(mySize & 0xFF));
+        myMove.push_back(static_cast<uint8_t>(mySize >> 8));
+    }
+    myMove.insert(myMove.end(), myInit.begin(), myInit.end());
+    myMove.insert(myMove.end(), myUpdate.begin(), myUpdate.end());
+    TestWriteBytes(myHome / "Movements" / "Circle.mvm", myMove);
+
+    StyleRecord myStyle;
+    std::memset(&myStyle, 0, sizeof(myStyle));
+    StyleDefault(reinterpret_cast<char*>(&myStyle));
+    for (auto& myName : myStyle.mBrushNames) StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mFillNames) StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mGradNames) StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mMoveNames) StyleCopy(myName, "(None)");
+    StyleCopy(myStyle.mBrushNames[0], "Disc");
+    StyleCopy(myStyle.mFillNames[1], "Checks");
+    StyleCopy(myStyle.mGradNames[0], "Waves");
+    StyleCopy(myStyle.mMoveNames[0], "Circle");
+    myStyle.mFlags = kFlagTrails;
+    StyleSetTempo(myStyle, static_cast<uint16_t>(myTempo));
+    // Channels: the colour channel steps every 2nd beat; the others stay off.
+    for (int c = 0; c < kChannels; ++c) myStyle.mBeatCounter[c] = 0;
+    myStyle.mBeatCounter[kChannelColor] = 2;
+    myStyle.mTrigger[kChannelColor] = kTriggerSequential;
+    if (myStyleOut) *myStyleOut = myStyle;
+    std::vector<uint8_t> myBytes(reinterpret_cast<uint8_t*>(&myStyle), reinterpret_cast<uint8_t*>(&myStyle) + kStyleSize);
+    TestWriteBytes(myHome / "Styles" / "Last_Session.sty", myBytes);
+    return true;
+}
