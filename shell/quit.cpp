@@ -1,8 +1,17 @@
 // The farewell and the clean-up, in the order the program's resources were taken.
 #include "shell/quit.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
+#include "controls/pop_list.h"
+#include "engine/animate.h"
+#include "engine/brush.h"
+#include "engine/edits.h"
+#include "engine/fill.h"
+#include "engine/movement.h"
+#include "engine/movement_program.h"
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
@@ -15,6 +24,8 @@
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/program_folder.h"
+#include "shell/random.h"
+#include "storage/components.h"
 #include "storage/file.h"
 
 namespace {
@@ -28,12 +39,41 @@ const char* const kFarewellLast = "Thanks for raving with Orbex.";
 uint32_t QuitElapsed() {
     return ClockTicks() - gTimer;
 }
+
+VBrush& QuitBrush() {
+    return gBrushes[static_cast<uint8_t>(gCurrentBrush) % kBrushSlots];
+}
+
+// The farewell shows a brush of the library that the style does not use, when there is one.
+void QuitChooseBrush() {
+    const int myCount = static_cast<int>(std::strlen(gFileListBrushes) / kPopupRow);
+    if (myCount <= kBrushSlots) return;
+    char myName[kNameSize];
+    for (int myTry = 0; myTry < 100 * myCount; ++myTry) {
+        const int myEntry = MainRandom() * myCount / kRandomRange;
+        std::memset(myName, 0, sizeof(myName));
+        std::memcpy(myName, gFileListBrushes + myEntry * kPopupRow, kNameSize - 1);
+        for (int i = kNameSize - 2; i >= 0 && (myName[i] == ' ' || myName[i] == '\r'); --i)
+            myName[i] = 0;
+        bool myUsed = false;
+        for (const auto& myStyleName : gStyle.mBrushNames)
+            myUsed |= std::strncmp(myStyleName, myName, kNameSize) == 0;
+        if (!myUsed) break;
+    }
+    for (int i = 0; i < kBrushSlots; ++i)
+        gBrushes[i].Release();
+    QuitBrush().BrushLoad(myName, gCurrentBrush, 0, 0, 0, nullptr, 1);
+    QuitBrush().BrushInit();
+}
 } // namespace
 
 void QuitSequence(uint8_t myPressed) {
     (void)myPressed; // drawn on the quit button once the controls window draws its buttons
     gStateRunning = 0;
     MusicStop(0, 1);
+    for (int i = kFillSlots - 1; i >= 0; --i)
+        gFills[i].Release();
+    QuitChooseBrush();
     WindowShow(kWinControls, false, false);
     WindowShow(kWinHelp, false, false);
     if (gStatePaint && gSaverTrigger) {
@@ -53,12 +93,31 @@ void QuitDrawLogo() {
     InitPictToGWorld(gWorldPreview, kPictureBanner);
     Surface& myScreen = WindowSurface(kWinPaint);
     SurfaceFill(myScreen, gRectDisplay, kColorBlack);
-    // The bands keep clear of the centre line, where the banner halves meet.
-    const Rect myTitleBand{gCentXInt - 100, gCentYInt - 16 - 64, gCentXInt + 100, gCentYInt - 16};
+    // The brush rests at the centre; with the fills released, erasing the whole screen under it leaves black.
+    VBrush& myBrush = QuitBrush();
+    gX = gCentX;
+    gY = gCentY;
+    gStateTrails = 0;
+    gBrushRect = gRectDisplay;
+    gCycleLength = 25;
+    gCycleNext = 0;
+    gUpdateLength = myBrush.mNumFrames > 1 ? 75 : kNever;
+    gUpdateNext = gUpdateLength == kNever ? kNever : 0;
+    gMovements[static_cast<uint8_t>(gCurrentMove) % kMoveSlots].mLingerCount = 0;
+    gEffectBrush.BEffectLoad(kNoName, 0, 0, nullptr);
+    if (gBEffectColor.mFileFlag) {
+        gBEffectColor.mFileFlag = 0;
+        gBEffectColor.CEffectSetColor(gEditsRave[kEditBrushColor], gEditsRave[kEditBrushColor]);
+    }
+    myBrush.BrushDraw(0);
+    // The bands keep clear of the centre line, where the banner halves meet, and of the brush.
+    const int myAbove = gCentYInt - std::max(16, static_cast<int>(myBrush.mTop));
+    const int myBelow = gCentYInt + std::max(16, static_cast<int>(myBrush.mBottom));
+    const Rect myTitleBand{gCentXInt - 100, myAbove - 64, gCentXInt + 100, myAbove};
     TextDrawCentered(myScreen, kFontLarge, myTitleBand, kFarewellTitle, kColorWhite);
-    const Rect myMiddleBand{0, gCentYInt + 16, gRectDisplay.right, gCentYInt + 30};
+    const Rect myMiddleBand{0, myBelow, gRectDisplay.right, myBelow + 14};
     TextDrawCentered(myScreen, kFontSmall, myMiddleBand, kFarewellMiddle, kColorGreen);
-    const Rect myLastBand{0, gCentYInt + 30, gRectDisplay.right, gCentYInt + 44};
+    const Rect myLastBand{0, myBelow + 14, gRectDisplay.right, myBelow + 28};
     TextDrawCentered(myScreen, kFontSmall, myLastBand, kFarewellLast, kColorWhite);
     WindowPresent(kWinPaint);
 }
@@ -71,8 +130,7 @@ bool MainQuitLoop() {
     } else if (gTimer != 0 && gStatePaint) {
         const uint32_t myTime = QuitElapsed();
         if (myTime <= 2000) {
-            // The brush's extent left of its centre; until brushes draw here the halves meet at the centre.
-            const int myBrushLeft = 0;
+            const int myBrushLeft = QuitBrush().mLeft;
             const int myX = static_cast<int>(myTime * (gCentX - myBrushLeft - 6) * 0.0005 - kBannerWidth);
             Surface& myScreen = WindowSurface(kWinPaint);
             const int myTop = gCentYInt - 9;
@@ -85,6 +143,15 @@ bool MainQuitLoop() {
             SurfaceCopy(myScreen, 2 * gCentXInt - myX - kBannerWidth, myTop, gWorldPreview,
                         {0, kBannerHalf, kBannerWidth, 2 * kBannerHalf});
             WindowPresent(kWinPaint);
+        }
+        if (gUpdateNext < myTime) {
+            gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
+            QuitBrush().BrushDraw(0);
+        }
+        if (gCycleNext < myTime) {
+            gCycleNext = myTime + gCycleLength;
+            gBEffectColor.CEffectCycle(1);
+            gFEffectColor.CEffectCycle(1);
         }
     }
     return gTimer != 0 && QuitElapsed() <= 3000;
