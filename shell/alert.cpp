@@ -27,7 +27,8 @@ void MainEnableWindows(bool myEnable) {
 } // namespace
 
 void MainOpenAlert(const char* myText) {
-    if (myText && *myText) {
+    // The text kept during start-up is shown by passing it back in.
+    if (myText && *myText && myText != gAlertText) {
         std::strncpy(gAlertText, myText, kAlertTextSize - 1);
         gAlertText[kAlertTextSize - 1] = 0;
     }
