@@ -4,36 +4,18 @@
 
 #include <cmath>
 
+#include "engine/program_words.h"
+
 double gEffParam[4] = {};
 
 namespace {
-constexpr double kPi = 3.14159265358979;
-constexpr int16_t Word(char myHigh, char myLow) {
-    return static_cast<int16_t>((myHigh << 8) | myLow);
-}
-
 enum : int16_t {
-    kWordScale = Word('b', 's'),
-    kWordSound = Word('v', 's'),
-    kWordCentreX = Word('x', 'c'),
-    kWordCentreY = Word('y', 'c'),
-    kWordX = Word('x', 'p'),
-    kWordY = Word('y', 'p'),
-    kVariableBase = 0x7E00,
-    kOpStore = Word('S', 'T'),
-    kOpSum = Word('S', 'M'),
-    kOpDifference = Word('D', 'F'),
-    kOpProduct = Word('P', 'R'),
-    kOpQuotient = Word('Q', 'U'),
-    kOpAddInverse = Word('A', 'F'),
-    kOpSine = Word('S', 'D'),
-    kOpCosine = Word('C', 'D'),
-    kOpHypotenuse = Word('H', 'P'),
+    kWordScale = ProgramWord('b', 's'),
+    kOpAddInverse = ProgramWord('A', 'F'),
+    kOpSine = ProgramWord('S', 'D'),
+    kOpCosine = ProgramWord('C', 'D'),
+    kOpHypotenuse = ProgramWord('H', 'P'),
 };
-
-int16_t ReadWord(const uint8_t* myAt) {
-    return static_cast<int16_t>(static_cast<int8_t>(myAt[0]) * 256 + static_cast<int8_t>(myAt[1]));
-}
 
 double Operand(int16_t myWord, const uint8_t* myAt, double myScale, const BrushEffectInputs& myInputs) {
     if (myWord == 0) return 0.0;
@@ -63,17 +45,17 @@ double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectI
     const int myCount = myCode ? mySize / 8 : 0;
     for (int myIndex = 0; myIndex < myCount; ++myIndex) {
         const uint8_t* myAt = myCode + 8 * myIndex;
-        const int16_t myDestWord = ReadWord(myAt);
+        const int16_t myDestWord = ProgramReadWord(myAt);
         double* myDest = nullptr;
         if (myDestWord == kWordScale) {
             myDest = &myScale;
         } else if (myDestWord >= kVariableBase && myDestWord < kVariableBase + 4) {
             myDest = &gEffParam[myDestWord - kVariableBase];
         }
-        const double myA = Operand(ReadWord(myAt + 2), myAt + 2, myScale, myInputs);
-        const double myB = Operand(ReadWord(myAt + 4), myAt + 4, myScale, myInputs);
+        const double myA = Operand(ProgramReadWord(myAt + 2), myAt + 2, myScale, myInputs);
+        const double myB = Operand(ProgramReadWord(myAt + 4), myAt + 4, myScale, myInputs);
         double myResult;
-        switch (ReadWord(myAt + 6)) {
+        switch (ProgramReadWord(myAt + 6)) {
         case kOpStore:
             myResult = myA;
             break;
@@ -93,10 +75,10 @@ double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectI
             myResult = myA + 1 / myB;
             break;
         case kOpSine:
-            myResult = std::sin(kPi * myA / (2 * myB));
+            myResult = std::sin(kProgramPi * myA / (2 * myB));
             break;
         case kOpCosine:
-            myResult = std::cos(kPi * myA / (2 * myB));
+            myResult = std::cos(kProgramPi * myA / (2 * myB));
             break;
         case kOpHypotenuse:
             myResult = std::sqrt(myA * myA + myB * myB);

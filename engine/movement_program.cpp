@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "engine/program_words.h"
 #include "shell/random.h"
 
 double gX = 0;
@@ -13,64 +14,43 @@ double gMoveParam[12] = {};
 
 namespace {
 constexpr int kVariables = 12;
-constexpr double kPi = 3.14159265358979;
 // Far enough off every screen that nothing shows, and still a number the painter can clip.
 constexpr double kFarAway = 1.0e7;
 
-constexpr int16_t Word(char myHigh, char myLow) {
-    return static_cast<int16_t>((myHigh << 8) | myLow);
-}
-
 enum : int16_t {
-    kWordSame = Word('l', 'c'),
-    kWordX = Word('x', 'p'),
-    kWordY = Word('y', 'p'),
-    kWordBrushBottom = Word('b', 'h'),
-    kWordBrushRight = Word('b', 'w'),
-    kWordFrameHeight = Word('f', 'h'),
-    kWordFrameCount = Word('f', 'n'),
-    kWordFrameWidth = Word('f', 'w'),
-    kWordPi = Word('p', 'i'),
-    kWordSpread = Word('s', 'p'),
-    kWordSound = Word('v', 's'),
-    kWordCentreX = Word('x', 'c'),
-    kWordCentreY = Word('y', 'c'),
-    kVariableBase = 0x7E00,
+    kWordSame = ProgramWord('l', 'c'),
+    kWordBrushBottom = ProgramWord('b', 'h'),
+    kWordBrushRight = ProgramWord('b', 'w'),
+    kWordFrameHeight = ProgramWord('f', 'h'),
+    kWordFrameCount = ProgramWord('f', 'n'),
+    kWordFrameWidth = ProgramWord('f', 'w'),
+    kWordPi = ProgramWord('p', 'i'),
+    kWordSpread = ProgramWord('s', 'p'),
     kParameterBase = 0x7F00,
 };
 
 enum : int16_t {
-    kOpStore = Word('S', 'T'),
-    kOpSum = Word('S', 'M'),
-    kOpDifference = Word('D', 'F'),
-    kOpProduct = Word('P', 'R'),
-    kOpQuotient = Word('Q', 'U'),
-    kOpFloorQuotient = Word('I', 'Q'),
-    kOpModulo = Word('M', 'O'),
-    kOpPower = Word('P', 'W'),
-    kOpAbsolute = Word('A', 'B'),
-    kOpSine = Word('S', 'P'),
-    kOpCosine = Word('C', 'P'),
-    kOpSineCycle = Word('S', 'S'),
-    kOpCosineCycle = Word('C', 'S'),
-    kOpAngle = Word('G', 'S'),
-    kOpRandom = Word('R', 'N'),
-    kOpRandomX = Word('R', 'X'),
-    kOpRandomY = Word('R', 'Y'),
-    kOpScreenRatio = Word('S', 'R'),
-    kOpWrapX = Word('W', 'H'),
-    kOpWrapY = Word('W', 'V'),
-    kOpIfEqual = Word('I', 'E'),
-    kOpIfGreater = Word('I', 'G'),
-    kOpIfOutside = Word('I', 'O'),
-    kOpLinger = Word('S', 'I'),
-    kOpLingerNegated = Word('S', 'E'),
+    kOpFloorQuotient = ProgramWord('I', 'Q'),
+    kOpModulo = ProgramWord('M', 'O'),
+    kOpPower = ProgramWord('P', 'W'),
+    kOpAbsolute = ProgramWord('A', 'B'),
+    kOpSine = ProgramWord('S', 'P'),
+    kOpCosine = ProgramWord('C', 'P'),
+    kOpSineCycle = ProgramWord('S', 'S'),
+    kOpCosineCycle = ProgramWord('C', 'S'),
+    kOpAngle = ProgramWord('G', 'S'),
+    kOpRandom = ProgramWord('R', 'N'),
+    kOpRandomX = ProgramWord('R', 'X'),
+    kOpRandomY = ProgramWord('R', 'Y'),
+    kOpScreenRatio = ProgramWord('S', 'R'),
+    kOpWrapX = ProgramWord('W', 'H'),
+    kOpWrapY = ProgramWord('W', 'V'),
+    kOpIfEqual = ProgramWord('I', 'E'),
+    kOpIfGreater = ProgramWord('I', 'G'),
+    kOpIfOutside = ProgramWord('I', 'O'),
+    kOpLinger = ProgramWord('S', 'I'),
+    kOpLingerNegated = ProgramWord('S', 'E'),
 };
-
-// Both bytes sign-extended, as the programs were always read.
-int16_t ReadWord(const uint8_t* myAt) {
-    return static_cast<int16_t>(static_cast<int8_t>(myAt[0]) * 256 + static_cast<int8_t>(myAt[1]));
-}
 
 double* Destination(int16_t myWord) {
     if (myWord == kWordX) return &gX;
@@ -98,7 +78,7 @@ double Operand(int16_t myWord, const uint8_t* myAt, const MovementInputs& myInpu
     case kWordFrameWidth:
         return myInputs.mBrush.mFrameWidth;
     case kWordPi:
-        return kPi;
+        return kProgramPi;
     case kWordSpread:
         return myInputs.mSpread;
     case kWordSound:
@@ -151,14 +131,14 @@ void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const 
     const double myFrameWidth = myInputs.mBrush.mFrameWidth, myFrameHeight = myInputs.mBrush.mFrameHeight;
     for (int myIndex = 0; myIndex < myCount; ++myIndex) {
         const uint8_t* myAt = myCode + 8 * myIndex;
-        const int16_t myDestWord = ReadWord(myAt);
+        const int16_t myDestWord = ProgramReadWord(myAt);
         if (myDestWord != kWordSame) myDest = Destination(myDestWord);
-        const double myA = Operand(ReadWord(myAt + 2), myAt + 2, myInputs);
-        const double myB = Operand(ReadWord(myAt + 4), myAt + 4, myInputs);
+        const double myA = Operand(ProgramReadWord(myAt + 2), myAt + 2, myInputs);
+        const double myB = Operand(ProgramReadWord(myAt + 4), myAt + 4, myInputs);
         const double myD = myDest ? *myDest : 0.0;
         double myResult = myD;
         bool myStores = true;
-        switch (ReadWord(myAt + 6)) {
+        switch (ProgramReadWord(myAt + 6)) {
         case kOpStore:
             myResult = myA;
             break;
@@ -195,13 +175,13 @@ void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const 
             myResult = std::cos(myA * myB);
             break;
         case kOpSineCycle:
-            myResult = myB == 0 ? 0.0 : std::sin(2 * kPi * myA / myB);
+            myResult = myB == 0 ? 0.0 : std::sin(2 * kProgramPi * myA / myB);
             break;
         case kOpCosineCycle:
-            myResult = myB == 0 ? 0.0 : std::cos(2 * kPi * myA / myB);
+            myResult = myB == 0 ? 0.0 : std::cos(2 * kProgramPi * myA / myB);
             break;
         case kOpAngle:
-            myResult = Divide(2 * kPi * myA, myB);
+            myResult = Divide(2 * kProgramPi * myA, myB);
             break;
         case kOpRandom:
             myResult = myA + std::floor((myB - myA + 1) * RandomFraction());

@@ -51,7 +51,7 @@ std::vector<uint8_t> Solid(int myCount, uint8_t myValue) {
     return myOut;
 }
 
-struct BrushSpec {
+struct BrushLayout {
     int mStripWidth = 8;
     int mHeight = 2;
     int mFrames = 2;
@@ -65,20 +65,21 @@ struct BrushSpec {
     uint8_t mBlack = 0;
 };
 
-std::vector<uint8_t> BrushFile(const BrushSpec& mySpec) {
+std::vector<uint8_t> BrushFile(const BrushLayout& myLayout) {
     Bytes myFile;
-    myFile.U8('B').U8(0).U8(1).I16(mySpec.mStripWidth).I16(mySpec.mHeight);
-    myFile.I32(static_cast<int64_t>(mySpec.mPixels.size())).I32(static_cast<int64_t>(mySpec.mMask.size()));
-    myFile.U8(static_cast<int>(mySpec.mColors.size() / 3))
-        .U8(mySpec.mBlack)
-        .U8(mySpec.mMaskRaw)
+    myFile.U8('B').U8(0).U8(1).I16(myLayout.mStripWidth).I16(myLayout.mHeight);
+    myFile.I32(static_cast<int64_t>(myLayout.mPixels.size()))
+        .I32(static_cast<int64_t>(myLayout.mMask.size()));
+    myFile.U8(static_cast<int>(myLayout.mColors.size() / 3))
+        .U8(myLayout.mBlack)
+        .U8(myLayout.mMaskRaw)
         .U8(0)
         .U8(8)
         .U8(0);
-    const int myOffset = 25 + 8 + static_cast<int>(mySpec.mColors.size() + mySpec.mIcon.size());
-    myFile.I16(static_cast<int>(mySpec.mIcon.size())).I16(myOffset);
-    myFile.U8(mySpec.mBeatFrame).U8(0).U8(0).U8(0).U8(1).I16(mySpec.mFrames).U8(mySpec.mPalindrome);
-    myFile.Add(mySpec.mColors).Add(mySpec.mIcon).Add(mySpec.mPixels).Add(mySpec.mMask);
+    const int myOffset = 25 + 8 + static_cast<int>(myLayout.mColors.size() + myLayout.mIcon.size());
+    myFile.I16(static_cast<int>(myLayout.mIcon.size())).I16(myOffset);
+    myFile.U8(myLayout.mBeatFrame).U8(0).U8(0).U8(0).U8(1).I16(myLayout.mFrames).U8(myLayout.mPalindrome);
+    myFile.Add(myLayout.mColors).Add(myLayout.mIcon).Add(myLayout.mPixels).Add(myLayout.mMask);
     return myFile.mData;
 }
 
@@ -185,21 +186,21 @@ class LoadingTest : public ::testing::Test {
 } // namespace
 
 TEST_F(LoadingTest, BrushStripMaskIconAndColours) {
-    BrushSpec mySpec;
-    mySpec.mStripWidth = 9;
-    mySpec.mFrames = 9;
-    mySpec.mHeight = 2;
-    mySpec.mBeatFrame = true;
-    mySpec.mPalindrome = true;
-    mySpec.mPixels = Solid(9, 255);
+    BrushLayout myLayout;
+    myLayout.mStripWidth = 9;
+    myLayout.mFrames = 9;
+    myLayout.mHeight = 2;
+    myLayout.mBeatFrame = true;
+    myLayout.mPalindrome = true;
+    myLayout.mPixels = Solid(9, 255);
     const std::vector<uint8_t> myRow1 = Solid(9, 25);
-    mySpec.mPixels.insert(mySpec.mPixels.end(), myRow1.begin(), myRow1.end());
-    mySpec.mColors = {250, 240, 230, 10, 20, 30};
+    myLayout.mPixels.insert(myLayout.mPixels.end(), myRow1.begin(), myRow1.end());
+    myLayout.mColors = {250, 240, 230, 10, 20, 30};
     // Two mask rows of 16 pixels: the second one's first half opaque.
-    mySpec.mMask = {0, 0, 0xFF, 0};
-    mySpec.mMaskRaw = 255;
-    mySpec.mBlack = 1;
-    Write("Brushes/Spin.bru", BrushFile(mySpec));
+    myLayout.mMask = {0, 0, 0xFF, 0};
+    myLayout.mMaskRaw = 255;
+    myLayout.mBlack = 1;
+    Write("Brushes/Spin.bru", BrushFile(myLayout));
     std::memset(&gStyle.mAttachments[2], 3, sizeof(AttachRecord));
 
     VBrush& myBrush = gBrushes[2];
@@ -240,31 +241,31 @@ TEST_F(LoadingTest, BrushStripMaskIconAndColours) {
 }
 
 TEST_F(LoadingTest, BrushWithoutVisiblePixelsHasNoColourLayer) {
-    BrushSpec mySpec;
-    mySpec.mPixels.clear();
-    mySpec.mMask = {0, 0};
-    mySpec.mFrames = 1;
-    Write("Brushes/Ghost.bru", BrushFile(mySpec));
+    BrushLayout myLayout;
+    myLayout.mPixels.clear();
+    myLayout.mMask = {0, 0};
+    myLayout.mFrames = 1;
+    Write("Brushes/Ghost.bru", BrushFile(myLayout));
     VBrush& myBrush = gBrushes[0];
     ASSERT_TRUE(myBrush.BrushLoad("Ghost", 0, 0, 0, 0, nullptr, 0));
     EXPECT_EQ(myBrush.mLayers, 1);
     EXPECT_FALSE(myBrush.m8BitWorld.Exists());
     // A one-frame strip cannot hold a separate beat frame; the flag would leave no frame to cycle.
-    mySpec.mBeatFrame = true;
-    mySpec.mMask.clear();
-    Write("Brushes/Lone.bru", BrushFile(mySpec));
+    myLayout.mBeatFrame = true;
+    myLayout.mMask.clear();
+    Write("Brushes/Lone.bru", BrushFile(myLayout));
     ASSERT_TRUE(myBrush.BrushLoad("Lone", 0, 0, 0, 0, nullptr, 0));
     EXPECT_EQ(myBrush.mNumFrames, 1);
     EXPECT_EQ(myBrush.mBeatFrame, 0);
 }
 
 TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
-    Write("Brushes/Good.bru", BrushFile(BrushSpec{}));
+    Write("Brushes/Good.bru", BrushFile(BrushLayout{}));
     VBrush& myBrush = gBrushes[1];
     ASSERT_TRUE(myBrush.BrushLoad("Good", 1, 0, 0, 0, nullptr, 0));
 
     // Wrong type: the slot stays as it was.
-    std::vector<uint8_t> myWrong = BrushFile(BrushSpec{});
+    std::vector<uint8_t> myWrong = BrushFile(BrushLayout{});
     myWrong[0] = 'F';
     Write("Brushes/Wrong.bru", myWrong);
     EXPECT_FALSE(myBrush.BrushLoad("Wrong", 1, 0, 0, 0, nullptr, 0));
@@ -274,7 +275,7 @@ TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
     MainCloseAlert();
 
     // A file cut short of the layers its header promises.
-    std::vector<uint8_t> myCut = BrushFile(BrushSpec{});
+    std::vector<uint8_t> myCut = BrushFile(BrushLayout{});
     myCut.resize(myCut.size() - 3);
     Write("Brushes/Cut.bru", myCut);
     gAlertText[0] = 0;
@@ -304,7 +305,7 @@ TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
 }
 
 TEST_F(LoadingTest, AtStartUpTheStyleNamesTheFileAndNothingIsRecorded) {
-    Write("Brushes/Veve.bru", BrushFile(BrushSpec{}));
+    Write("Brushes/Veve.bru", BrushFile(BrushLayout{}));
     StyleCopy(gStyle.mBrushNames[4], "Veve");
     StyleCopy(gStyleStart.mBrushNames[4], "Other");
     StyleCopy(gStyle.mBrushSetName, "Set");
@@ -368,7 +369,7 @@ TEST_F(LoadingTest, FillPicturesStretchCentreOrStayAsTheyAre) {
 TEST_F(LoadingTest, FillFailuresEmptyTheSlot) {
     Write("Fills/Tile.fil", FillFile('T', 10, 10, Solid(100, 120)));
     ASSERT_TRUE(gFills[2].FillLoad("Tile", 2, 0, 0, nullptr, 0));
-    Write("Fills/Brush.fil", BrushFile(BrushSpec{}));
+    Write("Fills/Brush.fil", BrushFile(BrushLayout{}));
     EXPECT_FALSE(gFills[2].FillLoad("Brush", 2, 0, 0, nullptr, 0));
     EXPECT_STREQ(gAlertText, "Not a valid file!");
     EXPECT_EQ(gFills[2].mFileFlag, 1);
