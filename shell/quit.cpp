@@ -1,7 +1,10 @@
 // The farewell and the clean-up, in the order the program's resources were taken.
 #include "shell/quit.h"
 
+#include <cstdio>
 #include <cstdlib>
+
+#include "controls/popup_state.h"
 
 #include "music/music.h"
 #include "platform/clock.h"
@@ -16,6 +19,8 @@
 #include "shell/main.h"
 #include "shell/program_folder.h"
 #include "storage/file.h"
+#include "storage/file_disk.h"
+#include "storage/style.h"
 
 namespace {
 constexpr int kBannerWidth = 108;
@@ -34,6 +39,12 @@ void QuitSequence(uint8_t myPressed) {
     (void)myPressed; // drawn on the quit button once the controls window draws its buttons
     gStateRunning = 0;
     MusicStop(0, 1);
+    // Only a run that brought the last session back leaves one for the next run.
+    if (gStateLastSession) {
+        gPopup = kPopupLastSession;
+        std::snprintf(gEditableText, sizeof(gEditableText), "%s", kStyleLastSession);
+        FileSaveToDisk();
+    }
     WindowShow(kWinControls, false, false);
     WindowShow(kWinHelp, false, false);
     if (gStatePaint && gSaverTrigger) {
