@@ -191,7 +191,8 @@ int16_t FileReplace(const char* myName, const char* myFolder, const void* myByte
     if (fs::is_directory(myPath, myError)) return EISDIR;
     // The new file's name starts with a dot, so no listing of the folder ever offers it.
     const fs::path myTarget(myPath);
-    const std::string myNew = (myTarget.parent_path() / ("." + myTarget.filename().string() + ".new")).string();
+    const std::string myNew =
+        (myTarget.parent_path() / ("." + myTarget.filename().string() + ".new")).string();
     const int myFile = ::open(myNew.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (myFile < 0) return errno == ENOENT ? kFileNotFound : FileCode(errno);
     const auto* myNext = static_cast<const uint8_t*>(myBytes);

@@ -52,7 +52,8 @@ bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* 
 bool FileSaveToDisk() {
     switch (gPopup) {
     case kPopupStyle:
-        // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters off).
+        // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters
+        // off).
         return StyleSave(gEditableText, gStyleTemp);
     case kPopupLastSession:
         // While a rave drives the picture, the user's own settings are the ones to come back to.

@@ -1,4 +1,5 @@
-// Saving and loading the files the popups name: styles and the four kinds of set, by gPopup and the typed name.
+// Saving and loading the files the popups name: styles and the four kinds of set, by gPopup and the typed
+// name.
 #pragma once
 
 #include <cstdint>

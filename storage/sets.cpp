@@ -24,12 +24,12 @@ struct SetSection {
 };
 
 // A section of names: count, current slot, the names; the set name that follows in the record is not kept.
-constexpr SetSection kBrushNames{offsetof(StyleRecord, mBrushCount), 2 + kBrushSlots * kNameSize};
+constexpr SetSection kBrushNames{offsetof(StyleRecord, mBrushCount), 2 + kBrushSlots* kNameSize};
 constexpr SetSection kAttachBlock{offsetof(StyleRecord, mAttachSize), 1 + kBrushSlots * 62};
-constexpr SetSection kGradNames{offsetof(StyleRecord, mGradCount), 2 + kGradSlots * kNameSize};
-constexpr SetSection kMoveNames{offsetof(StyleRecord, mMoveCount), 2 + kMoveSlots * kNameSize};
+constexpr SetSection kGradNames{offsetof(StyleRecord, mGradCount), 2 + kGradSlots* kNameSize};
+constexpr SetSection kMoveNames{offsetof(StyleRecord, mMoveCount), 2 + kMoveSlots* kNameSize};
 constexpr SetSection kMoveParams{offsetof(StyleRecord, mParamCount), 1 + kMoveSlots * 6};
-constexpr SetSection kFillNames{offsetof(StyleRecord, mFillCount), 2 + kFillSlots * kNameSize};
+constexpr SetSection kFillNames{offsetof(StyleRecord, mFillCount), 2 + kFillSlots* kNameSize};
 
 struct SetKind {
     char mType;
@@ -42,7 +42,10 @@ const SetKind kSetKinds[] = {
     {kSetGradient, ".gst", "Not a valid gradient set file!", {kGradNames}},
     {kSetFill, ".fst", "Not a valid fill set file!", {kFillNames}},
     {kSetMove, ".mst", "Not a valid movement set file!", {kMoveNames, kMoveParams}},
-    {kSetBrush, ".bst", "Not a valid brush set file!", {kBrushNames, kAttachBlock, kGradNames, kMoveNames, kFillNames}},
+    {kSetBrush,
+     ".bst",
+     "Not a valid brush set file!",
+     {kBrushNames, kAttachBlock, kGradNames, kMoveNames, kFillNames}},
 };
 
 const SetKind* SetFindKind(char myKind) {
@@ -112,8 +115,8 @@ bool SetRead(const SetKind& myKind, const char* myName, SetImage& myImage) {
     const bool myOld = myKind.mType == kSetBrush && myImage.mType == kSetBrushOld;
     // The older brush set ends before its fill section.
     const size_t myCount = myKind.mSections.size() - (myOld ? 1 : 0);
-    bool myValid = (myImage.mType == myKind.mType || myOld) &&
-                   FileLength(myFile) >= SetSize(myKind.mSections, myCount);
+    bool myValid =
+        (myImage.mType == myKind.mType || myOld) && FileLength(myFile) >= SetSize(myKind.mSections, myCount);
     if (myValid) {
         auto* myBytes = reinterpret_cast<uint8_t*>(&myImage.mRecord);
         for (size_t i = 0; i < myCount; ++i)
@@ -136,7 +139,8 @@ void SetLoadGradient(const StyleRecord& mySet, int mySlot) {
 
 void SetLoadMove(const StyleRecord& mySet, int mySlot) {
     if (SetDiffers(mySet.mMoveNames[mySlot], gStyle.mMoveNames[mySlot]))
-        gMovements[mySlot].MEffectLoad(mySet.mMoveNames[mySlot], static_cast<char>(mySlot), 0, 1, 1, nullptr, 0);
+        gMovements[mySlot].MEffectLoad(mySet.mMoveNames[mySlot], static_cast<char>(mySlot), 0, 1, 1, nullptr,
+                                       0);
 }
 
 void SetLoadFill(const StyleRecord& mySet, int mySlot) {
@@ -145,7 +149,8 @@ void SetLoadFill(const StyleRecord& mySet, int mySlot) {
 }
 
 void SetSelect(int myKind, int8_t myCurrent) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myCurrent), gActionTime, 1, 1, kModeExecute, 0, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myCurrent), gActionTime, 1, 1, kModeExecute, 0,
+                 0);
 }
 
 // The set's bytes replace the record's, and the song's start record's unless a track runs.
@@ -193,8 +198,10 @@ bool StyleSaveSet(char myKind, const char* myName) {
     std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myKind), 0, 2, kNameSize};
     const auto* myRecord = reinterpret_cast<const uint8_t*>(&gStyle);
     for (const SetSection& mySection : myEntry->mSections)
-        myBytes.insert(myBytes.end(), myRecord + mySection.mOffset, myRecord + mySection.mOffset + mySection.mSize);
-    if (!FileSaveInFolder("Settings", myName, myEntry->mExt, myBytes.data(), static_cast<int32_t>(myBytes.size())))
+        myBytes.insert(myBytes.end(), myRecord + mySection.mOffset,
+                       myRecord + mySection.mOffset + mySection.mSize);
+    if (!FileSaveInFolder("Settings", myName, myEntry->mExt, myBytes.data(),
+                          static_cast<int32_t>(myBytes.size())))
         return false;
     StyleCopy(SetNameField(myKind), myName);
     return true;

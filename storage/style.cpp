@@ -88,8 +88,8 @@ bool StyleTakeRecord(const StyleRecord& myRecord) {
     }
     const int myOldFill = StyleSlot(gStyle.mCurrentFill, kFillSlots);
     const int myNewFill = StyleSlot(myRecord.mCurrentFill, kFillSlots);
-    const bool myFillChanged =
-        myOldFill != myNewFill || !StyleSameName(gStyle.mFillNames[myOldFill], myRecord.mFillNames[myNewFill]);
+    const bool myFillChanged = myOldFill != myNewFill ||
+                               !StyleSameName(gStyle.mFillNames[myOldFill], myRecord.mFillNames[myNewFill]);
     if (myFillChanged && gStateStart) {
         SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
         gStateClearTrails = 0;
@@ -260,8 +260,8 @@ void StyleLoadComponents(const StyleRecord& myStyle, uint8_t myQuiet, uint8_t my
     }
     for (int i = 0; i < kBrushSlots; ++i)
         if (!StyleSameName(myWanted.mBrushNames[i], gStyle.mBrushNames[i]))
-            gBrushes[i].BrushLoad(myWanted.mBrushNames[i], static_cast<char>(i), 0, myRecord, myRedraw, nullptr,
-                                  myQuiet);
+            gBrushes[i].BrushLoad(myWanted.mBrushNames[i], static_cast<char>(i), 0, myRecord, myRedraw,
+                                  nullptr, myQuiet);
     if (!StyleSameName(myWanted.mBrushEffect, gStyle.mBrushEffect)) {
         gEffectBrush.BEffectLoad(myWanted.mBrushEffect, myRecord, myRedraw, nullptr);
         gEffectBrush.BEffectInit();
@@ -272,7 +272,8 @@ void StyleLoadComponents(const StyleRecord& myStyle, uint8_t myQuiet, uint8_t my
         gFEffectColor.CEffectLoad(myWanted.mFillColorEffect, myRecord, myRedraw, nullptr);
     for (int i = 0; i < kFillSlots; ++i)
         if (!StyleSameName(myWanted.mFillNames[i], gStyle.mFillNames[i]))
-            gFills[i].FillLoad(myWanted.mFillNames[i], static_cast<char>(i), myRecord, myRedraw, nullptr, myQuiet);
+            gFills[i].FillLoad(myWanted.mFillNames[i], static_cast<char>(i), myRecord, myRedraw, nullptr,
+                               myQuiet);
 }
 
 bool StyleLoad(const char* myName, int myMode, uint8_t myKeepLast, FileHandle myRave) {
