@@ -51,7 +51,8 @@ bool PopGetList(char* myList, const char* myFolder, const char* myExt, const cha
         myRows.insert(myRows.end(), myRow.begin(), myRow.end());
     }
     const size_t myCount = myRows.size() / kPopupRow;
-    std::qsort(myRows.data(), myCount, kPopupRow, PopCompare);
+    // An empty folder leaves no rows, and qsort and memcpy must not be given the null pointer of no data.
+    if (myCount > 0) std::qsort(myRows.data(), myCount, kPopupRow, PopCompare);
     if (myIndex && myCurrent && myCurrent[0]) {
         const size_t myLength = strnlen(myCurrent, kPopupRow - 1);
         for (size_t i = 0; i < myCount; ++i)
@@ -60,7 +61,7 @@ bool PopGetList(char* myList, const char* myFolder, const char* myExt, const cha
                 break;
             }
     }
-    std::memcpy(myList + myUsed, myRows.data(), myRows.size());
+    if (!myRows.empty()) std::memcpy(myList + myUsed, myRows.data(), myRows.size());
     myList[myUsed + myRows.size()] = 0;
     return myCount > 0;
 }

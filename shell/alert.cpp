@@ -27,7 +27,8 @@ void MainEnableWindows(bool myEnable) {
 } // namespace
 
 void MainOpenAlert(const char* myText) {
-    if (myText && *myText) {
+    // The text kept through start-up is shown by passing gAlertText itself, which needs no copy.
+    if (myText && *myText && myText != gAlertText) {
         std::strncpy(gAlertText, myText, kAlertTextSize - 1);
         gAlertText[kAlertTextSize - 1] = 0;
     }
