@@ -238,8 +238,6 @@ bool StyleLoadSet(char myKind, const char* myName) {
         SetApplyBrushSet(myImage);
         break;
     }
-    char myStored[kNameSize];
-    StyleCopy(myStored, myName);
-    StyleCopy(SetNameField(myKind), myStored);
+    StyleCopy(SetNameField(myKind), myName);
     return true;
 }
