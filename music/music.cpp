@@ -9,10 +9,12 @@
 #include "engine/execute.h"
 #include "platform/clock.h"
 #include "shell/main.h"
+#include "shell/options.h"
 #include "sound/tempo.h"
 #include "storage/style.h"
 
 uint8_t gStatePause = 0;
+uint8_t gStateRaveOnDisk = 0;
 uint8_t gStateStart = 0;
 uint32_t gSongLength = 60000;
 int8_t gTrackTotal = 9;
@@ -33,9 +35,9 @@ void MusicPlay(int myTrack, int myFirst) {
     if (gStatePlay || gStatePause) MusicStop(0, 0);
     gTrackCurrent = static_cast<int8_t>(myTrack);
     MusicGetSongLength();
-    // The first start of a run brings back the last session's look.
+    // The first start of a run brings back the last session's look, or the style asked for.
     if (!gStateLastSession) {
-        StyleLoad("Last_Session", kStyleFromFile);
+        StyleLoad(gOptions.mStyle.empty() ? kStyleLastSession : gOptions.mStyle.c_str(), kStyleFromFile);
         gStateLastSession = 1;
     }
     ExecuteResetEdits();

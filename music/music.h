@@ -7,6 +7,8 @@ void MusicPlay(int myTrack, int myFirst);
 void MusicStop(int myEject, int myWait);
 
 extern uint8_t gStatePause;
+// The current track has a rave of its own on disk.
+extern uint8_t gStateRaveOnDisk;
 // Set while a track is being started, so the loads it causes are not taken for the user's changes.
 extern uint8_t gStateStart;
 extern uint32_t gSongLength;

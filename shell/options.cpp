@@ -36,6 +36,7 @@ const char* OptionsUsage() {
            "  --size WxH            headless: picture size (default 640x480)\n"
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
            "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
+           "  --style NAME          start with the style NAME instead of the last session\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --help                show this text\n"
@@ -84,6 +85,13 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mVideo = myValue;
             else
                 myError = "--video needs a file name";
+        } else if (myArg == "--style") {
+            const char* myValue = myTake();
+            // A style's name field holds 15 characters, and its file lies in the styles folder itself.
+            if (myValue && *myValue && std::strlen(myValue) <= 15 && !std::strpbrk(myValue, "/\\"))
+                gOptions.mStyle = myValue;
+            else
+                myError = "--style needs a style name of 1 to 15 characters";
         } else {
             myError = "unknown option " + myArg;
         }

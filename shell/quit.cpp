@@ -2,16 +2,19 @@
 #include "shell/quit.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "controls/pop_list.h"
+#include "controls/popup_state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "engine/movement_program.h"
+
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
@@ -27,6 +30,8 @@
 #include "shell/random.h"
 #include "storage/components.h"
 #include "storage/file.h"
+#include "storage/file_disk.h"
+#include "storage/style.h"
 
 namespace {
 constexpr int kBannerWidth = 108;
@@ -71,6 +76,12 @@ void QuitSequence(uint8_t myPressed) {
     (void)myPressed; // drawn on the quit button once the controls window draws its buttons
     gStateRunning = 0;
     MusicStop(0, 1);
+    // Only a run that brought the last session back leaves one for the next run.
+    if (gStateLastSession) {
+        gPopup = kPopupLastSession;
+        std::snprintf(gEditableText, sizeof(gEditableText), "%s", kStyleLastSession);
+        FileSaveToDisk();
+    }
     for (int i = kFillSlots - 1; i >= 0; --i)
         gFills[i].Release();
     QuitChooseBrush();

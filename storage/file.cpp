@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "shell/alert.h"
 
@@ -180,6 +182,40 @@ int16_t FileFind(const char* myName, const char* myFolder) {
     const std::string myPath = FileResolve(myName, myFolder);
     std::error_code myError;
     return !myPath.empty() && fs::exists(myPath, myError) ? 0 : 1;
+}
+
+int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount) {
+    const std::string myPath = FileResolve(myName, myFolder);
+    if (myPath.empty() || myCount < 0 || (!myBytes && myCount > 0)) return kFileNotFound;
+    std::error_code myError;
+    if (fs::is_directory(myPath, myError)) return EISDIR;
+    // The new file's name starts with a dot, so no listing of the folder ever offers it.
+    const fs::path myTarget(myPath);
+    const std::string myNew =
+        (myTarget.parent_path() / ("." + myTarget.filename().string() + ".new")).string();
+    const int myFile = ::open(myNew.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (myFile < 0) return errno == ENOENT ? kFileNotFound : FileCode(errno);
+    const auto* myNext = static_cast<const uint8_t*>(myBytes);
+    int32_t myLeft = myCount;
+    int myFailure = 0;
+    while (myLeft > 0 && !myFailure) {
+        const ssize_t myWritten = ::write(myFile, myNext, static_cast<size_t>(myLeft));
+        if (myWritten < 0 && errno == EINTR) continue;
+        if (myWritten <= 0) {
+            myFailure = myWritten < 0 ? errno : ENOSPC;
+            break;
+        }
+        myNext += myWritten;
+        myLeft -= static_cast<int32_t>(myWritten);
+    }
+    if (!myFailure && ::fsync(myFile) != 0) myFailure = errno;
+    if (::close(myFile) != 0 && !myFailure) myFailure = errno;
+    if (!myFailure && std::rename(myNew.c_str(), myPath.c_str()) != 0) myFailure = errno;
+    if (myFailure) {
+        ::unlink(myNew.c_str());
+        return FileCode(myFailure);
+    }
+    return 0;
 }
 
 // This system has neither hidden nor archive attributes, and a new file's access is the umask's; the hidden

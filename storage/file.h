@@ -29,6 +29,10 @@ int32_t FileLength(FileHandle myHandle);
 // The read or write position of an open file (0 when it cannot be told).
 int32_t FileTell(FileHandle myHandle);
 int16_t FileFind(const char* myName, const char* myFolder);
+// Writes a whole file: the bytes go to a new file beside the old one, reach the disk, and only then is it
+// renamed over the old one, so an interrupted save leaves the old file or the new one, never half of either.
+// 0 or the system's error code (2 when the folder is missing).
+int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount);
 int16_t FileCreate(const char* myName, const char* myFolder, bool myHidden);
 int16_t FileFindDirectory(const char* myName, const char* myFolder, char* myPath);
 int16_t FileCreateDirectory(const char* myName, const char* myFolder, char* myPath);

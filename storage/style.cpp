@@ -1,6 +1,7 @@
-// Styles: the whole look as one settings record, loaded from its file and applied as edits.
+// Styles: the whole look as one settings record, loaded from its file or a rave and applied as edits.
 #include "storage/style.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "engine/animate.h"
@@ -13,15 +14,29 @@
 #include "music/music.h"
 #include "shell/alert.h"
 #include "shell/display.h"
+#include "shell/main.h"
+#include "shell/random.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
-#include "storage/file.h"
 #include "storage/loading.h"
+
+const char* const kStyleLastSession = "Last_Session";
 
 namespace {
 
-constexpr int kStyleHeaderSize = 4;
 constexpr uint8_t kStyleVersion = 2;
+constexpr int kStyleBodySize = static_cast<int>(kStyleSize) - kStyleHeaderSize;
+constexpr int kStyleVersion1Body = kStyleVersion1Size - kStyleHeaderSize;
+// A version 1 record holds four fills; its three effect names sit where version 2 keeps fills 5 and 6 and
+// the fill set name.
+constexpr size_t kVersion1Effects = offsetof(StyleRecord, mFillNames) + 4 * kNameSize;
+constexpr int8_t kVersion1Off = -36;
+// The rave form 'r' carries the disc folder, the disc identity and a reserved word before its record.
+constexpr int32_t kRaveExtraSize = 44;
+
+bool StyleSameName(const char* myA, const char* myB) {
+    return std::strncmp(myA, myB, kNameSize) == 0;
+}
 
 // Every component the record names, in the order start-up shows its progress.
 void StyleLoadAllComponents() {
@@ -44,31 +59,67 @@ void StyleLoadAllComponents() {
         gFills[i].FillLoad(nullptr, static_cast<char>(i), 0, 0, nullptr, 0);
 }
 
+// A component that could not be loaded leaves "(None)" in gStyle; the applied record keeps that rather than
+// naming a file that is not there, so the next style naming it tries again.
+void StyleKeepLoadedNames(StyleRecord& myRecord) {
+    std::memcpy(myRecord.mGradNames, gStyle.mGradNames, sizeof(myRecord.mGradNames));
+    std::memcpy(myRecord.mMoveNames, gStyle.mMoveNames, sizeof(myRecord.mMoveNames));
+    std::memcpy(myRecord.mBrushNames, gStyle.mBrushNames, sizeof(myRecord.mBrushNames));
+    std::memcpy(myRecord.mFillNames, gStyle.mFillNames, sizeof(myRecord.mFillNames));
+    StyleCopy(myRecord.mBrushEffect, gStyle.mBrushEffect);
+    StyleCopy(myRecord.mBrushColorEffect, gStyle.mBrushColorEffect);
+    StyleCopy(myRecord.mFillColorEffect, gStyle.mFillColorEffect);
+}
+
 void StyleEdit(int myKind, int myValue, uint8_t myRecord) {
     ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), 0, 0, myRecord, kModeExecute, 0, 0);
 }
 
-} // namespace
+// The whole record into gStyle and its components into their slots: at start-up everything, later only
+// what differs. True when the shown fill changes.
+bool StyleTakeRecord(const StyleRecord& myRecord) {
+    if (gStartUp) {
+        std::memcpy(&gStyle, &myRecord, sizeof(StyleRecord));
+        if (gBEffectColor.mSourceGrad.empty()) gBEffectColor.CEffectAlloc();
+        if (gFEffectColor.mSourceGrad.empty()) gFEffectColor.CEffectAlloc();
+        StyleLoadAllComponents();
+        StyleCopy(gFillLast, gStyle.mFillNames[StyleSlot(gStyle.mCurrentFill, kFillSlots)]);
+        return true;
+    }
+    const int myOldFill = StyleSlot(gStyle.mCurrentFill, kFillSlots);
+    const int myNewFill = StyleSlot(myRecord.mCurrentFill, kFillSlots);
+    const bool myFillChanged = myOldFill != myNewFill ||
+                               !StyleSameName(gStyle.mFillNames[myOldFill], myRecord.mFillNames[myNewFill]);
+    if (myFillChanged && gStateStart) {
+        SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
+        gStateClearTrails = 0;
+    }
+    StyleRecord myApplied = myRecord;
+    StyleLoadComponents(myRecord, 0, 0, 0, gStateStart ? 0 : 1);
+    StyleKeepLoadedNames(myApplied);
+    std::memcpy(&gStyle, &myApplied, sizeof(StyleRecord));
+    return myFillChanged;
+}
 
-void StyleApply(const StyleRecord& myRecord) {
-    std::memcpy(&gStyle, &myRecord, sizeof(StyleRecord));
-    if (gBEffectColor.mSourceGrad.empty()) gBEffectColor.CEffectAlloc();
-    if (gFEffectColor.mSourceGrad.empty()) gFEffectColor.CEffectAlloc();
-    StyleLoadAllComponents();
-    const int myFill = (static_cast<uint8_t>(gStyle.mCurrentFill) + kFillSlots - 1) % kFillSlots;
-    StyleCopy(gFillLast, "");
-
-    gCurrentBrush = static_cast<int8_t>((gStyle.mCurrentBrush - 1 + kBrushSlots) % kBrushSlots);
+void StyleApply(const StyleRecord& myRecord, int myMode) {
+    const bool myFillChanged = StyleTakeRecord(myRecord);
+    gCurrentBrush = static_cast<int8_t>(StyleSlot(gStyle.mCurrentBrush, kBrushSlots));
+    // The colour edits find their colours already current, so the gradient edit builds both palettes with
+    // them and no further hue turn follows.
     gEditsRave[kEditBrushColor] = gStyle.mBrushColor;
     gEditsRave[kEditFillColor] = gStyle.mFillColor;
-    const auto& myParams = gStyle.mMoveParam[(gStyle.mCurrentMove - 1 + kMoveSlots) % kMoveSlots];
+    const auto& myParams = gStyle.mMoveParam[StyleSlot(gStyle.mCurrentMove, kMoveSlots)];
     for (int p = 0; p < 3; ++p)
         gEditsRave[kEditParam1 + p] = myParams.mValue[p];
     const uint8_t myRecordEdits = gStateStart ? 0 : 1;
     StyleEdit(kEditGradient, gStyle.mCurrentGrad, myRecordEdits);
     StyleEdit(kEditBrushColor, gStyle.mBrushColor, myRecordEdits);
     StyleEdit(kEditFillColor, gStyle.mFillColor, myRecordEdits);
-    StyleEdit(kEditFill, myFill + 1, myRecordEdits);
+    const int myFill = StyleSlot(gStyle.mCurrentFill, kFillSlots) + 1;
+    if (myFillChanged || gStateStart)
+        StyleEdit(kEditFill, myFill, myRecordEdits);
+    else
+        ExecuteUpdateEdits(offsetof(StyleRecord, mCurrentFill), kEditFill, static_cast<char>(myFill), 0);
     // Listening needs a sound input; without one the tempo gives the beats.
     gStateListen = (gStyle.mFlags & kFlagListen) && gStateInput ? 1 : 0;
     // Trails follow the record from a known state, so the flags edit applies them even when unchanged.
@@ -81,28 +132,172 @@ void StyleApply(const StyleRecord& myRecord) {
     StyleEdit(kEditSpread, gStyle.mSpread, myRecordEdits);
     StyleEdit(kEditColorKick, gStyle.mColorKick, myRecordEdits);
     MouseKeySetBPM(gStyle.mTempo, 0);
+    if (myMode == kStyleFromFile) {
+        gStateManual = 0;
+        if (!gStartUp && gStateControlsVisible) MainDrawControls();
+        gStateClearTrails = 1;
+    }
 }
 
-bool StyleLoad(const char* myName, int myMode) {
-    (void)myMode;
-    StyleRecord myRecord;
-    StyleDefault(reinterpret_cast<char*>(&myRecord));
+// A random fill slot 1-4 other than the current one.
+int StyleRandomFill() {
+    const int myCurrent = static_cast<uint8_t>(gStyle.mCurrentFill);
+    int mySlot;
+    do {
+        mySlot = 1 + MainRandom() * 4 / kRandomRange;
+    } while (mySlot == myCurrent);
+    return mySlot;
+}
+
+// A track starts with the current settings carried out again, nothing read.
+void StyleReapply(int myMode) {
+    if (gStateManual) return;
+    if (myMode == kStyleTrackStartNewFill) {
+        gCurrentBrush = static_cast<int8_t>(StyleSlot(gStyle.mCurrentBrush, kBrushSlots));
+        if (gStyle.mAttachments[gCurrentBrush].mAttachFill == kNotSet)
+            gStyle.mCurrentFill = static_cast<int8_t>(StyleRandomFill());
+    }
+    const uint8_t myRecordEdits = gStateStart ? 0 : 1;
+    StyleEdit(kEditFill, StyleSlot(gStyle.mCurrentFill, kFillSlots) + 1, myRecordEdits);
+    StyleEdit(kEditMove, gStyle.mCurrentMove, myRecordEdits);
+    StyleEdit(kEditBrush, gStyle.mCurrentBrush, myRecordEdits);
+    StyleEdit(kEditBrushSpeed, gStyle.mBrushSpeed, myRecordEdits);
+    StyleEdit(kEditColorSpeed, gStyle.mColorSpeed, myRecordEdits);
+}
+
+bool StyleReadFile(const char* myName, StyleRecord& myRecord) {
     char myFileName[kPathSize], myFolder[kPathSize];
     FileHandle myFile = nullptr;
-    if (!LoadCopyFileName(myName, myFileName, myFolder, "Styles", ".sty") &&
-        FileOpen(myFileName, myFolder, &myFile, false) == 0) {
-        StyleRecord myRead;
-        std::memset(&myRead, 0, sizeof(myRead));
-        const bool myWhole = FileLength(myFile) >= static_cast<int32_t>(kStyleSize);
-        FileRead(myFile, kStyleSize, &myRead);
-        FileClose(myFile);
-        if (myRead.mFileType != 'S' || !myWhole) {
-            MainOpenAlert("Not a valid style file!");
-            if (std::strcmp(myName, "Last_Session") != 0) return false;
-        } else if (myRead.mVersion == kStyleVersion) {
-            myRecord = myRead;
-        }
+    if (LoadCopyFileName(myName, myFileName, myFolder, "Styles", ".sty") ||
+        FileOpen(myFileName, myFolder, &myFile, false) != 0)
+        return true;
+    StyleRecord myRead;
+    std::memset(&myRead, 0, sizeof(myRead));
+    FileRead(myFile, kStyleHeaderSize, &myRead);
+    const bool myValid = myRead.mFileType == 'S' && StyleReadBody(myFile, myRead);
+    FileClose(myFile);
+    if (myValid) {
+        myRecord = myRead;
+        return true;
     }
-    StyleApply(myRecord);
+    MainOpenAlert("Not a valid style file!");
+    return std::strcmp(myName, kStyleLastSession) == 0;
+}
+
+bool StyleReadRave(FileHandle myRave, StyleRecord& myRecord) {
+    if (!myRave) return false;
+    StyleRecord myRead;
+    std::memset(&myRead, 0, sizeof(myRead));
+    FileRead(myRave, kStyleHeaderSize, &myRead);
+    if (myRead.mFileType == 'r')
+        FileSeek(myRave, kRaveExtraSize, 1);
+    else if (myRead.mFileType != 'R')
+        return false;
+    myRead.mFileType = 'S';
+    if (!StyleReadBody(myRave, myRead)) return false;
+    myRecord = myRead;
+    return true;
+}
+
+} // namespace
+
+int StyleSlot(int8_t myValue, int myCount) {
+    return ((myValue - 1) % myCount + myCount) % myCount;
+}
+
+void StyleConvertVersion1(StyleRecord& myRecord) {
+    auto* myBytes = reinterpret_cast<uint8_t*>(&myRecord);
+    myRecord.mVersion = kStyleVersion;
+    myRecord.mFrequency = static_cast<int8_t>(myRecord.mFrequency - 5);
+    myRecord.mFadeTime = 0;
+    myRecord.mScaleThreshold = 25;
+    myRecord.mMaxFade = 120;
+    myRecord.mTempo[0] = myBytes[11];
+    myRecord.mTempo[1] = myBytes[12];
+    myBytes[11] = myBytes[12] = 0;
+    myRecord.mFillCount = kFillSlots;
+    std::memmove(myRecord.mBrushColorEffect, myBytes + kVersion1Effects, 3 * kNameSize);
+    StyleCopy(myRecord.mFillNames[4], "(None)");
+    StyleCopy(myRecord.mFillNames[5], "(None)");
+    StyleCopy(myRecord.mFillSetName, "(None)");
+    for (int c = 0; c < kChannels; ++c) {
+        const int myCombined = myRecord.mThreshold[c];
+        int myCounter = 1;
+        if (myCombined == kVersion1Off) {
+            myCounter = 0;
+        } else if (myCombined < 0) {
+            myCounter = myCombined >= -10 ? -myCombined : -(2 * myCombined + 10);
+        }
+        myRecord.mThreshold[c] = static_cast<int8_t>(myCombined < 0 ? 0 : myCombined);
+        // The widest stored counters would not fit the byte; they stay as rare as the byte allows.
+        myRecord.mBeatCounter[c] = static_cast<int8_t>(myCounter > 127 ? 127 : myCounter);
+    }
+}
+
+bool StyleReadBody(FileHandle myFile, StyleRecord& myRecord) {
+    const int myBody = myRecord.mVersion == kStyleVersion ? kStyleBodySize
+                       : myRecord.mVersion == 1           ? kStyleVersion1Body
+                                                          : 0;
+    if (myBody == 0 || FileLength(myFile) - FileTell(myFile) < myBody) return false;
+    FileRead(myFile, myBody, reinterpret_cast<uint8_t*>(&myRecord) + kStyleHeaderSize);
+    if (myRecord.mVersion == 1) StyleConvertVersion1(myRecord);
+    return true;
+}
+
+void StyleLoadComponents(const StyleRecord& myStyle, uint8_t myQuiet, uint8_t myRedraw, uint8_t myResetParams,
+                         uint8_t myRecord) {
+    // The names are compared against a copy: each load writes its result into gStyle as it goes.
+    const StyleRecord myWanted = myStyle;
+    for (int i = 0; i < kGradSlots; ++i)
+        if (!StyleSameName(myWanted.mGradNames[i], gStyle.mGradNames[i]))
+            LoadGradient(myWanted.mGradNames[i], static_cast<char>(i), myRecord, myRedraw, nullptr, myQuiet);
+    for (int i = 0; i < kMoveSlots; ++i) {
+        if (!StyleSameName(myWanted.mMoveNames[i], gStyle.mMoveNames[i]))
+            gMovements[i].MEffectLoad(myWanted.mMoveNames[i], static_cast<char>(i), myResetParams, myRecord,
+                                      myRedraw, nullptr, myQuiet);
+        else if (myResetParams)
+            gMovements[i].MEffectResetPar(static_cast<char>(i), nullptr);
+    }
+    for (int i = 0; i < kBrushSlots; ++i)
+        if (!StyleSameName(myWanted.mBrushNames[i], gStyle.mBrushNames[i]))
+            gBrushes[i].BrushLoad(myWanted.mBrushNames[i], static_cast<char>(i), 0, myRecord, myRedraw,
+                                  nullptr, myQuiet);
+    if (!StyleSameName(myWanted.mBrushEffect, gStyle.mBrushEffect)) {
+        gEffectBrush.BEffectLoad(myWanted.mBrushEffect, myRecord, myRedraw, nullptr);
+        gEffectBrush.BEffectInit();
+    }
+    if (!StyleSameName(myWanted.mBrushColorEffect, gStyle.mBrushColorEffect))
+        gBEffectColor.CEffectLoad(myWanted.mBrushColorEffect, myRecord, myRedraw, nullptr);
+    if (!StyleSameName(myWanted.mFillColorEffect, gStyle.mFillColorEffect))
+        gFEffectColor.CEffectLoad(myWanted.mFillColorEffect, myRecord, myRedraw, nullptr);
+    for (int i = 0; i < kFillSlots; ++i)
+        if (!StyleSameName(myWanted.mFillNames[i], gStyle.mFillNames[i]))
+            gFills[i].FillLoad(myWanted.mFillNames[i], static_cast<char>(i), myRecord, myRedraw, nullptr,
+                               myQuiet);
+}
+
+bool StyleLoad(const char* myName, int myMode, uint8_t myKeepLast, FileHandle myRave) {
+    if (myMode == kStyleTrackStart || myMode == kStyleTrackStartNewFill) {
+        StyleReapply(myMode);
+        return true;
+    }
+    StyleRecord myRecord;
+    std::memset(&myRecord, 0, sizeof(myRecord));
+    StyleDefault(reinterpret_cast<char*>(&myRecord));
+    switch (myMode) {
+    case kStyleFromFile:
+        if (!myName || !StyleReadFile(myName, myRecord)) return false;
+        break;
+    case kStyleFromRave:
+        if (myKeepLast) std::memcpy(&gStyleLast, &gStyle, sizeof(StyleRecord));
+        if (!StyleReadRave(myRave, myRecord)) return false;
+        break;
+    case kStyleFromLast:
+        myRecord = gStyleLast;
+        break;
+    default:
+        return false;
+    }
+    StyleApply(myRecord, myMode);
     return true;
 }

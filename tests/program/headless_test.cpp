@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -158,4 +160,70 @@ TEST_F(HeadlessProgram, HelpVersionAndBadOptions) {
     EXPECT_EQ(Run("--size 12", &myErrors), 2);
     EXPECT_EQ(Run("--bogus", &myErrors), 2);
     EXPECT_NE(myErrors.find("unknown option --bogus"), std::string::npos);
+}
+
+namespace {
+std::vector<uint8_t> ReadAll(const fs::path& myPath) {
+    std::ifstream myStream(myPath, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(myStream), std::istreambuf_iterator<char>());
+}
+void WriteAll(const fs::path& myPath, const std::vector<uint8_t>& myBytes) {
+    std::ofstream(myPath, std::ios::binary)
+        .write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
+}
+// A look of its own: other speeds, a gradient file of its own made current, and no channel triggering by
+// itself, so nothing in the run changes it.
+std::vector<uint8_t> OwnLook(std::vector<uint8_t> myStyle, const char* myName) {
+    myStyle.resize(1006);
+    myStyle[7] = 33;  // brush speed
+    myStyle[9] = 17;  // spread
+    myStyle[10] = 21; // colour kick
+    myStyle[542 + 1] = 3;
+    const char myWarm[16] = "Warm";
+    std::copy(myWarm, myWarm + 16, myStyle.begin() + 544 + 2 * 16);
+    std::fill(myStyle.begin() + 1001, myStyle.end(), 0);
+    std::fill(myStyle.begin() + 28, myStyle.begin() + 44, 0);
+    std::copy(myName, myName + std::strlen(myName), myStyle.begin() + 28);
+    return myStyle;
+}
+} // namespace
+
+TEST_F(HeadlessProgram, LastSessionSurvivesAQuitAndARestart) {
+    const fs::path myLast = mRoot / "home" / "Styles" / "Last_Session.sty";
+    ASSERT_EQ(Run("--headless --frames 3 --size 160x120"), 0);
+    const std::vector<uint8_t> myFirst = ReadAll(myLast);
+    ASSERT_EQ(myFirst.size(), 1006u) << "the first quit leaves the session behind";
+    EXPECT_EQ(myFirst[0], 'S');
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(myFirst.data()) + 28), "Last_Session");
+
+    std::vector<uint8_t> myGradient = {'G', 0, 1, 0, 0};
+    myGradient.resize(545, 60);
+    WriteAll(mRoot / "home" / "Gradients" / "Warm.gra", myGradient);
+    const std::vector<uint8_t> myOwn = OwnLook(myFirst, "Last_Session");
+    WriteAll(myLast, myOwn);
+    ASSERT_EQ(Run("--headless --frames 3 --size 160x120"), 0);
+    EXPECT_EQ(ReadAll(myLast), myOwn) << "the look came back and went away again unchanged";
+    for (const auto& myEntry : fs::directory_iterator(mRoot / "home" / "Styles"))
+        EXPECT_EQ(myEntry.path().filename(), "Last_Session.sty") << "nothing is left beside it";
+}
+
+TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {
+    ASSERT_EQ(Run("--headless --frames 2 --size 160x120"), 0);
+    const fs::path myStyles = mRoot / "home" / "Styles";
+    std::vector<uint8_t> myGradient = {'G', 0, 1, 0, 0};
+    myGradient.resize(545, 60);
+    WriteAll(mRoot / "home" / "Gradients" / "Warm.gra", myGradient);
+    const std::vector<uint8_t> myMine = OwnLook(ReadAll(myStyles / "Last_Session.sty"), "Mine");
+    WriteAll(myStyles / "Mine.sty", myMine);
+    ASSERT_EQ(Run("--headless --frames 2 --size 160x120 --style Mine"), 0);
+    std::vector<uint8_t> myExpected = myMine;
+    std::fill(myExpected.begin() + 28, myExpected.begin() + 44, 0);
+    const std::string myName = "Last_Session";
+    std::copy(myName.begin(), myName.end(), myExpected.begin() + 28);
+    EXPECT_EQ(ReadAll(myStyles / "Last_Session.sty"), myExpected);
+    EXPECT_EQ(ReadAll(myStyles / "Mine.sty"), myMine) << "the chosen style itself is left alone";
+
+    std::string myErrors;
+    EXPECT_EQ(Run("--headless --frames 2 --style ThisNameIsFarTooLong", &myErrors), 2);
+    EXPECT_NE(myErrors.find("--style"), std::string::npos);
 }

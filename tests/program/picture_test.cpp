@@ -43,9 +43,9 @@ class PictureTest : public ::testing::Test {
     void TearDown() override { fs::remove_all(mRoot); }
 
     int Run(const std::string& myArgs) {
-        const std::string myCommand = "ORBEX_HOME='" + (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
-                                      mRoot.string() + "' '" ORBEX_BIN_DIR "/orbex' --headless " + myArgs +
-                                      " >/dev/null 2>&1";
+        const std::string myCommand =
+            "ORBEX_HOME='" + (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" + mRoot.string() +
+            "' '" ORBEX_BIN_DIR "/orbex' --headless --style Known " + myArgs + " >/dev/null 2>&1";
         return std::system(myCommand.c_str());
     }
 };
@@ -53,7 +53,8 @@ class PictureTest : public ::testing::Test {
 uint64_t Checksum(const Picture& myPicture) {
     uint64_t myHash = 1469598103934665603ull;
     auto myAdd = [&](uint8_t myByte) { myHash = (myHash ^ myByte) * 1099511628211ull; };
-    for (uint8_t myByte : myPicture.mPixels) myAdd(myByte);
+    for (uint8_t myByte : myPicture.mPixels)
+        myAdd(myByte);
     for (const png_color& myColor : myPicture.mPalette) {
         myAdd(myColor.red);
         myAdd(myColor.green);
@@ -94,10 +95,12 @@ TEST_F(PictureTest, SixtySecondsAtATempoGiveItsBeats) {
               0);
     std::ifstream myStream(myLog);
     std::vector<double> myBeats;
-    for (double myTime; myStream >> myTime;) myBeats.push_back(myTime);
+    for (double myTime; myStream >> myTime;)
+        myBeats.push_back(myTime);
     ASSERT_GE(myBeats.size(), 119u);
     ASSERT_LE(myBeats.size(), 120u);
-    for (size_t i = 0; i < myBeats.size(); ++i) EXPECT_NEAR(myBeats[i], 0.5 * (i + 1), 1e-9);
+    for (size_t i = 0; i < myBeats.size(); ++i)
+        EXPECT_NEAR(myBeats[i], 0.5 * (i + 1), 1e-9);
 }
 
 TEST_F(PictureTest, CountedBeatsChangeTheColoursAndTheEditListKeepsThem) {

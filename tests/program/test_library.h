@@ -1,5 +1,5 @@
 // Test helper: a small component library of the tests' own (a brush, a tile, a gradient, a circling movement)
-// and a "Last_Session" style that names it, written into a program folder.
+// and a style that names it ("Last_Session" and "Known"), written into a program folder.
 #pragma once
 
 #include <cmath>
@@ -109,5 +109,7 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, S
     if (myStyleOut) *myStyleOut = myStyle;
     std::vector<uint8_t> myBytes(reinterpret_cast<uint8_t*>(&myStyle), reinterpret_cast<uint8_t*>(&myStyle) + kStyleSize);
     TestWriteBytes(myHome / "Styles" / "Last_Session.sty", myBytes);
+    // A quit saves the session over Last_Session; runs that must start alike name this copy.
+    TestWriteBytes(myHome / "Styles" / "Known.sty", myBytes);
     return true;
 }

@@ -1,0 +1,72 @@
+// Saving and loading the files the popups name: the typed name goes to the kind of file gPopup asks for.
+#include "storage/file_disk.h"
+
+#include <cstdio>
+#include <string>
+
+#include "controls/popup_state.h"
+#include "music/music.h"
+#include "platform/platform.h"
+#include "shell/alert.h"
+#include "shell/style_record.h"
+#include "storage/file.h"
+#include "storage/sets.h"
+#include "storage/style.h"
+
+namespace {
+char FileSetKind(uint16_t myPopup) {
+    switch (myPopup) {
+    case kPopupGradientSet:
+        return kSetGradient;
+    case kPopupFillSet:
+        return kSetFill;
+    case kPopupBrushSet:
+        return kSetBrush;
+    case kPopupMoveSet:
+        return kSetMove;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* myExt, const void* myBytes,
+                      int32_t myCount) {
+    if (!myName || !*myName) return false;
+    // The stored name field holds 15 characters; the file is named as it will be listed and loaded.
+    char myFileName[kPathSize];
+    std::snprintf(myFileName, sizeof(myFileName), "%.*s%s", kNameSize - 1, myName, myExt);
+    const std::string myFolder = std::string(gDirIDOrbex) + myKindFolder + "/";
+    int16_t myCode = FileReplace(myFileName, myFolder.c_str(), myBytes, myCount);
+    if (myCode == kFileNotFound) {
+        // A folder the user removed is made again; one that is there already is no error.
+        FileCreateDirectory(myKindFolder, gDirIDOrbex, nullptr);
+        myCode = FileReplace(myFileName, myFolder.c_str(), myBytes, myCount);
+    }
+    if (myCode == 0) return true;
+    MainCheckErrors(myCode);
+    PlatformBeep();
+    return false;
+}
+
+bool FileSaveToDisk() {
+    switch (gPopup) {
+    case kPopupStyle:
+        // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters
+        // off).
+        return StyleSave(gEditableText, gStyleTemp);
+    case kPopupLastSession:
+        // While a rave drives the picture, the user's own settings are the ones to come back to.
+        return StyleSave(gEditableText, gStateRaveOnDisk ? gStyleLast : gStyle);
+    default: {
+        const char myKind = FileSetKind(gPopup);
+        return myKind && StyleSaveSet(myKind, gEditableText);
+    }
+    }
+}
+
+bool FileLoadFromDisk(const char* myName) {
+    if (gPopup == kPopupStyle || gPopup == kPopupLastSession) return StyleLoad(myName, kStyleFromFile);
+    const char myKind = FileSetKind(gPopup);
+    return myKind && StyleLoadSet(myKind, myName);
+}
