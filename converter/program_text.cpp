@@ -64,7 +64,7 @@ const Language kLanguages[3] = {
 const char* const kSectionNames[3] = {"init", "reset", "update"};
 
 // The icon's pixels that have a letter; other values make the icon be written as bytes.
-const char kIconLetters[] = ".#+:rgybmc";
+const char kIconLetters[] = ".*+:rgybmc";
 const uint8_t kIconValues[] = {0, 255, 248, 247, 249, 250, 251, 252, 253, 254};
 
 std::string Hex4(uint16_t myWord) {
