@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kSheetWidth = 1600;
 constexpr int kGap = 8;
-constexpr int kBrushCell = 96;
+constexpr int kBrushCell = 72;
 constexpr int kFillWidth = 192;
 constexpr int kFillHeight = 144;
 constexpr int kPathWidth = 192;
@@ -132,7 +132,7 @@ void DrawBrush(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const Conve
     const int myFrames = std::max(1, static_cast<int>(static_cast<int16_t>(myFile[30] | myFile[31] << 8)));
     const int myStrip = static_cast<int16_t>(myFile[3] | myFile[4] << 8);
     const int myFrameWidth = myStrip / myFrames;
-    const int myShown = std::min(myFrames, 8);
+    const int myShown = std::min(myFrames, 6);
     int myX, myY;
     myCanvas.Place(myShown * (kBrushCell + 2), kBrushCell, myX, myY);
     for (int f = 0; f < myShown; ++f) {
