@@ -199,7 +199,7 @@ void WriteIcon(const uint8_t* myBytes, int mySize, std::string& myText) {
             return;
         }
     }
-    myText += "icon-bytes " + HexBytes(myBytes, static_cast<size_t>(mySize)) + "\n";
+    myText += "icon-bytes " + (mySize ? HexBytes(myBytes, static_cast<size_t>(mySize)) : std::string("none")) + "\n";
 }
 
 bool IconRows(const uint8_t* myBytes, int mySize, std::vector<uint8_t>& myPixels) {
@@ -519,7 +519,9 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
             return LineError(myLine.mNumber, myWhy);
         myAsm.mParameters.push_back(myParam);
     } else if (myMovement && myKey == "icon-bytes" && myWords.size() == 2) {
-        if (!ParseHex(myWords[1], myAsm.mIcon) || myAsm.mIcon.size() > 32767)
+        if (myWords[1] == "none")
+            myAsm.mIcon.clear();
+        else if (!ParseHex(myWords[1], myAsm.mIcon) || myAsm.mIcon.size() > 32767)
             return LineError(myLine.mNumber, "icon bytes are hex.");
         myAsm.mIconSeen = true;
     } else if (myMovement && myKey == "icon" && myWords.size() == 1) {
