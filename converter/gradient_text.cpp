@@ -82,7 +82,9 @@ ConvertResult GradientAssemble(const std::string& myText, std::vector<uint8_t>& 
         } else {
             myGood = false;
         }
-        if (!myGood) return GradientError(myLine, "a stop is \"POSITION R G B\" or \"POSITION #rrggbb\" (0-89, 0-255).");
+        if (!myGood)
+            return GradientError(myLine,
+                                 "a stop is \"POSITION R G B\" or \"POSITION #rrggbb\" (0-89, 0-255).");
         if (!myHalves[myHalf].empty() && myHalves[myHalf].back().mAt >= myStop.mAt)
             return GradientError(myLine, "stop positions must rise.");
         myHalves[myHalf].push_back(myStop);

@@ -126,7 +126,8 @@ bool PixelmillComponentPath(const std::string& myOutput, const char* myExt, std:
 
 bool PixelmillWriteBytes(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
     std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    myStream.write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
+    myStream.write(reinterpret_cast<const char*>(myBytes.data()),
+                   static_cast<std::streamsize>(myBytes.size()));
     myStream.close();
     if (myStream) return true;
     PixelmillSay("File write error!");

@@ -20,7 +20,8 @@ constexpr uint16_t kParameterBase = 0x7F00;
 constexpr int kNotSetLock = -128; // a parameter default that asks for a random value
 
 constexpr uint16_t Word(const char* myLetters) {
-    return static_cast<uint16_t>((static_cast<uint8_t>(myLetters[0]) << 8) | static_cast<uint8_t>(myLetters[1]));
+    return static_cast<uint16_t>((static_cast<uint8_t>(myLetters[0]) << 8) |
+                                 static_cast<uint8_t>(myLetters[1]));
 }
 
 struct Operation {
@@ -50,7 +51,14 @@ const Language kLanguages[3] = {
       {"SP", 0}, {"CP", 0}, {"SS", 0}, {"CS", 0}, {"GS", 0}, {"RN", 0}, {"RX", 0}, {"RY", 0}, {"SR", 0},
       {"WH", 0}, {"WV", 0}, {"IE", 2}, {"IG", 2}, {"IO", 1}, {"SI", 0}, {"SE", 0}},
      false},
-    {"colour-effect", 'C', {"bc", "fc"}, {}, 0, 0, {{"SD", 0}, {"SH", 0}, {"SC", 0}, {"SS", 0}, {"QV", 0}}, true},
+    {"colour-effect",
+     'C',
+     {"bc", "fc"},
+     {},
+     0,
+     0,
+     {{"SD", 0}, {"SH", 0}, {"SC", 0}, {"SS", 0}, {"QV", 0}},
+     true},
     {"brush-effect",
      'E',
      {"bs", "vs", "xc", "yc", "xp", "yp"},
@@ -88,7 +96,8 @@ std::string HexBytes(const uint8_t* myBytes, size_t myCount) {
 // A zero-padded text field as a quoted string, or as hex when it holds anything a string cannot say.
 std::string FieldText(const uint8_t* myBytes, int mySize) {
     int myLength = 0;
-    while (myLength < mySize && myBytes[myLength]) ++myLength;
+    while (myLength < mySize && myBytes[myLength])
+        ++myLength;
     bool myPlain = myLength < mySize;
     for (int i = 0; i < myLength; ++i)
         if (myBytes[i] < 32 || myBytes[i] > 126 || myBytes[i] == '"') myPlain = false;
@@ -96,7 +105,8 @@ std::string FieldText(const uint8_t* myBytes, int mySize) {
         if (myBytes[i]) myPlain = false;
     if (myPlain) return "\"" + std::string(reinterpret_cast<const char*>(myBytes), myLength) + "\"";
     int myUsed = mySize;
-    while (myUsed > 0 && !myBytes[myUsed - 1]) --myUsed;
+    while (myUsed > 0 && !myBytes[myUsed - 1])
+        --myUsed;
     return HexBytes(myBytes, static_cast<size_t>(myUsed));
 }
 
@@ -142,7 +152,8 @@ void WriteProgram(const Language& myLanguage, const uint8_t* myCode, int mySize,
         const Operation* myOp = FindOperation(myLanguage, ReadBig(myAt + 6));
         if (!myOp || !myOp->mSkip) continue;
         const uint16_t mySkipWord = ReadBig(myAt + 2 * myOp->mSkip);
-        if (OperandText(myLanguage, mySkipWord).find_first_not_of("0123456789") != std::string::npos) continue;
+        if (OperandText(myLanguage, mySkipWord).find_first_not_of("0123456789") != std::string::npos)
+            continue;
         const int myTarget = i + 1 + (mySkipWord >> 8);
         if (myTarget > myCount) continue;
         myTargets[static_cast<size_t>(i)] = myTarget;
@@ -169,7 +180,8 @@ void WriteProgram(const Language& myLanguage, const uint8_t* myCode, int mySize,
             if (myTargets[static_cast<size_t>(i)] >= 0)
                 myOperands[myOp->mSkip - 1] = "@" + myLabels[myTargets[static_cast<size_t>(i)]];
             int myShown = 2;
-            while (myShown > 0 && myOperands[myShown - 1] == "0") --myShown;
+            while (myShown > 0 && myOperands[myShown - 1] == "0")
+                --myShown;
             myLine += " " + DestinationText(myLanguage, ReadBig(myAt));
             for (int j = 0; j < myShown; ++j)
                 myLine += " " + myOperands[j];
@@ -189,7 +201,8 @@ void WriteIcon(const uint8_t* myBytes, int mySize, std::string& myText) {
         bool myLettered = true;
         std::string myRows;
         for (int i = 0; i < kIconSide * kIconSide && myLettered; ++i) {
-            const void* myHit = std::memchr(kIconValues, myPixels[static_cast<size_t>(i)], sizeof(kIconValues));
+            const void* myHit =
+                std::memchr(kIconValues, myPixels[static_cast<size_t>(i)], sizeof(kIconValues));
             myLettered = myHit != nullptr;
             if (myHit) myRows += kIconLetters[static_cast<const uint8_t*>(myHit) - kIconValues];
             if (i % kIconSide == kIconSide - 1) myRows += "\n";
@@ -199,7 +212,8 @@ void WriteIcon(const uint8_t* myBytes, int mySize, std::string& myText) {
             return;
         }
     }
-    myText += "icon-bytes " + (mySize ? HexBytes(myBytes, static_cast<size_t>(mySize)) : std::string("none")) + "\n";
+    myText += "icon-bytes " +
+              (mySize ? HexBytes(myBytes, static_cast<size_t>(mySize)) : std::string("none")) + "\n";
 }
 
 bool IconRows(const uint8_t* myBytes, int mySize, std::vector<uint8_t>& myPixels) {
@@ -220,7 +234,8 @@ std::vector<uint8_t> IconEncode(const std::vector<uint8_t>& myPixels) {
         const uint8_t* myLine = myPixels.data() + myRow * kIconSide;
         for (int x = 0; x < kIconSide;) {
             int myRun = 0;
-            while (x + myRun < kIconSide && myLine[x + myRun] == 0) ++myRun;
+            while (x + myRun < kIconSide && myLine[x + myRun] == 0)
+                ++myRun;
             if (myRun >= 2) {
                 myBytes.push_back(static_cast<uint8_t>(myRun + 19));
                 x += myRun;
@@ -251,8 +266,9 @@ bool SplitLine(const std::string& myText, std::vector<std::string>& myWords) {
         const char myChar = myText[i];
         if (myChar == ' ' || myChar == '\t' || myChar == '\r') {
             ++i;
-        } else if (myChar == ';' || (myChar == '#' && (i + 1 >= myText.size() || !std::isxdigit(
-                                                                                   static_cast<unsigned char>(myText[i + 1]))))) {
+        } else if (myChar == ';' ||
+                   (myChar == '#' &&
+                    (i + 1 >= myText.size() || !std::isxdigit(static_cast<unsigned char>(myText[i + 1]))))) {
             break;
         } else if (myChar == '"') {
             const size_t myEnd = myText.find('"', i + 1);
@@ -261,7 +277,8 @@ bool SplitLine(const std::string& myText, std::vector<std::string>& myWords) {
             i = myEnd + 1;
         } else {
             size_t myEnd = i;
-            while (myEnd < myText.size() && myText[myEnd] != ' ' && myText[myEnd] != '\t' && myText[myEnd] != '\r')
+            while (myEnd < myText.size() && myText[myEnd] != ' ' && myText[myEnd] != '\t' &&
+                   myText[myEnd] != '\r')
                 ++myEnd;
             myWords.push_back(myText.substr(i, myEnd - i));
             i = myEnd;
@@ -349,7 +366,8 @@ void PutLittle(std::vector<uint8_t>& myBytes, int myValue) {
     myBytes.push_back(static_cast<uint8_t>((myValue >> 8) & 0xFF));
 }
 
-bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_t& myValue, std::string& myWhy) {
+bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_t& myValue,
+                  std::string& myWhy) {
     for (const char* myName : myLanguage.mOperands)
         if (myWord == myName) return myValue = Word(myName), true;
     int myNumber = 0;
@@ -359,7 +377,8 @@ bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_
         if (myNumber >= myLimit) {
             myWhy = myLimit ? "there is no " + myWord + " (" + myWord[0] + "0-" + myWord[0] +
                                   std::to_string(myLimit - 1) + ")."
-                            : "this language has no " + std::string(myWord[0] == 'v' ? "variables." : "parameters.");
+                            : "this language has no " +
+                                  std::string(myWord[0] == 'v' ? "variables." : "parameters.");
             return false;
         }
         myValue = static_cast<uint16_t>((myWord[0] == 'v' ? kVariableBase : kParameterBase) + myNumber);
@@ -412,16 +431,19 @@ ConvertResult AssembleInstruction(const Language& myLanguage, const Line& myLine
     const int myIndex = static_cast<int>(myProgram.mBytes.size() / 8);
     if (myLanguage.mValueOnly) {
         if (myWords.size() == 3) return LineError(myLine.mNumber, "the raw middle words come in pairs.");
-        if (!ParseOperand(myLanguage, myWords[1], myFields[0], myWhy)) return LineError(myLine.mNumber, myWhy);
+        if (!ParseOperand(myLanguage, myWords[1], myFields[0], myWhy))
+            return LineError(myLine.mNumber, myWhy);
         for (size_t j = 2; j < myWords.size(); ++j)
             if (!ParseRawWord(myWords[j], myFields[j - 1]))
                 return LineError(myLine.mNumber, "the middle words are written #hhhh.");
     } else {
-        if (!ParseDestination(myLanguage, myWords[1], myFields[0], myWhy)) return LineError(myLine.mNumber, myWhy);
+        if (!ParseDestination(myLanguage, myWords[1], myFields[0], myWhy))
+            return LineError(myLine.mNumber, myWhy);
         for (size_t j = 2; j < myWords.size(); ++j) {
             if (myWords[j][0] == '@') {
                 if (!myOp || myOp->mSkip != static_cast<int>(j - 1))
-                    return LineError(myLine.mNumber, "a label can only be the number of instructions to skip.");
+                    return LineError(myLine.mNumber,
+                                     "a label can only be the number of instructions to skip.");
                 myProgram.mPending.push_back({myLine.mNumber, static_cast<size_t>(2 * (j - 1)) + 8 * myIndex,
                                               myIndex, myWords[j].substr(1)});
             } else if (!ParseOperand(myLanguage, myWords[j], myFields[j - 1], myWhy)) {
@@ -443,8 +465,10 @@ ConvertResult ResolveLabels(Program& myProgram) {
         if (myHit == myProgram.mLabels.end())
             return LineError(myRef.mLine, "no label \"" + myRef.mLabel + "\" in this program.");
         const int mySkip = myHit->second - myRef.mIndex - 1;
-        if (mySkip < 0) return LineError(myRef.mLine, "skips go forward only: \"" + myRef.mLabel + "\" lies before.");
-        if (mySkip > 255) return LineError(myRef.mLine, "\"" + myRef.mLabel + "\" lies more than 255 instructions on.");
+        if (mySkip < 0)
+            return LineError(myRef.mLine, "skips go forward only: \"" + myRef.mLabel + "\" lies before.");
+        if (mySkip > 255)
+            return LineError(myRef.mLine, "\"" + myRef.mLabel + "\" lies more than 255 instructions on.");
         myProgram.mBytes[myRef.mAt] = static_cast<uint8_t>(mySkip);
         myProgram.mBytes[myRef.mAt + 1] = 0;
     }
@@ -477,7 +501,8 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
     std::string myWhy;
     const int myHeaderBytes = myMovement ? 4 : 3;
     if (myKey == "description" && myWords.size() == 2) {
-        if (!ParseField(myWords[1], static_cast<int>(myAsm.mDescription.size()), myAsm.mDescription.data(), myWhy))
+        if (!ParseField(myWords[1], static_cast<int>(myAsm.mDescription.size()), myAsm.mDescription.data(),
+                        myWhy))
             return LineError(myLine.mNumber, myWhy);
     } else if (myKey == "header-bytes" && static_cast<int>(myWords.size()) == 1 + myHeaderBytes) {
         for (int i = 0; i < myHeaderBytes; ++i) {
@@ -487,7 +512,8 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
             myAsm.mHeader[i] = static_cast<uint8_t>(myValue);
         }
     } else if (myKey == "trailing" && myWords.size() == 2) {
-        if (!ParseHex(myWords[1], myAsm.mTrailing)) return LineError(myLine.mNumber, "trailing bytes are hex.");
+        if (!ParseHex(myWords[1], myAsm.mTrailing))
+            return LineError(myLine.mNumber, "trailing bytes are hex.");
     } else if (myMovement && myKey == "centred" && myWords.size() == 2) {
         int myValue = 0;
         if (myWords[1] == "yes")
@@ -500,8 +526,10 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
             return LineError(myLine.mNumber, "centred is yes or no.");
     } else if (myMovement && myKey == "param") {
         if (myWords.size() != 6)
-            return LineError(myLine.mNumber, "expected: param MIN MAX DEFAULT|random \"name\" \"description\".");
-        if (myAsm.mParameters.size() == 3) return LineError(myLine.mNumber, "a movement has at most 3 parameters.");
+            return LineError(myLine.mNumber,
+                             "expected: param MIN MAX DEFAULT|random \"name\" \"description\".");
+        if (myAsm.mParameters.size() == 3)
+            return LineError(myLine.mNumber, "a movement has at most 3 parameters.");
         Parameter myParam;
         int myMin = 0, myMax = 0, myLock = 0;
         if (!ParseNumber(myWords[1], -128, 127, myMin) || !ParseNumber(myWords[2], -128, 127, myMax))
@@ -587,8 +615,9 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
         if (!SplitLine(myRaw, myLine.mWords)) return LineError(myNumber, "a quoted text is not closed.");
         if (!myLine.mWords.empty()) myLines.push_back(myLine);
     }
-    if (myLines.empty()) return {false, "The program is empty: it must start with movement, colour-effect or "
-                                        "brush-effect."};
+    if (myLines.empty())
+        return {false, "The program is empty: it must start with movement, colour-effect or "
+                       "brush-effect."};
     Assembly myAsm;
     for (int i = 0; i < 3; ++i)
         if (myLines[0].mWords.size() == 1 && myLines[0].mWords[0] == kLanguages[i].mKeyword) {
@@ -596,7 +625,8 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
             myKind = static_cast<ProgramKind>(i);
         }
     if (!myAsm.mLanguage)
-        return LineError(myLines[0].mNumber, "the first statement must be movement, colour-effect or brush-effect.");
+        return LineError(myLines[0].mNumber,
+                         "the first statement must be movement, colour-effect or brush-effect.");
     const bool myMovement = myAsm.mLanguage->mType == 'M';
     myAsm.mDescription.assign(myMovement ? kProgramMoveSkipped : kProgramEffectSkipped, 0);
     int mySection = -1;
@@ -621,16 +651,18 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
             myProgram.mLabels[myLabel] = static_cast<int>(myProgram.mBytes.size() / 8);
             continue;
         }
-        ConvertResult myResult = mySection >= 0 && (myKey.size() == 2 || myKey[0] == '#')
-                                     ? AssembleInstruction(*myAsm.mLanguage, myLine, myAsm.mPrograms[mySection])
-                                     : AssembleStatement(myAsm, myLine, myLines, i);
+        ConvertResult myResult =
+            mySection >= 0 && (myKey.size() == 2 || myKey[0] == '#')
+                ? AssembleInstruction(*myAsm.mLanguage, myLine, myAsm.mPrograms[mySection])
+                : AssembleStatement(myAsm, myLine, myLines, i);
         if (!myResult.mOk) return myResult;
     }
     for (Program& myProgram : myAsm.mPrograms) {
         ConvertResult myResult = ResolveLabels(myProgram);
         if (!myResult.mOk) return myResult;
     }
-    if (myMovement && !myAsm.mIconSeen) myAsm.mIcon = IconEncode(std::vector<uint8_t>(kIconSide * kIconSide, 0));
+    if (myMovement && !myAsm.mIconSeen)
+        myAsm.mIcon = IconEncode(std::vector<uint8_t>(kIconSide * kIconSide, 0));
     BuildFile(myAsm, myFile);
     return {true, "Program assembled."};
 }
@@ -670,7 +702,10 @@ ConvertResult ProgramDisassemble(const uint8_t* myData, size_t mySize, std::stri
         if (mySize < myAt + static_cast<size_t>(myParams) * (3 + kNameField + kDescField))
             return {false, "Damaged file: the parameters lie past the end of the file."};
         myOut += "centred " +
-                 std::string(myCentred == 1 ? "yes" : myCentred == 0 ? "no" : std::to_string(myCentred)) + "\n";
+                 std::string(myCentred == 1   ? "yes"
+                             : myCentred == 0 ? "no"
+                                              : std::to_string(myCentred)) +
+                 "\n";
         for (int p = 0; p < myParams; ++p) {
             const int myMin = static_cast<int8_t>(myData[myAt + p]);
             const int myMax = static_cast<int8_t>(myData[myAt + myParams + p]);

@@ -82,14 +82,17 @@ std::vector<uint8_t> ReadAll(const fs::path& myPath) {
 std::vector<fs::path> Files(const fs::path& myFolder, const char* myExt) {
     std::vector<fs::path> myFiles;
     std::error_code myError;
-    for (fs::directory_iterator myIt(myFolder, myError), myEnd; !myError && myIt != myEnd; myIt.increment(myError))
-        if (myIt->is_regular_file(myError) && myIt->path().extension() == myExt) myFiles.push_back(myIt->path());
+    for (fs::directory_iterator myIt(myFolder, myError), myEnd; !myError && myIt != myEnd;
+         myIt.increment(myError))
+        if (myIt->is_regular_file(myError) && myIt->path().extension() == myExt)
+            myFiles.push_back(myIt->path());
     std::sort(myFiles.begin(), myFiles.end());
     return myFiles;
 }
 
 // The colours a picture's indices show: the gradient's halves, replaced by the file's own colours.
-void Palette(const std::vector<uint8_t>& myFile, bool myBrush, const uint8_t* myGradient, uint32_t myOut[256]) {
+void Palette(const std::vector<uint8_t>& myFile, bool myBrush, const uint8_t* myGradient,
+             uint32_t myOut[256]) {
     for (int i = 0; i < 256; ++i)
         myOut[i] = 0xFF000000u;
     for (int i = 0; i < 90; ++i) {
@@ -108,8 +111,8 @@ void Palette(const std::vector<uint8_t>& myFile, bool myBrush, const uint8_t* my
 void Blit(Canvas& myCanvas, const ConvertInfo& myInfo, int myLeft, int myWidth, const uint32_t myColors[256],
           int myX, int myY, int myCellW, int myCellH) {
     const int myHeight = myInfo.mPixels.mHeight ? myInfo.mPixels.mHeight : myInfo.mMask.mHeight;
-    const double myScale = std::min({2.0, static_cast<double>(myCellW) / myWidth,
-                                     static_cast<double>(myCellH) / myHeight});
+    const double myScale =
+        std::min({2.0, static_cast<double>(myCellW) / myWidth, static_cast<double>(myCellH) / myHeight});
     const int myW = std::max(1, static_cast<int>(myWidth * myScale));
     const int myH = std::max(1, static_cast<int>(myHeight * myScale));
     const int myOffX = myX + (myCellW - myW) / 2, myOffY = myY + (myCellH - myH) / 2;
@@ -138,8 +141,8 @@ void DrawBrush(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const Conve
     for (int f = 0; f < myShown; ++f) {
         const int myFrame = f * myFrames / myShown;
         myCanvas.Box(myX + f * (kBrushCell + 2), myY, kBrushCell, kBrushCell, kCellBack);
-        Blit(myCanvas, myInfo, myFrame * myFrameWidth, myFrameWidth, myColors, myX + f * (kBrushCell + 2), myY,
-             kBrushCell, kBrushCell);
+        Blit(myCanvas, myInfo, myFrame * myFrameWidth, myFrameWidth, myColors, myX + f * (kBrushCell + 2),
+             myY, kBrushCell, kBrushCell);
     }
 }
 
@@ -195,8 +198,8 @@ void DrawPath(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
     const uint8_t* myCode[3];
     size_t myCodeAt = myAt + 6;
     for (int s = 0; s < 3; ++s) {
-        mySizes[s] = static_cast<uint16_t>(std::max(0, static_cast<int>(static_cast<int16_t>(
-                                                           myFile[myAt + 2 * s] | myFile[myAt + 2 * s + 1] << 8))));
+        mySizes[s] = static_cast<uint16_t>(std::max(
+            0, static_cast<int>(static_cast<int16_t>(myFile[myAt + 2 * s] | myFile[myAt + 2 * s + 1] << 8))));
         if (myCodeAt + mySizes[s] > myFile.size()) return;
         myCode[s] = myFile.data() + myCodeAt;
         myCodeAt += mySizes[s];
@@ -218,20 +221,24 @@ void DrawPath(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
         if (myPx < 0 || myPy < 0 || myPx >= kPathWidth || myPy >= kPathHeight) continue;
         const int myLevel = 80 + 175 * i / myUpdates;
         myCanvas.Put(myX + myPx, myY + myPy,
-                     0xFF000000u | static_cast<uint32_t>(myLevel) << 16 | static_cast<uint32_t>(myLevel) << 8 | 255);
+                     0xFF000000u | static_cast<uint32_t>(myLevel) << 16 |
+                         static_cast<uint32_t>(myLevel) << 8 | 255);
     }
 }
 
 } // namespace
 
-ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradient, const std::string& myOut) {
+ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradient,
+                         const std::string& myOut) {
     const fs::path myRoot(myFolder);
     const std::vector<fs::path> myGradients = Files(myRoot / "Gradients", ".gra");
     std::vector<uint8_t> myChosen;
     for (const fs::path& myPath : myGradients)
-        if (myChosen.empty() && (myGradient.empty() || myPath.stem() == myGradient)) myChosen = ReadAll(myPath);
+        if (myChosen.empty() && (myGradient.empty() || myPath.stem() == myGradient))
+            myChosen = ReadAll(myPath);
     if (myChosen.size() < 545 || myChosen[0] != 'G')
-        return ConvertFail(myGradient.empty() ? "The folder has no gradient." : "No such gradient in the folder.");
+        return ConvertFail(myGradient.empty() ? "The folder has no gradient."
+                                              : "No such gradient in the folder.");
     Canvas myCanvas;
     ConvertInfo myInfo;
     int myDamaged = 0;
@@ -269,6 +276,7 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
     myCanvas.Grow(myCanvas.mY + myCanvas.mRowHeight + kGap);
     if (!ImageWritePngRgb(myOut, myCanvas.mPixels.data(), myCanvas.mWidth, myCanvas.mHeight))
         return ConvertFail("File write error!");
-    if (myDamaged) return {false, "Sheet written; " + std::to_string(myDamaged) + " damaged file(s) left out."};
+    if (myDamaged)
+        return {false, "Sheet written; " + std::to_string(myDamaged) + " damaged file(s) left out."};
     return {true, "Sheet written."};
 }

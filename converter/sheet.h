@@ -8,4 +8,5 @@
 // Renders every brush (its frames in a row) and fill of myFolder's "Brushes" and "Fills" through the
 // gradient myGradient (empty: the first by name), every gradient as two strips (brush half above, fill half
 // below) and every movement's path on a small screen, and writes them as one RGB PNG.
-ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradient, const std::string& myOut);
+ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradient,
+                         const std::string& myOut);

@@ -46,8 +46,8 @@ using ArtFillPaint = std::function<ArtColor(int x, int y, int w, int h)>;
 struct ArtBrush {
     const char* mName;
     int mFrames;
-    int mSide;           // frame width and height in pixels
-    const char* mFlags;  // extra converter options
+    int mSide;          // frame width and height in pixels
+    const char* mFlags; // extra converter options
     ArtBrushPaint mPaint;
 };
 

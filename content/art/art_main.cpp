@@ -9,9 +9,10 @@ double ArtNoise(double x, double y, int mySeed) {
     const int myX = static_cast<int>(std::floor(x)), myY = static_cast<int>(std::floor(y));
     const double myFx = x - myX, myFy = y - myY;
     const double mySx = myFx * myFx * (3 - 2 * myFx), mySy = myFy * myFy * (3 - 2 * myFy);
-    const double myTop = ArtHash(myX, myY, mySeed) + (ArtHash(myX + 1, myY, mySeed) - ArtHash(myX, myY, mySeed)) * mySx;
-    const double myBottom =
-        ArtHash(myX, myY + 1, mySeed) + (ArtHash(myX + 1, myY + 1, mySeed) - ArtHash(myX, myY + 1, mySeed)) * mySx;
+    const double myTop =
+        ArtHash(myX, myY, mySeed) + (ArtHash(myX + 1, myY, mySeed) - ArtHash(myX, myY, mySeed)) * mySx;
+    const double myBottom = ArtHash(myX, myY + 1, mySeed) +
+                            (ArtHash(myX + 1, myY + 1, mySeed) - ArtHash(myX, myY + 1, mySeed)) * mySx;
     return myTop + (myBottom - myTop) * mySy;
 }
 
@@ -58,13 +59,14 @@ int main(int myCount, char** myArgs) {
         for (int f = 0; f < myBrush.mFrames; ++f)
             for (int y = 0; y < myBrush.mSide; ++y)
                 for (int x = 0; x < myBrush.mSide; ++x) {
-                    const double myX = (2.0 * x + 1) / myBrush.mSide - 1, myY = (2.0 * y + 1) / myBrush.mSide - 1;
+                    const double myX = (2.0 * x + 1) / myBrush.mSide - 1,
+                                 myY = (2.0 * y + 1) / myBrush.mSide - 1;
                     myPicture.At(f * myBrush.mSide + x, y) =
                         myBrush.mPaint(myX, myY, static_cast<double>(f) / myBrush.mFrames, f);
                 }
         if (!ArtWriteBitmap(myDir + "/" + myBrush.mName + ".bmp", myPicture)) return 1;
-        myRecipes << "brush " << myBrush.mName << " --frames " << myBrush.mFrames << " --sections 1 --sections2 1 "
-                  << myBrush.mFlags << "\n";
+        myRecipes << "brush " << myBrush.mName << " --frames " << myBrush.mFrames
+                  << " --sections 1 --sections2 1 " << myBrush.mFlags << "\n";
     }
     for (const ArtFill& myFill : ArtFills()) {
         ArtPicture myPicture(myFill.mWidth, myFill.mHeight);

@@ -52,7 +52,8 @@ ArtColor Veve(double x, double y, double phase, int) {
     if (r > 0.98) return kArtClear;
     if (myLine < 0.045) return ArtPrimary(0.4 * r - phase);
     if (myDot < 0.07) return ArtSecondary(phase + 0.3);
-    if (myStar < StarEdge(ArtAngle(ax - 0.2, ay - 0.45) + phase * kTurn, 5, 0.11, 0.05)) return ArtSecondary(0.6 - phase);
+    if (myStar < StarEdge(ArtAngle(ax - 0.2, ay - 0.45) + phase * kTurn, 5, 0.11, 0.05))
+        return ArtSecondary(0.6 - phase);
     if (ax + ay < 0.14) return ArtSecondary(phase);
     return kArtClear;
 }
@@ -185,7 +186,9 @@ double HeartField(double x, double y) {
 ArtColor HeartBeat(double x, double y, double phase, int frame) {
     const double myScale = frame == 5 ? 0.95 : 0.75 + 0.1 * std::sin(kTurn * phase * 6 / 5);
     const double f = HeartField(x / myScale, y / myScale);
-    if (f < -0.004) return frame == 5 ? ArtSecondary(0.1 + 0.3 * ArtRadius(x, y)) : ArtPrimary(0.05 + 0.4 * ArtRadius(x, y + 0.2));
+    if (f < -0.004)
+        return frame == 5 ? ArtSecondary(0.1 + 0.3 * ArtRadius(x, y))
+                          : ArtPrimary(0.05 + 0.4 * ArtRadius(x, y + 0.2));
     if (f < 0.0) return kArtBlack;
     return kArtClear;
 }
@@ -193,7 +196,8 @@ ArtColor HeartBeat(double x, double y, double phase, int frame) {
 ArtColor Eye(double x, double y, double phase, int frame) {
     const double myOpen = frame == 7 ? 0.05 : 0.55;
     const double myLid = myOpen * (1 - x * x);
-    if (std::fabs(y) > myLid || std::fabs(x) > 0.97) return std::fabs(y) < myLid + 0.06 && std::fabs(x) < 0.97 ? kArtBlack : kArtClear;
+    if (std::fabs(y) > myLid || std::fabs(x) > 0.97)
+        return std::fabs(y) < myLid + 0.06 && std::fabs(x) < 0.97 ? kArtBlack : kArtClear;
     if (frame == 7) return kArtBlack;
     const double ix = 0.35 * std::cos(kTurn * phase * 8 / 7), iy = 0.12 * std::sin(kTurn * phase * 8 / 7);
     const double d = ArtRadius(x - ix, y - iy);
@@ -249,7 +253,8 @@ ArtColor Atom(double x, double y, double phase, int) {
         Turn(ox, oy, i * kTurn / 3);
         const double e = ArtRadius(ox / 0.9, oy / 0.32);
         const double myElectron = kTurn * (phase + i / 3.0);
-        if (ArtRadius(ox - 0.9 * std::cos(myElectron), oy - 0.32 * std::sin(myElectron)) < 0.09) return ArtSecondary(0.1 * i);
+        if (ArtRadius(ox - 0.9 * std::cos(myElectron), oy - 0.32 * std::sin(myElectron)) < 0.09)
+            return ArtSecondary(0.1 * i);
         if (std::fabs(e - 1) < 0.05) return ArtPrimary(0.2 + 0.25 * i);
     }
     if (ArtRadius(x, y) < 0.18) return ArtSecondary(0.5 + ArtRadius(x, y));
@@ -276,7 +281,8 @@ ArtColor Lotus(double x, double y, double phase, int) {
         const double r = ArtRadius(x, y), a = ArtAngle(x, y) + myLayer * 0.4;
         const double myEdge = mySize * std::pow(std::fabs(std::cos(n * a / 2)), 0.6);
         if (r < myEdge - 0.05) continue;
-        if (r < myEdge) return myLayer == 0 ? ArtPrimary(0.7 - r * 0.3) : ArtSecondary(0.2 + 0.2 * myLayer + r * 0.2);
+        if (r < myEdge)
+            return myLayer == 0 ? ArtPrimary(0.7 - r * 0.3) : ArtSecondary(0.2 + 0.2 * myLayer + r * 0.2);
     }
     return ArtRadius(x, y) < 0.18 ? ArtSecondary(0.0) : kArtClear;
 }
@@ -289,7 +295,8 @@ ArtColor Crystal(double x, double y, double phase, int) {
     const double r = ArtRadius(myX, myY);
     const double myHex = r * std::cos(std::fmod(a, kTurn / 6) - kTurn / 12);
     if (myHex > 0.82) return kArtClear;
-    static const ArtColor kIce[6] = {{40, 90, 200}, {90, 160, 240}, {160, 220, 255}, {60, 120, 220}, {20, 60, 160}, {120, 190, 250}};
+    static const ArtColor kIce[6] = {{40, 90, 200},  {90, 160, 240}, {160, 220, 255},
+                                     {60, 120, 220}, {20, 60, 160},  {120, 190, 250}};
     if (myHex > 0.76) return ArtColor{10, 20, 60};
     if (myHex < 0.35) return kIce[(myFacet + 3) % 6];
     return kIce[myFacet];
@@ -299,7 +306,8 @@ ArtColor Knot(double x, double y, double phase, int) {
     double myBest = 9, myDepth = 0;
     for (int i = 0; i < 240; ++i) {
         const double t = kTurn * i / 240 + phase * kTurn / 3;
-        const double kx = 0.32 * (std::sin(t) + 2 * std::sin(2 * t)), ky = 0.32 * (std::cos(t) - 2 * std::cos(2 * t));
+        const double kx = 0.32 * (std::sin(t) + 2 * std::sin(2 * t)),
+                     ky = 0.32 * (std::cos(t) - 2 * std::cos(2 * t));
         const double d = ArtRadius(x - kx, y - ky);
         if (d < 0.09 && -std::sin(3 * t) > myDepth - 2 && (myBest > 0.09 || -std::sin(3 * t) > myDepth)) {
             myBest = d;
@@ -329,14 +337,16 @@ ArtColor Butterfly(double x, double y, double phase, int) {
     const double r = ArtRadius(wx, wy), a = ArtAngle(wx, wy);
     const double myWing = 0.9 * std::fabs(std::sin(2 * a)) + 0.1;
     if (r < myWing && wx > 0.04) {
-        if (ArtRadius(wx - 0.45, wy + 0.35) < 0.12 || ArtRadius(wx - 0.35, wy - 0.45) < 0.08) return ArtSecondary(0.2);
+        if (ArtRadius(wx - 0.45, wy + 0.35) < 0.12 || ArtRadius(wx - 0.35, wy - 0.45) < 0.08)
+            return ArtSecondary(0.2);
         return r > myWing - 0.07 ? kArtBlack : ArtPrimary(0.2 + 0.6 * r);
     }
     return kArtClear;
 }
 
 ArtColor Cube(double x, double y, double phase, int) {
-    static const int kEdges[12][2] = {{0, 1}, {1, 3}, {3, 2}, {2, 0}, {4, 5}, {5, 7}, {7, 6}, {6, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
+    static const int kEdges[12][2] = {{0, 1}, {1, 3}, {3, 2}, {2, 0}, {4, 5}, {5, 7},
+                                      {7, 6}, {6, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
     double px[8], py[8], pz[8];
     for (int i = 0; i < 8; ++i) {
         double cx = (i & 1) ? 0.5 : -0.5, cy = (i & 2) ? 0.5 : -0.5, cz = (i & 4) ? 0.5 : -0.5;
@@ -348,7 +358,8 @@ ArtColor Cube(double x, double y, double phase, int) {
     }
     for (int e = 0; e < 12; ++e) {
         const int a = kEdges[e][0], b = kEdges[e][1];
-        if (Segment(x, y, px[a], py[a], px[b], py[b]) < 0.045) return ArtPrimary(0.5 + 0.4 * (pz[a] + pz[b]) / 2);
+        if (Segment(x, y, px[a], py[a], px[b], py[b]) < 0.045)
+            return ArtPrimary(0.5 + 0.4 * (pz[a] + pz[b]) / 2);
     }
     for (int i = 0; i < 8; ++i)
         if (ArtRadius(x - px[i], y - py[i]) < 0.08) return ArtSecondary(0.3 + pz[i] * 0.3);
@@ -372,7 +383,8 @@ ArtColor Jewel(double x, double y, double phase, int) {
     if (r > 0.9) return kArtClear;
     const double a = ArtAngle(x, y);
     const int myFacet = (static_cast<int>((a + kArtPi) / (kTurn / 8)) + static_cast<int>(phase * 8)) % 4;
-    static const ArtColor kRuby[5] = {{250, 80, 110}, {200, 20, 60}, {140, 0, 40}, {255, 160, 180}, {60, 0, 20}};
+    static const ArtColor kRuby[5] = {
+        {250, 80, 110}, {200, 20, 60}, {140, 0, 40}, {255, 160, 180}, {60, 0, 20}};
     if (r > 0.84) return kRuby[4];
     if (r < 0.3) return kRuby[3];
     return kRuby[myFacet];
@@ -416,7 +428,8 @@ ArtColor Sparkle(double x, double y, double phase, int) {
     if (std::sqrt(ax) + std::sqrt(ay) < std::sqrt(mySize)) return ArtPrimary(0.5 * (ax + ay) / mySize);
     double dx = x, dy = y;
     Turn(dx, dy, kArtPi / 4);
-    if (std::sqrt(std::fabs(dx)) + std::sqrt(std::fabs(dy)) < std::sqrt(mySize * 0.5)) return ArtSecondary(0.3);
+    if (std::sqrt(std::fabs(dx)) + std::sqrt(std::fabs(dy)) < std::sqrt(mySize * 0.5))
+        return ArtSecondary(0.3);
     return kArtClear;
 }
 
@@ -424,7 +437,8 @@ ArtColor GhostOrb(double x, double y, double phase, int) {
     const double myFloat = 0.08 * std::sin(kTurn * phase);
     const double r = ArtRadius(x, y - myFloat);
     if (r < 0.3) return ArtPrimary(r);
-    if (r < 0.5 && ArtHash(static_cast<int>((x + 1) * 40), static_cast<int>((y + 1) * 40)) > (r - 0.3) * 4) return ArtPrimary(0.3 + r);
+    if (r < 0.5 && ArtHash(static_cast<int>((x + 1) * 40), static_cast<int>((y + 1) * 40)) > (r - 0.3) * 4)
+        return ArtPrimary(0.3 + r);
     if (r < 0.7) return kArtMask;
     return kArtClear;
 }
@@ -433,13 +447,15 @@ ArtColor Ladybug(double x, double y, double phase, int) {
     const double myStep = 0.05 * std::sin(kTurn * phase);
     for (int i = 0; i < 3; ++i) {
         const double ly = -0.3 + 0.3 * i;
-        if (Segment(std::fabs(x), y, 0.4, ly, 0.75, ly + (i % 2 ? myStep : -myStep) - 0.05) < 0.03) return ArtColor{20, 20, 20};
+        if (Segment(std::fabs(x), y, 0.4, ly, 0.75, ly + (i % 2 ? myStep : -myStep) - 0.05) < 0.03)
+            return ArtColor{20, 20, 20};
     }
     if (ArtRadius(x, y + 0.62) < 0.25) return ArtColor{30, 30, 30};
     if (ArtRadius(x * 1.1, y * 0.95 - 0.05) < 0.62) {
         if (std::fabs(x) < 0.025) return ArtColor{30, 30, 30};
         const double dx = std::fabs(x);
-        if (ArtRadius(dx - 0.28, y + 0.12) < 0.1 || ArtRadius(dx - 0.3, y - 0.3) < 0.11 || ArtRadius(dx - 0.12, y - 0.45) < 0.07)
+        if (ArtRadius(dx - 0.28, y + 0.12) < 0.1 || ArtRadius(dx - 0.3, y - 0.3) < 0.11 ||
+            ArtRadius(dx - 0.12, y - 0.45) < 0.07)
             return ArtColor{30, 30, 30};
         return y < -0.2 ? ArtColor{255, 80, 60} : ArtColor{220, 30, 30};
     }
@@ -474,7 +490,8 @@ ArtColor Orbit(double x, double y, double phase, int) {
     if (Ring(r, 0.7) < 0.025) return ArtSecondary(0.6);
     const double a = kTurn * phase;
     if (ArtRadius(x - 0.7 * std::cos(a), y - 0.7 * std::sin(a)) < 0.14) return ArtSecondary(0.2);
-    if (ArtRadius(x - 0.7 * std::cos(a + kArtPi), y - 0.7 * std::sin(a + kArtPi)) < 0.09) return ArtPrimary(0.6);
+    if (ArtRadius(x - 0.7 * std::cos(a + kArtPi), y - 0.7 * std::sin(a + kArtPi)) < 0.09)
+        return ArtPrimary(0.6);
     return kArtClear;
 }
 
@@ -496,7 +513,8 @@ ArtColor Lantern(double x, double y, double phase, int frame) {
     if (std::fabs(x) < myEdge) {
         const double myRib = std::fmod(std::fabs(x) / myEdge * 3, 1.0);
         if (myRib > 0.85) return kArtBlack;
-        return myBeat ? ArtSecondary(0.05 + 0.1 * std::fabs(y)) : ArtPrimary(0.1 + 0.3 * std::fabs(y) + phase * 0.4);
+        return myBeat ? ArtSecondary(0.05 + 0.1 * std::fabs(y))
+                      : ArtPrimary(0.1 + 0.3 * std::fabs(y) + phase * 0.4);
     }
     return kArtClear;
 }

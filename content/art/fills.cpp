@@ -24,7 +24,9 @@ double Clouds(double x, double y, int mySeed, int myOctaves = 5) {
 
 // Noise that wraps around a tile of the given period, so tiles join without a seam.
 double TileNoise(double x, double y, int myPeriod, int mySeed) {
-    auto myCell = [&](int cx, int cy) { return ArtHash((cx % myPeriod + myPeriod) % myPeriod, (cy % myPeriod + myPeriod) % myPeriod, mySeed); };
+    auto myCell = [&](int cx, int cy) {
+        return ArtHash((cx % myPeriod + myPeriod) % myPeriod, (cy % myPeriod + myPeriod) % myPeriod, mySeed);
+    };
     const int ix = static_cast<int>(std::floor(x)), iy = static_cast<int>(std::floor(y));
     const double fx = x - ix, fy = y - iy;
     const double sx = fx * fx * (3 - 2 * fx), sy = fy * fy * (3 - 2 * fy);
@@ -44,7 +46,8 @@ ArtColor AstralQuilt(int x, int y, int, int) {
     const double f = std::fabs(Fract(a / mySector) - 0.5) * 2;
     const double myStar = 0.35 + 0.55 * f;
     const bool myOdd = (px + py) % 2;
-    if (r < myStar * 0.9 - (myOdd ? 0.1 : 0)) return myOdd ? ArtSecondary(0.15 + 0.3 * r) : ArtPrimary(0.55 + 0.3 * r);
+    if (r < myStar * 0.9 - (myOdd ? 0.1 : 0))
+        return myOdd ? ArtSecondary(0.15 + 0.3 * r) : ArtPrimary(0.55 + 0.3 * r);
     const double myCorner = std::max(std::fabs(u), std::fabs(v));
     return ArtPrimary(((px * 3 + py * 5) % 4) * 0.25 + 0.1 * myCorner);
 }
@@ -54,7 +57,8 @@ ArtColor SpirovalTwist(int x, int y, int w, int h) {
     const double r = std::sqrt(u * u + v * v);
     // Concentric ovals whose long axis turns with the distance from the centre.
     const double myTwist = 2.2 * r;
-    const double cu = u * std::cos(myTwist) - v * std::sin(myTwist), cv = u * std::sin(myTwist) + v * std::cos(myTwist);
+    const double cu = u * std::cos(myTwist) - v * std::sin(myTwist),
+                 cv = u * std::sin(myTwist) + v * std::cos(myTwist);
     const double myOval = std::sqrt(cu * cu / 1.0 + cv * cv / 0.35);
     const double t = Fract(myOval * 2.5);
     if (t < 0.06) return kArtBlack;
@@ -73,7 +77,8 @@ ArtColor SunBeams(int x, int y, int w, int h) {
 
 ArtColor Plasma(int x, int y, int w, int h) {
     const double u = x * 8.0 / w, v = y * 6.0 / h;
-    const double p = std::sin(u) + std::sin(v * 1.3 + u * 0.4) + std::sin(std::sqrt((u - 4) * (u - 4) + (v - 3) * (v - 3)) * 1.7) + std::sin(u * 0.6 - v);
+    const double p = std::sin(u) + std::sin(v * 1.3 + u * 0.4) +
+                     std::sin(std::sqrt((u - 4) * (u - 4) + (v - 3) * (v - 3)) * 1.7) + std::sin(u * 0.6 - v);
     return ArtPrimary(p / 8 + 0.5);
 }
 
@@ -81,7 +86,8 @@ ArtColor CheckerWave(int x, int y, int w, int h) {
     const double u = x + 6 * std::sin(kTurn * y / h), v = y + 6 * std::sin(kTurn * x / w);
     const int cx = static_cast<int>(std::floor(u / 32)), cy = static_cast<int>(std::floor(v / 32));
     const bool myDark = (cx + cy) % 2 == 0;
-    return myDark ? ArtPrimary(0.7 + 0.1 * std::sin(kTurn * x / w)) : ArtSecondary(0.2 + 0.1 * std::sin(kTurn * y / h));
+    return myDark ? ArtPrimary(0.7 + 0.1 * std::sin(kTurn * x / w))
+                  : ArtSecondary(0.2 + 0.1 * std::sin(kTurn * y / h));
 }
 
 ArtColor Ripples(int x, int y, int w, int h) {
@@ -115,7 +121,8 @@ ArtColor Honeycomb(int x, int y, int w, int h) {
 ArtColor Marble(int x, int y, int w, int h) {
     const double u = x * 4.0 / w, v = y * 3.0 / h;
     const double myVein = std::sin((u + v) * 3 + 6 * Clouds(u, v, 11));
-    return std::fabs(myVein) < 0.08 ? ArtSecondary(0.3 + 0.2 * Clouds(u * 2, v * 2, 5)) : ArtPrimary(0.5 + 0.25 * myVein);
+    return std::fabs(myVein) < 0.08 ? ArtSecondary(0.3 + 0.2 * Clouds(u * 2, v * 2, 5))
+                                    : ArtPrimary(0.5 + 0.25 * myVein);
 }
 
 ArtColor Tartan(int x, int y, int, int) {
@@ -149,7 +156,8 @@ ArtColor Lozenge(int x, int y, int w, int h) {
 ArtColor SunsetHills(int x, int y, int w, int h) {
     const double u = static_cast<double>(x) / w, v = static_cast<double>(y) / h;
     for (int myHill = 3; myHill >= 0; --myHill) {
-        const double myTop = 0.55 + 0.1 * myHill + 0.06 * std::sin(u * (5 + myHill) + myHill * 2) + 0.03 * std::sin(u * 17 + myHill);
+        const double myTop = 0.55 + 0.1 * myHill + 0.06 * std::sin(u * (5 + myHill) + myHill * 2) +
+                             0.03 * std::sin(u * 17 + myHill);
         if (v > myTop) {
             // Hills darken toward the front.
             static const ArtColor kHill[4] = {{180, 80, 120}, {120, 50, 100}, {70, 30, 70}, {30, 12, 40}};
@@ -160,7 +168,8 @@ ArtColor SunsetHills(int x, int y, int w, int h) {
     if (mySun < 0.08) return ArtColor{255, 230, 150};
     const int myBand = std::clamp(static_cast<int>(v * 24), 0, 23);
     const double s = myBand / 23.0;
-    return ArtColor{static_cast<uint8_t>(60 + 195 * s), static_cast<uint8_t>(30 + 120 * s * s), static_cast<uint8_t>(110 - 60 * s)};
+    return ArtColor{static_cast<uint8_t>(60 + 195 * s), static_cast<uint8_t>(30 + 120 * s * s),
+                    static_cast<uint8_t>(110 - 60 * s)};
 }
 
 ArtColor StainedGlass(int x, int y, int w, int h) {
@@ -181,15 +190,18 @@ ArtColor StainedGlass(int x, int y, int w, int h) {
             }
         }
     if (mySecond - myBest < 0.07) return kArtBlack;
-    static const ArtColor kGlass[10] = {{200, 30, 40},  {240, 170, 30}, {30, 90, 190},  {40, 150, 80}, {130, 40, 160},
-                                        {230, 90, 30},  {20, 160, 190}, {250, 220, 90}, {90, 20, 60},  {60, 60, 180}};
+    static const ArtColor kGlass[10] = {{200, 30, 40},  {240, 170, 30}, {30, 90, 190},  {40, 150, 80},
+                                        {130, 40, 160}, {230, 90, 30},  {20, 160, 190}, {250, 220, 90},
+                                        {90, 20, 60},   {60, 60, 180}};
     const ArtColor myBase = kGlass[myColor];
     const double myLight = myBest < 0.2 ? 1.0 : 0.8;
-    return {static_cast<uint8_t>(myBase.mRed * myLight), static_cast<uint8_t>(myBase.mGreen * myLight), static_cast<uint8_t>(myBase.mBlue * myLight)};
+    return {static_cast<uint8_t>(myBase.mRed * myLight), static_cast<uint8_t>(myBase.mGreen * myLight),
+            static_cast<uint8_t>(myBase.mBlue * myLight)};
 }
 
 ArtColor Zebra(int x, int y, int w, int h) {
-    const double s = Fract((x + 10 * std::sin(kTurn * y / h * 2) + 6 * TileNoise(x / 16.0, y / 16.0, w / 16, 3)) / 32.0);
+    const double s =
+        Fract((x + 10 * std::sin(kTurn * y / h * 2) + 6 * TileNoise(x / 16.0, y / 16.0, w / 16, 3)) / 32.0);
     return s < 0.45 ? kArtBlack : ArtPrimary(0.3 + 0.3 * s);
 }
 

@@ -28,25 +28,49 @@ const StyleRecipe kStyles[] = {
      {"Flame", "Ember", "Lava", "Sunset", "Metallic3", "Copper", "Desert", "Royal"},
      {"Galaxy", "Linger_Ring", "Sound_Swing", "Comet_Dash", "Pendulum", "Random"},
      {"(None)", "Nebula", "Sun_Beams", "Brickwork", "Sunset_Hills", "Marble"},
-     "Beat_Pop", "(None)", "Dim_Loud", 44, 80, 50, 2},
+     "Beat_Pop",
+     "(None)",
+     "Dim_Loud",
+     44,
+     80,
+     50,
+     2},
     {"Ice_Garden",
      {"Celtic_Snow", "Crystal", "Flower", "Lotus", "@Sparkle", "Feather"},
      {"Frost", "Lunar_Lookout", "Ocean", "Aurora", "Pastel", "Candy_Floss", "Peacock", "Twilight"},
      {"Spirograph", "Lissajous", "Orbit", "Meandering", "Spiral_In", "Figure_Eight"},
      {"(None)", "Honeycomb", "Northern_Sky", "Lozenge", "Stained_Glass", "Ripples"},
-     "Breathe", "Colour_Loud", "(None)", 36, 70, 40, 1},
+     "Breathe",
+     "Colour_Loud",
+     "(None)",
+     36,
+     70,
+     40,
+     1},
     {"Neon_Rain",
      {"Ring_Pulse", "Spinner", "Cube", "Tri_Spin", "@Ghost_Orb", "Bubble"},
      {"Neon", "Electric", "Streak3", "Vortex9", "Dropout5", "Toxic", "Rainbow_Fade6", "Candy_Floss"},
      {"Rain_Beat", "Sound_Bars", "Zigzag", "Four_Corners", "Bounce", "Wave"},
      {"(None)", "Checker_Wave", "Plasma", "Zebra", "Tartan", "Galaxy_Swirl"},
-     "Sound_Grow", "(None)", "Sea_Tint", 48, 90, 45, 2},
+     "Sound_Grow",
+     "(None)",
+     "Sea_Tint",
+     48,
+     90,
+     45,
+     2},
     {"Quiet_Orbit",
      {"Atom", "Orbit", "Mandala", "Gear", "Knot", "Ripple"},
      {"Twilight", "Aurora", "Peacock", "Royal", "Ocean", "Metallic3", "Frost", "Lunar_Lookout"},
      {"Orbit", "Spirograph", "Galaxy", "Spiral_In", "Sound_Drift", "Meandering"},
      {"(None)", "Galaxy_Swirl", "Spiroval_Twist", "Astral_Quilt", "Nebula", "Honeycomb"},
-     "Vanish_Edges", "(None)", "Match_Brush", 30, 66, 35, 1},
+     "Vanish_Edges",
+     "(None)",
+     "Match_Brush",
+     30,
+     66,
+     35,
+     1},
 };
 
 StyleRecord Build(const StyleRecipe& myRecipe) {
@@ -74,16 +98,19 @@ StyleRecord Build(const StyleRecipe& myRecipe) {
 
 bool Write(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
     std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    myStream.write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
+    myStream.write(reinterpret_cast<const char*>(myBytes.data()),
+                   static_cast<std::streamsize>(myBytes.size()));
     return static_cast<bool>(myStream);
 }
 
 // A set file: its header, then sections copied straight from the record (offset, length).
-std::vector<uint8_t> Set(char myType, const StyleRecord& myStyle, std::initializer_list<std::pair<int, int>> mySections) {
+std::vector<uint8_t> Set(char myType, const StyleRecord& myStyle,
+                         std::initializer_list<std::pair<int, int>> mySections) {
     std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myType), 0, 2, 16};
     const auto* myRecord = reinterpret_cast<const uint8_t*>(&myStyle);
     for (const auto& mySection : mySections)
-        myBytes.insert(myBytes.end(), myRecord + mySection.first, myRecord + mySection.first + mySection.second);
+        myBytes.insert(myBytes.end(), myRecord + mySection.first,
+                       myRecord + mySection.first + mySection.second);
     return myBytes;
 }
 
@@ -100,7 +127,8 @@ int main(int myCount, char** myArgs) {
         const StyleRecord myStyle = Build(myRecipe);
         const auto* myBytes = reinterpret_cast<const uint8_t*>(&myStyle);
         myGood = Write(myRoot + "/Styles/" + myRecipe.mName + ".sty",
-                       std::vector<uint8_t>(myBytes, myBytes + kStyleSize)) && myGood;
+                       std::vector<uint8_t>(myBytes, myBytes + kStyleSize)) &&
+                 myGood;
     }
     // One set of each kind, each taken from the style whose name it shares in spirit.
     const StyleRecord myEmber = Build(kStyles[0]), myIce = Build(kStyles[1]), myNeon = Build(kStyles[2]),
@@ -109,6 +137,7 @@ int main(int myCount, char** myArgs) {
     myGood = Write(myRoot + "/Settings/Cold_Fills.fst", Set('f', myIce, {{839, 98}})) && myGood;
     myGood = Write(myRoot + "/Settings/Orbits.mst", Set('m', myQuiet, {{688, 98}, {802, 37}})) && myGood;
     myGood = Write(myRoot + "/Settings/Neon_Toys.bst",
-                   Set('B', myNeon, {{55, 98}, {169, 373}, {542, 130}, {688, 98}, {839, 98}})) && myGood;
+                   Set('B', myNeon, {{55, 98}, {169, 373}, {542, 130}, {688, 98}, {839, 98}})) &&
+             myGood;
     return myGood ? 0 : 1;
 }

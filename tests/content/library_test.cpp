@@ -74,7 +74,8 @@ class LibraryTest : public ::testing::Test {
 
 TEST_F(LibraryTest, HoldsWhatTheDefaultStyleNamesAndWhatTheIssueCounts) {
     const std::set<std::string> myBrushes = Names("Brushes", ".bru"), myFills = Names("Fills", ".fil"),
-                                myGradients = Names("Gradients", ".gra"), myMoves = Names("Movements", ".mvm");
+                                myGradients = Names("Gradients", ".gra"),
+                                myMoves = Names("Movements", ".mvm");
     for (const auto& myName : gStyle.mBrushNames)
         EXPECT_TRUE(myBrushes.count(myName)) << myName;
     for (const auto& myName : gStyle.mFillNames)
@@ -150,8 +151,9 @@ TEST_F(LibraryTest, EveryComponentPassesTheInspectorAndProgramsComeBackExactly) 
 
 TEST_F(LibraryTest, StylesAndSetsNameOnlyBundledComponents) {
     const std::set<std::string> myBrushes = Names("Brushes", ".bru"), myFills = Names("Fills", ".fil"),
-                                myGradients = Names("Gradients", ".gra"), myMoves = Names("Movements", ".mvm"),
-                                myColor = Names("Effects", ".efc"), myBrushFx = Names("Effects", ".efb");
+                                myGradients = Names("Gradients", ".gra"),
+                                myMoves = Names("Movements", ".mvm"), myColor = Names("Effects", ".efc"),
+                                myBrushFx = Names("Effects", ".efb");
     const std::vector<fs::path> myStyles = Files("Styles", ".sty");
     ASSERT_GE(myStyles.size(), 3u);
     for (const fs::path& myPath : myStyles) {

@@ -39,7 +39,8 @@ size_t CodeAt(const std::vector<uint8_t>& myFile) {
 }
 
 std::vector<uint8_t> Instruction(const std::vector<uint8_t>& myFile, size_t myAt) {
-    return std::vector<uint8_t>(myFile.begin() + static_cast<long>(myAt), myFile.begin() + static_cast<long>(myAt) + 8);
+    return std::vector<uint8_t>(myFile.begin() + static_cast<long>(myAt),
+                                myFile.begin() + static_cast<long>(myAt) + 8);
 }
 
 TEST(ProgramTextTest, MovementLayoutAndInstructionWords) {
@@ -85,14 +86,18 @@ TEST(ProgramTextTest, ErrorsNameTheLine) {
     EXPECT_EQ(Failure("movement\nupdate\n  ST xp 256\n"), "Line 3: unknown operand \"256\".");
     EXPECT_EQ(Failure("movement\nupdate\nback:\n  IE xp 0 @back\n"),
               "Line 4: skips go forward only: \"back\" lies before.");
-    EXPECT_EQ(Failure("movement\nupdate\n  IE xp 0 @nowhere\n"), "Line 3: no label \"nowhere\" in this program.");
+    EXPECT_EQ(Failure("movement\nupdate\n  IE xp 0 @nowhere\n"),
+              "Line 3: no label \"nowhere\" in this program.");
     EXPECT_EQ(Failure("movement\nupdate\n  ST xp 0 @x\nx:\n"),
               "Line 3: a label can only be the number of instructions to skip.");
     EXPECT_EQ(Failure("brush-effect\nupdate\n  ST bs p0\n"), "Line 3: this language has no parameters.");
-    EXPECT_EQ(Failure("movement\nparam 5 1 2 \"A\" \"B\"\n"), "Line 2: the minimum is larger than the maximum.");
-    EXPECT_EQ(Failure("movement\nicon\n........................\n"), "Line 2: the icon is 24 rows of 24 letters.");
+    EXPECT_EQ(Failure("movement\nparam 5 1 2 \"A\" \"B\"\n"),
+              "Line 2: the minimum is larger than the maximum.");
+    EXPECT_EQ(Failure("movement\nicon\n........................\n"),
+              "Line 2: the icon is 24 rows of 24 letters.");
     EXPECT_EQ(Failure("movement\nicon\n.....\n"), "Line 3: the icon is 24 rows of 24 letters.");
-    EXPECT_EQ(Failure("movement\nicon\n.......................x\n"), "Line 3: icon letters are .*+:rgybmc only.");
+    EXPECT_EQ(Failure("movement\nicon\n.......................x\n"),
+              "Line 3: icon letters are .*+:rgybmc only.");
     EXPECT_EQ(Failure("# nothing\nupdate\n"),
               "Line 2: the first statement must be movement, colour-effect or brush-effect.");
     EXPECT_EQ(Failure("movement\ndescription \"" + std::string(120, 'a') + "\"\n"),
@@ -120,7 +125,8 @@ TEST(ProgramTextTest, OddFilesComeBackExactly) {
     std::vector<uint8_t> myFile = Assemble("movement\nparam -128 127 random \"Size\" \"How big\"\n"
                                            "update\n  ST xp 1\n  IE xp 0 @a\n  ST xp\na:\n");
     // Bytes a text would not normally say: the unread header bytes, a quote in the description, a word
-    // that is no operand, an unknown operation, a skip beyond the end, a non-canonical icon and trailing bytes.
+    // that is no operand, an unknown operation, a skip beyond the end, a non-canonical icon and trailing
+    // bytes.
     myFile[3] = 9;
     myFile[7] = '"';
     const size_t myIcon = 127;
@@ -128,9 +134,9 @@ TEST(ProgramTextTest, OddFilesComeBackExactly) {
     myFile.insert(myFile.begin() + myIcon + 1, 23 + 19);
     myFile[5] = static_cast<uint8_t>(myFile[5] + 1);
     const size_t myCode = myIcon + (myFile[5] | myFile[6] << 8) + 2 + 147 + 6;
-    myFile[myCode + 3] = 0x55;      // operand A of the first instruction gets a low byte
-    myFile[myCode + 8 + 6] = 'Z';   // the second instruction's operation is unknown
-    myFile[myCode + 16 + 4] = 200;  // a skip far beyond the program
+    myFile[myCode + 3] = 0x55;     // operand A of the first instruction gets a low byte
+    myFile[myCode + 8 + 6] = 'Z';  // the second instruction's operation is unknown
+    myFile[myCode + 16 + 4] = 200; // a skip far beyond the program
     myFile.push_back(0xAB);
     std::string myText;
     ASSERT_TRUE(ProgramDisassemble(myFile.data(), myFile.size(), myText).mOk);
@@ -173,7 +179,8 @@ TEST(GradientTextTest, StopsBlendAndTheFillHalfDefaultsToTheBrushHalf) {
 
 TEST(GradientTextTest, ErrorsNameTheLine) {
     std::vector<uint8_t> myFile;
-    EXPECT_EQ(GradientAssemble("brush\n5 1 2 3\n5 1 2 3\n", myFile).mMessage, "Line 3: stop positions must rise.");
+    EXPECT_EQ(GradientAssemble("brush\n5 1 2 3\n5 1 2 3\n", myFile).mMessage,
+              "Line 3: stop positions must rise.");
     EXPECT_EQ(GradientAssemble("1 2 3 4\n", myFile).mMessage,
               "Line 1: stops belong to a \"brush\" or \"fill\" section.");
     EXPECT_EQ(GradientAssemble("brush\n90 0 0 0\n", myFile).mMessage,
@@ -205,15 +212,19 @@ class PixelmillTextTest : public ::testing::Test {
     void Write(const char* myName, const std::string& myText) { std::ofstream(mRoot / myName) << myText; }
     std::vector<uint8_t> Read(const char* myName) {
         std::ifstream myStream(mRoot / myName, std::ios::binary);
-        return std::vector<uint8_t>((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
+        return std::vector<uint8_t>((std::istreambuf_iterator<char>(myStream)),
+                                    std::istreambuf_iterator<char>());
     }
 };
 
 TEST_F(PixelmillTextTest, AssemblesInspectsAndAssemblesAgain) {
     Write("wave.txt", "movement\ncentred no\nparam 1 4 2 \"Waves\" \"Crests\"\nupdate\n  SS yp xp xc\n");
-    ASSERT_EQ(Run("movement " + (mRoot / "wave.txt").string() + " -o '" + (mRoot / "My Wave.mvm").string() + "'"), 0)
+    ASSERT_EQ(
+        Run("movement " + (mRoot / "wave.txt").string() + " -o '" + (mRoot / "My Wave.mvm").string() + "'"),
+        0)
         << Output();
-    ASSERT_EQ(Run("info " + (mRoot / "My_Wave.mvm").string() + " --text " + (mRoot / "back.txt").string()), 0);
+    ASSERT_EQ(Run("info " + (mRoot / "My_Wave.mvm").string() + " --text " + (mRoot / "back.txt").string()),
+              0);
     EXPECT_NE(Output().find("  SS yp xp xc"), std::string::npos) << Output();
     ASSERT_EQ(Run("movement " + (mRoot / "back.txt").string() + " -o " + (mRoot / "Again.mvm").string()), 0);
     EXPECT_EQ(Read("Again.mvm"), Read("My_Wave.mvm"));
@@ -225,7 +236,8 @@ TEST_F(PixelmillTextTest, RefusesTheWrongCommandOrExtension) {
     EXPECT_NE(Output().find("This program is an effect: use pixelmill effect."), std::string::npos);
     EXPECT_EQ(Run("effect " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Fx.efb").string()), 1);
     EXPECT_NE(Output().find("The output file needs the extension .efc."), std::string::npos);
-    EXPECT_EQ(Run("effect " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Sixteen_Letters_.efc").string()), 1);
+    EXPECT_EQ(
+        Run("effect " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Sixteen_Letters_.efc").string()), 1);
     EXPECT_NE(Output().find("The file name is too long! 15 letters is maximum."), std::string::npos);
     Write("bad.txt", "colour-effect\ninit\n  SS zz\n");
     EXPECT_EQ(Run("effect " + (mRoot / "bad.txt").string() + " -o " + (mRoot / "Bad.efc").string()), 1);
@@ -238,8 +250,12 @@ TEST_F(PixelmillTextTest, SheetNeedsAGradient) {
     EXPECT_EQ(Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string()), 1);
     EXPECT_NE(Output().find("The folder has no gradient."), std::string::npos);
     Write("g.txt", "brush\n0 #102030\n");
-    ASSERT_EQ(Run("gradient " + (mRoot / "g.txt").string() + " -o " + (mRoot / "lib" / "Gradients" / "G.gra").string()), 0);
-    EXPECT_EQ(Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string() + " --gradient Other"), 1);
+    ASSERT_EQ(Run("gradient " + (mRoot / "g.txt").string() + " -o " +
+                  (mRoot / "lib" / "Gradients" / "G.gra").string()),
+              0);
+    EXPECT_EQ(
+        Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string() + " --gradient Other"),
+        1);
     EXPECT_NE(Output().find("No such gradient in the folder."), std::string::npos);
     EXPECT_EQ(Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string()), 0) << Output();
     EXPECT_TRUE(fs::file_size(mRoot / "s.png") > 0);
