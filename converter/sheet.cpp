@@ -123,7 +123,8 @@ void Blit(Canvas& myCanvas, const ConvertInfo& myInfo, int myLeft, int myWidth, 
             int myIndex = 255;
             if (myInfo.mPixels.mWidth) myIndex = myInfo.mPixels.mSurface.Row(mySy)[mySx];
             const bool myMasked = myInfo.mMask.mWidth && myInfo.mMask.mSurface.Row(mySy)[mySx] == 255;
-            if (myIndex == 255 && myMasked) myIndex = 0;
+            // The engine paints the mask in a colour that steps through the gradient with every image.
+            if (myIndex == 255 && myMasked) myIndex = 21 + 45;
             if (myIndex != 255) myCanvas.Put(myOffX + x, myOffY + y, myColors[myIndex]);
         }
 }

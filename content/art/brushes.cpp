@@ -177,17 +177,19 @@ ArtColor Flower(double x, double y, double phase, int) {
     return kArtClear;
 }
 
+// The classic heart curve (x^2 + y^2 - 1)^3 = x^2 y^3, with y pointing up.
 double HeartField(double x, double y) {
-    y = -y + 0.15;
-    const double a = x * x + y * y - 0.42;
+    x *= 1.25;
+    y = -y * 1.25 + 0.2;
+    const double a = x * x + y * y - 1;
     return a * a * a - x * x * y * y * y;
 }
 
 ArtColor HeartBeat(double x, double y, double phase, int frame) {
-    const double myScale = frame == 5 ? 0.95 : 0.75 + 0.1 * std::sin(kTurn * phase * 6 / 5);
+    const double myScale = frame == 5 ? 1.0 : 0.78 + 0.1 * std::sin(kTurn * phase * 6 / 5);
     const double f = HeartField(x / myScale, y / myScale);
-    if (f < -0.004)
-        return frame == 5 ? ArtSecondary(0.1 + 0.3 * ArtRadius(x, y))
+    if (f < -0.03)
+        return frame == 5 ? ArtPrimary(0.55 + 0.3 * ArtRadius(x, y))
                           : ArtPrimary(0.05 + 0.4 * ArtRadius(x, y + 0.2));
     if (f < 0.0) return kArtBlack;
     return kArtClear;
@@ -211,7 +213,7 @@ ArtColor SunDisc(double x, double y, double phase, int) {
     if (r < 0.42) return ArtPrimary(0.05 + 0.25 * r);
     if (r < 0.47) return kArtBlack;
     const double myRay = 0.7 + 0.22 * std::sin(12 * a) + 0.05 * std::sin(36 * a + phase * kTurn);
-    if (r < myRay) return ArtSecondary(0.1 + 0.4 * (r - 0.47));
+    if (r < myRay) return ArtPrimary(0.45 + 0.5 * (r - 0.47));
     return kArtClear;
 }
 
@@ -227,13 +229,13 @@ ArtColor Crescent(double x, double y, double phase, int) {
 
 ArtColor Comet(double x, double y, double phase, int) {
     const double r = ArtRadius(x - 0.55, y + 0.1);
-    if (r < 0.2) return ArtPrimary(r);
+    if (r < 0.26) return r > 0.22 ? kArtBlack : ArtPrimary(r);
     const double t = (0.55 - x) / 1.5; // along the tail
     const double myWave = 0.08 * std::sin(kTurn * (3 * t - phase));
-    const double myWidth = 0.2 * (1 - t);
+    const double myWidth = 0.26 * (1 - t);
     if (t > 0 && t < 1 && std::fabs(y + 0.1 - myWave) < myWidth) {
         const double mySpark = ArtHash(static_cast<int>(x * 40), static_cast<int>(y * 40 + phase * 40), 2);
-        if (mySpark > 0.8 - t * 0.5) return mySpark > 0.93 ? ArtSecondary(t) : ArtPrimary(0.2 + t * 0.6);
+        if (mySpark > 0.45 + t * 0.4) return mySpark > 0.93 ? ArtSecondary(t) : ArtPrimary(0.2 + t * 0.6);
     }
     return kArtClear;
 }
@@ -303,21 +305,20 @@ ArtColor Crystal(double x, double y, double phase, int) {
 }
 
 ArtColor Knot(double x, double y, double phase, int) {
-    double myBest = 9, myDepth = 0;
-    for (int i = 0; i < 240; ++i) {
-        const double t = kTurn * i / 240 + phase * kTurn / 3;
-        const double kx = 0.32 * (std::sin(t) + 2 * std::sin(2 * t)),
-                     ky = 0.32 * (std::cos(t) - 2 * std::cos(2 * t));
-        const double d = ArtRadius(x - kx, y - ky);
-        if (d < 0.09 && -std::sin(3 * t) > myDepth - 2 && (myBest > 0.09 || -std::sin(3 * t) > myDepth)) {
+    // A trefoil knot drawn as a thick cord; the cord's colour runs along it and moves with the frames.
+    double myBest = 9, myAlong = 0;
+    for (int i = 0; i < 360; ++i) {
+        const double t = kTurn * i / 360;
+        const double kx = 0.3 * (std::sin(t) + 2 * std::sin(2 * t)),
+                     ky = 0.3 * (std::cos(t) - 2 * std::cos(2 * t));
+        const double d = ArtRadius(x - kx, y + ky);
+        if (d < myBest) {
             myBest = d;
-            myDepth = -std::sin(3 * t);
-        } else if (d < myBest && myBest > 0.09) {
-            myBest = d;
+            myAlong = i / 360.0;
         }
     }
-    if (myBest < 0.065) return ArtPrimary(0.3 + 0.15 * myDepth);
-    if (myBest < 0.09) return kArtBlack;
+    if (myBest < 0.08) return ArtPrimary(myAlong - phase);
+    if (myBest < 0.11) return kArtBlack;
     return kArtClear;
 }
 
@@ -479,7 +480,7 @@ ArtColor Tulip(double x, double y, double phase, int) {
     const double ty = y + 0.35;
     if (ArtRadius(sx * 1.3, ty) < 0.42 && ty > -0.35) {
         const bool myNotch = ty < -0.15 && std::fabs(std::fabs(sx) - 0.13) < 0.06 - (ty + 0.35) * 0.2;
-        return myNotch ? kArtClear : ArtSecondary(0.15 + 0.3 * (ty + 0.35));
+        return myNotch ? kArtClear : ArtPrimary(0.05 + 0.3 * (ty + 0.35));
     }
     return kArtClear;
 }

@@ -79,7 +79,7 @@ ArtColor Plasma(int x, int y, int w, int h) {
     const double u = x * 8.0 / w, v = y * 6.0 / h;
     const double p = std::sin(u) + std::sin(v * 1.3 + u * 0.4) +
                      std::sin(std::sqrt((u - 4) * (u - 4) + (v - 3) * (v - 3)) * 1.7) + std::sin(u * 0.6 - v);
-    return ArtPrimary(p / 8 + 0.5);
+    return ArtPrimary(p * 0.3);
 }
 
 ArtColor CheckerWave(int x, int y, int w, int h) {
