@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -192,13 +193,17 @@ TEST_F(LibraryTest, StylesAndSetsNameOnlyBundledComponents) {
 
 // How much of the time each movement shows the brush at least partly, over 30 s of updates at the default
 // brush speed of 40 a second with a beat every 500 ms and music whose loudness rises and falls.
-double OnScreenShare(const std::string& myName, int myWidth, int myHeight) {
+// With myDefaults false the parameters stay at the default style's 0, as on a first start.
+double OnScreenShare(const std::string& myName, int myWidth, int myHeight, bool myDefaults = true,
+                     int* myPlaces = nullptr) {
     InitSetScreenSize(myWidth, myHeight);
     MainSeedRandom(11);
     gCurrentBrush = 0;
     gCurrentMove = 0;
+    std::memset(gStyle.mMoveParam, 0, sizeof(gStyle.mMoveParam));
     MEffect& myMove = gMovements[0];
-    if (!myMove.MEffectLoad(myName.c_str(), 0, 1, 0, 0, nullptr, 0)) return -1;
+    if (!myMove.MEffectLoad(myName.c_str(), 0, myDefaults, 0, 0, nullptr, 0)) return -1;
+    std::set<std::pair<int, int>> mySeen;
     const VBrush& myBrush = gBrushes[0];
     gEffScale = 0;
     myMove.MEffectInit();
@@ -212,7 +217,9 @@ double OnScreenShare(const std::string& myName, int myWidth, int myHeight) {
                                 gY + myBrush.mBottom > 0 && gY - myBrush.mTop < myHeight;
         myShown += myOnScreen;
         ++myImages;
+        mySeen.insert({static_cast<int>(gX), static_cast<int>(gY)});
     }
+    if (myPlaces) *myPlaces = static_cast<int>(mySeen.size());
     return static_cast<double>(myShown) / myImages;
 }
 
@@ -228,6 +235,31 @@ TEST_F(LibraryTest, EveryMovementKeepsTheBrushOnScreenMostOfTheTime) {
         EXPECT_GE(myLarge, 0.75) << myName;
     }
     InitSetScreenSize(800, 600);
+}
+
+TEST_F(LibraryTest, EveryMovementMovesTheBrushWithTheParametersAFirstStartHas) {
+    ASSERT_TRUE(gBrushes[0].BrushLoad("Veve", 0, 0, 0, 0, nullptr, 0));
+    for (const fs::path& myPath : Files("Movements", ".mvm")) {
+        int myPlaces = 0;
+        EXPECT_GE(OnScreenShare(myPath.stem().string(), 800, 600, false, &myPlaces), 0.75) << myPath;
+        EXPECT_GT(myPlaces, 20) << myPath;
+    }
+    InitSetScreenSize(800, 600);
+}
+
+TEST(LibraryProgramTest, EveryFilePassesPixelmillInfo) {
+    int myFiles = 0;
+    for (const auto& myEntry : fs::recursive_directory_iterator(kLibrary)) {
+        const std::string myExt = myEntry.path().extension().string();
+        if (myExt != ".bru" && myExt != ".fil" && myExt != ".gra" && myExt != ".mvm" && myExt != ".efc" &&
+            myExt != ".efb")
+            continue;
+        const std::string myCommand =
+            std::string(ORBEX_BIN_DIR) + "/pixelmill info '" + myEntry.path().string() + "' > /dev/null";
+        EXPECT_EQ(std::system(myCommand.c_str()), 0) << myEntry.path();
+        ++myFiles;
+    }
+    EXPECT_GT(myFiles, 100);
 }
 
 } // namespace
