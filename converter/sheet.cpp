@@ -11,6 +11,7 @@
 #include "converter/info.h"
 #include "engine/movement_program.h"
 #include "platform/image_out.h"
+#include "platform/text.h"
 #include "shell/random.h"
 
 namespace fs = std::filesystem;
@@ -24,6 +25,7 @@ constexpr int kFillWidth = 192;
 constexpr int kFillHeight = 144;
 constexpr int kPathWidth = 192;
 constexpr int kPathHeight = 144;
+constexpr int kLabel = 14; // the name under every cell
 constexpr uint32_t kBack = 0xFF202028;
 constexpr uint32_t kCellBack = 0xFF101014;
 
@@ -67,6 +69,20 @@ struct Canvas {
         mRowHeight = 0;
     }
 };
+
+// Writes a component's name under its cell, cut to the cell's width; without a font the sheet has no names.
+void Label(Canvas& myCanvas, int myX, int myY, int myWidth, std::string myName) {
+    if (!TextFontOpen(0)) return;
+    while (myName.size() > 1 && TextWidth(0, myName.c_str()) > myWidth)
+        myName.pop_back();
+    Surface myText;
+    if (!SurfaceCreate(myText, myWidth, kLabel)) return;
+    SurfaceFill(myText, {0, 0, myWidth, kLabel}, 0);
+    TextDraw(myText, 0, 0, 0, myName.c_str(), 1);
+    for (int y = 0; y < kLabel; ++y)
+        for (int x = 0; x < myWidth; ++x)
+            if (myText.Row(y)[x] == 1) myCanvas.Put(myX + x, myY + y, 0xFFC8C8D0);
+}
 
 uint32_t Rgb(const uint8_t* myTriple) {
     return 0xFF000000u | static_cast<uint32_t>(myTriple[0]) << 16 | static_cast<uint32_t>(myTriple[1]) << 8 |
@@ -129,8 +145,8 @@ void Blit(Canvas& myCanvas, const ConvertInfo& myInfo, int myLeft, int myWidth, 
         }
 }
 
-void DrawBrush(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const ConvertInfo& myInfo,
-               const uint8_t* myGradient) {
+void DrawBrush(Canvas& myCanvas, const std::string& myName, const std::vector<uint8_t>& myFile,
+               const ConvertInfo& myInfo, const uint8_t* myGradient) {
     uint32_t myColors[256];
     Palette(myFile, true, myGradient, myColors);
     const int myFrames = std::max(1, static_cast<int>(static_cast<int16_t>(myFile[30] | myFile[31] << 8)));
@@ -138,7 +154,8 @@ void DrawBrush(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const Conve
     const int myFrameWidth = myStrip / myFrames;
     const int myShown = std::min(myFrames, 6);
     int myX, myY;
-    myCanvas.Place(myShown * (kBrushCell + 2), kBrushCell, myX, myY);
+    myCanvas.Place(myShown * (kBrushCell + 2), kBrushCell + kLabel, myX, myY);
+    Label(myCanvas, myX, myY + kBrushCell + 1, myShown * (kBrushCell + 2), myName);
     for (int f = 0; f < myShown; ++f) {
         const int myFrame = f * myFrames / myShown;
         myCanvas.Box(myX + f * (kBrushCell + 2), myY, kBrushCell, kBrushCell, kCellBack);
@@ -147,12 +164,13 @@ void DrawBrush(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const Conve
     }
 }
 
-void DrawFill(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const ConvertInfo& myInfo,
-              const uint8_t* myGradient) {
+void DrawFill(Canvas& myCanvas, const std::string& myName, const std::vector<uint8_t>& myFile,
+              const ConvertInfo& myInfo, const uint8_t* myGradient) {
     uint32_t myColors[256];
     Palette(myFile, false, myGradient, myColors);
     int myX, myY;
-    myCanvas.Place(kFillWidth, kFillHeight, myX, myY);
+    myCanvas.Place(kFillWidth, kFillHeight + kLabel, myX, myY);
+    Label(myCanvas, myX, myY + kFillHeight + 1, kFillWidth, myName);
     myCanvas.Box(myX, myY, kFillWidth, kFillHeight, kCellBack);
     // A tile is shown repeated as on the screen, a whole picture scaled down.
     if (myFile[0] == 'T') {
@@ -166,9 +184,10 @@ void DrawFill(Canvas& myCanvas, const std::vector<uint8_t>& myFile, const Conver
     }
 }
 
-void DrawGradient(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
+void DrawGradient(Canvas& myCanvas, const std::string& myName, const std::vector<uint8_t>& myFile) {
     int myX, myY;
-    myCanvas.Place(270, 36, myX, myY);
+    myCanvas.Place(270, 36 + kLabel, myX, myY);
+    Label(myCanvas, myX, myY + 37, 270, myName);
     for (int i = 0; i < 90; ++i) {
         myCanvas.Box(myX + 3 * i, myY, 3, 17, Rgb(myFile.data() + 5 + 3 * i));
         myCanvas.Box(myX + 3 * i, myY + 19, 3, 17, Rgb(myFile.data() + 5 + 270 + 3 * i));
@@ -177,7 +196,7 @@ void DrawGradient(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
 
 // The path of a movement over 30 seconds of updates at 40 a second with a beat every half second, on a
 // small screen; later points are brighter so the direction shows.
-void DrawPath(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
+void DrawPath(Canvas& myCanvas, const std::string& myName, const std::vector<uint8_t>& myFile) {
     size_t myAt = 127 + static_cast<uint16_t>(myFile[5] | myFile[6] << 8);
     if (myAt + 2 > myFile.size()) return;
     const bool myCentred = myFile[myAt] != 0;
@@ -206,7 +225,8 @@ void DrawPath(Canvas& myCanvas, const std::vector<uint8_t>& myFile) {
         myCodeAt += mySizes[s];
     }
     int myX, myY;
-    myCanvas.Place(kPathWidth, kPathHeight, myX, myY);
+    myCanvas.Place(kPathWidth, kPathHeight + kLabel, myX, myY);
+    Label(myCanvas, myX, myY + kPathHeight + 1, kPathWidth, myName);
     myCanvas.Box(myX, myY, kPathWidth, kPathHeight, kCellBack);
     int16_t myLinger = 1;
     std::memset(gMoveParam, 0, sizeof(gMoveParam));
@@ -242,11 +262,12 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
                                               : "No such gradient in the folder.");
     Canvas myCanvas;
     ConvertInfo myInfo;
+    TextOpenFont(0, "sans-serif", 11);
     int myDamaged = 0;
     for (const fs::path& myPath : Files(myRoot / "Brushes", ".bru")) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
         if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawBrush(myCanvas, myFile, myInfo, myChosen.data() + 5);
+            DrawBrush(myCanvas, myPath.stem().string(), myFile, myInfo, myChosen.data() + 5);
         else
             ++myDamaged;
     }
@@ -254,7 +275,7 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
     for (const fs::path& myPath : Files(myRoot / "Fills", ".fil")) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
         if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawFill(myCanvas, myFile, myInfo, myChosen.data() + 5);
+            DrawFill(myCanvas, myPath.stem().string(), myFile, myInfo, myChosen.data() + 5);
         else
             ++myDamaged;
     }
@@ -262,7 +283,7 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
     for (const fs::path& myPath : myGradients) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
         if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawGradient(myCanvas, myFile);
+            DrawGradient(myCanvas, myPath.stem().string(), myFile);
         else
             ++myDamaged;
     }
@@ -270,10 +291,11 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
     for (const fs::path& myPath : Files(myRoot / "Movements", ".mvm")) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
         if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawPath(myCanvas, myFile);
+            DrawPath(myCanvas, myPath.stem().string(), myFile);
         else
             ++myDamaged;
     }
+    TextCloseFonts();
     myCanvas.Grow(myCanvas.mY + myCanvas.mRowHeight + kGap);
     if (!ImageWritePngRgb(myOut, myCanvas.mPixels.data(), myCanvas.mWidth, myCanvas.mHeight))
         return ConvertFail("File write error!");
