@@ -233,7 +233,7 @@ ArtColor Aurora(int x, int y, int w, int h) {
     const double d = v - myCurtain;
     if (d > -0.25 && d < 0.1) {
         const double myStreak = 0.5 + 0.5 * std::sin(u * 140 + 8 * std::sin(u * 5));
-        if (myStreak > 0.35) return ArtPrimary(0.2 + 0.5 * (d + 0.25) / 0.35);
+        return ArtPrimary(0.15 + 0.45 * (d + 0.25) / 0.35 + 0.2 * myStreak);
     }
     if (ArtHash(x, y, 3) > 0.998) return ArtSecondary(0);
     return v > 0.86 + 0.03 * std::sin(u * 13) ? kArtBlack : ArtSecondary(0.7 + 0.2 * v);
