@@ -1,4 +1,5 @@
 // Pixelmill's command line: converts bitmaps into brushes and fills, and inspects component files.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +11,10 @@
 
 #include "converter/bitmap_reader.h"
 #include "converter/convert.h"
+#include "converter/gradient_text.h"
 #include "converter/info.h"
+#include "converter/program_text.h"
+#include "converter/sheet.h"
 
 namespace {
 
@@ -18,7 +22,13 @@ const char* kPixelmillUsage =
     "Usage:\n"
     "  pixelmill brush IN.bmp -o OUT.bru [options]\n"
     "  pixelmill fill IN.bmp -o OUT.fil [options]\n"
-    "  pixelmill info FILE [--pixels OUT.pgm] [--mask OUT.pgm] [--icon OUT.pgm]\n"
+    "  pixelmill info FILE [--pixels OUT.pgm] [--mask OUT.pgm] [--icon OUT.pgm] [--text OUT.txt]\n"
+    "  pixelmill movement PROGRAM.txt -o NAME.mvm\n"
+    "  pixelmill effect PROGRAM.txt -o NAME.efc|NAME.efb\n"
+    "  pixelmill gradient STOPS.txt -o NAME.gra\n"
+    "  pixelmill sheet DIR -o SHEET.png [--gradient NAME]\n"
+    "\n"
+    "info prints a movement's or effect's program in its text form (--text writes it to a file).\n"
     "\n"
     "Conversion options:\n"
     "  --frames N          frames in the bitmap strip (brushes; default: the title's trailing digits, else "
@@ -60,16 +70,133 @@ bool PixelmillWritePgm(const std::string& myPath, const ConvertInfoPicture& myPi
     return static_cast<bool>(myStream);
 }
 
+bool PixelmillWriteText(const std::string& myPath, const std::string& myText) {
+    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
+    myStream << myText;
+    myStream.close();
+    return static_cast<bool>(myStream);
+}
+
+bool PixelmillReadText(const std::string& myPath, std::string& myText) {
+    std::ifstream myStream(myPath, std::ios::binary);
+    if (!myStream) return false;
+    myText.assign((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// The input and the -o output of the authoring commands.
+bool PixelmillInOut(int myCount, char** myArgs, std::string& myInput, std::string& myOutput,
+                    std::string* myGradient) {
+    for (int i = 2; i < myCount; ++i) {
+        const std::string myArg = myArgs[i];
+        if (myArg == "-o" && i + 1 < myCount)
+            myOutput = myArgs[++i];
+        else if (myGradient && myArg == "--gradient" && i + 1 < myCount)
+            *myGradient = myArgs[++i];
+        else if (myArg[0] != '-' && myInput.empty())
+            myInput = myArg;
+        else {
+            PixelmillSay("Unknown or incomplete option: " + myArg);
+            return false;
+        }
+    }
+    if (myInput.empty() || myOutput.empty()) {
+        PixelmillSay("An input and an output file (-o) are needed.");
+        return false;
+    }
+    return true;
+}
+
+// Component names follow the brush and fill rule: at most 15 letters, blanks stored as '_'.
+bool PixelmillComponentPath(const std::string& myOutput, const char* myExt, std::string& myPath) {
+    std::filesystem::path myOut(myOutput);
+    if (myOut.extension() != myExt) {
+        PixelmillSay(std::string("The output file needs the extension ") + myExt + ".");
+        return false;
+    }
+    std::string myStem = myOut.stem().string();
+    if (myStem.empty() || myStem.size() > kConvertMaxTitle) {
+        PixelmillSay("The file name is too long! 15 letters is maximum.");
+        return false;
+    }
+    std::replace(myStem.begin(), myStem.end(), ' ', '_');
+    myPath = (myOut.parent_path() / (myStem + myExt)).string();
+    return true;
+}
+
+bool PixelmillWriteBytes(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
+    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
+    myStream.write(reinterpret_cast<const char*>(myBytes.data()),
+                   static_cast<std::streamsize>(myBytes.size()));
+    myStream.close();
+    if (myStream) return true;
+    PixelmillSay("File write error!");
+    return false;
+}
+
+// Assembles a movement (myEffect false) or an effect; the kind the text declares must match the extension.
+int PixelmillAssemble(int myCount, char** myArgs, bool myEffect) {
+    std::string myInput, myOutput, myText, myPath;
+    if (!PixelmillInOut(myCount, myArgs, myInput, myOutput, nullptr)) return 2;
+    if (!PixelmillReadText(myInput, myText)) {
+        PixelmillSay("Couldn't open file!");
+        return 1;
+    }
+    ProgramKind myKind = kProgramMovement;
+    std::vector<uint8_t> myFile;
+    const ConvertResult myResult = ProgramAssemble(myText, myKind, myFile);
+    if (!myResult.mOk) {
+        PixelmillSay(myInput + ": " + myResult.mMessage);
+        return 1;
+    }
+    const char* myExt = myKind == kProgramMovement ? ".mvm" : myKind == kProgramColorEffect ? ".efc" : ".efb";
+    if (myEffect != (myKind != kProgramMovement)) {
+        PixelmillSay(myEffect ? "This program is a movement: use pixelmill movement."
+                              : "This program is an effect: use pixelmill effect.");
+        return 1;
+    }
+    if (!PixelmillComponentPath(myOutput, myExt, myPath)) return 1;
+    if (!PixelmillWriteBytes(myPath, myFile)) return 1;
+    PixelmillSay(myResult.mMessage);
+    return 0;
+}
+
+int PixelmillGradient(int myCount, char** myArgs) {
+    std::string myInput, myOutput, myText, myPath;
+    if (!PixelmillInOut(myCount, myArgs, myInput, myOutput, nullptr)) return 2;
+    if (!PixelmillReadText(myInput, myText)) {
+        PixelmillSay("Couldn't open file!");
+        return 1;
+    }
+    std::vector<uint8_t> myFile;
+    const ConvertResult myResult = GradientAssemble(myText, myFile);
+    if (!myResult.mOk) {
+        PixelmillSay(myInput + ": " + myResult.mMessage);
+        return 1;
+    }
+    if (!PixelmillComponentPath(myOutput, ".gra", myPath) || !PixelmillWriteBytes(myPath, myFile)) return 1;
+    PixelmillSay(myResult.mMessage);
+    return 0;
+}
+
+int PixelmillSheet(int myCount, char** myArgs) {
+    std::string myFolder, myOutput, myGradient;
+    if (!PixelmillInOut(myCount, myArgs, myFolder, myOutput, &myGradient)) return 2;
+    const ConvertResult myResult = SheetWrite(myFolder, myGradient, myOutput);
+    PixelmillSay(myResult.mMessage);
+    return myResult.mOk ? 0 : 1;
+}
+
 int PixelmillInfo(int myCount, char** myArgs) {
     if (myCount < 3) {
         PixelmillSay("info needs a file name.");
         return 2;
     }
-    std::string myPaths[3];
-    const char* myOptions[3] = {"--pixels", "--mask", "--icon"};
+    std::string myPaths[4];
+    const char* myOptions[4] = {"--pixels", "--mask", "--icon", "--text"};
     for (int i = 3; i < myCount; ++i) {
         bool myKnown = false;
-        for (int j = 0; j < 3; ++j)
+        for (int j = 0; j < 4; ++j)
             if (std::strcmp(myArgs[i], myOptions[j]) == 0 && i + 1 < myCount) {
                 myPaths[j] = myArgs[++i];
                 myKnown = true;
@@ -92,10 +219,26 @@ int PixelmillInfo(int myCount, char** myArgs) {
         PixelmillSay(myLine);
     PixelmillSay(myResult.mMessage);
     if (!myResult.mOk) return 1;
+    int myStatus = 0;
+    if (myInfo.mType == 'M' || myInfo.mType == 'C' || myInfo.mType == 'E') {
+        std::string myText;
+        const ConvertResult myProgram = ProgramDisassemble(myBytes.data(), myBytes.size(), myText);
+        if (!myProgram.mOk) {
+            PixelmillSay(myProgram.mMessage);
+            return 1;
+        }
+        std::fputs(("\n" + myText).c_str(), stdout);
+        if (!myPaths[3].empty() && !PixelmillWriteText(myPaths[3], myText)) {
+            PixelmillSay("File write error!");
+            myStatus = 1;
+        }
+    } else if (!myPaths[3].empty()) {
+        PixelmillSay("Only movements and effects have a text form.");
+        myStatus = 1;
+    }
     const ConvertInfoPicture* myPictures[3] = {&myInfo.mPixels, &myInfo.mMask, &myInfo.mIcon};
     const char* myMissing[3] = {"This file has no colour layer or picture.", "This file has no mask layer.",
                                 "This file has no icon."};
-    int myStatus = 0;
     for (int j = 0; j < 3; ++j) {
         if (myPaths[j].empty()) continue;
         if (myPictures[j]->mWidth == 0) {
@@ -202,6 +345,10 @@ int main(int myCount, char** myArgs) {
     if (myCommand == "brush") return PixelmillConvert(myCount, myArgs, kConvertBrush);
     if (myCommand == "fill") return PixelmillConvert(myCount, myArgs, kConvertFill);
     if (myCommand == "info") return PixelmillInfo(myCount, myArgs);
+    if (myCommand == "movement") return PixelmillAssemble(myCount, myArgs, false);
+    if (myCommand == "effect") return PixelmillAssemble(myCount, myArgs, true);
+    if (myCommand == "gradient") return PixelmillGradient(myCount, myArgs);
+    if (myCommand == "sheet") return PixelmillSheet(myCount, myArgs);
     PixelmillSay("Unknown command: " + myCommand);
     std::fputs(kPixelmillUsage, stdout);
     return 2;

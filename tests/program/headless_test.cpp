@@ -67,7 +67,7 @@ int CountNot(const Picture& myPicture, uint8_t myIndex) {
 }
 } // namespace
 
-TEST_F(HeadlessProgram, ShowsTheSplashThenTheBlackPictureAndQuits) {
+TEST_F(HeadlessProgram, ShowsTheSplashThenThePictureAndQuits) {
     const fs::path myOut = mRoot / "frames";
     ASSERT_EQ(Run("--headless --frames 3 --size 320x240 --out '" + myOut.string() + "'"), 0);
     Picture mySplash, myRunning;
@@ -93,7 +93,8 @@ TEST_F(HeadlessProgram, ShowsTheSplashThenTheBlackPictureAndQuits) {
     EXPECT_EQ(mySplash.mPalette[17].green, 128);
     EXPECT_EQ(mySplash.mPalette[17].blue, 255);
     EXPECT_EQ(mySplash.mPalette[10].red, 223);
-    EXPECT_EQ(CountNot(myRunning, 0), 0) << "the running program's picture is black";
+    // The bundled library beside bin/ fills the new program folder, so the default style paints at once.
+    EXPECT_GT(CountNot(myRunning, 0), 320 * 240 / 2) << "the running program shows the default style";
     EXPECT_FALSE(LockHeld("ORBEX")) << "no lock is left behind";
 }
 
@@ -204,7 +205,7 @@ TEST_F(HeadlessProgram, LastSessionSurvivesAQuitAndARestart) {
     ASSERT_EQ(Run("--headless --frames 3 --size 160x120"), 0);
     EXPECT_EQ(ReadAll(myLast), myOwn) << "the look came back and went away again unchanged";
     for (const auto& myEntry : fs::directory_iterator(mRoot / "home" / "Styles"))
-        EXPECT_EQ(myEntry.path().filename(), "Last_Session.sty") << "nothing is left beside it";
+        EXPECT_EQ(myEntry.path().extension(), ".sty") << "nothing is left beside it: " << myEntry.path();
 }
 
 TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {
