@@ -36,6 +36,7 @@ const char* OptionsUsage() {
            "  --size WxH            headless: picture size (default 640x480)\n"
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
            "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
+           "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
@@ -71,6 +72,12 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mOutDir = myValue;
             else
                 myError = "--out needs a folder";
+        } else if (myArg == "--audio") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mAudio = myValue;
+            else
+                myError = "--audio needs a sound file";
         } else if (myArg == "--video") {
             const char* myValue = myTake();
             if (myValue)
@@ -82,8 +89,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         }
         if (!myError.empty()) return false;
     }
-    if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty())) {
-        myError = "--frames, --out and --video need --headless";
+    if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
+                                !gOptions.mAudio.empty())) {
+        myError = "--frames, --out, --video and --audio need --headless";
         return false;
     }
     return true;

@@ -14,6 +14,7 @@ struct Options {
     int mWindowHeight = 0;
     std::string mOutDir;
     std::string mVideo;
+    std::string mAudio; // headless: the sound file listened to
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

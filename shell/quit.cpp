@@ -15,6 +15,7 @@
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/program_folder.h"
+#include "sound/sound_input.h"
 #include "storage/file.h"
 
 namespace {
@@ -104,6 +105,7 @@ void QuitCleanup() {
         for (const char* myFolder : {"Gradients", "Fills", "Movements", "Brushes", "Effects"})
             FileDeleteFolderItems(myFolder, gDirIDOrbex, myPath, true, true);
     }
+    MusicCloseRecording();
     WindowCloseAll();
     LockRelease(gMutex);
     gMutex = -1;
