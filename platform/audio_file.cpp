@@ -47,13 +47,14 @@ sf_count_t MemoryTell(void* myUser) {
     return static_cast<MemoryFile*>(myUser)->mPos;
 }
 
+// The reverse of libsndfile's own scaling, so 8-bit files come back byte for byte.
 uint8_t AudioFileToByte(double myValue) {
-    const long myByte = std::lround(128.0 + myValue * 127.0);
+    const long myByte = std::lround(128.0 + myValue * 128.0);
     return static_cast<uint8_t>(std::clamp(myByte, 0L, 255L));
 }
 
-// Mixes each frame to mono and resamples by linear interpolation; above the recorder's rate a one-pole
-// low-pass first keeps the high frequencies from folding down into the bass the analysis listens to.
+// Mixes each frame to mono and resamples by linear interpolation; above the recorder's rate two one-pole
+// low-passes first keep the high frequencies from folding down into the range the analysis listens to.
 bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_t>& mySamples,
                       std::string& myError) {
     mySamples.clear();
@@ -65,7 +66,7 @@ bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_
     const double myAlpha =
         myInfo.samplerate > kAudioFileRate ? 1.0 - std::exp(-2.0 * M_PI * 4500.0 / myInfo.samplerate) : 1.0;
     std::vector<float> myBlock(static_cast<size_t>(kBlockFrames) * myInfo.channels);
-    double myFiltered = 0, myPrevious = 0, myNextPos = 0;
+    double myStage = 0, myFiltered = 0, myPrevious = 0, myNextPos = 0;
     int64_t myIndex = 0;
     sf_count_t myRead;
     while ((myRead = sf_readf_float(myFile, myBlock.data(), kBlockFrames)) > 0) {
@@ -75,7 +76,8 @@ bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_
                 myMono += myBlock[static_cast<size_t>(myFrame) * myInfo.channels + myChannel];
             myMono /= myInfo.channels;
             if (!std::isfinite(myMono)) myMono = 0;
-            myFiltered += myAlpha * (myMono - myFiltered);
+            myStage += myAlpha * (myMono - myStage);
+            myFiltered += myAlpha * (myStage - myFiltered);
             if (myIndex == 0) myPrevious = myFiltered;
             while (myNextPos <= double(myIndex)) {
                 const double myPart = myNextPos - double(myIndex - 1);

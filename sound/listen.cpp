@@ -88,18 +88,26 @@ double AnimateGetFrequency(int myFrequency, uint32_t myPosition) {
     const int myPeriod = kAudioInRate / myFrequency;
     const int myWanted = gStyle.mSampleSize > 0 ? gStyle.mSampleSize * 100 : 0;
     const int myLength = myPeriod < myWanted ? (myWanted / myPeriod) * myPeriod : myPeriod;
+    // The phase repeats every period, so one period of cosines and sines serves the whole window.
+    static double sCos[kAudioInRate], sSin[kAudioInRate];
     const double myStep = 2.0 * M_PI / myPeriod;
+    for (int myIndex = 0; myIndex < myPeriod; ++myIndex) {
+        sCos[myIndex] = std::cos(myStep * myIndex);
+        sSin[myIndex] = std::sin(myStep * myIndex);
+    }
     double myCos = 0, mySin = 0;
     int myLargest = 0;
-    const int64_t myFirst = int64_t(myPosition) - myLength;
-    for (int myIndex = 0; myIndex < myLength; ++myIndex) {
-        const int mySample = gSoundBuffer[ListenWrap(myFirst + myIndex)];
+    uint32_t mySampleIndex = ListenWrap(int64_t(myPosition) - myLength);
+    for (int myIndex = 0, myPhase = 0; myIndex < myLength; ++myIndex) {
+        const int mySample = gSoundBuffer[mySampleIndex];
+        if (++mySampleIndex == kSoundBufferSize) mySampleIndex = 0;
         const int myValue = mySample - 128;
-        if (mySample == 0 || myValue == 0) continue;
-        if (std::abs(myValue) > myLargest) myLargest = std::abs(myValue);
-        const double myPhase = myStep * myIndex;
-        myCos += std::cos(myPhase) * myValue;
-        mySin += std::sin(myPhase) * myValue;
+        if (mySample != 0 && myValue != 0) {
+            if (std::abs(myValue) > myLargest) myLargest = std::abs(myValue);
+            myCos += sCos[myPhase] * myValue;
+            mySin += sSin[myPhase] * myValue;
+        }
+        if (++myPhase == myPeriod) myPhase = 0;
     }
     if (myLargest <= 2 || gMeterMax == 0) return 0;
     return 12.0 * std::sqrt(myCos * myCos + mySin * mySin) / myLength / gMeterMax;

@@ -12,44 +12,24 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/wav_writer.h"
+
 namespace fs = std::filesystem;
 
 namespace {
 constexpr int kRate = 44100;
 constexpr double kClickPeriod = 0.5; // 120 beats per minute
 
-void PutLittle(std::ofstream& myFile, uint32_t myValue, int myBytes) {
-    for (int myByte = 0; myByte < myBytes; ++myByte)
-        myFile.put(static_cast<char>((myValue >> (8 * myByte)) & 0xFF));
-}
-
-// A 16-bit stereo WAV of bass thumps (a decaying 72 Hz square, 100 ms) every half second from time 0.
+// Bass thumps (a decaying 72 Hz square, 100 ms) every half second from time 0, as 16-bit stereo.
 void WriteClickTrack(const fs::path& myPath, double mySeconds) {
-    const uint32_t myFrames = static_cast<uint32_t>(mySeconds * kRate);
-    std::ofstream myFile(myPath, std::ios::binary);
-    myFile << "RIFF";
-    PutLittle(myFile, 36 + myFrames * 4, 4);
-    myFile << "WAVEfmt ";
-    PutLittle(myFile, 16, 4);
-    PutLittle(myFile, 1, 2);
-    PutLittle(myFile, 2, 2);
-    PutLittle(myFile, kRate, 4);
-    PutLittle(myFile, kRate * 4, 4);
-    PutLittle(myFile, 4, 2);
-    PutLittle(myFile, 16, 2);
-    myFile << "data";
-    PutLittle(myFile, myFrames * 4, 4);
-    for (uint32_t myFrame = 0; myFrame < myFrames; ++myFrame) {
+    std::vector<double> mySignal(static_cast<size_t>(mySeconds * kRate));
+    for (size_t myFrame = 0; myFrame < mySignal.size(); ++myFrame) {
         const double myTime = std::fmod(double(myFrame) / kRate, kClickPeriod);
-        double myValue = 0;
-        if (myTime < 0.1) {
-            const double mySign = std::fmod(myTime * 72.0, 1.0) < 0.5 ? 1.0 : -1.0;
-            myValue = mySign * 0.75 * (1.0 - myTime / 0.1);
-        }
-        const auto mySample = static_cast<int16_t>(std::lround(myValue * 32767));
-        PutLittle(myFile, static_cast<uint16_t>(mySample), 2);
-        PutLittle(myFile, static_cast<uint16_t>(mySample), 2);
+        if (myTime >= 0.1) continue;
+        const double mySign = std::fmod(myTime * 72.0, 1.0) < 0.5 ? 1.0 : -1.0;
+        mySignal[myFrame] = mySign * 0.75 * (1.0 - myTime / 0.1);
     }
+    WavWrite(myPath, kRate, 2, 16, mySignal);
 }
 
 class ListeningProgram : public ::testing::Test {
@@ -67,11 +47,10 @@ class ListeningProgram : public ::testing::Test {
 
     int Run(const std::string& myArguments, std::string* myErrors = nullptr) {
         const fs::path myErrorFile = mRoot / "stderr.txt";
-        const std::string myCommand = "env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
-                                      (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
-                                      (mRoot / "runtime").string() + "' '" + ORBEX_BIN_DIR + "/orbex' " +
-                                      myArguments + " >'" + (mRoot / "stdout.txt").string() + "' 2>'" +
-                                      myErrorFile.string() + "'";
+        const std::string myCommand =
+            "env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" + (mRoot / "home").string() +
+            "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' '" + ORBEX_BIN_DIR + "/orbex' " +
+            myArguments + " >'" + (mRoot / "stdout.txt").string() + "' 2>'" + myErrorFile.string() + "'";
         const int myStatus = std::system(myCommand.c_str());
         if (myErrors) *myErrors = Read(myErrorFile);
         return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
