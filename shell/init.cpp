@@ -3,6 +3,7 @@
 
 #include "controls/pop_list.h"
 #include "engine/edits.h"
+#include "shell/style_record.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
@@ -14,7 +15,6 @@
 #include "shell/program_folder.h"
 #include "shell/quit.h"
 #include "shell/random.h"
-#include "shell/style_record.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
 
