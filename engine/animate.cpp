@@ -19,6 +19,7 @@
 #include "shell/main.h"
 #include "sound/listen.h"
 #include "sound/search.h"
+#include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 
@@ -142,6 +143,13 @@ void AnimateListenReplay(uint32_t myNow) {
     }
 }
 
+// While the user works elsewhere, a volume changed in the sound server's mixer reaches the volume slider.
+void AnimateFollowVolume() {
+    if (!gStateOutsideApp) return;
+    InitSoundVolume(MusicChosenInput(), 1, gSoundMonitorFlag ? kDestinationRecording : kDestinationSpeakers,
+                    false);
+}
+
 void AnimateCycle(uint32_t myNow) {
     if (!gStateColorChange) return;
     if (gCycleNext < myNow) {
@@ -196,6 +204,7 @@ void AnimateMain() {
     if (gStatePlay) {
         if (myNow >= gSongLength) {
             MusicSkipTrack(0, 0);
+            AnimateFollowVolume();
             return;
         }
         if (gStateHilite && myNow - gHiliteTime > 128) {
@@ -231,6 +240,7 @@ void AnimateMain() {
                 AnimateSearchHalfSecond();
         }
     }
+    AnimateFollowVolume();
 }
 
 void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp) {

@@ -285,6 +285,7 @@ bool AudioInOpen(uint8_t* myBuffers, int myLength, int myCount, void (*myFilled)
     // A recorder needs something to record from besides Orbex's own disc playing.
     if (sSignals.empty() && AudioInDeviceCount() <= 0) return false;
     if (sSelectedIsDevice && !AudioInOpenDevice(sSelectedDevice)) return false;
+    sPosition = 0;
     sBuffers = myBuffers;
     sLength = myLength;
     sCount = myCount;

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "sound/search.h"
+#include "sound/tempo.h"
 #include "sound_fixture.h"
 
 namespace {
@@ -175,4 +176,15 @@ TEST_F(SoundTest, SoundDuringTheGraceCallsAQuietSearchOff) {
     EXPECT_EQ(gSoundQueryFlag, kSearchNone);
     EXPECT_EQ(gAlertText[0], 0) << "a quiet search that was not needed says nothing";
     EXPECT_EQ(gAudioInputType, 1);
+}
+
+TEST_F(SoundTest, ListeningSwitchedOnDuringPlaybackStartsCapture) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSine, 100);
+    InitSound();
+    gStatePlay = 1;
+    ClockAdvance(500);
+    EXPECT_EQ(AudioInPosition(), 0u) << "not listening: nothing is recorded";
+    MouseKeySetListen(true, 0);
+    ClockAdvance(500);
+    EXPECT_GT(AudioInPosition(), 0u);
 }
