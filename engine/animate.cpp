@@ -17,6 +17,9 @@
 #include "platform/text_out.h"
 #include "shell/alert.h"
 #include "shell/main.h"
+#include "sound/listen.h"
+#include "sound/search.h"
+#include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 
@@ -115,6 +118,38 @@ void AnimateReplayBeats(uint32_t myNow) {
     }
 }
 
+// The meters of the sound-scaling panels follow each new block of sound; they are drawn with the controls.
+void AnimateFollowSound() {
+    if (gSoundSampleNew && gStateAllVisible) AnimateEffectMeterLength();
+}
+
+void AnimateListenBeat(uint32_t myNow) {
+    gSoundSampleNew = 0;
+    bool myBeat = false;
+    const int myValue = AnimateListenForBeat(myNow, myBeat);
+    AnimateFollowSound();
+    AnimateDrawBeatMeter(static_cast<uint8_t>(myValue), myBeat ? 1 : 0);
+    if (myBeat) AnimateInsertBeat(static_cast<uint8_t>(myValue), myNow, 0);
+}
+
+void AnimateListenReplay(uint32_t myNow) {
+    gSoundSampleNew = 0;
+    AnimateGetSound(myNow);
+    AnimateFollowSound();
+    if (gBeatNext < myNow) {
+        AnimateDrawBeatMeter(0, 1);
+        for (int myGuard = 0; gBeatNext < myNow && myGuard < kEditsMax && TempoRaveReplays(); ++myGuard)
+            AnimateExecuteEdits(myNow);
+    }
+}
+
+// While the user works elsewhere, a volume changed in the sound server's mixer reaches the volume slider.
+void AnimateFollowVolume() {
+    if (!gStateOutsideApp) return;
+    InitSoundVolume(MusicChosenInput(), 1, gSoundMonitorFlag ? kDestinationRecording : kDestinationSpeakers,
+                    false);
+}
+
 void AnimateCycle(uint32_t myNow) {
     if (!gStateColorChange) return;
     if (gCycleNext < myNow) {
@@ -170,6 +205,7 @@ void AnimateMain() {
     if (gStatePlay) {
         if (myNow >= gSongLength) {
             MusicSkipTrack(0, 0);
+            AnimateFollowVolume();
             return;
         }
         if (gStateHilite && myNow - gHiliteTime > 128) {
@@ -180,10 +216,16 @@ void AnimateMain() {
         }
         if (!TempoRaveReplays()) {
             gStateRave = 0;
-            if (!gStateListen) AnimateTempoBeat(myNow);
+            if (gStateListen)
+                AnimateListenBeat(myNow);
+            else
+                AnimateTempoBeat(myNow);
         } else {
             gStateRave = 1;
-            if (!gStateListen) AnimateReplayBeats(myNow);
+            if (gStateListen)
+                AnimateListenReplay(myNow);
+            else
+                AnimateReplayBeats(myNow);
         }
         if (gUpdateNext < myNow) {
             gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
@@ -193,9 +235,13 @@ void AnimateMain() {
         const uint32_t myHalves = myNow / 500;
         if (myHalves > gHalfSeconds) {
             gHalfSeconds = myHalves;
-            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) gStateFlash = 1;
+            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12)
+                gStateFlash = 1;
+            else if (!gStateFlash)
+                AnimateSearchHalfSecond();
         }
     }
+    AnimateFollowVolume();
 }
 
 void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp) {

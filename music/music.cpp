@@ -10,6 +10,8 @@
 #include "platform/clock.h"
 #include "shell/main.h"
 #include "shell/options.h"
+#include "sound/listen.h"
+#include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/style.h"
 
@@ -43,7 +45,13 @@ void MusicPlay(int myTrack, int myFirst) {
     ExecuteResetEdits();
     std::memcpy(&gStyleStart, &gStyle, sizeof(StyleRecord));
     AnimateResetBeats();
+    gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
     if (!gStateListen) TempoStartBeats(0);
+    if (gStateInput) {
+        const uint8_t myInput = MusicChosenInput();
+        if (myInput != gAudioCurrentInputType) InitSetSoundInput(myInput);
+        if (gStateListen) MusicStartRecording();
+    }
     gTimer = ClockTicks();
     gStatePlay = 1;
     gStateStart = 0;
@@ -56,6 +64,9 @@ void MusicStop(int myEject, int myWait) {
     gStatePause = 0;
     gStateFlash = 0;
     gHalfSeconds = 0;
+    gSoundPeakTime = 0;
+    gSoundFadeTime = 0;
+    MusicStopRecording();
     gEditsCount = 1;
     gEditsCurrent = 0;
 }
@@ -65,6 +76,7 @@ void MusicPause(uint8_t mySilent, uint8_t myCommand) {
     if (!mySilent) {
         gStatePlay = 0;
         gStatePause = 1;
+        MusicStopRecording();
     }
     gPauseTime = AnimateGetElapsedTime();
 }
@@ -72,6 +84,7 @@ void MusicPause(uint8_t mySilent, uint8_t myCommand) {
 void MusicResume() {
     gTimer += AnimateGetElapsedTime() - gPauseTime;
     gStatePlay = 1;
+    if (gStateListen) MusicStartRecording();
     gStatePause = 0;
 }
 

@@ -3,7 +3,6 @@
 
 #include "controls/pop_list.h"
 #include "engine/edits.h"
-#include "shell/style_record.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
@@ -15,6 +14,8 @@
 #include "shell/program_folder.h"
 #include "shell/quit.h"
 #include "shell/random.h"
+#include "shell/style_record.h"
+#include "sound/sound_input.h"
 #include "storage/file.h"
 
 namespace {
@@ -62,6 +63,7 @@ bool InitProgram() {
     InitText("Initializing...");
     PopBuildFileLists();
     std::memset(gAttachList, kNotSet, sizeof(gAttachList));
+    InitSound();
     InitControlsWindow();
     return true;
 }

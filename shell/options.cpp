@@ -37,6 +37,7 @@ const char* OptionsUsage() {
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
            "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
            "  --style NAME          start with the style NAME instead of the last session\n"
+           "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --help                show this text\n"
@@ -79,6 +80,12 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mBeatLog = myValue;
             else
                 myError = "--beat-log needs a file name";
+        } else if (myArg == "--audio") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mAudio = myValue;
+            else
+                myError = "--audio needs a sound file";
         } else if (myArg == "--video") {
             const char* myValue = myTake();
             if (myValue)
@@ -97,8 +104,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         }
         if (!myError.empty()) return false;
     }
-    if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty())) {
-        myError = "--frames, --out and --video need --headless";
+    if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
+                                !gOptions.mAudio.empty())) {
+        myError = "--frames, --out, --video and --audio need --headless";
         return false;
     }
     return true;

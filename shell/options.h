@@ -15,7 +15,8 @@ struct Options {
     std::string mOutDir;
     std::string mVideo;
     std::string mBeatLog; // every beat's song time, one per line
-    std::string mStyle; // the style to start with instead of the last session
+    std::string mStyle;   // the style to start with instead of the last session
+    std::string mAudio;   // headless: the sound file listened to
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

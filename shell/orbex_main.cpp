@@ -6,6 +6,7 @@
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
+#include "shell/render_out.h"
 
 int main(int argc, char** argv) {
     gProgramPath = argc > 0 ? argv[0] : nullptr;
@@ -29,6 +30,10 @@ int main(int argc, char** argv) {
         gOptions.mDemo = true;
     }
     if (gOptions.mHeadless) {
+        if (!RenderOutSetUpSound(myError)) {
+            std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+            return 2;
+        }
         PlatformSetHeadlessSize(gOptions.mWidth, gOptions.mHeight);
     } else {
         gWindowedWidth = gOptions.mWindowWidth;

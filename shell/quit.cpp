@@ -28,6 +28,7 @@
 #include "shell/main.h"
 #include "shell/program_folder.h"
 #include "shell/random.h"
+#include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
 #include "storage/file_disk.h"
@@ -182,6 +183,7 @@ void QuitCleanup() {
         for (const char* myFolder : {"Gradients", "Fills", "Movements", "Brushes", "Effects"})
             FileDeleteFolderItems(myFolder, gDirIDOrbex, myPath, true, true);
     }
+    MusicCloseRecording();
     WindowCloseAll();
     LockRelease(gMutex);
     gMutex = -1;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/audioin.h"
 #include "platform/clock.h"
 #include "platform/image_out.h"
 #include "platform/palette.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr int kSheetColumns = 4;
 constexpr int kSheetFrames = 16;
 constexpr uint32_t kDemoLength = 10000; // ms of virtual time
+constexpr double kDemoTempo = 120;      // beats per minute of the demo's click track
 
 uint32_t sStart = 0;
 int sWritten = 0;
@@ -63,6 +65,20 @@ void RenderWriteFrame(const Surface& myFrame) {
     }
 }
 } // namespace
+
+// The headless source stands where a desktop's microphone would, so it is the one heard by default.
+bool RenderOutSetUpSound(std::string& myError) {
+    AudioInClearSignals();
+    if (!gOptions.mAudio.empty()) {
+        const std::string myName = std::filesystem::path(gOptions.mAudio).stem().string();
+        return AudioInAddFile(myName.c_str(), kAudioTypeMicrophone, gOptions.mAudio, myError);
+    }
+    if (gOptions.mDemo)
+        AudioInAddSignal("Click Track", kAudioTypeMicrophone, kSignalClicks, kDemoTempo);
+    else
+        AudioInAddSignal("Silence", kAudioTypeMicrophone, kSignalSilence, 0);
+    return true;
+}
 
 bool RenderOutStart() {
     sStart = ClockTicks();

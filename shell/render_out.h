@@ -3,6 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+// The sound a headless run hears: the --audio file, the demo's click track, or else silence. False with a
+// message when the file cannot be read.
+bool RenderOutSetUpSound(std::string& myError);
 
 // Starts counting frames from now; false when the output cannot be opened.
 bool RenderOutStart();

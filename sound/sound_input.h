@@ -1,6 +1,45 @@
-// The sound input: whether a recording device is open to listen to.
+// The sound input: the recording sources and which one is heard, and the recorder's three buffers.
 #pragma once
 
 #include <cstdint>
 
+constexpr int kSoundInputsMax = 16;
+constexpr int kSoundBufferLength = 11025; // one second per buffer
+constexpr int kSoundBufferSize = 3 * kSoundBufferLength;
+constexpr uint8_t kInputNotChosen = 255;
+constexpr int kDestinationSpeakers = 4;
+constexpr int kDestinationRecording = 7;
+constexpr int kSoundDataReady = 0x3C0; // the recorder's message for a filled buffer
+constexpr int8_t kSearchNone = -127;
+
+extern char gSoundInputNames[kSoundInputsMax][16];
+extern uint8_t gSoundInputNum;
+extern uint8_t gAudioInputType;
+extern uint8_t gAudioCDInputType;
+extern uint8_t gAudioCurrentInputType;
+extern int32_t gSoundChanInput;
+extern int32_t gSoundChanOutput;
+extern uint8_t gSoundMonitorFlag;
+extern uint8_t gVolume;
 extern uint8_t gStateInput;
+extern uint8_t gSoundBuffer[kSoundBufferSize];
+extern uint8_t gStateBuffer;
+extern int8_t gSoundQueryFlag;
+extern uint8_t gSearchFlag;
+
+void InitSound();
+void InitGetInputs();
+// False when the source could be selected.
+bool InitSetSoundInput(uint8_t myInput);
+// True on failure. Operation 0 none, 1 read the volume into gVolume, 2 set it to the maximum.
+bool InitSoundVolume(uint8_t myInput, int myOperation, int myDestination, bool mySelect);
+// True on failure: with myMonitor, look for a monitor switch; without, route myInput on the destination.
+bool InitSetCDChannel(int myDestination, uint8_t myInput, bool myMonitor);
+void MusicStartRecording();
+void MusicStopRecording();
+void MusicRestartRecording(int myMessage, int myBuffer);
+void MusicChangeInputs(uint8_t myInput);
+// The source playback listens to now: the silent clock plays no disc, so it is the normal choice.
+uint8_t MusicChosenInput();
+// The clean-up's end of the recorder.
+void MusicCloseRecording();

@@ -4,6 +4,7 @@
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "shell/style_record.h"
+#include "sound/sound_input.h"
 
 namespace {
 constexpr uint32_t kMaxTappedTempo = 30000; // 300 beats per minute
@@ -47,6 +48,8 @@ void MouseKeySetListen(bool myListen, uint32_t myTime) {
         static_cast<uint8_t>(myListen ? (gStyle.mFlags | kFlagListen) : (gStyle.mFlags & ~kFlagListen));
     if (myListen) {
         gBeatNext = kNever;
+        // Capture runs only while listening during playback; switched on mid-song it starts now.
+        if (gStatePlay) MusicStartRecording();
     } else if (!TempoRaveReplays()) {
         TempoStartBeats(myTime);
     }

@@ -1,0 +1,30 @@
+// Listening: the volume level, the level at one frequency, the sound scale, and the beats they give.
+#pragma once
+
+#include <cstdint>
+
+constexpr int kSpectrumColumns = 127;
+constexpr int kSpectrumHeight = 28;
+
+extern uint32_t gSoundSamplePos;
+extern uint32_t gSoundSampleLast;
+extern uint8_t gSoundSampleNew;
+extern uint8_t gMeterCurrent;
+extern uint8_t gMeterMax;
+extern uint32_t gSoundPeakTime;
+extern uint32_t gSoundFadeTime;
+extern uint8_t gMeterAbove;
+extern uint8_t gEffOffset;
+
+// The newest sound: updates the levels and returns the meter value, 0 to 64.
+int AnimateGetSound(uint32_t myNow);
+// The volume level of the 110 samples before myPosition, and the sound scale gEffScale.
+void AnimateGetMeter(uint32_t myPosition, uint32_t myNow);
+// The level of the recorded sound at myFrequency hertz in the window ending before myPosition.
+double AnimateGetFrequency(int myFrequency, uint32_t myPosition);
+// Returns the meter value and sets myBeat when a beat is heard.
+int AnimateListenForBeat(uint32_t myNow, bool& myBeat);
+// The effect meter's bar length for the current sound scale; kept in gEffOffset.
+uint8_t AnimateEffectMeterLength();
+// Bar heights (0 to 28) of the spectrograph's columns, 20 to 524 hertz, around the newest sound.
+void AnimateComputeSpectrum(uint8_t myHeights[kSpectrumColumns]);

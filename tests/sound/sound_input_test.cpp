@@ -1,0 +1,190 @@
+// Recording sources, their selection, the recorder's buffer rotation, and the search for sound.
+#include <vector>
+
+#include "sound/search.h"
+#include "sound/tempo.h"
+#include "sound_fixture.h"
+
+namespace {
+// Runs the frame loop's half-second bookkeeping of a search for myHalves half seconds, listening between;
+// returns the source the recorder heard in each half second.
+std::vector<int> RunSearch(int myHalves) {
+    std::vector<int> myHeard;
+    for (int myHalf = 0; myHalf < myHalves && gSoundQueryFlag != kSearchNone; ++myHalf) {
+        for (int myStep = 0; myStep < 500; ++myStep) {
+            ClockAdvance(1);
+            AnimateGetSound(ClockTicks());
+        }
+        myHeard.push_back(gAudioCurrentInputType);
+        AnimateSearchHalfSecond();
+    }
+    return myHeard;
+}
+} // namespace
+
+TEST_F(SoundTest, SourcesAreListedByTypeAndNeverChosenBecomesTheMicrophone) {
+    AudioInAddSignal("Line In", kAudioTypeLine, kSignalSilence, 0);
+    AudioInAddSignal("Headset Microphone", kAudioTypeMicrophone, kSignalSilence, 0);
+    AudioInAddSignal("Monitor of Built-in Audio", kAudioTypeWaveOut, kSignalSilence, 0);
+    InitSound();
+    ASSERT_EQ(gSoundInputNum, 4);
+    EXPECT_STREQ(gSoundInputNames[0], "CD Audio");
+    EXPECT_STREQ(gSoundInputNames[1], "Line In");
+    EXPECT_STREQ(gSoundInputNames[2], "Mix Built-in Au") << "long names give the short one";
+    EXPECT_STREQ(gSoundInputNames[3], "Headset Microph");
+    EXPECT_EQ(gAudioInputType, 3);
+    EXPECT_EQ(gAudioCDInputType, 0);
+    EXPECT_EQ(gAudioCurrentInputType, 0) << "start-up selects the CD choice";
+}
+
+TEST_F(SoundTest, WithoutAMicrophoneNeverChosenBecomesTheFirstSource) {
+    AudioInAddSignal("Line In", kAudioTypeLine, kSignalSilence, 0);
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 0);
+    gAudioInputType = 9; // a choice from a machine with more sources
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 0);
+}
+
+TEST_F(SoundTest, AtMostSixteenSourcesWithDistinctNames) {
+    for (int myIndex = 0; myIndex < 20; ++myIndex)
+        AudioInAddSignal("Very Long Device Name", kAudioTypeLine, kSignalSilence, 0);
+    InitSound();
+    EXPECT_EQ(gSoundInputNum, kSoundInputsMax);
+    EXPECT_STREQ(gSoundInputNames[1], "Very Long Devic");
+    EXPECT_STREQ(gSoundInputNames[2], "Very Long Dev 2");
+    EXPECT_STREQ(gSoundInputNames[15], "Very Long De 15");
+}
+
+TEST_F(SoundTest, DeviceNamesMapToSourceTypes) {
+    EXPECT_EQ(AudioInTypeOfName("Monitor of Built-in Audio Analog Stereo"), kAudioTypeWaveOut);
+    EXPECT_EQ(AudioInTypeOfName("Built-in Audio Analog Stereo"), kAudioTypeMicrophone);
+    EXPECT_EQ(AudioInTypeOfName("USB Microphone Mono"), kAudioTypeMicrophone);
+    EXPECT_EQ(AudioInTypeOfName("Line Input"), kAudioTypeLine);
+    EXPECT_EQ(AudioInTypeOfName("HDMI / DisplayPort"), kAudioTypeDigital);
+    EXPECT_EQ(AudioInTypeOfName("Some Box"), kAudioTypeUndefined);
+}
+
+TEST_F(SoundTest, ASourceTheSpeakersDoNotCarryUsesTheirMasterLine) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    InitSound();
+    EXPECT_FALSE(InitSetSoundInput(1));
+    EXPECT_EQ(gSoundChanOutput, -1);
+    EXPECT_EQ(gSoundChanInput, 1);
+    EXPECT_EQ(gVolume, 255) << "the volume read is the master line's";
+    EXPECT_FALSE(InitSetSoundInput(0));
+    EXPECT_EQ(gSoundChanOutput, 0) << "the speakers carry what Orbex itself plays";
+}
+
+TEST_F(SoundTest, AChannelThatCannotBeRecordedKeepsThePreviousChoice) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    InitSound();
+    MusicChangeInputs(0);
+    EXPECT_EQ(gAudioInputType, 0);
+    MusicChangeInputs(7);
+    EXPECT_STREQ(gAlertText, "Can't record from that channel!");
+    EXPECT_EQ(gAudioInputType, 0);
+    EXPECT_EQ(gAudioCurrentInputType, 0);
+}
+
+TEST_F(SoundTest, NoCaptureDeviceGivesTheAlertAndNoInput) {
+    InitSound();
+    EXPECT_EQ(gStateInput, 0);
+    EXPECT_STREQ(gAlertText,
+                 "Unable to open sound input device! Close any applications that may be recording.");
+    MusicStartRecording(); // harmless without a device
+    EXPECT_EQ(AnimateGetSound(ClockTicks()), 0);
+}
+
+TEST_F(SoundTest, BuffersRotateAndClearOneAhead) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSine, 100);
+    StartListening();
+    EXPECT_EQ(gSoundBuffer[2 * kSoundBufferLength], 128) << "the third buffer starts as silence";
+    EXPECT_EQ(gSoundBuffer[0], 0);
+    // One second and a chunk: the first buffer is full and handed back, the third cleared.
+    ClockAdvance(1030);
+    AnimateGetSound(ClockTicks());
+    EXPECT_EQ(gStateBuffer, 1);
+    EXPECT_EQ(gSoundBuffer[2 * kSoundBufferLength + 100], 0);
+    EXPECT_NE(gSoundBuffer[kSoundBufferLength + 10], 0) << "the second buffer is recording";
+    ClockAdvance(1000);
+    AnimateGetSound(ClockTicks());
+    EXPECT_EQ(gStateBuffer, 2);
+    EXPECT_EQ(gSoundBuffer[100], 0) << "the first buffer is cleared before it records again";
+    ClockAdvance(5000);
+    EXPECT_GT(AudioInPosition(), 7u * kAudioInRate) << "recording goes on round the three buffers";
+}
+
+TEST_F(SoundTest, PausingStopsRequeuingAndResumingStartsAfresh) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSine, 100);
+    StartListening();
+    ClockAdvance(1500);
+    AudioInPosition();
+    gStatePlay = 0; // playback halted: the buffers are not queued again
+    ClockAdvance(5000);
+    // The first buffer went back into the queue while playing; after that none does.
+    EXPECT_EQ(AudioInPosition(), 4u * kSoundBufferLength) << "recording runs dry";
+    MusicStopRecording();
+    gStatePlay = 1;
+    MusicStartRecording();
+    EXPECT_EQ(gSoundSampleLast, 0u);
+    EXPECT_EQ(AudioInPosition(), 0u);
+    EXPECT_EQ(gSoundBuffer[kSoundBufferLength + 5], 0) << "cleared buffers";
+    ClockAdvance(100);
+    EXPECT_GT(AudioInPosition(), 0u);
+}
+
+TEST_F(SoundTest, AQuietSearchTriesEachSourceOncePerHalfSecondThenGoesBack) {
+    AudioInAddSignal("Line", kAudioTypeLine, kSignalSilence, 0);
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    StartListening();
+    ASSERT_EQ(gAudioInputType, 2);
+    InitSetSoundInput(gAudioInputType);
+    gSoundQueryFlag = -1;
+    gSearchFlag = 1;
+    const std::vector<int> myHeard = RunSearch(20);
+    // Eight half seconds of grace on the current source, then each source once, then the old choice.
+    const std::vector<int> myExpected = {2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 1, 2};
+    EXPECT_EQ(myHeard, myExpected);
+    EXPECT_STREQ(gAlertText, "Unable to find active sound channel!");
+    EXPECT_EQ(gAudioCurrentInputType, 2);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+    EXPECT_EQ(gSearchFlag, 0);
+}
+
+TEST_F(SoundTest, ASearchKeepsTheSourceThatCarriesSound) {
+    AudioInAddSignal("Line", kAudioTypeLine, kSignalSine, 100);
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    StartListening();
+    InitSetSoundInput(gAudioInputType);
+    gSoundQueryFlag = -1;
+    gSearchFlag = 2; // asked for by the user: no grace
+    RunSearch(10);
+    EXPECT_EQ(gAudioInputType, 1);
+    EXPECT_EQ(gAudioCurrentInputType, 1);
+    EXPECT_STREQ(gAlertText, "Sound was successfully located.");
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+}
+
+TEST_F(SoundTest, SoundDuringTheGraceCallsAQuietSearchOff) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSine, 100);
+    StartListening();
+    InitSetSoundInput(gAudioInputType);
+    gSoundQueryFlag = -1;
+    gSearchFlag = 1;
+    EXPECT_EQ(RunSearch(10).size(), 1u);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+    EXPECT_EQ(gAlertText[0], 0) << "a quiet search that was not needed says nothing";
+    EXPECT_EQ(gAudioInputType, 1);
+}
+
+TEST_F(SoundTest, ListeningSwitchedOnDuringPlaybackStartsCapture) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSine, 100);
+    InitSound();
+    gStatePlay = 1;
+    ClockAdvance(500);
+    EXPECT_EQ(AudioInPosition(), 0u) << "not listening: nothing is recorded";
+    MouseKeySetListen(true, 0);
+    ClockAdvance(500);
+    EXPECT_GT(AudioInPosition(), 0u);
+}
