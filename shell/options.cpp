@@ -38,6 +38,7 @@ const char* OptionsUsage() {
            "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
            "  --style NAME          start with the style NAME instead of the last session\n"
            "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
+           "  --clicks BPM          headless: listen to a generated click track at BPM beats per minute\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --help                show this text\n"
@@ -80,6 +81,8 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mBeatLog = myValue;
             else
                 myError = "--beat-log needs a file name";
+        } else if (myArg == "--clicks") {
+            if (!OptionsNumber(myTake(), 1, 300, gOptions.mClicks)) myError = "--clicks needs 1 to 300";
         } else if (myArg == "--audio") {
             const char* myValue = myTake();
             if (myValue)
@@ -105,8 +108,8 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         if (!myError.empty()) return false;
     }
     if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
-                                !gOptions.mAudio.empty())) {
-        myError = "--frames, --out, --video and --audio need --headless";
+                                !gOptions.mAudio.empty() || gOptions.mClicks)) {
+        myError = "--frames, --out, --video, --audio and --clicks need --headless";
         return false;
     }
     return true;

@@ -17,6 +17,7 @@ struct Options {
     std::string mBeatLog; // every beat's song time, one per line
     std::string mStyle;   // the style to start with instead of the last session
     std::string mAudio;   // headless: the sound file listened to
+    int mClicks = 0;      // headless: the tempo of a generated click track listened to (0 = none)
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

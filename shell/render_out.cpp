@@ -73,8 +73,9 @@ bool RenderOutSetUpSound(std::string& myError) {
         const std::string myName = std::filesystem::path(gOptions.mAudio).stem().string();
         return AudioInAddFile(myName.c_str(), kAudioTypeMicrophone, gOptions.mAudio, myError);
     }
-    if (gOptions.mDemo)
-        AudioInAddSignal("Click Track", kAudioTypeMicrophone, kSignalClicks, kDemoTempo);
+    if (gOptions.mDemo || gOptions.mClicks)
+        AudioInAddSignal("Click Track", kAudioTypeMicrophone, kSignalClicks,
+                         gOptions.mClicks ? gOptions.mClicks : kDemoTempo);
     else
         AudioInAddSignal("Silence", kAudioTypeMicrophone, kSignalSilence, 0);
     return true;
