@@ -2,6 +2,7 @@
 // frequency, keeps the fading sound scale, and decides when a beat has happened.
 #include "sound/listen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -83,34 +84,68 @@ void AnimateGetMeter(uint32_t myPosition, uint32_t myNow) {
     gEffScale = myScale;
 }
 
+namespace {
+
+// Enough for the longest window: 127 hundred samples, or one period of the lowest frequency.
+constexpr int kWindowMost = 16384;
+
+// The window's length at a period: whole periods filling the sample size, or one period when it is longer.
+int ListenWindowLength(int myPeriod) {
+    const int myWanted = gStyle.mSampleSize > 0 ? gStyle.mSampleSize * 100 : 0;
+    return myPeriod < myWanted ? (myWanted / myPeriod) * myPeriod : myPeriod;
+}
+
+// The myCount samples before myPosition as signed values; unrecorded samples (0) count as silence.
+void ListenWindow(uint32_t myPosition, int myCount, int16_t* myOut) {
+    uint32_t myIndex = ListenWrap(int64_t(myPosition) - myCount);
+    for (int i = 0; i < myCount; ++i) {
+        const int mySample = gSoundBuffer[myIndex];
+        if (++myIndex == kSoundBufferSize) myIndex = 0;
+        myOut[i] = static_cast<int16_t>(mySample == 0 ? 0 : mySample - 128);
+    }
+}
+
+// The level at one period of the myLength samples that end at myEnd; myLargest is their largest distance
+// from the middle. The phase repeats every period, so the window is folded onto one period first (exactly,
+// in whole numbers) and one period of cosines and sines serves the whole window.
+double ListenLevel(const int16_t* myEnd, int myPeriod, int myLength, int myLargest) {
+    static double sCos[kAudioInRate], sSin[kAudioInRate];
+    static int32_t sFold[kAudioInRate];
+    static int sTablePeriod = 0;
+    if (myLargest <= 2 || gMeterMax == 0) return 0;
+    if (myPeriod != sTablePeriod) {
+        const double myStep = 2.0 * M_PI / myPeriod;
+        for (int myIndex = 0; myIndex < myPeriod; ++myIndex) {
+            sCos[myIndex] = std::cos(myStep * myIndex);
+            sSin[myIndex] = std::sin(myStep * myIndex);
+        }
+        sTablePeriod = myPeriod;
+    }
+    const int16_t* myStart = myEnd - myLength;
+    std::fill_n(sFold, myPeriod, 0);
+    for (int myChunk = 0; myChunk < myLength; myChunk += myPeriod)
+        for (int myPhase = 0; myPhase < myPeriod; ++myPhase)
+            sFold[myPhase] += myStart[myChunk + myPhase];
+    double myCos = 0, mySin = 0;
+    for (int myPhase = 0; myPhase < myPeriod; ++myPhase) {
+        myCos += sCos[myPhase] * sFold[myPhase];
+        mySin += sSin[myPhase] * sFold[myPhase];
+    }
+    return 12.0 * std::sqrt(myCos * myCos + mySin * mySin) / myLength / gMeterMax;
+}
+
+} // namespace
+
 double AnimateGetFrequency(int myFrequency, uint32_t myPosition) {
     if (myFrequency <= 0 || myFrequency > kAudioInRate) return 0;
     const int myPeriod = kAudioInRate / myFrequency;
-    const int myWanted = gStyle.mSampleSize > 0 ? gStyle.mSampleSize * 100 : 0;
-    const int myLength = myPeriod < myWanted ? (myWanted / myPeriod) * myPeriod : myPeriod;
-    // The phase repeats every period, so one period of cosines and sines serves the whole window.
-    static double sCos[kAudioInRate], sSin[kAudioInRate];
-    const double myStep = 2.0 * M_PI / myPeriod;
-    for (int myIndex = 0; myIndex < myPeriod; ++myIndex) {
-        sCos[myIndex] = std::cos(myStep * myIndex);
-        sSin[myIndex] = std::sin(myStep * myIndex);
-    }
-    double myCos = 0, mySin = 0;
+    const int myLength = std::min(ListenWindowLength(myPeriod), kWindowMost);
+    static int16_t sWindow[kWindowMost];
+    ListenWindow(myPosition, myLength, sWindow);
     int myLargest = 0;
-    uint32_t mySampleIndex = ListenWrap(int64_t(myPosition) - myLength);
-    for (int myIndex = 0, myPhase = 0; myIndex < myLength; ++myIndex) {
-        const int mySample = gSoundBuffer[mySampleIndex];
-        if (++mySampleIndex == kSoundBufferSize) mySampleIndex = 0;
-        const int myValue = mySample - 128;
-        if (mySample != 0 && myValue != 0) {
-            if (std::abs(myValue) > myLargest) myLargest = std::abs(myValue);
-            myCos += sCos[myPhase] * myValue;
-            mySin += sSin[myPhase] * myValue;
-        }
-        if (++myPhase == myPeriod) myPhase = 0;
-    }
-    if (myLargest <= 2 || gMeterMax == 0) return 0;
-    return 12.0 * std::sqrt(myCos * myCos + mySin * mySin) / myLength / gMeterMax;
+    for (int i = 0; i < myLength; ++i)
+        myLargest = std::max(myLargest, std::abs(static_cast<int>(sWindow[i])));
+    return ListenLevel(sWindow + myLength, myPeriod, myLength, myLargest);
 }
 
 int AnimateGetSound(uint32_t myNow) {
@@ -165,13 +200,27 @@ uint8_t AnimateEffectMeterLength() {
 }
 
 void AnimateComputeSpectrum(uint8_t myHeights[kSpectrumColumns]) {
+    // One window, read once, serves every column: each takes the samples it needs from its end.
+    int myLongest = 0;
+    for (int myColumn = 0; myColumn < kSpectrumColumns; ++myColumn)
+        myLongest = std::max(myLongest, ListenWindowLength(kAudioInRate / ((myColumn + 5) * 4)));
+    myLongest = std::min(myLongest, kWindowMost);
+    static int16_t sWindow[kWindowMost];
+    ListenWindow(gSoundSamplePos, myLongest, sWindow);
+    // The largest distance from the middle of every tail of the window, for each column's own length.
+    static uint8_t sLargestFrom[kWindowMost + 1];
+    sLargestFrom[myLongest] = 0;
+    for (int i = myLongest - 1; i >= 0; --i)
+        sLargestFrom[i] =
+            static_cast<uint8_t>(std::max<int>(sLargestFrom[i + 1], std::abs(static_cast<int>(sWindow[i]))));
     int myLastPeriod = -1;
     double myLevel = 0;
     for (int myColumn = 0; myColumn < kSpectrumColumns; ++myColumn) {
-        const int myFrequency = (myColumn + 5) * 4;
-        const int myPeriod = kAudioInRate / myFrequency;
+        const int myPeriod = kAudioInRate / ((myColumn + 5) * 4);
         if (myPeriod != myLastPeriod) {
-            myLevel = AnimateGetFrequency(myFrequency, gSoundSamplePos);
+            const int myLength = std::min(ListenWindowLength(myPeriod), myLongest);
+            myLevel =
+                ListenLevel(sWindow + myLongest, myPeriod, myLength, sLargestFrom[myLongest - myLength]);
             myLastPeriod = myPeriod;
         }
         const int myHeight = static_cast<int>(myLevel * kSpectrumHeight);
