@@ -1,0 +1,79 @@
+// The farewell picture: a brush resting at the centre on black, the texts around it, and the banner halves
+// that slide in to meet beside it.
+#include <gtest/gtest.h>
+
+#include "engine/animate.h"
+#include "engine/brush.h"
+#include "engine/fill.h"
+#include "engine/movement.h"
+#include "engine/movement_program.h"
+#include "platform/clock.h"
+#include "platform/platform.h"
+#include "platform/window.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "shell/quit.h"
+#include "storage/components.h"
+
+namespace {
+
+int CountNonBlack(const Surface& mySurface, const Rect& myRect) {
+    int myCount = 0;
+    for (int y = myRect.top; y < myRect.bottom; ++y)
+        for (int x = myRect.left; x < myRect.right; ++x)
+            myCount += mySurface.Row(y)[x] != 0;
+    return myCount;
+}
+
+} // namespace
+
+TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
+    PlatformStart(true);
+    PlatformSetHeadlessSize(400, 300);
+    ClockUseVirtual(true);
+    ClockSetVirtual(10000);
+    gWindowedWidth = gWindowedHeight = 0;
+    InitFonts();
+    ASSERT_TRUE(InitPaintWindow());
+    SurfaceCreate(gWorldPreview, 128, 48);
+    SurfaceFill(gWorldPaint, gRectDisplay, 7); // the last picture, which the farewell must cover
+    // A one-frame 20 x 20 brush of colour 21, and no fills: they are released before the farewell.
+    VBrush& myBrush = gBrushes[0];
+    SurfaceCreate(myBrush.m8BitWorld, 20, 20);
+    SurfaceFill(myBrush.m8BitWorld, {0, 0, 20, 20}, 21);
+    myBrush.mLayers = 8;
+    myBrush.mWidth = myBrush.mHeight = 20;
+    myBrush.mNumFrames = 1;
+    myBrush.mLeft = myBrush.mRight = myBrush.mTop = myBrush.mBottom = 10;
+    for (auto& myFill : gFills)
+        myFill.Release();
+    gCurrentBrush = gCurrentFill = gCurrentMove = 0;
+    gStateRunning = 0;
+    gX = gY = 0;
+
+    QuitDrawLogo();
+    const Surface& myScreen = WindowSurface(kWinPaint);
+    EXPECT_EQ(myScreen.Row(150)[200], 21) << "the brush sits at the centre";
+    EXPECT_EQ(myScreen.Row(5)[5], 0) << "the rest of the last picture is gone";
+    EXPECT_GT(CountNonBlack(myScreen, {100, 60, 300, 140}), 50) << "the title above the brush";
+    EXPECT_GT(CountNonBlack(myScreen, {0, 166, 400, 194}), 50) << "the two lines below it";
+    EXPECT_EQ(gUpdateLength, kNever) << "a brush of one frame is drawn once";
+
+    // After two seconds the two halves of the banner meet beside the brush.
+    Message myMessage;
+    while (WindowPeekMessage(myMessage, true)) {
+    }
+    gTimer = ClockTicks() - 1999;
+    MainQuitLoop();
+    const int myMeet = static_cast<int>(2000 * (gCentX - myBrush.mLeft - 6) * 0.0005 - 108);
+    EXPECT_GT(CountNonBlack(myScreen, {myMeet, 141, myMeet + 108, 160}), 100);
+    EXPECT_GT(CountNonBlack(myScreen, {400 - myMeet - 108, 141, 400 - myMeet, 160}), 100);
+    EXPECT_EQ(myScreen.Row(150)[200], 21);
+    gTimer = ClockTicks() - 3001;
+    EXPECT_FALSE(MainQuitLoop()) << "three seconds in all";
+
+    myBrush.Release();
+    WindowCloseAll();
+    ClockUseVirtual(false);
+    gStatePaint = 0;
+}
