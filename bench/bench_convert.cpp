@@ -5,33 +5,18 @@
 
 #include "converter/bitmap_reader.h"
 #include "converter/convert.h"
+#include "tests/converter/bmp_writer.h"
 
 namespace {
 
 // A painted-looking bitmap: gradients of green and red with white and black areas.
 std::vector<uint8_t> BenchMakeBmp(int myWidth, int myHeight) {
-    const int myRowBytes = (myWidth * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> myFile(54 + static_cast<size_t>(myRowBytes) * myHeight, 0);
-    auto myPut32 = [&](size_t myAt, uint32_t myValue) {
-        for (int i = 0; i < 4; ++i)
-            myFile[myAt + i] = static_cast<uint8_t>(myValue >> (8 * i));
-    };
-    myFile[0] = 'B', myFile[1] = 'M';
-    myPut32(10, 54);
-    myPut32(14, 40);
-    myPut32(18, static_cast<uint32_t>(myWidth));
-    myPut32(22, static_cast<uint32_t>(myHeight));
-    myFile[26] = 1;
-    myFile[28] = 24;
-    for (int y = 0; y < myHeight; ++y)
-        for (int x = 0; x < myWidth; ++x) {
-            uint8_t* myPixel = myFile.data() + 54 + static_cast<size_t>(y) * myRowBytes + 3 * x;
-            const int myZone = (x / 37 + y / 23) % 4;
-            myPixel[0] = myZone == 3 ? 255 : 0;
-            myPixel[1] = myZone == 0 || myZone == 3 ? static_cast<uint8_t>(x + y) : 0;
-            myPixel[2] = myZone == 1 || myZone == 3 ? static_cast<uint8_t>(x * 3 - y) : 0;
-        }
-    return myFile;
+    return TestMakeBmp(myWidth, myHeight, [](int x, int y) {
+        const int myZone = (x / 37 + y / 23) % 4;
+        return TestColor{static_cast<uint8_t>(myZone == 3 ? 255 : 0),
+                         static_cast<uint8_t>(myZone == 0 || myZone == 3 ? x + y : 0),
+                         static_cast<uint8_t>(myZone == 1 || myZone == 3 ? x * 3 - y : 0)};
+    });
 }
 
 void BenchConvert(benchmark::State& myState, int myWidth, int myHeight, const ConvertSettings& mySettings) {
