@@ -2,7 +2,7 @@
 // and a style that names it ("Last_Session" and "Known"), written into a program folder.
 #pragma once
 
-#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -30,16 +30,20 @@ inline uint16_t TestWord(const char* myLetters) {
 }
 
 // The library in myHome, and its style with myTempo hundredths of beats per minute, listening off.
-inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, StyleRecord* myStyleOut = nullptr) {
+inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo,
+                             StyleRecord* myStyleOut = nullptr) {
     namespace fs = std::filesystem;
     for (const char* myFolder : {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles"})
         fs::create_directories(myHome / myFolder);
 
     ConvertBitmap myBitmap;
+    // Whole numbers only, here and below, so the golden picture is the same on every machine.
     const auto myDisc = TestMakeBmp(96, 24, [](int x, int y) {
-        const double myRadius = std::hypot(x % 24 - 11.5, y - 11.5);
-        if (myRadius > 4 + 2 * (x / 24)) return kTestWhite;
-        return TestColor{0, static_cast<uint8_t>(255 - 20 * static_cast<int>(myRadius)), 0};
+        const int myDx = 2 * (x % 24) - 23, myDy = 2 * y - 23; // half pixels from the frame's centre
+        const int myDistance = myDx * myDx + myDy * myDy;
+        const int myRadius = 2 * (4 + 2 * (x / 24));
+        if (myDistance > myRadius * myRadius) return kTestWhite;
+        return TestColor{0, static_cast<uint8_t>(255 - myDistance / 4), 0};
     });
     if (!ConvertOpenBitmapBytes(myDisc, 4, myBitmap).mOk) return false;
     ConvertSettings myBrush;
@@ -56,31 +60,33 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, S
     if (!ConvertSave(myBitmap, myFill, (myHome / "Fills").string(), "Checks.fil").mOk) return false;
 
     std::vector<uint8_t> myGradient = {'G', 0, 1, 0, 0};
+    // Triangle waves of three periods.
+    auto myTriangle = [](int myAt, int myPeriod) {
+        const int myPhase = myAt % myPeriod;
+        return static_cast<uint8_t>(255 * std::abs(2 * myPhase - myPeriod) / myPeriod);
+    };
     for (int i = 0; i < 180; ++i) {
-        const double myPhase = i * 0.07;
-        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase)));
-        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase + 2.1)));
-        myGradient.push_back(static_cast<uint8_t>(127 + 127 * std::sin(myPhase + 4.2)));
+        myGradient.push_back(myTriangle(i, 45));
+        myGradient.push_back(myTriangle(i + 15, 60));
+        myGradient.push_back(myTriangle(i + 30, 90));
     }
     TestWriteBytes(myHome / "Gradients" / "Waves.gra", myGradient);
 
-    // A circle of radius 100 round the centre: v0 counts the updates, the position follows cos and sin.
+    // A path that sweeps across and down and starts over: v0 counts the updates.
     std::vector<uint8_t> myInit, myUpdate;
     TestInstruction(myInit, TestWord("xp"), TestWord("xc"), 0, TestWord("ST"));
     TestInstruction(myInit, TestWord("yp"), TestWord("yc"), 0, TestWord("ST"));
-    TestInstruction(myUpdate, 0x7E00, 0x7E00, 0x0100, TestWord("SM"));
-    TestInstruction(myUpdate, 0x7E01, 0x7E00, 0x1400, TestWord("QU"));
-    TestInstruction(myUpdate, 0x7E02, 0x7E01, 0x0100, TestWord("CP"));
-    TestInstruction(myUpdate, 0x7E02, 0x7E02, 0x6400, TestWord("PR"));
-    TestInstruction(myUpdate, TestWord("xp"), TestWord("xc"), 0x7E02, TestWord("SM"));
-    TestInstruction(myUpdate, 0x7E03, 0x7E01, 0x0100, TestWord("SP"));
-    TestInstruction(myUpdate, 0x7E03, 0x7E03, 0x6400, TestWord("PR"));
-    TestInstruction(myUpdate, TestWord("yp"), TestWord("yc"), 0x7E03, TestWord("SM"));
+    TestInstruction(myUpdate, 0x7E00, 0x7E00, 0x0300, TestWord("SM"));
+    TestInstruction(myUpdate, 0x7E01, 0x7E00, 0xC800, TestWord("MO"));
+    TestInstruction(myUpdate, TestWord("xp"), 0x7E01, 0x3C00, TestWord("SM"));
+    TestInstruction(myUpdate, 0x7E02, 0x7E00, 0x7800, TestWord("MO"));
+    TestInstruction(myUpdate, TestWord("yp"), 0x7E02, 0x3C00, TestWord("SM"));
     std::vector<uint8_t> myMove = {'M', 0, 1, 0, 0, 24, 0};
     myMove.resize(127, 0);
-    for (int y = 0; y < 24; ++y) myMove.push_back(43); // 24 black pixels a row
-    myMove.push_back(0); // not centred
-    myMove.push_back(0); // no parameters
+    for (int y = 0; y < 24; ++y)
+        myMove.push_back(43); // 24 black pixels a row
+    myMove.push_back(0);      // not centred
+    myMove.push_back(0);      // no parameters
     for (size_t mySize : {myInit.size(), size_t{0}, myUpdate.size()}) {
         myMove.push_back(static_cast<uint8_t>(mySize & 0xFF));
         myMove.push_back(static_cast<uint8_t>(mySize >> 8));
@@ -92,10 +98,14 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, S
     StyleRecord myStyle;
     std::memset(&myStyle, 0, sizeof(myStyle));
     StyleDefault(reinterpret_cast<char*>(&myStyle));
-    for (auto& myName : myStyle.mBrushNames) StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mFillNames) StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mGradNames) StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mMoveNames) StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mBrushNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mFillNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mGradNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mMoveNames)
+        StyleCopy(myName, "(None)");
     StyleCopy(myStyle.mBrushNames[0], "Disc");
     StyleCopy(myStyle.mFillNames[1], "Checks");
     StyleCopy(myStyle.mGradNames[0], "Waves");
@@ -103,11 +113,13 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo, S
     myStyle.mFlags = kFlagTrails;
     StyleSetTempo(myStyle, static_cast<uint16_t>(myTempo));
     // Channels: the colour channel steps every 2nd beat; the others stay off.
-    for (int c = 0; c < kChannels; ++c) myStyle.mBeatCounter[c] = 0;
+    for (int c = 0; c < kChannels; ++c)
+        myStyle.mBeatCounter[c] = 0;
     myStyle.mBeatCounter[kChannelColor] = 2;
     myStyle.mTrigger[kChannelColor] = kTriggerSequential;
     if (myStyleOut) *myStyleOut = myStyle;
-    std::vector<uint8_t> myBytes(reinterpret_cast<uint8_t*>(&myStyle), reinterpret_cast<uint8_t*>(&myStyle) + kStyleSize);
+    std::vector<uint8_t> myBytes(reinterpret_cast<uint8_t*>(&myStyle),
+                                 reinterpret_cast<uint8_t*>(&myStyle) + kStyleSize);
     TestWriteBytes(myHome / "Styles" / "Last_Session.sty", myBytes);
     // A quit saves the session over Last_Session; runs that must start alike name this copy.
     TestWriteBytes(myHome / "Styles" / "Known.sty", myBytes);
