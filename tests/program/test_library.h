@@ -29,6 +29,22 @@ inline uint16_t TestWord(const char* myLetters) {
     return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
 }
 
+// The default style with every slot and effect empty, so starting with it loads nothing and alerts nothing.
+inline void TestEmptyStyle(StyleRecord& myStyle) {
+    std::memset(&myStyle, 0, sizeof(myStyle));
+    StyleDefault(reinterpret_cast<char*>(&myStyle));
+    for (auto& myName : myStyle.mBrushNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mFillNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mGradNames)
+        StyleCopy(myName, "(None)");
+    for (auto& myName : myStyle.mMoveNames)
+        StyleCopy(myName, "(None)");
+    for (char* myName : {myStyle.mBrushEffect, myStyle.mBrushColorEffect, myStyle.mFillColorEffect})
+        StyleCopy(myName, "(None)");
+}
+
 // The library in myHome, and its style with myTempo hundredths of beats per minute, listening off.
 inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo,
                              StyleRecord* myStyleOut = nullptr) {
@@ -96,16 +112,7 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo,
     TestWriteBytes(myHome / "Movements" / "Circle.mvm", myMove);
 
     StyleRecord myStyle;
-    std::memset(&myStyle, 0, sizeof(myStyle));
-    StyleDefault(reinterpret_cast<char*>(&myStyle));
-    for (auto& myName : myStyle.mBrushNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mFillNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mGradNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mMoveNames)
-        StyleCopy(myName, "(None)");
+    TestEmptyStyle(myStyle);
     StyleCopy(myStyle.mBrushNames[0], "Disc");
     StyleCopy(myStyle.mFillNames[1], "Checks");
     StyleCopy(myStyle.mGradNames[0], "Waves");

@@ -9,7 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "shell/style_record.h"
+#include "test_library.h"
 
 namespace fs = std::filesystem;
 
@@ -34,18 +34,7 @@ TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
     // A session whose slots are all empty: no component is missing, so no alert takes the keyboard.
     fs::create_directories(myRoot / "home" / "Styles");
     StyleRecord myStyle;
-    StyleDefault(reinterpret_cast<char*>(&myStyle));
-    for (auto& myName : myStyle.mBrushNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mFillNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mGradNames)
-        StyleCopy(myName, "(None)");
-    for (auto& myName : myStyle.mMoveNames)
-        StyleCopy(myName, "(None)");
-    StyleCopy(myStyle.mBrushEffect, "(None)");
-    StyleCopy(myStyle.mBrushColorEffect, "(None)");
-    StyleCopy(myStyle.mFillColorEffect, "(None)");
+    TestEmptyStyle(myStyle);
     std::ofstream(myRoot / "home" / "Styles" / "Last_Session.sty", std::ios::binary)
         .write(reinterpret_cast<const char*>(&myStyle), sizeof(myStyle));
     // Xvfb has no sound card: SDL's disk driver stands in, its capture device reading a file of silence,
