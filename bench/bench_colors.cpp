@@ -1,11 +1,11 @@
 // One colour step of both palette ranges while colour effects are loaded, as the frame loop runs it.
 #include <benchmark/benchmark.h>
 
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/color_effect.h"
 #include "engine/edits.h"
 #include "shell/main.h"
-#include "shell/style_record.h"
 #include "storage/components.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "core/alert.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/edits.h"
@@ -13,7 +14,6 @@
 #include "engine/movement_program.h"
 #include "music/music.h"
 #include "platform/clock.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "storage/components.h"

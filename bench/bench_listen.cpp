@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "shell/style_record.h"
+#include "core/style_record.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 

@@ -1,8 +1,8 @@
 // The keys and clicks handled so far: Escape quits; the full command set arrives with the controls window.
 #include "controls/mousekey.h"
 
+#include "core/alert.h"
 #include "platform/window.h"
-#include "shell/alert.h"
 #include "shell/quit.h"
 
 void KeyDownHandler(uint32_t myKey, uint32_t myTime) {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "converter/info.h"
+#include "core/random.h"
 #include "engine/movement_program.h"
 #include "platform/image_out.h"
 #include "platform/text.h"
-#include "shell/random.h"
 
 namespace fs = std::filesystem;
 

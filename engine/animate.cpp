@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "controls/pop_list.h"
+#include "core/alert.h"
+#include "core/state.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
 #include "engine/edits.h"
@@ -15,8 +17,6 @@
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/text_out.h"
-#include "shell/alert.h"
-#include "shell/main.h"
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
@@ -38,7 +38,6 @@ uint8_t gStateListen = 0;
 uint8_t gStateManual = 0;
 uint8_t gStatePlay = 0;
 uint8_t gStateVolume = 0;
-int gMeterOffset = 0;
 uint32_t gUpdateNext = kNever;
 uint32_t gUpdateLength = kNever;
 uint32_t gCycleNext = kNever;

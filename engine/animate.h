@@ -20,7 +20,6 @@ extern uint8_t gStateListen;
 extern uint8_t gStateManual;
 extern uint8_t gStatePlay;
 extern uint8_t gStateVolume; // listening to the loudness rather than one frequency
-extern int gMeterOffset;     // length of the beat meter bar, 0-64
 extern uint32_t gUpdateNext;
 extern uint32_t gUpdateLength;
 extern uint32_t gCycleNext;

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/display.h"
+#include "core/state.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "engine/movement_program.h"
-#include "shell/display.h"
-#include "shell/main.h"
 #include "storage/components.h"
 
 int8_t gCurrentBrush = 0;

@@ -1,12 +1,12 @@
 // The brush effect in its slot: the scale of every brush image, and when the brush is painted.
 #include <algorithm>
 
+#include "core/display.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/brush_effect_program.h"
 #include "engine/movement.h"
 #include "engine/movement_program.h"
-#include "shell/display.h"
 #include "storage/components.h"
 
 double BEffect::BEffectScale(uint8_t myWhich) {

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/display.h"
+#include "core/state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_convert.h"
 #include "engine/edits.h"
 #include "engine/fill.h"
-#include "shell/display.h"
-#include "shell/main.h"
 #include "storage/components.h"
 
 int8_t gCurrentGrad = 0;

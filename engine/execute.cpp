@@ -5,6 +5,9 @@
 #include <cstring>
 #include <string>
 
+#include "core/alert.h"
+#include "core/random.h"
+#include "core/state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -12,9 +15,6 @@
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "music/music.h"
-#include "shell/alert.h"
-#include "shell/main.h"
-#include "shell/random.h"
 #include "storage/components.h"
 
 int8_t gCueFill = kNotSet;

@@ -2,13 +2,13 @@
 // it replaced, given back when a brush without them follows.
 #include <cstring>
 
+#include "core/style_record.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "shell/style_record.h"
 #include "storage/components.h"
 
 namespace {

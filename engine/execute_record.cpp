@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/alert.h"
+#include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -12,8 +14,6 @@
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "music/music.h"
-#include "shell/alert.h"
-#include "shell/random.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 #include "storage/loading.h"

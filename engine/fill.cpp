@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/state.h"
 #include "storage/components.h"
 
 int8_t gCurrentFill = 0;

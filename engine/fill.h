@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/style_record.h"
+#include "core/style_record.h"
 
 extern int8_t gCurrentFill; // 0-5
 extern char gFillLast[kNameSize];

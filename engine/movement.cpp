@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/display.h"
+#include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/movement_program.h"
 #include "music/music.h"
-#include "shell/display.h"
-#include "shell/random.h"
 #include "storage/components.h"
 
 int8_t gCurrentMove = 0;

@@ -5,8 +5,8 @@
 
 #include <cmath>
 
+#include "core/random.h"
 #include "engine/program_words.h"
-#include "shell/random.h"
 
 double gX = 0;
 double gY = 0;

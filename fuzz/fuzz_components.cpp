@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/alert.h"
+#include "core/alert.h"
 #include "shell/display.h"
 #include "storage/loading.h"
 

@@ -11,8 +11,8 @@
 #include <fstream>
 
 #include "controls/popup_state.h"
+#include "core/alert.h"
 #include "engine/edits.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "storage/components.h"
 #include "storage/file_disk.h"

@@ -4,12 +4,11 @@
 
 #include <cstring>
 
+#include "core/state.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "platform/clock.h"
-#include "shell/main.h"
-#include "shell/options.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
@@ -22,6 +21,7 @@ uint32_t gSongLength = 60000;
 int8_t gTrackTotal = 9;
 int8_t gTrackCurrent = 0;
 uint32_t gPauseTime = 0;
+std::string gMusicFirstStyle;
 
 namespace {
 constexpr uint32_t kSilentTrackLength = 60000;
@@ -39,7 +39,7 @@ void MusicPlay(int myTrack, int myFirst) {
     MusicGetSongLength();
     // The first start of a run brings back the last session's look, or the style asked for.
     if (!gStateLastSession) {
-        StyleLoad(gOptions.mStyle.empty() ? kStyleLastSession : gOptions.mStyle.c_str(), kStyleFromFile);
+        StyleLoad(gMusicFirstStyle.empty() ? kStyleLastSession : gMusicFirstStyle.c_str(), kStyleFromFile);
         gStateLastSession = 1;
     }
     ExecuteResetEdits();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 void MusicPlay(int myTrack, int myFirst);
 void MusicStop(int myEject, int myWait);
@@ -15,6 +16,8 @@ extern uint32_t gSongLength;
 extern uint32_t gPauseTime;
 extern int8_t gTrackTotal;
 extern int8_t gTrackCurrent;
+// The style the first start of playback loads instead of the last session (empty: the last session).
+extern std::string gMusicFirstStyle;
 
 void MusicPause(uint8_t mySilent, uint8_t myCommand);
 void MusicResume();

@@ -3,31 +3,15 @@
 
 #include <cstring>
 
+#include "core/alert.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
-#include "shell/alert.h"
 #include "shell/main.h"
 #include "shell/quit.h"
 
-Surface gWorldPaint;
-Surface gWorldControls;
-Surface gWorldControls2;
-Surface gWorldPreview;
-Surface gWorldButtons;
-Surface gWorldIcons;
-Surface gWorldDisplay;
-Surface gWorldPanelArt;
-Surface gWorldArrows;
-Surface gWorldPopup;
-
-Rect gRectDisplay;
-double gCentX = 0;
-double gCentY = 0;
-int gCentXInt = 0;
-int gCentYInt = 0;
 int gDisplayDepth = 8;
 int gDisplayButtons = 8;
 int gDisplayCurrent = 8;
@@ -51,14 +35,6 @@ bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     return true;
 }
 } // namespace
-
-void InitSetScreenSize(int myWidth, int myHeight) {
-    gCentX = myWidth / 2.0;
-    gCentY = myHeight / 2.0;
-    gCentXInt = myWidth / 2;
-    gCentYInt = myHeight / 2;
-    gRectDisplay = {0, 0, myWidth, myHeight};
-}
 
 bool InitCheckDirectX() {
     // Without any usable video driver there is nothing to draw on.
@@ -150,25 +126,6 @@ void InitPictToGWorld(Surface& mySurface, int myPicture) {
     }
     if (!ResourceDrawPicture(myPicture, mySurface)) QuitFast();
     SurfaceSetColorKey(mySurface, kColorKey);
-}
-
-void InitText(const char* myText) {
-    Surface mySplash;
-    if (!ResourceDrawPicture(kPictureSplash, mySplash)) return;
-    Surface& myScreen = WindowSurface(kWinPaint);
-    const int myLeft = gCentXInt - 72;
-    const int myTop = gCentYInt - 35;
-    SurfaceCopy(myScreen, myLeft, myTop, mySplash, {0, 0, mySplash.mWidth, mySplash.mHeight});
-    const Rect myBand{myLeft, myTop + mySplash.mHeight, myLeft + mySplash.mWidth,
-                      myTop + mySplash.mHeight + 24};
-    SurfaceFill(myScreen, myBand, kColorBlack);
-    TextDrawCentered(myScreen, kFontSmall, myBand, myText, kColorWhite);
-    WindowPresent(kWinPaint);
-}
-
-void DrawPaintWin(const Rect& myRect) {
-    SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
-    WindowPresent(kWinPaint);
 }
 
 void MainDrawPaint() {

@@ -1,54 +1,12 @@
-// The display: the four windows, the off-screen pictures, the palette and the start-up splash.
+// The display's set-up: the four windows, the palette, the built-in pictures, leaving and coming back.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/platform.h"
-#include "platform/surface.h"
 
-// Palette indices the interface draws with.
-constexpr uint8_t kColorBlack = 0;
-constexpr uint8_t kColorButtonFace = 7;
-constexpr uint8_t kColorOutline = 11;
-constexpr uint8_t kColorControlsBack = 13;
-constexpr uint8_t kColorAqua = 17;
-constexpr uint8_t kColorRed = 249;
-constexpr uint8_t kColorGreen = 250;
-constexpr uint8_t kColorBlue = 252;
-constexpr uint8_t kColorCyan = 254;
-constexpr uint8_t kColorWhite = 255;
-constexpr uint8_t kColorKey = 255; // transparent in pictures
+#include "core/display.h"
 
-// Font slots: gFont, gFont2, gFont3, and the alert's text.
-constexpr int kFontSmall = 0;
-constexpr int kFontMedium = 1;
-constexpr int kFontLarge = 2;
-constexpr int kFontAlert = kFontMedium;
-
-// The controls window's client size, and the help and alert windows'.
-constexpr int kControlsWidth = 213;
-constexpr int kControlsHeight = 146;
-constexpr int kHelpWidth = 210;
-constexpr int kHelpHeight = 441;
-constexpr int kAlertWidth = 242;
-constexpr int kAlertHeight = 115;
-
-extern Surface gWorldPaint;
-extern Surface gWorldControls;
-extern Surface gWorldControls2;
-extern Surface gWorldPreview;
-extern Surface gWorldButtons;
-extern Surface gWorldIcons;
-extern Surface gWorldDisplay;
-extern Surface gWorldPanelArt;
-extern Surface gWorldArrows;
-extern Surface gWorldPopup;
-
-extern Rect gRectDisplay;
-extern double gCentX;
-extern double gCentY;
-extern int gCentXInt;
-extern int gCentYInt;
 extern int gDisplayDepth;
 extern int gDisplayButtons;
 extern int gDisplayCurrent;
@@ -65,9 +23,7 @@ void InitHelpWindow();
 void InitControlsWindow();
 void InitColor();
 void InitPictToGWorld(Surface& mySurface, int myPicture);
-void InitText(const char* myText);
 void InitFonts();
-void InitSetScreenSize(int myWidth, int myHeight);
 
 void MainDrawPaint();
 void MainDrawControls();
@@ -78,6 +34,4 @@ void MainLeaveApp();
 void MainRestoreApp();
 // Reopens the animation window after the user came back to the program.
 void MainReopenPaint();
-// Copies a part of the animation picture to the window.
-void DrawPaintWin(const Rect& myRect);
 void QuitDisposeColor();

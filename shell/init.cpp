@@ -2,19 +2,19 @@
 #include <cstring>
 
 #include "controls/pop_list.h"
+#include "core/alert.h"
+#include "core/random.h"
+#include "core/style_record.h"
 #include "engine/edits.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
 #include "resources/pictures.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
 #include "shell/program_folder.h"
 #include "shell/quit.h"
-#include "shell/random.h"
-#include "shell/style_record.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
 

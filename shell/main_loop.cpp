@@ -4,35 +4,17 @@
 
 #include "controls/help.h"
 #include "controls/mousekey.h"
+#include "core/alert.h"
 #include "engine/animate.h"
 #include "music/music.h"
 #include "platform/platform.h"
 #include "platform/window.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
 #include "shell/quit.h"
 #include "shell/render_out.h"
 
-uint8_t gStateRunning = 0;
-uint8_t gStateOutsideApp = 0;
-uint8_t gStatePaint = 0;
-uint8_t gStatePaintClose = 0;
-uint8_t gStateClickReturn = 0;
-uint8_t gStateControlsVisible = 0;
-uint8_t gStateColorChange = 0;
-uint8_t gStatePalChange = 0;
-uint8_t gStateAllVisible = 0;
-uint8_t gStateCD = 0;
-uint8_t gStateEject = 0;
-uint8_t gSaverTrigger = 0;
-uint8_t gStateLastSession = 0;
-uint8_t gSaverFlag = 0;
-uint8_t gWinXP = 0;
-uint8_t gNewDisk = 0;
-uint32_t gNewDiskTime = 0;
-uint32_t gTimer = 0;
 int gMutex = -1;
 int gExitCode = 0;
 const char* gProgramPath = nullptr;
@@ -143,6 +125,34 @@ void MainEventProcess(const Message& myMessage) {
     case kMsgRenderDone:
         if (gStateAlert) MainCloseAlert();
         if (gStateRunning) QuitSequence(0);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainAlertProcess(const Message& myMessage) {
+    switch (myMessage.mKind) {
+    case kMsgActivate:
+        if (myMessage.mWParam == 0 && gStateAlert && myMessage.mLParam == kWinNone) MainLeaveApp();
+        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MainReopenPaint();
+        break;
+    case kMsgPaint:
+        MainDrawAlert();
+        break;
+    case kMsgChar:
+        if (myMessage.mWParam == 3 || myMessage.mWParam == 13) MainCloseAlert();
+        break;
+    case kMsgKeyDown:
+        // Enter also arrives as a key; the character closes the alert, so the key is left alone.
+        break;
+    case kMsgButtonUp:
+        if (myMessage.mX >= kAlertButtonRect.left && myMessage.mX < kAlertButtonRect.right &&
+            myMessage.mY >= kAlertButtonRect.top && myMessage.mY < kAlertButtonRect.bottom)
+            MainCloseAlert();
+        break;
+    case kMsgClose:
+        MainCloseAlert();
         break;
     default:
         break;

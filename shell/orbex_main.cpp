@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "music/music.h"
 #include "platform/platform.h"
 #include "shell/display.h"
 #include "shell/main.h"
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         gWindowedWidth = gOptions.mWindowWidth;
         gWindowedHeight = gOptions.mWindowHeight;
     }
+    gMusicFirstStyle = gOptions.mStyle;
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
     const int myCode = WinMain();
     PlatformStop();

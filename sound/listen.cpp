@@ -6,9 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "platform/audioin.h"
-#include "shell/style_record.h"
 #include "sound/sound_input.h"
 
 uint32_t gSoundSamplePos = 0;

@@ -1,7 +1,7 @@
 // The search for an active recording source: each source in turn for half a second until one is heard.
 #include "sound/search.h"
 
-#include "shell/alert.h"
+#include "core/alert.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 

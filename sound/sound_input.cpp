@@ -3,9 +3,9 @@
 
 #include <cstring>
 
+#include "core/alert.h"
 #include "engine/animate.h"
 #include "platform/audioin.h"
-#include "shell/alert.h"
 #include "sound/listen.h"
 
 char gSoundInputNames[kSoundInputsMax][16] = {};

@@ -1,9 +1,9 @@
 // Tempo, manual taps and tapped patterns: everything that decides when generated beats fall.
 #include "sound/tempo.h"
 
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
-#include "shell/style_record.h"
 #include "sound/sound_input.h"
 
 namespace {

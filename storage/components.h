@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/style_record.h"
 #include "platform/palette.h"
 #include "platform/surface.h"
-#include "shell/style_record.h"
 #include "storage/file.h"
 
 constexpr int kGradientBytes = 270; // 90 RGB triples

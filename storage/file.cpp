@@ -15,7 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "shell/alert.h"
+#include "core/alert.h"
 
 namespace fs = std::filesystem;
 

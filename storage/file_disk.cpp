@@ -5,10 +5,10 @@
 #include <string>
 
 #include "controls/popup_state.h"
+#include "core/alert.h"
+#include "core/style_record.h"
 #include "music/music.h"
 #include "platform/platform.h"
-#include "shell/alert.h"
-#include "shell/style_record.h"
 #include "storage/file.h"
 #include "storage/sets.h"
 #include "storage/style.h"

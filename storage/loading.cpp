@@ -7,13 +7,13 @@
 #include <cstring>
 #include <string>
 
+#include "core/alert.h"
+#include "core/display.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "music/music.h"
 #include "platform/platform.h"
 #include "platform/window.h"
-#include "shell/alert.h"
-#include "shell/display.h"
 #include "storage/decode.h"
 
 int16_t LoadI16(const uint8_t* myBytes) {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
+#include "core/style_record.h"
 #include "platform/surface.h"
-#include "shell/style_record.h"
 #include "storage/components.h"
 #include "storage/file.h"
 

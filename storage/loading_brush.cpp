@@ -2,9 +2,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/state.h"
+#include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
@@ -159,6 +160,6 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
     mLeft = mWidth - mRight;
     mBottom = mHeight / 2;
     mTop = mHeight - mBottom;
-    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
     return myLoaded || myWantedNone;
 }

@@ -3,9 +3,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/state.h"
+#include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
@@ -125,6 +126,6 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
     } else {
         StyleCopy(myField, myLoadName);
     }
-    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
     return myLoaded || myWantedNone;
 }

@@ -2,9 +2,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/state.h"
+#include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
@@ -53,6 +54,6 @@ bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myR
     } else {
         StyleCopy(myField, myLoadName);
     }
-    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
     return myLoaded || myWantedNone;
 }

@@ -3,9 +3,10 @@
 #include <cstddef>
 #include <cstring>
 
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/state.h"
+#include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
@@ -16,7 +17,7 @@ constexpr int kEffectHeaderSize = 4;
 constexpr int kEffectSkipped = 90;
 
 void LoadRedraw(uint8_t myRedraw) {
-    if (myRedraw && gStateControlsVisible) MainDrawControls();
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
 // Reads a movement file after its header; false when it is damaged.

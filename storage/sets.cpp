@@ -5,13 +5,13 @@
 #include <cstring>
 #include <vector>
 
+#include "core/alert.h"
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/movement.h"
 #include "music/music.h"
-#include "shell/alert.h"
-#include "shell/style_record.h"
 #include "storage/file_disk.h"
 #include "storage/loading.h"
 #include "storage/style.h"

@@ -4,6 +4,10 @@
 #include <cstddef>
 #include <cstring>
 
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/random.h"
+#include "core/state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -12,10 +16,7 @@
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "music/music.h"
-#include "shell/alert.h"
-#include "shell/display.h"
-#include "shell/main.h"
-#include "shell/random.h"
+#include "platform/window.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/loading.h"
@@ -134,7 +135,7 @@ void StyleApply(const StyleRecord& myRecord, int myMode) {
     MouseKeySetBPM(gStyle.mTempo, 0);
     if (myMode == kStyleFromFile) {
         gStateManual = 0;
-        if (!gStartUp && gStateControlsVisible) MainDrawControls();
+        if (!gStartUp && gStateControlsVisible) WindowInvalidate(kWinControls);
         gStateClearTrails = 1;
     }
 }

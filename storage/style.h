@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/style_record.h"
+#include "core/style_record.h"
 #include "storage/file.h"
 
 // Modes of StyleLoad.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/style_record.h"
+#include "core/style_record.h"
 
 namespace {
 

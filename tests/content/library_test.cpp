@@ -14,13 +14,13 @@
 
 #include "converter/info.h"
 #include "converter/program_text.h"
+#include "core/alert.h"
+#include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/movement.h"
 #include "engine/movement_program.h"
-#include "shell/alert.h"
 #include "shell/display.h"
-#include "shell/random.h"
 #include "storage/loading.h"
 
 namespace fs = std::filesystem;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_convert.h"
@@ -16,7 +17,6 @@
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "shell/main.h"
-#include "shell/style_record.h"
 #include "storage/components.h"
 
 namespace {

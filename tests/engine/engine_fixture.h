@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include "core/alert.h"
+#include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -18,10 +20,8 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/window.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
-#include "shell/random.h"
 #include "storage/components.h"
 
 class EngineTest : public ::testing::Test {
@@ -37,8 +37,10 @@ class EngineTest : public ::testing::Test {
         SurfaceSetColorKey(gWorldPreview, 255);
         SurfaceCreate(gWorldControls, 390, 409);
         StyleDefault(reinterpret_cast<char*>(&gStyle));
-        for (auto& myName : gStyle.mBrushNames) StyleCopy(myName, "(None)");
-        for (auto& myName : gStyle.mFillNames) StyleCopy(myName, "(None)");
+        for (auto& myName : gStyle.mBrushNames)
+            StyleCopy(myName, "(None)");
+        for (auto& myName : gStyle.mFillNames)
+            StyleCopy(myName, "(None)");
         std::memcpy(&gStyleStart, &gStyle, sizeof(gStyle));
         gStartUp = 1; // alerts keep their text only
         gAlertText[0] = 0;
@@ -60,7 +62,8 @@ class EngineTest : public ::testing::Test {
             myFill.Release();
             myFill = VFill();
         }
-        for (auto& myMove : gMovements) myMove = MEffect();
+        for (auto& myMove : gMovements)
+            myMove = MEffect();
         gEffectBrush = BEffect();
         gBEffectColor = CEffect();
         gFEffectColor = C2Effect();
@@ -84,8 +87,10 @@ class EngineTest : public ::testing::Test {
     void TearDown() override {
         gStartUp = 0;
         MainCloseAlert();
-        for (auto& myBrush : gBrushes) myBrush.Release();
-        for (auto& myFill : gFills) myFill.Release();
+        for (auto& myBrush : gBrushes)
+            myBrush.Release();
+        for (auto& myFill : gFills)
+            myFill.Release();
         ClockUseVirtual(false);
     }
 
@@ -97,7 +102,8 @@ class EngineTest : public ::testing::Test {
         SurfaceCreate(myBrush.m8BitWorld, myStrip, myHeight);
         SurfaceSetColorKey(myBrush.m8BitWorld, 255);
         for (int k = 0; k < myFrames + (myBeatFrame ? 1 : 0); ++k)
-            SurfaceFill(myBrush.m8BitWorld, {k * myWidth, 0, (k + 1) * myWidth, myHeight}, static_cast<uint8_t>(21 + k));
+            SurfaceFill(myBrush.m8BitWorld, {k * myWidth, 0, (k + 1) * myWidth, myHeight},
+                        static_cast<uint8_t>(21 + k));
         myBrush.mLayers = 8;
         myBrush.mType = 'B';
         myBrush.mWidth = static_cast<int16_t>(myWidth);
@@ -115,7 +121,8 @@ class EngineTest : public ::testing::Test {
     static void MakeTile(VFill& myFill, int myWidth, int myHeight, char myType = 'T') {
         SurfaceCreate(myFill.m8BitWorld, myWidth, myHeight);
         for (int y = 0; y < myHeight; ++y)
-            for (int x = 0; x < myWidth; ++x) myFill.m8BitWorld.Row(y)[x] = static_cast<uint8_t>(111 + (x + y) % 90);
+            for (int x = 0; x < myWidth; ++x)
+                myFill.m8BitWorld.Row(y)[x] = static_cast<uint8_t>(111 + (x + y) % 90);
         myFill.mType = myType;
         myFill.mWidth = static_cast<int16_t>(myWidth);
         myFill.mHeight = static_cast<int16_t>(myHeight);
@@ -126,7 +133,8 @@ class EngineTest : public ::testing::Test {
     static uint8_t Paint(int myX, int myY) { return gWorldPaint.Row(myY)[myX]; }
 
     // One 8-byte instruction of the program languages, each word high byte first.
-    static void Instruction(std::vector<uint8_t>& myCode, uint16_t myDest, uint16_t myA, uint16_t myB, uint16_t myOp) {
+    static void Instruction(std::vector<uint8_t>& myCode, uint16_t myDest, uint16_t myA, uint16_t myB,
+                            uint16_t myOp) {
         for (uint16_t myWord : {myDest, myA, myB, myOp}) {
             myCode.push_back(static_cast<uint8_t>(myWord >> 8));
             myCode.push_back(static_cast<uint8_t>(myWord & 0xFF));
@@ -135,7 +143,8 @@ class EngineTest : public ::testing::Test {
     static uint16_t Word(const char* myLetters) {
         return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
     }
-    static void SetProgram(std::vector<uint8_t>& myBlock, uint16_t& mySize, const std::vector<uint8_t>& myCode) {
+    static void SetProgram(std::vector<uint8_t>& myBlock, uint16_t& mySize,
+                           const std::vector<uint8_t>& myCode) {
         myBlock = myCode;
         mySize = static_cast<uint16_t>(myCode.size());
     }

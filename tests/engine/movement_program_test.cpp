@@ -5,8 +5,8 @@
 #include <map>
 #include <vector>
 
+#include "core/random.h"
 #include "engine/movement_program.h"
-#include "shell/random.h"
 
 namespace {
 // Words as programs spell them: two letters, a literal's high byte, a variable or a parameter.

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/alert.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -19,7 +20,6 @@
 #include "platform/platform.h"
 #include "platform/window.h"
 #include "png_reader.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "storage/components.h"

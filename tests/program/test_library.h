@@ -10,7 +10,7 @@
 
 #include "../converter/bmp_writer.h"
 #include "converter/convert.h"
-#include "shell/style_record.h"
+#include "core/style_record.h"
 
 inline void TestWriteBytes(const std::filesystem::path& myPath, const std::vector<uint8_t>& myBytes) {
     std::ofstream(myPath, std::ios::binary)

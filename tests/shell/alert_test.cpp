@@ -3,12 +3,12 @@
 
 #include <cstring>
 
+#include "core/alert.h"
+#include "core/text_utils.h"
 #include "platform/platform.h"
 #include "platform/window.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "shell/main.h"
-#include "shell/text_utils.h"
 
 namespace {
 class AlertTest : public ::testing::Test {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/style_record.h"
+#include "core/style_record.h"
 
 namespace {
 std::vector<uint8_t> BuildDefault(uint8_t myFill) {

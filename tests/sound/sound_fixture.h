@@ -5,12 +5,12 @@
 
 #include <cstring>
 
+#include "core/alert.h"
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "platform/audioin.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
-#include "shell/alert.h"
-#include "shell/style_record.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 

@@ -3,9 +3,9 @@
 
 #include <vector>
 
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
-#include "shell/style_record.h"
 #include "sound/tempo.h"
 
 namespace {

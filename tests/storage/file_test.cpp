@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "shell/alert.h"
+#include "core/alert.h"
 #include "storage/file.h"
 
 namespace fs = std::filesystem;

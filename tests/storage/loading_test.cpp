@@ -7,8 +7,8 @@
 #include <fstream>
 #include <vector>
 
+#include "core/alert.h"
 #include "engine/animate.h"
-#include "shell/alert.h"
 #include "shell/display.h"
 #include "storage/loading.h"
 

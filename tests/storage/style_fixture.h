@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "controls/popup_state.h"
+#include "core/alert.h"
+#include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -20,9 +22,7 @@
 #include "engine/fill.h"
 #include "engine/movement.h"
 #include "music/music.h"
-#include "shell/alert.h"
 #include "shell/display.h"
-#include "shell/style_record.h"
 #include "storage/components.h"
 #include "storage/loading.h"
 

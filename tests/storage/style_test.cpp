@@ -1,7 +1,7 @@
 // Styles: reading both versions, the loading modes, loading only what differs, and saving.
 #include <cstddef>
 
-#include "shell/random.h"
+#include "core/random.h"
 #include "storage/file.h"
 #include "storage/file_disk.h"
 #include "storage/style.h"

@@ -1,5 +1,5 @@
 // Text helpers shared by every module.
-#include "shell/text_utils.h"
+#include "core/text_utils.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,5 +1,5 @@
 // The settings record's defaults and the four live instances.
-#include "shell/style_record.h"
+#include "core/style_record.h"
 
 #include <cstring>
 

@@ -1,24 +1,20 @@
 // The alert window: one text at a time, modal over the program's other windows.
-#include "shell/alert.h"
-
-#include "engine/animate.h"
+#include "core/alert.h"
 
 #include <cstdio>
 #include <cstring>
 
+#include "core/display.h"
+#include "core/state.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "platform/window.h"
-#include "shell/display.h"
-#include "shell/main.h"
 
 char gAlertText[kAlertTextSize];
 uint8_t gStateAlert = 0;
 uint8_t gStartUp = 0;
 
 namespace {
-const Rect kButtonRect{90, 82, 150, 104};
-
 void MainEnableWindows(bool myEnable) {
     WindowEnable(kWinPaint, myEnable);
     WindowEnable(kWinControls, myEnable);
@@ -77,43 +73,23 @@ void MainDrawAlert() {
     TextDrawWrapped(mySurface, kFontAlert, {10, 10, mySurface.mWidth - 10, mySurface.mHeight - 10},
                     gAlertText, kColorBlack);
     // The OK button, in the plain raised look of a dialog's push button.
-    SurfaceFill(mySurface, kButtonRect, kColorButtonFace);
-    SurfaceFill(mySurface, {kButtonRect.left, kButtonRect.top, kButtonRect.right, kButtonRect.top + 1},
-                kColorWhite);
-    SurfaceFill(mySurface, {kButtonRect.left, kButtonRect.top, kButtonRect.left + 1, kButtonRect.bottom},
-                kColorWhite);
-    SurfaceFill(mySurface, {kButtonRect.left, kButtonRect.bottom - 1, kButtonRect.right, kButtonRect.bottom},
-                kColorBlack);
-    SurfaceFill(mySurface, {kButtonRect.right - 1, kButtonRect.top, kButtonRect.right, kButtonRect.bottom},
-                kColorBlack);
-    TextDrawCentered(mySurface, kFontAlert, kButtonRect, "OK", kColorBlack);
+    SurfaceFill(mySurface, kAlertButtonRect, kColorButtonFace);
+    SurfaceFill(
+        mySurface,
+        {kAlertButtonRect.left, kAlertButtonRect.top, kAlertButtonRect.right, kAlertButtonRect.top + 1},
+        kColorWhite);
+    SurfaceFill(
+        mySurface,
+        {kAlertButtonRect.left, kAlertButtonRect.top, kAlertButtonRect.left + 1, kAlertButtonRect.bottom},
+        kColorWhite);
+    SurfaceFill(
+        mySurface,
+        {kAlertButtonRect.left, kAlertButtonRect.bottom - 1, kAlertButtonRect.right, kAlertButtonRect.bottom},
+        kColorBlack);
+    SurfaceFill(
+        mySurface,
+        {kAlertButtonRect.right - 1, kAlertButtonRect.top, kAlertButtonRect.right, kAlertButtonRect.bottom},
+        kColorBlack);
+    TextDrawCentered(mySurface, kFontAlert, kAlertButtonRect, "OK", kColorBlack);
     WindowPresent(kWinAlert);
-}
-
-void MainAlertProcess(const Message& myMessage) {
-    switch (myMessage.mKind) {
-    case kMsgActivate:
-        if (myMessage.mWParam == 0 && gStateAlert && myMessage.mLParam == kWinNone) MainLeaveApp();
-        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MainReopenPaint();
-        break;
-    case kMsgPaint:
-        MainDrawAlert();
-        break;
-    case kMsgChar:
-        if (myMessage.mWParam == 3 || myMessage.mWParam == 13) MainCloseAlert();
-        break;
-    case kMsgKeyDown:
-        // Enter also arrives as a key; the character closes the alert, so the key is left alone.
-        break;
-    case kMsgButtonUp:
-        if (myMessage.mX >= kButtonRect.left && myMessage.mX < kButtonRect.right &&
-            myMessage.mY >= kButtonRect.top && myMessage.mY < kButtonRect.bottom)
-            MainCloseAlert();
-        break;
-    case kMsgClose:
-        MainCloseAlert();
-        break;
-    default:
-        break;
-    }
 }

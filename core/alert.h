@@ -3,7 +3,11 @@
 
 #include <cstdint>
 
+#include "platform/surface.h"
+
 constexpr int kAlertTextSize = 120;
+// The OK button, in the alert window's coordinates.
+constexpr Rect kAlertButtonRect{90, 82, 150, 104};
 
 extern char gAlertText[kAlertTextSize];
 extern uint8_t gStateAlert;

@@ -1,5 +1,5 @@
 // A small linear congruential generator, so headless runs with a fixed seed give the same picture anywhere.
-#include "shell/random.h"
+#include "core/random.h"
 
 namespace {
 uint32_t sSeed = 1;

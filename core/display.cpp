@@ -1,0 +1,51 @@
+// The shared pictures and the display's geometry, and the two drawings on the animation window that every
+// module may ask for: a status line on the splash, and a part of the picture brought to the screen.
+#include "core/display.h"
+
+#include "platform/text.h"
+#include "platform/window.h"
+#include "resources/pictures.h"
+
+Surface gWorldPaint;
+Surface gWorldControls;
+Surface gWorldControls2;
+Surface gWorldPreview;
+Surface gWorldButtons;
+Surface gWorldIcons;
+Surface gWorldDisplay;
+Surface gWorldPanelArt;
+Surface gWorldArrows;
+Surface gWorldPopup;
+
+Rect gRectDisplay;
+double gCentX = 0;
+double gCentY = 0;
+int gCentXInt = 0;
+int gCentYInt = 0;
+
+void InitSetScreenSize(int myWidth, int myHeight) {
+    gCentX = myWidth / 2.0;
+    gCentY = myHeight / 2.0;
+    gCentXInt = myWidth / 2;
+    gCentYInt = myHeight / 2;
+    gRectDisplay = {0, 0, myWidth, myHeight};
+}
+
+void InitText(const char* myText) {
+    Surface mySplash;
+    if (!ResourceDrawPicture(kPictureSplash, mySplash)) return;
+    Surface& myScreen = WindowSurface(kWinPaint);
+    const int myLeft = gCentXInt - 72;
+    const int myTop = gCentYInt - 35;
+    SurfaceCopy(myScreen, myLeft, myTop, mySplash, {0, 0, mySplash.mWidth, mySplash.mHeight});
+    const Rect myBand{myLeft, myTop + mySplash.mHeight, myLeft + mySplash.mWidth,
+                      myTop + mySplash.mHeight + 24};
+    SurfaceFill(myScreen, myBand, kColorBlack);
+    TextDrawCentered(myScreen, kFontSmall, myBand, myText, kColorWhite);
+    WindowPresent(kWinPaint);
+}
+
+void DrawPaintWin(const Rect& myRect) {
+    SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
+    WindowPresent(kWinPaint);
+}
