@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/audioin.h"
 #include "platform/clock.h"
 
 bool gPlatformHeadless = false;
@@ -43,6 +44,7 @@ PlatformStartResult PlatformStart(bool myHeadless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return kPlatformNoVideo;
     SDL_InitSubSystem(SDL_INIT_AUDIO);
+    AudioInChooseBackend();
     SDL_StartTextInput();
     sStarted = true;
     return kPlatformStarted;

@@ -11,6 +11,7 @@
 #include "resources/pictures.h"
 #include "shell/main.h"
 #include "shell/quit.h"
+#include "storage/components.h"
 
 int gDisplayDepth = 8;
 int gDisplayButtons = 8;
@@ -130,6 +131,9 @@ void InitPictToGWorld(Surface& mySurface, int myPicture) {
 
 void MainDrawPaint() {
     if (gStateRunning) {
+        // Realizing the palette: both ranges show at once, whether or not their colours cycle.
+        gBEffectColor.CEffectShow();
+        gFEffectColor.CEffectShow();
         DrawPaintWin(gRectDisplay);
     } else {
         QuitDrawLogo();

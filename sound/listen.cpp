@@ -15,6 +15,7 @@ uint32_t gSoundSamplePos = 0;
 uint32_t gSoundSampleLast = 0;
 uint8_t gSoundSampleNew = 0;
 uint8_t gMeterCurrent = 0;
+uint8_t gMeterHeard = 0;
 uint8_t gMeterMax = 0;
 uint32_t gSoundPeakTime = 0;
 uint32_t gSoundFadeTime = 0;
@@ -77,6 +78,7 @@ void AnimateGetMeter(uint32_t myPosition, uint32_t myNow) {
     }
     // With no fade time the fade never counts; the signed difference keeps a fade begun "before" time 0
     // right.
+    if (gMeterCurrent > gMeterHeard) gMeterHeard = gMeterCurrent;
     if (myFade > 0) {
         const double myFaded = 1.0 - double(static_cast<int32_t>(myNow - gSoundFadeTime)) / (myFade * 100.0);
         if (myFaded > 0 && myFaded > myScale) myScale = myFaded;
