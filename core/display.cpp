@@ -47,5 +47,5 @@ void InitText(const char* myText) {
 
 void DrawPaintWin(const Rect& myRect) {
     SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
-    WindowPresent(kWinPaint);
+    WindowPresentRows(kWinPaint, myRect.top, myRect.bottom);
 }

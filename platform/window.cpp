@@ -7,8 +7,8 @@
 #include <deque>
 
 #include "platform/clock.h"
-#include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/present.h"
 
 namespace {
 
@@ -16,21 +16,16 @@ struct WindowState {
     bool mExists = false;
     bool mVisible = false;
     bool mEnabled = true;
-    bool mDirty = false;
     uint32_t mFlags = 0;
-    uint32_t mLastPresent = 0;
-    uint32_t mPresentedSerial = 0;
     Surface mSurface;
     SDL_Window* mWindow = nullptr;
-    SDL_Renderer* mRenderer = nullptr;
-    SDL_Texture* mTexture = nullptr;
+    Presenter mPresenter;
 };
 
 WindowState sWindows[kWinCount];
 std::deque<Message> sQueue;
 void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
-constexpr uint32_t kPresentInterval = 15; // ms, about one refresh of a 60 Hz display
 
 bool WindowValid(int myId) {
     return myId >= 0 && myId < kWinCount;
@@ -43,44 +38,15 @@ int WindowFromSDL(uint32_t mySDLId) {
 }
 
 void WindowReleaseSDL(WindowState& myState) {
-    if (myState.mTexture) SDL_DestroyTexture(myState.mTexture);
-    if (myState.mRenderer) SDL_DestroyRenderer(myState.mRenderer);
+    myState.mPresenter.PresenterClose();
     if (myState.mWindow) SDL_DestroyWindow(myState.mWindow);
-    myState.mTexture = nullptr;
-    myState.mRenderer = nullptr;
     myState.mWindow = nullptr;
-}
-
-bool WindowMakeTexture(WindowState& myState) {
-    if (myState.mTexture) SDL_DestroyTexture(myState.mTexture);
-    myState.mTexture =
-        SDL_CreateTexture(myState.mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                          myState.mSurface.mWidth, myState.mSurface.mHeight);
-    return myState.mTexture != nullptr;
-}
-
-void WindowPresentNow(WindowState& myState) {
-    if (!myState.mTexture || !myState.mVisible) return;
-    void* myPixels = nullptr;
-    int myPitch = 0;
-    if (SDL_LockTexture(myState.mTexture, nullptr, &myPixels, &myPitch) != 0) return;
-    PaletteConvert(myState.mSurface.mPixels.data(), myState.mSurface.mPitch, myState.mSurface.mWidth,
-                   myState.mSurface.mHeight, static_cast<uint32_t*>(myPixels), myPitch / 4);
-    SDL_UnlockTexture(myState.mTexture);
-    SDL_RenderCopy(myState.mRenderer, myState.mTexture, nullptr, nullptr);
-    SDL_RenderPresent(myState.mRenderer);
-    myState.mDirty = false;
-    myState.mPresentedSerial = gPaletteSerial;
-    myState.mLastPresent = ClockTicks();
 }
 
 void WindowPresentDue() {
     const uint32_t myNow = ClockTicks();
-    for (WindowState& myState : sWindows) {
-        if (!myState.mExists || !myState.mVisible) continue;
-        const bool myChanged = myState.mDirty || myState.mPresentedSerial != gPaletteSerial;
-        if (myChanged && myNow - myState.mLastPresent >= kPresentInterval) WindowPresentNow(myState);
-    }
+    for (WindowState& myState : sWindows)
+        if (myState.mExists && myState.mVisible) myState.mPresenter.PresenterShow(myState.mSurface, myNow);
 }
 
 // Characters as the keyboard produces them, including the control characters that text input leaves out.
@@ -232,6 +198,10 @@ void WindowTranslate(const SDL_Event& myEvent) {
         case SDL_WINDOWEVENT_EXPOSED:
             WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
             break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The window's pixels were made anew: all of the picture must reach them again.
+            sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             WindowQueue(kMsgActivate, myId, 1, kWinNone, 0, 0);
             break;
@@ -274,8 +244,7 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
         if (myFlags & kWindowFullScreen) mySDLFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
         if (myFlags & kWindowTopmost) mySDLFlags |= SDL_WINDOW_ALWAYS_ON_TOP;
         myState.mWindow = SDL_CreateWindow(myTitle, myX, myY, myWidth, myHeight, mySDLFlags);
-        if (myState.mWindow) myState.mRenderer = SDL_CreateRenderer(myState.mWindow, -1, 0);
-        if (!myState.mRenderer || !WindowMakeTexture(myState)) {
+        if (!myState.mWindow || !myState.mPresenter.PresenterOpen(myState.mWindow, myWidth, myHeight)) {
             WindowReleaseSDL(myState);
             SurfaceRelease(myState.mSurface);
             return false;
@@ -309,7 +278,7 @@ void WindowShow(int myId, bool myShow, bool myActivate) {
     if (myShow) {
         SDL_ShowWindow(myState.mWindow);
         if (myActivate) SDL_RaiseWindow(myState.mWindow);
-        myState.mDirty = true;
+        myState.mPresenter.mRows.ChangedRowsMarkAll();
     } else {
         SDL_HideWindow(myState.mWindow);
     }
@@ -333,9 +302,8 @@ void WindowResize(int myId, int myWidth, int myHeight) {
     if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) return;
     if (myState.mWindow) {
         if (!(myState.mFlags & kWindowFullScreen)) SDL_SetWindowSize(myState.mWindow, myWidth, myHeight);
-        WindowMakeTexture(myState);
+        myState.mPresenter.PresenterResize(myWidth, myHeight);
     }
-    myState.mDirty = true;
 }
 
 Surface& WindowSurface(int myId) {
@@ -352,7 +320,13 @@ void WindowInvalidate(int myId) {
 
 void WindowPresent(int myId) {
     if (!WindowExists(myId)) return;
-    sWindows[myId].mDirty = true;
+    sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+    sDrewSinceLastTurn = true;
+}
+
+void WindowPresentRows(int myId, int myTop, int myBottom) {
+    if (!WindowExists(myId)) return;
+    sWindows[myId].mPresenter.mRows.ChangedRowsMark(myTop, myBottom);
     sDrewSinceLastTurn = true;
 }
 

@@ -81,6 +81,8 @@ Surface& WindowSurface(int myId);
 void WindowInvalidate(int myId);
 // Marks the client picture as changed; it reaches the screen at most once per display refresh.
 void WindowPresent(int myId);
+// Marks only rows myTop to myBottom - 1 as changed: less to bring to the screen.
+void WindowPresentRows(int myId, int myTop, int myBottom);
 void WindowShowCursor(bool myShow);
 
 // Takes (or only looks at) the next message. Each removing call is one turn of a loop: headless runs advance
