@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/present.h"
+#include "platform/screens.h"
 
 namespace {
 
@@ -41,6 +42,20 @@ void WindowReleaseSDL(WindowState& myState) {
     myState.mPresenter.PresenterClose();
     if (myState.mWindow) SDL_DestroyWindow(myState.mWindow);
     myState.mWindow = nullptr;
+}
+
+// Where a full-screen window goes: SDL's own full screen on the chosen display, or a borderless window
+// over the chosen head where SDL cannot tell the screens apart.
+uint32_t WindowFullScreenPlace(int* myX, int* myY) {
+    const int myScreen = ScreenChosen();
+    if (ScreenSDLDisplays()) {
+        *myX = *myY = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(myScreen));
+        return SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    }
+    const Rect myBounds = ScreenBounds(myScreen);
+    *myX = myBounds.left;
+    *myY = myBounds.top;
+    return SDL_WINDOW_BORDERLESS;
 }
 
 void WindowPresentDue() {
@@ -241,7 +256,7 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
     myState.mVisible = false;
     if (!gPlatformHeadless) {
         uint32_t mySDLFlags = SDL_WINDOW_HIDDEN;
-        if (myFlags & kWindowFullScreen) mySDLFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+        if (myFlags & kWindowFullScreen) mySDLFlags |= WindowFullScreenPlace(&myX, &myY);
         if (myFlags & kWindowTopmost) mySDLFlags |= SDL_WINDOW_ALWAYS_ON_TOP;
         myState.mWindow = SDL_CreateWindow(myTitle, myX, myY, myWidth, myHeight, mySDLFlags);
         if (!myState.mWindow || !myState.mPresenter.PresenterOpen(myState.mWindow, myWidth, myHeight)) {
@@ -304,6 +319,31 @@ void WindowResize(int myId, int myWidth, int myHeight) {
         if (!(myState.mFlags & kWindowFullScreen)) SDL_SetWindowSize(myState.mWindow, myWidth, myHeight);
         myState.mPresenter.PresenterResize(myWidth, myHeight);
     }
+}
+
+int WindowScreen(int myId) {
+    if (!WindowExists(myId) || !sWindows[myId].mWindow) return ScreenChosen();
+    int myX = 0, myY = 0, myWidth = 0, myHeight = 0;
+    SDL_GetWindowPosition(sWindows[myId].mWindow, &myX, &myY);
+    SDL_GetWindowSize(sWindows[myId].mWindow, &myWidth, &myHeight);
+    return ScreenAt(myX + myWidth / 2, myY + myHeight / 2);
+}
+
+void WindowMoveToScreen(int myId) {
+    if (!WindowExists(myId) || !sWindows[myId].mWindow || !(sWindows[myId].mFlags & kWindowFullScreen))
+        return;
+    SDL_Window* myWindow = sWindows[myId].mWindow;
+    const Rect myBounds = ScreenBounds(ScreenChosen());
+    if (ScreenSDLDisplays()) {
+        // SDL fills the display the window is on: leave full screen, move, and fill the new one.
+        SDL_SetWindowFullscreen(myWindow, 0);
+        SDL_SetWindowPosition(myWindow, myBounds.left, myBounds.top);
+        SDL_SetWindowFullscreen(myWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowPosition(myWindow, myBounds.left, myBounds.top);
+        SDL_SetWindowSize(myWindow, myBounds.Width(), myBounds.Height());
+    }
+    sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
 }
 
 Surface& WindowSurface(int myId) {

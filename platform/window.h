@@ -62,7 +62,7 @@ enum VirtualKey : uint32_t {
     kVKF1 = 112,
 };
 
-constexpr uint32_t kWindowFullScreen = 1; // borderless, the whole desktop
+constexpr uint32_t kWindowFullScreen = 1; // borderless, the whole of the chosen screen
 constexpr uint32_t kWindowTopmost = 2;
 
 // Creates a hidden window whose client area is myWidth x myHeight. False when the system refuses it.
@@ -75,6 +75,10 @@ bool WindowVisible(int myId);
 void WindowEnable(int myId, bool myEnable);
 void WindowActivate(int myId);
 void WindowResize(int myId, int myWidth, int myHeight);
+// The screen the window is on (the middle of it).
+int WindowScreen(int myId);
+// Moves a full-screen window to the chosen screen (its picture keeps its size until resized).
+void WindowMoveToScreen(int myId);
 // The window's client picture; what is drawn here shows at the next present, through the shared palette.
 Surface& WindowSurface(int myId);
 // Asks for a paint message, as an invalidated window would.

@@ -6,7 +6,8 @@ PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libgtest-dev libgmock-dev libbenchmark-dev
           libsdl2-dev libsdl2-ttf-dev libfontconfig-dev libpng-dev
           libsndfile1-dev libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
-          fonts-liberation xvfb xauth xdotool)
+          libx11-dev libxinerama-dev
+          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -1,15 +1,21 @@
 // Windows, surfaces, palette and splash of the visualizer.
 #include "shell/display.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "core/alert.h"
+#include "platform/config.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/screens.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
 #include "shell/main.h"
+#include "shell/options.h"
 #include "shell/quit.h"
 #include "storage/components.h"
 
@@ -36,6 +42,27 @@ bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     return true;
 }
 } // namespace
+
+namespace {
+const char* const kScreenKey = "Display";
+
+void MainKeepScreen(int myScreen) {
+    ConfigSetString("registry.ini", "Software\\Orbex", kScreenKey, std::to_string(myScreen).c_str());
+}
+} // namespace
+
+void InitChooseScreen() {
+    int myScreen = gOptions.mDisplay;
+    if (myScreen < 0) {
+        // A screen unplugged since is kept as the choice: it is used again once it is back.
+        myScreen = std::atoi(ConfigGetString("registry.ini", "Software\\Orbex", kScreenKey, "0").c_str());
+    } else if (myScreen < ScreenTotal()) {
+        MainKeepScreen(myScreen);
+    } else {
+        std::fprintf(stderr, "orbex: there is no screen %d; the first one is used\n", myScreen);
+    }
+    ScreenChoose(myScreen);
+}
 
 bool InitCheckDirectX() {
     // Without any usable video driver there is nothing to draw on.
@@ -200,6 +227,15 @@ void MainRestoreApp() {
     gStateOutsideApp = 0;
     MainHideMenuBars();
     int myWidth = 0, myHeight = 0;
+    // The animation comes back on the screen where the user has the controls.
+    if (gWindowedWidth <= 0 && WindowExists(kWinControls)) {
+        const int myScreen = WindowScreen(kWinControls);
+        if (myScreen != ScreenChosen()) {
+            ScreenChoose(myScreen);
+            MainKeepScreen(myScreen);
+            WindowMoveToScreen(kWinPaint);
+        }
+    }
     InitScreenSize(&myWidth, &myHeight);
     if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
         InitSetScreenSize(myWidth, myHeight);

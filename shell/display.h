@@ -16,6 +16,8 @@ extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
 
+// The screen the animation fills: the one asked for on the command line, else the one chosen last.
+void InitChooseScreen();
 bool InitCheckDirectX();
 bool InitPaintWindow();
 bool InitDialogWindow();

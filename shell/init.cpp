@@ -20,6 +20,7 @@
 
 namespace {
 void InitScreen() {
+    InitChooseScreen();
     int myWidth = 0, myHeight = 0;
     if (gWindowedWidth > 0) {
         myWidth = gWindowedWidth;
