@@ -36,9 +36,10 @@ bool InitProgram() {
     gMutex = LockAcquire("ORBEX");
     if (gMutex < 0) return false; // another copy runs: leave without a word
 
-    InitScreen();
-    // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both.
+    // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both; the
+    // screen chosen last is read from the configuration there.
     const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
+    InitScreen();
     gStateAlert = 1;
     if (!InitCheckDirectX()) return false;
     if (!InitDialogWindow()) QuitFast();
