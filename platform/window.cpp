@@ -401,11 +401,11 @@ int WindowScreen(int myId) {
     return ScreenAt(myX + myWidth / 2, myY + myHeight / 2);
 }
 
-void WindowMoveToScreen(int myId) {
+bool WindowMoveToScreen(int myId, int myScreen) {
     if (!WindowExists(myId) || !sWindows[myId].mWindow || !(sWindows[myId].mFlags & kWindowFullScreen))
-        return;
+        return false;
     SDL_Window* myWindow = sWindows[myId].mWindow;
-    const Rect myBounds = ScreenBounds(ScreenChosen());
+    const Rect myBounds = ScreenBounds(myScreen);
     if (ScreenSDLDisplays()) {
         // SDL fills the display the window is on: leave full screen, move, and fill the new one.
         SDL_SetWindowFullscreen(myWindow, 0);
@@ -416,6 +416,7 @@ void WindowMoveToScreen(int myId) {
         SDL_SetWindowSize(myWindow, myBounds.Width(), myBounds.Height());
     }
     sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+    return true;
 }
 
 Surface& WindowSurface(int myId) {

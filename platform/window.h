@@ -108,8 +108,8 @@ void WindowActivate(int myId);
 void WindowResize(int myId, int myWidth, int myHeight);
 // The screen the window is on (the middle of it).
 int WindowScreen(int myId);
-// Moves a full-screen window to the chosen screen (its picture keeps its size until resized).
-void WindowMoveToScreen(int myId);
+// Moves a full-screen window onto myScreen (its picture keeps its size until resized); false for others.
+bool WindowMoveToScreen(int myId, int myScreen);
 // The window's client picture; what is drawn here shows at the next present, through the shared palette.
 Surface& WindowSurface(int myId);
 // Asks for a paint message, as an invalidated window would.

@@ -4,10 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "core/alert.h"
-#include "platform/config.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/screens.h"
@@ -43,19 +41,11 @@ bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
 }
 } // namespace
 
-namespace {
-const char* const kScreenKey = "Display";
-
-void MainKeepScreen(int myScreen) {
-    ConfigSetString("registry.ini", "Software\\Orbex", kScreenKey, std::to_string(myScreen).c_str());
-}
-} // namespace
-
 void InitChooseScreen() {
     int myScreen = gOptions.mDisplay;
     if (myScreen < 0) {
         // A screen unplugged since is kept as the choice: it is used again once it is back.
-        myScreen = std::atoi(ConfigGetString("registry.ini", "Software\\Orbex", kScreenKey, "0").c_str());
+        myScreen = MainKeptScreen();
     } else if (myScreen < ScreenTotal()) {
         MainKeepScreen(myScreen);
     } else {
@@ -227,15 +217,9 @@ void MainRestoreApp() {
     gStateOutsideApp = 0;
     MainHideMenuBars();
     int myWidth = 0, myHeight = 0;
-    // The animation comes back on the screen where the user has the controls.
-    if (gWindowedWidth <= 0 && WindowExists(kWinControls)) {
-        const int myScreen = WindowScreen(kWinControls);
-        if (myScreen != ScreenChosen()) {
-            ScreenChoose(myScreen);
-            MainKeepScreen(myScreen);
-            WindowMoveToScreen(kWinPaint);
-        }
-    }
+    // Opened again by the user, the animation goes where the controls are; coming back from another
+    // program, it stays where it was, beside controls the user may keep on another screen.
+    if (!myWasOutside) MainPaintToControlsScreen();
     InitScreenSize(&myWidth, &myHeight);
     if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
         InitSetScreenSize(myWidth, myHeight);
