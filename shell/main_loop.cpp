@@ -133,16 +133,6 @@ void MainEventProcess(const Message& myMessage) {
         break;
     case kMsgRenderDone:
         if (gStateRunning) QuitSequence(0);
-        // Nobody sits at a headless run to answer an alert, the one quitting may have opened included: its
-        // text went to standard error, and the run answers it as a user would, with Enter.
-        if (gStateAlert) {
-            Message myEnter;
-            myEnter.mKind = kMsgChar;
-            myEnter.mWindow = kWinAlert;
-            myEnter.mWParam = '\r';
-            myEnter.mTime = ClockTicks();
-            WindowPushMessage(myEnter);
-        }
         break;
     default:
         break;
@@ -208,6 +198,16 @@ int WinMain() {
             AnimateMain();
             if (gStateControlsVisible) HelpDisplay();
         }
+    }
+    // Nobody sits at a headless run to answer an alert, the one quitting may have opened included: its text
+    // went to standard error, and the run answers it as a user would, with Enter.
+    if (gPlatformHeadless && gStateAlert) {
+        Message myEnter;
+        myEnter.mKind = kMsgChar;
+        myEnter.mWindow = kWinAlert;
+        myEnter.mWParam = '\r';
+        myEnter.mTime = ClockTicks();
+        WindowPushMessage(myEnter);
     }
     do {
         while (MainQuitLoop()) {
