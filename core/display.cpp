@@ -14,7 +14,6 @@
 
 Surface gWorldPaint;
 Surface gWorldControls;
-Surface gWorldControls2;
 Surface gWorldPreview;
 Surface gWorldButtons;
 Surface gWorldIcons;
