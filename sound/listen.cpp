@@ -76,9 +76,9 @@ void AnimateGetMeter(uint32_t myPosition, uint32_t myNow) {
                     static_cast<uint32_t>(static_cast<int64_t>(myNow + (myScale - 1) * myFade * 100));
         }
     }
+    if (gMeterCurrent > gMeterHeard) gMeterHeard = gMeterCurrent;
     // With no fade time the fade never counts; the signed difference keeps a fade begun "before" time 0
     // right.
-    if (gMeterCurrent > gMeterHeard) gMeterHeard = gMeterCurrent;
     if (myFade > 0) {
         const double myFaded = 1.0 - double(static_cast<int32_t>(myNow - gSoundFadeTime)) / (myFade * 100.0);
         if (myFaded > 0 && myFaded > myScale) myScale = myFaded;
