@@ -180,12 +180,12 @@ constexpr Rect kLayoutGradList = {273, 73, 363, 193};
 constexpr Rect kLayoutGradPreviewArrows = {365, 73, 375, 193};
 constexpr Rect kLayoutGradPreviewStrip = {378, 73, 394, 193};
 
-// FILLS, BRUSHES, MOVEMENTS: six 25-pixel rows, each with a 23 x 23 thumbnail well 1 pixel in from its
+// FILLS, BRUSHES, MOVEMENTS: six 25-pixel rows, each with a 24 x 24 thumbnail well 1 pixel in from its
 // top-left corner, the name after it and the 10-pixel popup arrow zone at its right end. BRUSHES has the
 // "Eff." popup button in its header.
 constexpr int kLayoutListRowHeight = 25;
-constexpr int kLayoutThumbSize = 23;
-constexpr int kLayoutListNameLeft = 26; // from the row's left edge
+constexpr int kLayoutThumbSize = 24;
+constexpr int kLayoutListNameLeft = 27; // from the row's left edge
 constexpr int kLayoutArrowZone = 10;
 constexpr Rect kLayoutFillsList = {9, 252, 137, 402};
 constexpr Rect kLayoutBrushesList = {143, 252, 267, 402};
