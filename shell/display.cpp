@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
@@ -146,6 +147,7 @@ void MainDrawControls() {
         InitPictToGWorld(gWorldArrows, kPictureArrows);
         InitPictToGWorld(gWorldPopup, kPicturePopup);
     }
+    DrawThumbnails();
     Surface& mySurface = WindowSurface(kWinControls);
     SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
     WindowPresent(kWinControls);

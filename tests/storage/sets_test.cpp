@@ -1,7 +1,7 @@
 // Sets: their byte layouts, the attachment-driven loads of a brush set, and their refusals.
 #include <cstddef>
 
-#include "storage/file_disk.h"
+#include "controls/file_popup.h"
 #include "storage/sets.h"
 #include "style_fixture.h"
 
@@ -26,12 +26,11 @@ class SetsTest : public StyleFolderTest {
     // A brush set as another program would write it: every section from a record of our own making.
     std::vector<uint8_t> BrushSetFile(const StyleRecord& myRecord, char myType) {
         const std::vector<uint8_t> myBytes = Bytes(myRecord);
-        std::vector<uint8_t> myFile = {static_cast<uint8_t>(myType), 0, 2, 16};
-        const std::pair<size_t, size_t> mySections[] = {
-            {55, 98}, {169, 373}, {542, 130}, {688, 98}, {839, 98}};
-        for (const auto& [myOffset, mySize] : mySections) {
-            if (myType == 'b' && myOffset == 839) break;
-            myFile.insert(myFile.end(), myBytes.begin() + myOffset, myBytes.begin() + myOffset + mySize);
+        std::vector<uint8_t> myFile = {static_cast<uint8_t>(myType), 0, kStyleVersion, kNameSize};
+        for (const SetSection& mySection : kSetBrushSections) {
+            if (myType == kSetBrushOld && mySection.mOffset == kSectionFillNames.mOffset) break;
+            myFile.insert(myFile.end(), myBytes.begin() + mySection.mOffset,
+                          myBytes.begin() + mySection.mOffset + mySection.mSize);
         }
         return myFile;
     }
