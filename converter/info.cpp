@@ -210,9 +210,10 @@ ConvertResult ConvertReadInfo(const uint8_t* myData, size_t mySize, ConvertInfo&
         return {false, myKind->mInvalid};
     // A brush set begins with 'B' as a brush does. Without its extension, its header tells it: a style's
     // (version 2, names of 16 bytes), where the converter writes version 1 for a brush.
-    const bool myBrushSet =
-        myKind ? std::strcmp(myKind->mExt, kSetFormats[3].mExt) == 0
-               : myFile.Has(0, kStyleHeaderSize) && myData[2] == kStyleVersion && myData[3] == kNameSize;
+    const bool myBrushSet = myKind ? std::strcmp(myKind->mExt, kSetFormats[3].mExt) == 0
+                                   : myFile.Has(0, kStyleHeaderSize) &&
+                                         myData[offsetof(StyleRecord, mVersion)] == kStyleVersion &&
+                                         myData[offsetof(StyleRecord, mNameSize)] == kNameSize;
     switch (myInfo.mType) {
     case kTypeBrush:
         if (myBrushSet) return ConvertReadSet(*SetFindFormat(kSetBrush), myData, mySize, myInfo);

@@ -140,11 +140,12 @@ void InfoSettings(const StyleRecord& myRecord, ConvertInfo& myInfo) {
     const char* const kChannelNames[kChannels] = {"Fill", "Gradient", "Colour", "Brush", "Movement"};
     for (int c = 0; c < kChannels; ++c) {
         const int myCounter = myRecord.mBeatCounter[c];
-        myLines.push_back(
-            std::string(kChannelNames[c]) + " channel: " +
-            (myCounter > 0 ? "every " + ConvertNumber(myCounter) + " beats" : std::string("off")) +
-            ", threshold " + ConvertNumber(myRecord.mThreshold[c]) + ", " +
-            InfoTrigger(myRecord.mTrigger[c]));
+        myLines.push_back(std::string(kChannelNames[c]) + " channel: " +
+                          (myCounter > 1    ? "every " + ConvertNumber(myCounter) + " beats"
+                           : myCounter == 1 ? std::string("every beat")
+                                            : std::string("off")) +
+                          ", threshold " + ConvertNumber(myRecord.mThreshold[c]) + ", " +
+                          InfoTrigger(myRecord.mTrigger[c]));
     }
 }
 

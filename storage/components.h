@@ -93,7 +93,7 @@ struct GradientData {
     uint8_t mBrushGrad[kGradientBytes];
     uint8_t mFillGrad[kGradientBytes];
 };
-static_assert(sizeof(GradientData) == 540);
+static_assert(sizeof(GradientData) == 2 * kGradientBytes);
 
 struct Effect {
     uint16_t mInitSize = 0;

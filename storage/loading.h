@@ -12,8 +12,9 @@ constexpr uint8_t kIconBackBlack = 0;
 constexpr uint8_t kIconBackDark = 12;
 
 // Recording a load belongs to change execution, which keeps the song's edit list above this layer: it puts
-// its recorder here (ExecuteRecordComponent), and LoadUpdateSettings hands it every load it is asked to
-// record, with the style offset of the name and the 1-based slot.
+// its recorder here (ExecuteRecordComponent) once, before the program runs, and LoadUpdateSettings hands it
+// every load it is asked to record, with the style offset of the name and the 1-based slot. It is a link
+// between the layers, not state: nothing resets it.
 using LoadRecorder = void (*)(char myType, uint16_t myOffset, const char* myName, char mySlot,
                               uint8_t myRecord);
 extern LoadRecorder gLoadRecorder;

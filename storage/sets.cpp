@@ -81,14 +81,19 @@ bool StyleReadSet(const SetFormat& myFormat, const char* myName, SetImage& myIma
     return myValid;
 }
 
+std::vector<uint8_t> StyleSetBytes(const SetFormat& myFormat, const StyleRecord& myRecord) {
+    std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myFormat.mType), 0, kStyleVersion, kNameSize};
+    const auto* myRecordBytes = reinterpret_cast<const uint8_t*>(&myRecord);
+    for (const SetSection& mySection : myFormat.mSections)
+        myBytes.insert(myBytes.end(), myRecordBytes + mySection.mOffset,
+                       myRecordBytes + mySection.mOffset + mySection.mSize);
+    return myBytes;
+}
+
 bool StyleSaveSet(char myKind, const char* myName) {
     const SetFormat* myFormat = SetFindFormat(myKind);
     if (!myFormat || !myName || !*myName) return false;
-    std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myKind), 0, kStyleVersion, kNameSize};
-    const auto* myRecord = reinterpret_cast<const uint8_t*>(&gStyle);
-    for (const SetSection& mySection : myFormat->mSections)
-        myBytes.insert(myBytes.end(), myRecord + mySection.mOffset,
-                       myRecord + mySection.mOffset + mySection.mSize);
+    const std::vector<uint8_t> myBytes = StyleSetBytes(*myFormat, gStyle);
     if (!FileSaveInFolder(kSetFolder, myName, myFormat->mExt, myBytes.data(),
                           static_cast<int32_t>(myBytes.size())))
         return false;

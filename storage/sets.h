@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/style_record.h"
 #include "storage/format_sets.h"
@@ -17,6 +18,8 @@ struct SetImage {
 
 // Writes the set of myKind from gStyle as myName and stores the name as the set's name.
 bool StyleSaveSet(char myKind, const char* myName);
+// The bytes of a set of myFormat's kind taken from myRecord: the header, then the sections.
+std::vector<uint8_t> StyleSetBytes(const SetFormat& myFormat, const StyleRecord& myRecord);
 // A set of myFormat's kind from its bytes. False when the bytes are of another kind, end before its sections,
 // or name as current a slot the set does not have.
 bool StyleSetFromBytes(const SetFormat& myFormat, const uint8_t* myData, size_t mySize, SetImage& myImage);

@@ -31,9 +31,10 @@ void StyleConvertVersion1(StyleRecord& myRecord) {
     myRecord.mFadeTime = 0;
     myRecord.mScaleThreshold = 25;
     myRecord.mMaxFade = 120;
-    myRecord.mTempo[0] = myBytes[11];
-    myRecord.mTempo[1] = myBytes[12];
-    myBytes[11] = myBytes[12] = 0;
+    // Version 1 kept the tempo where version 2 has two reserved bytes.
+    myRecord.mTempo[0] = myRecord.mReserved2[0];
+    myRecord.mTempo[1] = myRecord.mReserved2[1];
+    myRecord.mReserved2[0] = myRecord.mReserved2[1] = 0;
     myRecord.mFillCount = kFillSlots;
     std::memmove(myRecord.mBrushColorEffect, myBytes + kVersion1Effects, 3 * kNameSize);
     StyleCopy(myRecord.mFillNames[4], "(None)");

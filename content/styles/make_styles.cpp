@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/style_record.h"
-#include "storage/format_sets.h"
+#include "storage/sets.h"
 
 namespace {
 
@@ -104,14 +104,8 @@ bool Write(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
     return static_cast<bool>(myStream);
 }
 
-// A set file: its header, then its kind's sections copied straight from the record.
 std::vector<uint8_t> Set(char myType, const StyleRecord& myStyle) {
-    std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myType), 0, kStyleVersion, kNameSize};
-    const auto* myRecord = reinterpret_cast<const uint8_t*>(&myStyle);
-    for (const SetSection& mySection : SetFindFormat(myType)->mSections)
-        myBytes.insert(myBytes.end(), myRecord + mySection.mOffset,
-                       myRecord + mySection.mOffset + mySection.mSize);
-    return myBytes;
+    return StyleSetBytes(*SetFindFormat(myType), myStyle);
 }
 
 } // namespace

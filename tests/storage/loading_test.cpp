@@ -8,8 +8,11 @@
 #include <fstream>
 #include <vector>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "engine/animate.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
 #include "shell/display.h"
 #include "storage/loading.h"
 
@@ -339,6 +342,35 @@ TEST_F(LoadingTest, AtStartUpTheStyleNamesTheFileAndNothingIsRecorded) {
     EXPECT_EQ(gBrushes[4].mWidth, 4);
     EXPECT_STREQ(gStyleStart.mBrushNames[4], "Other");
     EXPECT_STREQ(gStyle.mBrushSetName, "Set");
+}
+
+TEST_F(LoadingTest, WhileATrackPlaysALoadGoesIntoTheRaveInstead) {
+    Write("Brushes/Veve.bru", BrushFile(BrushLayout{}));
+    StyleCopy(gStyleStart.mBrushNames[2], "Other");
+    gStatePlay = 1;
+    ExecuteResetEdits();
+    ASSERT_TRUE(gBrushes[2].BrushLoad("Veve", 2, 0, 1, 0, nullptr, 0));
+    const int8_t* myRecord = gEditsList[gEditsCurrent].mEdits;
+    EXPECT_EQ(gEditsCurrent, 1);
+    EXPECT_EQ(myRecord[0], kComponentBrush * 8 + 3 + kRecordLoad);
+    EXPECT_STREQ(reinterpret_cast<const char*>(myRecord + 1), "Veve");
+    EXPECT_STREQ(gStyleStart.mBrushNames[2], "Other");
+    gStatePlay = 0;
+    ExecuteResetEdits();
+}
+
+TEST_F(LoadingTest, TheControlsCopyEachThumbnailToItsSlot) {
+    Write("Brushes/Veve.bru", BrushFile(BrushLayout{}));
+    ASSERT_TRUE(gBrushes[3].BrushLoad("Veve", 3, 0, 0, 0, nullptr, 0));
+    ASSERT_TRUE(gFills[0].FillLoad("(None)", 0, 0, 0, nullptr, 0));
+    DrawThumbnails();
+    const Rect myBrush = DrawThumbRect('B', 3);
+    EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.left], 210);
+    EXPECT_EQ(gWorldControls.Row(myBrush.bottom - 1)[myBrush.right - 1], 210);
+    EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.right], 13) << "nothing beyond the thumbnail";
+    const Rect myFill = DrawThumbRect('F', 0);
+    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.left], 0);
+    EXPECT_EQ(gWorldControls.Row(myFill.bottom - 1)[myFill.right - 1], 0);
 }
 
 TEST_F(LoadingTest, LoadsIntoAnotherRecordWhenAsked) {
