@@ -4,30 +4,30 @@
 #include <algorithm>
 
 #include "core/display.h"
+#include "resources/controls_art.h"
 #include "storage/components.h"
 
 Rect DrawThumbRect(char myType, int mySlot) {
-    const int myTop = 250 + 25 * mySlot;
-    switch (myType) {
-    case 'F':
-        return {9, myTop, 9 + kFillThumbWidth, myTop + kThumbHeight};
-    case 'B':
-        return {139, myTop, 139 + kBrushThumbWidth, myTop + kThumbHeight};
-    default:
-        return {269, myTop, 269 + kMoveIconSide, myTop + kMoveIconSide};
-    }
+    const Rect& myList = myType == 'F'   ? kLayoutFillsList
+                         : myType == 'B' ? kLayoutBrushesList
+                                         : kLayoutMovesList;
+    const Rect myRow = LayoutListRow(myList, mySlot, kLayoutListRowHeight);
+    return {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize,
+            myRow.top + 1 + kLayoutThumbSize};
 }
 
 namespace {
-// A slot never loaded has no thumbnail yet and shows black, as an empty one does.
-void DrawThumb(const Surface& myThumb, const Rect& myPlace) {
-    if (!myThumb.Exists()) {
-        SurfaceFill(gWorldControls, myPlace, kColorBlack);
-        return;
-    }
-    SurfaceCopy(
-        gWorldControls, myPlace.left, myPlace.top, myThumb,
-        {0, 0, std::min(myThumb.mWidth, myPlace.Width()), std::min(myThumb.mHeight, myPlace.Height())});
+// A thumbnail wider or taller than its well shows its middle; a slot never loaded shows black, as an empty
+// one does.
+void DrawThumb(const Surface& myThumb, const Rect& myWell) {
+    SurfaceFill(gWorldControls, myWell, kColorBlack);
+    if (!myThumb.Exists()) return;
+    const int myWidth = std::min(myThumb.mWidth, myWell.Width());
+    const int myHeight = std::min(myThumb.mHeight, myWell.Height());
+    const int myLeft = (myThumb.mWidth - myWidth) / 2, myTop = (myThumb.mHeight - myHeight) / 2;
+    SurfaceCopy(gWorldControls, myWell.left + (myWell.Width() - myWidth) / 2,
+                myWell.top + (myWell.Height() - myHeight) / 2, myThumb,
+                {myLeft, myTop, myLeft + myWidth, myTop + myHeight});
 }
 } // namespace
 

@@ -4,8 +4,9 @@
 
 #include "platform/surface.h"
 
-// The place of a slot's thumbnail in gWorldControls: the FILLS, BRUSHES and MOVEMENTS columns (myType 'F',
-// 'B' or 'M'), six rows of 25 pixels each (slot 0-5).
+// The well of a slot's thumbnail in gWorldControls: in the FILLS, BRUSHES and MOVEMENTS lists (myType 'F',
+// 'B' or 'M') of the controls artwork, the square at the left of the slot's row (slot 0-5).
 Rect DrawThumbRect(char myType, int mySlot);
-// Copies every slot's thumbnail into gWorldControls.
+// Copies every slot's thumbnail into its well of gWorldControls; a fill's, wider than the well, shows its
+// middle.
 void DrawThumbnails();

@@ -368,9 +368,17 @@ TEST_F(LoadingTest, TheControlsCopyEachThumbnailToItsSlot) {
     EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.left], 210);
     EXPECT_EQ(gWorldControls.Row(myBrush.bottom - 1)[myBrush.right - 1], 210);
     EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.right], 13) << "nothing beyond the thumbnail";
-    const Rect myFill = DrawThumbRect('F', 0);
-    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.left], 0);
-    EXPECT_EQ(gWorldControls.Row(myFill.bottom - 1)[myFill.right - 1], 0);
+    const Rect myEmpty = DrawThumbRect('F', 0);
+    EXPECT_EQ(gWorldControls.Row(myEmpty.top)[myEmpty.left], 0);
+    EXPECT_EQ(gWorldControls.Row(myEmpty.bottom - 1)[myEmpty.right - 1], 0);
+    // A fill's thumbnail is wider than its well: the well is filled with its middle.
+    Write("Fills/Tile.fil", FillFile('T', 10, 10, Solid(100, 120)));
+    ASSERT_TRUE(gFills[1].FillLoad("Tile", 1, 0, 0, nullptr, 0));
+    DrawThumbnails();
+    const Rect myFill = DrawThumbRect('F', 1);
+    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.left], 201 + (150 - 111) / 2);
+    EXPECT_EQ(gWorldControls.Row(myFill.bottom - 1)[myFill.right - 1], 201 + (150 - 111) / 2);
+    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.right], 13);
 }
 
 TEST_F(LoadingTest, LoadsIntoAnotherRecordWhenAsked) {
