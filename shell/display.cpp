@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "engine/fill.h"
 #include "platform/palette.h"
@@ -157,6 +158,7 @@ void MainDrawPaint() {
 }
 
 void MainDrawControls() {
+    DrawThumbnails();
     Surface& mySurface = WindowSurface(kWinControls);
     SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
     WindowPresent(kWinControls);
