@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "orbex: %s\n", myError.c_str());
             return 2;
         }
+        if (!RenderOutOpen(myError)) {
+            std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+            return 2;
+        }
         PlatformSetHeadlessSize(gOptions.mWidth, gOptions.mHeight);
     } else {
         gWindowedWidth = gOptions.mWindowWidth;
@@ -43,6 +47,7 @@ int main(int argc, char** argv) {
     gMusicFirstStyle = gOptions.mStyle;
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
     const int myCode = WinMain();
+    RenderOutDiscard();
     PlatformStop();
     return myCode;
 }
