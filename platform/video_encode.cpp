@@ -110,6 +110,15 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
     av_dict_set(myOptions, "crf", "23", 0);
 }
 
+// FFmpeg's own AAC encoder spends a third of a fast video's time in its default search; its fast coder with
+// left and right coded apart costs a quarter of that and still sounds clean at this rate.
+void VideoSoundOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary** myOptions) {
+    if (myForm == kVideoWebm || myQuality == kVideoSmall) return;
+    av_dict_set(myOptions, "aac_coder", "fast", 0);
+    av_dict_set(myOptions, "aac_is", "0", 0);
+    av_dict_set(myOptions, "aac_ms", "0", 0);
+}
+
 bool VideoOpenPicture(VideoEncoder& myEncoder, const VideoSettings& mySettings, std::string& myError) {
     const bool myVp9 = myEncoder.mForm == kVideoWebm;
     const AVCodec* myCodec = avcodec_find_encoder_by_name(myVp9 ? "libvpx-vp9" : "libx264");
@@ -198,7 +207,10 @@ bool VideoOpenSound(VideoEncoder& myEncoder, const VideoSettings& mySettings, st
     myContext->bit_rate = (mySettings.mQuality == kVideoSmall ? 64000 : 96000) * myChannels;
     if (myEncoder.mFormat->oformat->flags & AVFMT_GLOBALHEADER)
         myContext->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    int myResult = avcodec_open2(myContext, myCodec, nullptr);
+    AVDictionary* myOptions = nullptr;
+    VideoSoundOptions(myEncoder.mForm, mySettings.mQuality, &myOptions);
+    int myResult = avcodec_open2(myContext, myCodec, &myOptions);
+    av_dict_free(&myOptions);
     if (myResult < 0) {
         myError = std::string("cannot start the ") + myCodec->name + " encoder: " + VideoAvError(myResult);
         return false;

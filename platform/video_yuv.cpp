@@ -22,6 +22,7 @@ void YuvMakeTable(YuvTable& myTable, const PaletteEntry* myPalette, YuvMatrix my
         myTable.mY[myIndex] = YuvByte(16.0 + 219.0 / 255.0 * myLuma);
         myTable.mU[myIndex] = YuvByte(128.0 + 224.0 / 255.0 * (myB - myLuma) / (2.0 * (1.0 - myKb)));
         myTable.mV[myIndex] = YuvByte(128.0 + 224.0 / 255.0 * (myR - myLuma) / (2.0 * (1.0 - myKr)));
+        myTable.mUV[myIndex] = myTable.mU[myIndex] | static_cast<uint32_t>(myTable.mV[myIndex]) << 16;
     }
 }
 
@@ -48,21 +49,29 @@ void YuvConvert420(const YuvTable& myTable, const uint8_t* myPixels, int myPitch
         const bool myPair = myRow + 1 < myHeight;
         const uint8_t* myBottom = myPair ? myTop + myPitch : myTop;
         uint8_t* myYTop = myPlanes[0] + static_cast<std::ptrdiff_t>(myRow) * myStrides[0];
-        uint8_t* myYBottom = myYTop + myStrides[0];
+        uint8_t* myYBottom = myPair ? myYTop + myStrides[0] : myYTop;
         uint8_t* myU = myPlanes[1] + static_cast<std::ptrdiff_t>(myRow / 2) * myStrides[1];
         uint8_t* myV = myPlanes[2] + static_cast<std::ptrdiff_t>(myRow / 2) * myStrides[2];
-        for (int myColumn = 0; myColumn < myWidth; ++myColumn) {
-            myYTop[myColumn] = myTable.mY[myTop[myColumn]];
-            if (myPair) myYBottom[myColumn] = myTable.mY[myBottom[myColumn]];
+        const int myEven = myWidth & ~1;
+        for (int myColumn = 0; myColumn < myEven; myColumn += 2) {
+            const uint8_t myA = myTop[myColumn], myB = myTop[myColumn + 1], myC = myBottom[myColumn],
+                          myD = myBottom[myColumn + 1];
+            myYTop[myColumn] = myTable.mY[myA];
+            myYTop[myColumn + 1] = myTable.mY[myB];
+            myYBottom[myColumn] = myTable.mY[myC];
+            myYBottom[myColumn + 1] = myTable.mY[myD];
+            const uint32_t mySum =
+                myTable.mUV[myA] + myTable.mUV[myB] + myTable.mUV[myC] + myTable.mUV[myD] + (2u | 2u << 16);
+            myU[myColumn / 2] = static_cast<uint8_t>((mySum & 0xFFFF) >> 2);
+            myV[myColumn / 2] = static_cast<uint8_t>(mySum >> 18);
         }
-        for (int myColumn = 0; myColumn < myWidth; myColumn += 2) {
-            const int myNext = myColumn + 1 < myWidth ? myColumn + 1 : myColumn;
-            const uint8_t myA = myTop[myColumn], myB = myTop[myNext], myC = myBottom[myColumn],
-                          myD = myBottom[myNext];
-            myU[myColumn / 2] = static_cast<uint8_t>(
-                (myTable.mU[myA] + myTable.mU[myB] + myTable.mU[myC] + myTable.mU[myD] + 2) >> 2);
-            myV[myColumn / 2] = static_cast<uint8_t>(
-                (myTable.mV[myA] + myTable.mV[myB] + myTable.mV[myC] + myTable.mV[myD] + 2) >> 2);
+        if (myEven < myWidth) {
+            const uint8_t myA = myTop[myEven], myC = myBottom[myEven];
+            myYTop[myEven] = myTable.mY[myA];
+            myYBottom[myEven] = myTable.mY[myC];
+            const uint32_t mySum = 2 * (myTable.mUV[myA] + myTable.mUV[myC]) + (2u | 2u << 16);
+            myU[myEven / 2] = static_cast<uint8_t>((mySum & 0xFFFF) >> 2);
+            myV[myEven / 2] = static_cast<uint8_t>(mySum >> 18);
         }
     }
 }

@@ -12,6 +12,7 @@ struct YuvTable {
     uint8_t mY[kPaletteSize];
     uint8_t mU[kPaletteSize];
     uint8_t mV[kPaletteSize];
+    uint32_t mUV[kPaletteSize]; // U in the low half, V in the high one: four of them add up without carrying
 };
 
 void YuvMakeTable(YuvTable& myTable, const PaletteEntry* myPalette, YuvMatrix myMatrix);
