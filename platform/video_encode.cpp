@@ -105,9 +105,25 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
         av_dict_set(myOptions, "b", "0", 0);
         return;
     }
-    static const char* const kPreset[] = {"ultrafast", "superfast", "veryfast"};
-    av_dict_set(myOptions, "preset", kPreset[myQuality], 0);
-    av_dict_set(myOptions, "crf", "23", 0);
+    // Most of the picture moves little from frame to frame, so B-frames halve the bits of the fastest preset
+    // and cost nothing; the slower presets search motion better and, with the animation tuning, keep hard
+    // edges clean at a higher quantizer.
+    switch (myQuality) {
+    case kVideoFast:
+        av_dict_set(myOptions, "preset", "ultrafast", 0);
+        av_dict_set(myOptions, "x264-params", "bframes=8", 0);
+        av_dict_set(myOptions, "crf", "23", 0);
+        break;
+    case kVideoGood:
+        av_dict_set(myOptions, "preset", "veryfast", 0);
+        av_dict_set(myOptions, "crf", "23", 0);
+        break;
+    case kVideoSmall:
+        av_dict_set(myOptions, "preset", "faster", 0);
+        av_dict_set(myOptions, "tune", "animation", 0);
+        av_dict_set(myOptions, "crf", "26", 0);
+        break;
+    }
 }
 
 // FFmpeg's own AAC encoder spends a third of a fast video's time in its default search; its fast coder with

@@ -184,7 +184,6 @@ void RenderOutTurn() {
 bool RenderOutFinish(std::string& myError) {
     if (!sActive) return true;
     sActive = false;
-    if (sProgress) RenderShowProgress(true);
     bool myOk = !sFailed;
     myError = sFailure;
     if (VideoIsOpen(sVideo)) {
@@ -194,6 +193,11 @@ bool RenderOutFinish(std::string& myError) {
             if (myError.empty()) myError = myVideoError;
         }
     }
+    // The last line counts the encoder's finishing too.
+    if (myOk)
+        RenderShowProgress(true);
+    else if (sProgress)
+        TextOutStatusEnd();
     if (gOptions.mDemo) {
         if (myOk && !ImageWritePngRgb(gOptions.mDemoPath, sSheet.data(), sSheetWidth, sSheetHeight)) {
             myOk = false;
