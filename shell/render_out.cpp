@@ -2,6 +2,7 @@
 #include "shell/render_out.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/image_out.h"
 #include "platform/palette.h"
+#include "platform/script.h"
 #include "platform/text_out.h"
 #include "platform/video_out.h"
 #include "platform/window.h"
@@ -32,6 +34,7 @@ bool sActive = false;
 bool sDoneSent = false;
 bool sFailed = false;
 std::string sFailure;
+bool sUntilScriptEnds = false;
 VideoOut sVideo;
 std::vector<uint32_t> sSheet;
 int sSheetWidth = 0;
@@ -118,8 +121,12 @@ bool RenderOutOpen(std::string& myError) {
         sTotal = kSheetFrames;
         return true;
     }
-    sTotal = gOptions.mFrames > 0 ? gOptions.mFrames : kDefaultSeconds * gOptions.mFps;
-    if (gOptions.mFrames <= 0 && !gOptions.mAudio.empty()) {
+    // A scripted session without a frame count lasts as long as its script.
+    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0;
+    sTotal = gOptions.mFrames > 0 ? gOptions.mFrames
+             : sUntilScriptEnds   ? INT32_MAX
+                                  : kDefaultSeconds * gOptions.mFps;
+    if (gOptions.mFrames <= 0 && !sUntilScriptEnds && !gOptions.mAudio.empty()) {
         sTotal = RenderSongFrames(myError);
         if (sTotal < 0) return false;
     }
@@ -156,7 +163,8 @@ void RenderOutStart() {
         sSheetHeight = kSheetColumns * (myScreen.mHeight / 2);
         sSheet.assign(static_cast<size_t>(sSheetWidth) * sSheetHeight, 0xFF000000u);
     }
-    sProgress = !gOptions.mDemo && !gOptions.mQuiet && TextOutStatusShown();
+    // A script's length is unknown until it has run, so it gets no progress line.
+    sProgress = !gOptions.mDemo && !sUntilScriptEnds && !gOptions.mQuiet && TextOutStatusShown();
     sProgressStart = ClockRealSeconds();
     sProgressShown = 0;
     sActive = true;
@@ -172,7 +180,8 @@ void RenderOutTurn() {
     }
     if (sWritten != myBefore) RenderShowProgress(false);
     const bool myDemoOver = gOptions.mDemo && myElapsed >= kDemoLength;
-    if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || sFailed) {
+    const bool myScriptOver = sUntilScriptEnds && !ScriptRunning();
+    if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || myScriptOver || sFailed) {
         Message myMessage;
         myMessage.mKind = kMsgRenderDone;
         myMessage.mTime = ClockTicks();
@@ -230,6 +239,7 @@ void RenderOutResetState() {
     sDoneSent = false;
     sFailed = false;
     sFailure.clear();
+    sUntilScriptEnds = false;
     sSheet.clear();
     sSheetWidth = 0;
     sSheetHeight = 0;
