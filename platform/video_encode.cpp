@@ -6,6 +6,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/audio_fifo.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
 #include <libavutil/mathematics.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
@@ -391,15 +392,18 @@ VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm
     return myEncoder;
 }
 
-bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* myPixels, const YuvTable& myTable,
-                       std::string& myError) {
+bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* const myPlanes[3], std::string& myError) {
     AVFrame* myPicture = myEncoder->mPicture;
     if (av_frame_make_writable(myPicture) < 0) {
         myError = "out of memory";
         return false;
     }
-    YuvConvert420(myTable, myPixels, myEncoder->mWidth, myEncoder->mWidth, myEncoder->mHeight,
-                  myPicture->data, myPicture->linesize);
+    for (int myPlane = 0; myPlane < 3; ++myPlane) {
+        const int myWidth = myPlane ? (myEncoder->mWidth + 1) / 2 : myEncoder->mWidth;
+        const int myHeight = myPlane ? (myEncoder->mHeight + 1) / 2 : myEncoder->mHeight;
+        av_image_copy_plane(myPicture->data[myPlane], myPicture->linesize[myPlane], myPlanes[myPlane],
+                            myWidth, myWidth, myHeight);
+    }
     myPicture->pts = myEncoder->mPictures++;
     if (!VideoSend(*myEncoder, myEncoder->mVideo, myEncoder->mVideoStream, myPicture, myError)) return false;
     return VideoFeedSound(*myEncoder, VideoSongFramesDue(*myEncoder), false, myError);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "platform/video_out.h"
-#include "platform/video_yuv.h"
 
 struct VideoEncoder;
 
@@ -13,9 +12,9 @@ struct VideoEncoder;
 // of the given form.
 VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm,
                                const std::string& myFilePath, std::string& myError);
-// Encodes one picture of 8-bit indices (myWidth bytes a row) through the table, and the song up to its end.
-bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* myPixels, const YuvTable& myTable,
-                       std::string& myError);
+// Encodes one picture of 4:2:0 planes (rows of the width, or half the width rounded up, one after another)
+// and the song up to its end.
+bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* const myPlanes[3], std::string& myError);
 // Flushes both encoders and completes the file.
 bool VideoEncoderFinish(VideoEncoder* myEncoder, std::string& myError);
 void VideoEncoderFree(VideoEncoder* myEncoder);

@@ -1,5 +1,6 @@
-// The video writer: frames are copied into a short queue and encoded on a second thread (Y4M by hand, the
-// compressed forms through FFmpeg), into a file beside the target that is renamed over it at the end.
+// The video writer: each frame is turned into YUV planes on the drawing thread (which waits for the encoder
+// otherwise) and queued for a second thread that encodes it (Y4M by hand, the compressed forms through
+// FFmpeg), into a file beside the target that is renamed over it at the end.
 #include "platform/video_out.h"
 
 #include <unistd.h>
@@ -22,9 +23,9 @@ namespace {
 // Enough to keep the encoder busy while the program draws; more would only hold memory.
 constexpr size_t kQueueFrames = 4;
 
+// One frame's planes, Y then U then V, each row of a plane right after the one before.
 struct VideoJob {
-    std::vector<uint8_t> mPixels; // mWidth bytes a row
-    PaletteEntry mPalette[kPaletteSize];
+    std::vector<uint8_t> mPlanes;
 };
 } // namespace
 
@@ -34,10 +35,11 @@ struct VideoWriter {
     std::string mPartPath;
     std::FILE* mY4m = nullptr;
     VideoEncoder* mEncoder = nullptr;
-    YuvTable mTable{};
+    int mChromaWidth = 0; // full for Y4M's 4:4:4, half (rounded up) for 4:2:0
+    int mChromaHeight = 0;
+    YuvTable mTable{}; // for the palette below; only the drawing thread touches these
     PaletteEntry mTablePalette[kPaletteSize];
     bool mHaveTable = false;
-    std::vector<uint8_t> mY4mFrame;
 
     std::thread mThread;
     std::mutex mLock;
@@ -58,6 +60,13 @@ bool VideoSamePalette(const PaletteEntry* myA, const PaletteEntry* myB) {
     return true;
 }
 
+uint8_t* VideoPlane(const VideoWriter& myWriter, const VideoJob& myJob, int myPlane) {
+    const size_t myLuma = static_cast<size_t>(myWriter.mSettings.mWidth) * myWriter.mSettings.mHeight;
+    const size_t myChroma = static_cast<size_t>(myWriter.mChromaWidth) * myWriter.mChromaHeight;
+    return const_cast<uint8_t*>(myJob.mPlanes.data()) + (myPlane ? myLuma + (myPlane - 1) * myChroma : 0);
+}
+
+// Y4M keeps full-resolution colour (4:4:4), so nothing of the picture is lost.
 bool VideoY4mOpen(VideoWriter& myWriter, std::string& myError) {
     myWriter.mY4m = std::fopen(myWriter.mPartPath.c_str(), "wb");
     if (!myWriter.mY4m) {
@@ -66,36 +75,21 @@ bool VideoY4mOpen(VideoWriter& myWriter, std::string& myError) {
     }
     std::fprintf(myWriter.mY4m, "YUV4MPEG2 W%d H%d F%d:1 Ip A1:1 C444\n", myWriter.mSettings.mWidth,
                  myWriter.mSettings.mHeight, myWriter.mSettings.mFps);
-    myWriter.mY4mFrame.resize(static_cast<size_t>(myWriter.mSettings.mWidth) * myWriter.mSettings.mHeight *
-                              3);
-    return true;
-}
-
-// Full-resolution colour (4:4:4), so nothing of the picture is lost.
-bool VideoY4mFrame(VideoWriter& myWriter, const uint8_t* myPixels, std::string& myError) {
-    const int myWidth = myWriter.mSettings.mWidth, myHeight = myWriter.mSettings.mHeight;
-    const size_t myPlane = static_cast<size_t>(myWidth) * myHeight;
-    uint8_t* const myPlanes[3] = {myWriter.mY4mFrame.data(), myWriter.mY4mFrame.data() + myPlane,
-                                  myWriter.mY4mFrame.data() + 2 * myPlane};
-    const int myStrides[3] = {myWidth, myWidth, myWidth};
-    YuvConvert444(myWriter.mTable, myPixels, myWidth, myWidth, myHeight, myPlanes, myStrides);
-    if (std::fputs("FRAME\n", myWriter.mY4m) < 0 ||
-        std::fwrite(myWriter.mY4mFrame.data(), 1, myWriter.mY4mFrame.size(), myWriter.mY4m) !=
-            myWriter.mY4mFrame.size()) {
-        myError = std::string("writing the video failed: ") + std::strerror(errno);
-        return false;
-    }
     return true;
 }
 
 bool VideoEncodeJob(VideoWriter& myWriter, const VideoJob& myJob, std::string& myError) {
-    if (!myWriter.mHaveTable || !VideoSamePalette(myJob.mPalette, myWriter.mTablePalette)) {
-        YuvMakeTable(myWriter.mTable, myJob.mPalette, myWriter.mY4m ? kYuvBt601 : kYuvBt709);
-        std::copy(myJob.mPalette, myJob.mPalette + kPaletteSize, myWriter.mTablePalette);
-        myWriter.mHaveTable = true;
+    if (!myWriter.mY4m) {
+        const uint8_t* const myPlanes[3] = {myJob.mPlanes.data(), VideoPlane(myWriter, myJob, 1),
+                                            VideoPlane(myWriter, myJob, 2)};
+        return VideoEncoderFrame(myWriter.mEncoder, myPlanes, myError);
     }
-    if (myWriter.mY4m) return VideoY4mFrame(myWriter, myJob.mPixels.data(), myError);
-    return VideoEncoderFrame(myWriter.mEncoder, myJob.mPixels.data(), myWriter.mTable, myError);
+    if (std::fputs("FRAME\n", myWriter.mY4m) < 0 ||
+        std::fwrite(myJob.mPlanes.data(), 1, myJob.mPlanes.size(), myWriter.mY4m) != myJob.mPlanes.size()) {
+        myError = std::string("writing the video failed: ") + std::strerror(errno);
+        return false;
+    }
+    return true;
 }
 
 // The encoding thread: takes frames in order until the writer closes and the queue is empty.
@@ -173,6 +167,9 @@ bool VideoOpen(VideoOut& myVideo, const VideoSettings& mySettings, std::string& 
     myWriter->mForm = myForm;
     // A name that no player takes for a finished video, unique to this run.
     myWriter->mPartPath = mySettings.mPath + "." + std::to_string(::getpid()) + ".part";
+    const bool myFullColour = myForm == kVideoY4m;
+    myWriter->mChromaWidth = myFullColour ? mySettings.mWidth : (mySettings.mWidth + 1) / 2;
+    myWriter->mChromaHeight = myFullColour ? mySettings.mHeight : (mySettings.mHeight + 1) / 2;
     const bool myOk = myForm == kVideoY4m
                           ? VideoY4mOpen(*myWriter, myError)
                           : (myWriter->mEncoder = VideoEncoderOpen(mySettings, myForm, myWriter->mPartPath,
@@ -201,11 +198,23 @@ bool VideoWriteFrame(VideoOut& myVideo, const Surface& mySurface, const PaletteE
             myWriter->mSpare.pop_back();
         }
     }
-    const size_t myRow = static_cast<size_t>(mySurface.mWidth);
-    myJob.mPixels.resize(myRow * mySurface.mHeight);
-    for (int myY = 0; myY < mySurface.mHeight; ++myY)
-        std::memcpy(myJob.mPixels.data() + myRow * myY, mySurface.Row(myY), myRow);
-    std::copy(myPalette, myPalette + kPaletteSize, myJob.mPalette);
+    if (!myWriter->mHaveTable || !VideoSamePalette(myPalette, myWriter->mTablePalette)) {
+        YuvMakeTable(myWriter->mTable, myPalette, myWriter->mY4m ? kYuvBt601 : kYuvBt709);
+        std::copy(myPalette, myPalette + kPaletteSize, myWriter->mTablePalette);
+        myWriter->mHaveTable = true;
+    }
+    const int myWidth = mySurface.mWidth, myHeight = mySurface.mHeight;
+    myJob.mPlanes.resize(static_cast<size_t>(myWidth) * myHeight +
+                         2 * static_cast<size_t>(myWriter->mChromaWidth) * myWriter->mChromaHeight);
+    uint8_t* const myPlanes[3] = {myJob.mPlanes.data(), VideoPlane(*myWriter, myJob, 1),
+                                  VideoPlane(*myWriter, myJob, 2)};
+    const int myStrides[3] = {myWidth, myWriter->mChromaWidth, myWriter->mChromaWidth};
+    if (myWriter->mY4m)
+        YuvConvert444(myWriter->mTable, mySurface.mPixels.data(), mySurface.mPitch, myWidth, myHeight,
+                      myPlanes, myStrides);
+    else
+        YuvConvert420(myWriter->mTable, mySurface.mPixels.data(), mySurface.mPitch, myWidth, myHeight,
+                      myPlanes, myStrides);
     {
         std::lock_guard<std::mutex> myLock(myWriter->mLock);
         myWriter->mQueue.push_back(std::move(myJob));

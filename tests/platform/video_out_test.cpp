@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/video_out.h"
 #include "platform/video_yuv.h"
@@ -118,4 +120,41 @@ TEST(VideoOut, TheVideoAppearsWhenFinishedAndNothingWhenAbandoned) {
     EXPECT_FALSE(VideoOpen(myVideo, mySettings, myError)) << "a picture stream is no sound";
     EXPECT_NE(myError.find("a.y4m"), std::string::npos) << myError;
     fs::remove_all(myFolder);
+}
+
+// Wide pictures take the machine's fastest path; each block must still be exactly the scalar rounded mean.
+TEST(VideoYuv, EveryPathGivesTheSamePlanes) {
+    PaletteEntry myPalette[kPaletteSize] = {};
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex)
+        myPalette[myIndex] = {static_cast<uint8_t>(myIndex * 7), static_cast<uint8_t>(255 - myIndex),
+                              static_cast<uint8_t>(myIndex * 13), 0};
+    YuvTable myTable;
+    YuvMakeTable(myTable, myPalette, kYuvBt709);
+    const int myWidth = 203, myHeight = 5, myPitch = 208, myHalf = (myWidth + 1) / 2;
+    std::vector<uint8_t> myPixels(myPitch * myHeight);
+    uint32_t mySeed = 12345;
+    for (uint8_t& myPixel : myPixels) {
+        mySeed = mySeed * 1103515245 + 12345;
+        myPixel = static_cast<uint8_t>(mySeed >> 16);
+    }
+    std::vector<uint8_t> myY(myWidth * myHeight), myU(myHalf * 3), myV(myHalf * 3);
+    uint8_t* const myPlanes[3] = {myY.data(), myU.data(), myV.data()};
+    const int myStrides[3] = {myWidth, myHalf, myHalf};
+    YuvConvert420(myTable, myPixels.data(), myPitch, myWidth, myHeight, myPlanes, myStrides);
+    for (int myRow = 0; myRow < myHeight; ++myRow)
+        for (int myColumn = 0; myColumn < myWidth; ++myColumn)
+            ASSERT_EQ(myY[myRow * myWidth + myColumn], myTable.mY[myPixels[myRow * myPitch + myColumn]]);
+    for (int myRow = 0; myRow < 3; ++myRow)
+        for (int myColumn = 0; myColumn < myHalf; ++myColumn) {
+            int mySumU = 0, mySumV = 0;
+            for (int myDy = 0; myDy < 2; ++myDy)
+                for (int myDx = 0; myDx < 2; ++myDx) {
+                    const int myY2 = std::min(2 * myRow + myDy, myHeight - 1);
+                    const int myX2 = std::min(2 * myColumn + myDx, myWidth - 1);
+                    mySumU += myTable.mU[myPixels[myY2 * myPitch + myX2]];
+                    mySumV += myTable.mV[myPixels[myY2 * myPitch + myX2]];
+                }
+            ASSERT_EQ(myU[myRow * myHalf + myColumn], (mySumU + 2) / 4) << myRow << "," << myColumn;
+            ASSERT_EQ(myV[myRow * myHalf + myColumn], (mySumV + 2) / 4) << myRow << "," << myColumn;
+        }
 }
