@@ -1,4 +1,6 @@
-// H.264 or VP9 pictures with AAC or Opus sound, through libavformat, libavcodec and libswresample.
+// H.264 or VP9 pictures with AAC or Opus sound, through libavformat, libavcodec and libswresample. The sound
+// is encoded on a thread of its own, ahead of the pictures; the pictures' thread alone writes the file and
+// lays the sound's packets in as the pictures reach their time.
 #include "platform/video_encode.h"
 
 extern "C" {
@@ -13,7 +15,12 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/audio_file.h"
@@ -30,7 +37,8 @@ struct VideoEncoder {
     AVStream* mAudioStream = nullptr;
     AVFrame* mPicture = nullptr;
     AVFrame* mSound = nullptr;
-    AVPacket* mPacket = nullptr;
+    AVPacket* mPacket = nullptr;      // the pictures' thread's
+    AVPacket* mSoundPacket = nullptr; // the sound thread's
     SwrContext* mResampler = nullptr;
     AVAudioFifo* mFifo = nullptr;
     uint8_t** mConverted = nullptr; // the resampler's output, before it is cut into the encoder's frames
@@ -41,6 +49,15 @@ struct VideoEncoder {
     int64_t mSoundPts = 0; // samples handed to the sound encoder
     int64_t mPictures = 0; // pictures handed to the picture encoder
     bool mSongOver = false;
+    int64_t mSongPlanned = 0; // frames of the song under the planned pictures; all of it when unknown
+
+    std::thread mSoundThread;
+    std::atomic<bool> mSoundStop{false};
+    std::mutex mSoundLock;               // guards the four below
+    std::deque<AVPacket*> mSoundPackets; // encoded, in the stream's time base, not yet written
+    bool mSoundOver = false;
+    bool mSoundFailed = false;
+    std::string mSoundError;
 };
 
 namespace {
@@ -65,18 +82,38 @@ const char* VideoMuxerName(VideoForm myForm) {
     }
 }
 
-// Writes every packet the encoder has ready into the file, interleaved by time.
+bool VideoWritePacket(VideoEncoder& myEncoder, AVPacket* myPacket, std::string& myError) {
+    const int myWritten = av_interleaved_write_frame(myEncoder.mFormat, myPacket);
+    if (myWritten < 0) myError = "writing the video failed: " + VideoAvError(myWritten);
+    return myWritten >= 0;
+}
+
+// Takes every packet the encoder has ready: the pictures' go into the file (interleaved by time), the
+// sound's wait in the queue for their pictures.
 bool VideoDrain(VideoEncoder& myEncoder, AVCodecContext* myCodec, AVStream* myStream, std::string& myError) {
+    const bool mySound = myCodec == myEncoder.mAudio;
+    AVPacket* myPacket = mySound ? myEncoder.mSoundPacket : myEncoder.mPacket;
     for (;;) {
-        const int myResult = avcodec_receive_packet(myCodec, myEncoder.mPacket);
+        const int myResult = avcodec_receive_packet(myCodec, myPacket);
         if (myResult == AVERROR(EAGAIN) || myResult == AVERROR_EOF) return true;
         if (myResult < 0) {
             myError = "encoding failed: " + VideoAvError(myResult);
             return false;
         }
-        av_packet_rescale_ts(myEncoder.mPacket, myCodec->time_base, myStream->time_base);
-        myEncoder.mPacket->stream_index = myStream->index;
-        const int myWritten = av_interleaved_write_frame(myEncoder.mFormat, myEncoder.mPacket);
+        av_packet_rescale_ts(myPacket, myCodec->time_base, myStream->time_base);
+        myPacket->stream_index = myStream->index;
+        if (mySound) {
+            AVPacket* myKept = av_packet_alloc();
+            if (!myKept) {
+                myError = "out of memory";
+                return false;
+            }
+            av_packet_move_ref(myKept, myPacket);
+            std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
+            myEncoder.mSoundPackets.push_back(myKept);
+            continue;
+        }
+        const int myWritten = av_interleaved_write_frame(myEncoder.mFormat, myPacket);
         if (myWritten < 0) {
             myError = "writing the video failed: " + VideoAvError(myWritten);
             return false;
@@ -101,7 +138,11 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
         static const char* const kSpeed[] = {"8", "7", "5"};
         av_dict_set(myOptions, "deadline", myQuality == kVideoSmall ? "good" : "realtime", 0);
         av_dict_set(myOptions, "cpu-used", kSpeed[myQuality], 0);
+        // libvpx works on one thread unless told otherwise; rows and tile columns let it use them all.
         av_dict_set(myOptions, "row-mt", "1", 0);
+        av_dict_set(myOptions, "tile-columns", "2", 0);
+        av_dict_set(myOptions, "threads",
+                    std::to_string(std::max(2u, std::thread::hardware_concurrency())).c_str(), 0);
         av_dict_set(myOptions, "crf", "32", 0);
         av_dict_set(myOptions, "b", "0", 0);
         return;
@@ -325,7 +366,7 @@ bool VideoStoreConverted(VideoEncoder& myEncoder, int myCount, std::string& myEr
 // long as its pictures, so the song stops with them.
 bool VideoFeedSound(VideoEncoder& myEncoder, int64_t myUntil, bool myLast, std::string& myError) {
     if (!myEncoder.mAudio) return true;
-    while (!myEncoder.mSongOver && myEncoder.mSongRead < myUntil) {
+    while (!myEncoder.mSongOver && myEncoder.mSongRead < myUntil && !myEncoder.mSoundStop) {
         const int64_t myWanted = std::min<int64_t>(kSongBlock, myUntil - myEncoder.mSongRead);
         const int64_t myRead = AudioFileReadStream(myEncoder.mSong, myEncoder.mBlock.data(), myWanted);
         if (myRead <= 0) {
@@ -353,9 +394,46 @@ bool VideoFeedSound(VideoEncoder& myEncoder, int64_t myUntil, bool myLast, std::
     return VideoEncodeSound(myEncoder, myLast, myError);
 }
 
-// The song's frames that belong under the pictures encoded so far.
-int64_t VideoSongFramesDue(const VideoEncoder& myEncoder) {
-    return av_rescale(myEncoder.mPictures, myEncoder.mSong.mRate, myEncoder.mFps);
+// The sound thread: the song up to the planned end, then what the encoder still holds.
+void VideoSoundRun(VideoEncoder* myEncoder) {
+    std::string myError;
+    const bool myOk = VideoFeedSound(*myEncoder, myEncoder->mSongPlanned, true, myError) &&
+                      VideoSend(*myEncoder, myEncoder->mAudio, myEncoder->mAudioStream, nullptr, myError);
+    std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
+    myEncoder->mSoundOver = true;
+    myEncoder->mSoundFailed = !myOk;
+    myEncoder->mSoundError = myError;
+}
+
+// Writes the sound's packets that start before myPictures frames' time; at the end (myAll) every packet that
+// starts before it, once the sound thread is done.
+bool VideoLayInSound(VideoEncoder& myEncoder, int64_t myPictures, bool myAll, std::string& myError) {
+    if (!myEncoder.mAudio) return true;
+    if (myAll && myEncoder.mSoundThread.joinable()) myEncoder.mSoundThread.join();
+    for (;;) {
+        AVPacket* myPacket = nullptr;
+        {
+            std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
+            if (myEncoder.mSoundFailed) {
+                myError = myEncoder.mSoundError;
+                return false;
+            }
+            if (myEncoder.mSoundPackets.empty()) return true;
+            AVPacket* myFirst = myEncoder.mSoundPackets.front();
+            const bool myDue = av_compare_ts(myFirst->pts, myEncoder.mAudioStream->time_base, myPictures,
+                                             AVRational{1, myEncoder.mFps}) < 0;
+            if (!myDue && !myAll) return true;
+            myEncoder.mSoundPackets.pop_front();
+            if (myDue)
+                myPacket = myFirst;
+            else
+                av_packet_free(&myFirst); // beyond the last picture: a song longer than an unplanned video
+        }
+        if (!myPacket) continue;
+        const bool myOk = VideoWritePacket(myEncoder, myPacket, myError);
+        av_packet_free(&myPacket);
+        if (!myOk) return false;
+    }
 }
 } // namespace
 
@@ -381,6 +459,12 @@ VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm
     if (!VideoOpenPicture(*myEncoder, mySettings, myError)) return myFail(myError);
     if (!mySettings.mSound.empty() && !VideoOpenSound(*myEncoder, mySettings, myError))
         return myFail(myError);
+    if (myEncoder->mAudio) {
+        myEncoder->mSongPlanned =
+            mySettings.mFrames > 0 ? av_rescale(mySettings.mFrames, myEncoder->mSong.mRate, mySettings.mFps)
+                                   : INT64_MAX;
+        if (!(myEncoder->mSoundPacket = av_packet_alloc())) return myFail("out of memory");
+    }
     int myResult = avio_open(&myEncoder->mFormat->pb, myFilePath.c_str(), AVIO_FLAG_WRITE);
     if (myResult < 0) return myFail("cannot write " + mySettings.mPath + ": " + VideoAvError(myResult));
     AVDictionary* myOptions = nullptr;
@@ -389,6 +473,7 @@ VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm
     myResult = avformat_write_header(myEncoder->mFormat, &myOptions);
     av_dict_free(&myOptions);
     if (myResult < 0) return myFail("cannot write " + mySettings.mPath + ": " + VideoAvError(myResult));
+    if (myEncoder->mAudio) myEncoder->mSoundThread = std::thread(VideoSoundRun, myEncoder);
     return myEncoder;
 }
 
@@ -406,15 +491,12 @@ bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* const myPlanes[3]
     }
     myPicture->pts = myEncoder->mPictures++;
     if (!VideoSend(*myEncoder, myEncoder->mVideo, myEncoder->mVideoStream, myPicture, myError)) return false;
-    return VideoFeedSound(*myEncoder, VideoSongFramesDue(*myEncoder), false, myError);
+    return VideoLayInSound(*myEncoder, myEncoder->mPictures, false, myError);
 }
 
 bool VideoEncoderFinish(VideoEncoder* myEncoder, std::string& myError) {
-    if (!VideoFeedSound(*myEncoder, VideoSongFramesDue(*myEncoder), true, myError)) return false;
     if (!VideoSend(*myEncoder, myEncoder->mVideo, myEncoder->mVideoStream, nullptr, myError)) return false;
-    if (myEncoder->mAudio &&
-        !VideoSend(*myEncoder, myEncoder->mAudio, myEncoder->mAudioStream, nullptr, myError))
-        return false;
+    if (!VideoLayInSound(*myEncoder, myEncoder->mPictures, true, myError)) return false;
     int myResult = av_write_trailer(myEncoder->mFormat);
     if (myResult >= 0) myResult = avio_closep(&myEncoder->mFormat->pb);
     if (myResult < 0) {
@@ -426,11 +508,16 @@ bool VideoEncoderFinish(VideoEncoder* myEncoder, std::string& myError) {
 
 void VideoEncoderFree(VideoEncoder* myEncoder) {
     if (!myEncoder) return;
+    myEncoder->mSoundStop = true;
+    if (myEncoder->mSoundThread.joinable()) myEncoder->mSoundThread.join();
+    for (AVPacket* myPacket : myEncoder->mSoundPackets)
+        av_packet_free(&myPacket);
     avcodec_free_context(&myEncoder->mVideo);
     avcodec_free_context(&myEncoder->mAudio);
     av_frame_free(&myEncoder->mPicture);
     av_frame_free(&myEncoder->mSound);
     av_packet_free(&myEncoder->mPacket);
+    av_packet_free(&myEncoder->mSoundPacket);
     swr_free(&myEncoder->mResampler);
     if (myEncoder->mFifo) av_audio_fifo_free(myEncoder->mFifo);
     if (myEncoder->mConverted) av_freep(&myEncoder->mConverted[0]);

@@ -18,6 +18,7 @@ struct VideoSettings {
     int mFps = 30;
     VideoQuality mQuality = kVideoGood;
     std::string mSound; // the sound file laid under the picture from its start; empty for a silent video
+    int mFrames = 0;    // the frames planned, so the sound can be encoded ahead; 0 when not known
 };
 
 struct VideoWriter;

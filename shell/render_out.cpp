@@ -138,6 +138,7 @@ bool RenderOutOpen(std::string& myError) {
         mySettings.mFps = gOptions.mFps;
         mySettings.mQuality = gOptions.mQuality;
         mySettings.mSound = gOptions.mAudio;
+        mySettings.mFrames = sUntilScriptEnds ? 0 : sTotal;
         return VideoOpen(sVideo, mySettings, myError);
     }
     if (!gOptions.mOutDir.empty()) {
