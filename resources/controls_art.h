@@ -128,13 +128,15 @@ constexpr Rect kLayoutManualButton = {209, 28, 250, 41}; // a mini button, drawn
 constexpr Rect kLayoutStyleLabel = {253, 27, 282, 41};   // "Style:", in the artwork
 constexpr Rect kLayoutStyleBox = {283, 27, 397, 41};
 
-// The panel area: a light card (labels are drawn in index 0 on it); its top right holds the "Settings" popup
-// button. The panel's own icon and title go at its top left (suggested: the 16 x 16 icon at
-// kLayoutPanelIconX/Y, the title after it on the same line).
+// The panel area: a light card (labels are drawn in index 0 on it) with a lighter title band across its top
+// (kLayoutPanelBand); the band's right end holds the "Settings" popup button. A panel's 16 x 16 icon and
+// title go on the band's left (suggested: the icon at kLayoutPanelIconX/Y, the title after it); its contents
+// below the band.
 constexpr Rect kLayoutPanelArea = {7, 48, 204, 138};
-constexpr Rect kLayoutSettingsButton = {150, 51, 201, 63};
-constexpr int kLayoutPanelIconX = 10;
-constexpr int kLayoutPanelIconY = 51;
+constexpr Rect kLayoutPanelBand = {9, 50, 202, 72};
+constexpr Rect kLayoutSettingsButton = {146, 55, 199, 67};
+constexpr int kLayoutPanelIconX = 11;
+constexpr int kLayoutPanelIconY = 53;
 
 // The column boxes. Each has its 20 x 20 icon 3 pixels in from its top-left corner and its title beside it.
 constexpr Rect kLayoutCDBox = {206, 48, 269, 138};
@@ -150,13 +152,13 @@ constexpr Rect LayoutIconRect(const Rect& myBox) {
 
 // CD box: the "Drive" popup button, and the track number's two digits (20 x 17) in their display, under the
 // label "Track:".
-constexpr Rect kLayoutDriveButton = {231, 54, 266, 66};
-constexpr Rect kLayoutTrackDigits = {228, 98, 248, 115};
+constexpr Rect kLayoutDriveButton = {210, 122, 266, 134};
+constexpr Rect kLayoutTrackDigits = {228, 97, 248, 114};
 
 // COLORS: the "Brush" and "Fill" colour-effect popup buttons in the header, and the two colour bars. Colour c
 // (1-120) has its marker's left edge at x = 120 - (c - 1) * 112 / 120; markers span their row (13 high).
-constexpr Rect kLayoutBrushEffectButton = {36, 152, 76, 164};
-constexpr Rect kLayoutFillEffectButton = {79, 152, 119, 164};
+constexpr Rect kLayoutBrushEffectButton = {33, 153, 73, 164};
+constexpr Rect kLayoutFillEffectButton = {76, 153, 116, 164};
 constexpr Rect kLayoutBrushColorBar = {10, 167, 123, 177};
 constexpr Rect kLayoutFillColorBar = {10, 182, 123, 192};
 constexpr int kLayoutBrushMarkerTop = 166;
@@ -164,8 +166,8 @@ constexpr int kLayoutFillMarkerTop = 181;
 
 // BEAT METER: the "Fre." and "Vol." mini buttons (drawn by the program), the 64-pixel meter, the beat lamp
 // (17 x 17, lit from picture 132) and the sensitivity slider, which is column 102's counter row.
-constexpr Rect kLayoutFreButton = {167, 151, 208, 164};
-constexpr Rect kLayoutVolButton = {211, 151, 252, 164};
+constexpr Rect kLayoutFreButton = {167, 152, 208, 165};
+constexpr Rect kLayoutVolButton = {211, 152, 252, 165};
 constexpr Rect kLayoutMeter = {147, 173, 211, 184};
 constexpr Rect kLayoutBeatLamp = {219, 170, 236, 187};
 
@@ -187,7 +189,7 @@ constexpr int kLayoutArrowZone = 10;
 constexpr Rect kLayoutFillsList = {9, 252, 137, 402};
 constexpr Rect kLayoutBrushesList = {143, 252, 267, 402};
 constexpr Rect kLayoutMovesList = {273, 252, 395, 402};
-constexpr Rect kLayoutEffButton = {234, 232, 266, 244};
+constexpr Rect kLayoutEffButton = {234, 234, 266, 246};
 
 // Row myRow of a list of rows myHeight high.
 constexpr Rect LayoutListRow(const Rect& myList, int myRow, int myHeight) {
