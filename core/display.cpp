@@ -2,6 +2,7 @@
 // module may ask for: a status line on the splash, and a part of the picture brought to the screen.
 #include "core/display.h"
 
+#include "platform/platform.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
@@ -17,6 +18,8 @@ Surface gWorldPanelArt;
 Surface gWorldArrows;
 Surface gWorldPopup;
 
+int gWindowedWidth = 0;
+int gWindowedHeight = 0;
 Rect gRectDisplay;
 double gCentX = 0;
 double gCentY = 0;
@@ -29,6 +32,15 @@ void InitSetScreenSize(int myWidth, int myHeight) {
     gCentXInt = myWidth / 2;
     gCentYInt = myHeight / 2;
     gRectDisplay = {0, 0, myWidth, myHeight};
+}
+
+void InitScreenSize(int* myWidth, int* myHeight) {
+    if (gWindowedWidth > 0 && gWindowedHeight > 0) {
+        *myWidth = gWindowedWidth;
+        *myHeight = gWindowedHeight;
+    } else {
+        PlatformDesktopSize(myWidth, myHeight);
+    }
 }
 
 void InitText(const char* myText) {

@@ -203,7 +203,12 @@ void AnimateMain() {
     uint32_t myNow = AnimateGetElapsedTime();
     if (gStatePlay) {
         if (myNow >= gSongLength) {
-            MusicSkipTrack(0, 0);
+            if (gStateTextEntry) {
+                gStateEndSong = 1;
+                MusicStop(0, 1);
+            } else {
+                MusicSkipTrack(0, 0);
+            }
             AnimateFollowVolume();
             return;
         }

@@ -410,6 +410,25 @@ void WindowResize(int myId, int myWidth, int myHeight) {
     myState.mDirty = true;
 }
 
+void WindowPlaceBeside(int myId, int myAnchor) {
+    if (!WindowExists(myId) || !WindowExists(myAnchor)) return;
+    SDL_Window* myWindow = sWindows[myId].mWindow;
+    SDL_Window* myBeside = sWindows[myAnchor].mWindow;
+    if (!myWindow || !myBeside) return;
+    int myX = 0, myY = 0, myWidth = 0, myHeight = 0;
+    SDL_GetWindowPosition(myBeside, &myX, &myY);
+    SDL_GetWindowSize(myBeside, &myWidth, &myHeight);
+    int myTop = 0, myLeft = 0, myBottom = 0, myRight = 0;
+    SDL_GetWindowBordersSize(myBeside, &myTop, &myLeft, &myBottom, &myRight);
+    int myOwnLeft = 0;
+    SDL_GetWindowBordersSize(myWindow, nullptr, &myOwnLeft, nullptr, nullptr);
+    SDL_SetWindowPosition(myWindow, myX + myWidth + myRight + myOwnLeft, myY);
+}
+
+void WindowRestore(int myId) {
+    if (WindowExists(myId) && sWindows[myId].mWindow) SDL_RestoreWindow(sWindows[myId].mWindow);
+}
+
 Surface& WindowSurface(int myId) {
     static Surface sNoSurface;
     return WindowValid(myId) ? sWindows[myId].mSurface : sNoSurface;

@@ -106,6 +106,10 @@ bool WindowVisible(int myId);
 void WindowEnable(int myId, bool myEnable);
 void WindowActivate(int myId);
 void WindowResize(int myId, int myWidth, int myHeight);
+// Puts window myId right beside window myAnchor's frame, their tops level.
+void WindowPlaceBeside(int myId, int myAnchor);
+// Brings a window the window manager minimized back to its place.
+void WindowRestore(int myId);
 // The window's client picture; what is drawn here shows at the next present, through the shared palette.
 Surface& WindowSurface(int myId);
 // Asks for a paint message, as an invalidated window would.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "controls/draw.h"
 #include "core/alert.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
@@ -14,21 +15,9 @@
 
 int gDisplayDepth = 8;
 int gDisplayButtons = 8;
-int gDisplayCurrent = 8;
-int gWindowedWidth = 0;
-int gWindowedHeight = 0;
 PlatformStartResult gPlatformStartResult = kPlatformStarted;
 
 namespace {
-void InitScreenSize(int* myWidth, int* myHeight) {
-    if (gWindowedWidth > 0 && gWindowedHeight > 0) {
-        *myWidth = gWindowedWidth;
-        *myHeight = gWindowedHeight;
-    } else {
-        PlatformDesktopSize(myWidth, myHeight);
-    }
-}
-
 bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     if (!SurfaceCreate(mySurface, myWidth, myHeight)) return false;
     SurfaceSetColorKey(mySurface, myKeyed ? kColorKey : kNoColorKey);
@@ -114,8 +103,7 @@ void InitControlsWindow() {
     if (!WindowCreate(kWinControls, "Orbex Controls", 0, 0, kControlsWidth, kControlsHeight, kWindowTopmost))
         QuitFast();
     if (!InitSurface(gWorldPreview, 128, 48, true)) QuitFast();
-    if (!InitSurface(gWorldControls, 390, 409, true)) QuitFast();
-    SurfaceFill(gWorldControls, {0, 0, 390, 409}, kColorControlsBack);
+    if (!DrawInitArtwork()) QuitFast();
 }
 
 void InitPictToGWorld(Surface& mySurface, int myPicture) {
@@ -146,9 +134,7 @@ void MainDrawControls() {
         InitPictToGWorld(gWorldArrows, kPictureArrows);
         InitPictToGWorld(gWorldPopup, kPicturePopup);
     }
-    Surface& mySurface = WindowSurface(kWinControls);
-    SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
-    WindowPresent(kWinControls);
+    DrawWindow();
 }
 
 void MainDrawHelp() {
@@ -160,54 +146,3 @@ void MainDrawHelp() {
 // The desktop's panels stay out of the way of a full-screen window by themselves.
 void MainHideMenuBars() {}
 void MainRestoreMenuBars() {}
-
-void MainLeaveApp() {
-    if (!gStateRunning || gStateOutsideApp) return;
-    gStateOutsideApp = 1;
-    if (!gStatePaint) return;
-    gStatePaint = 0;
-    gStateColorChange = 0;
-    gStatePaintClose = 1;
-    gDisplayCurrent = 24;
-    WindowShow(kWinPaint, false, false);
-    // The controls stay on the desktop so a click on them brings the program back.
-    WindowShow(kWinControls, true, false);
-    if (gStateAlert) WindowShow(kWinAlert, true, false);
-    WindowShowCursor(true);
-    MainRestoreMenuBars();
-}
-
-void MainReopenPaint() {
-    MainHideMenuBars();
-    WindowShow(kWinPaint, true, false);
-    gStatePaint = 1;
-    MainRestoreApp();
-    gStatePaintClose = 0;
-    if (!gStateControlsVisible) {
-        WindowShow(kWinControls, false, false);
-        WindowShowCursor(false);
-    }
-    WindowInvalidate(kWinPaint);
-}
-
-void MainRestoreApp() {
-    gDisplayCurrent = 8;
-    const bool myWasOutside = gStateOutsideApp;
-    gStateOutsideApp = 0;
-    MainHideMenuBars();
-    int myWidth = 0, myHeight = 0;
-    InitScreenSize(&myWidth, &myHeight);
-    if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
-        InitSetScreenSize(myWidth, myHeight);
-        if (!InitSurface(gWorldPaint, myWidth, myHeight, false)) QuitFast();
-        SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
-        WindowResize(kWinPaint, myWidth, myHeight);
-    }
-    WindowActivate(kWinPaint);
-    if (gStateAlert && myWasOutside) {
-        WindowActivate(kWinAlert);
-    } else if (gStateControlsVisible) {
-        WindowActivate(kWinControls);
-    }
-    gStatePalChange = 1;
-}

@@ -9,10 +9,6 @@
 
 extern int gDisplayDepth;
 extern int gDisplayButtons;
-extern int gDisplayCurrent;
-// A window of this size instead of the full screen (0 = full screen).
-extern int gWindowedWidth;
-extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
 
@@ -30,8 +26,4 @@ void MainDrawControls();
 void MainDrawHelp();
 void MainHideMenuBars();
 void MainRestoreMenuBars();
-void MainLeaveApp();
-void MainRestoreApp();
-// Reopens the animation window after the user came back to the program.
-void MainReopenPaint();
 void QuitDisposeColor();

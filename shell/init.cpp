@@ -21,12 +21,7 @@
 namespace {
 void InitScreen() {
     int myWidth = 0, myHeight = 0;
-    if (gWindowedWidth > 0) {
-        myWidth = gWindowedWidth;
-        myHeight = gWindowedHeight;
-    } else {
-        PlatformDesktopSize(&myWidth, &myHeight);
-    }
+    InitScreenSize(&myWidth, &myHeight);
     InitSetScreenSize(myWidth, myHeight);
 }
 } // namespace

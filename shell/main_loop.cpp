@@ -2,8 +2,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "controls/app_window.h"
+#include "controls/draw.h"
 #include "controls/help.h"
+#include "controls/key.h"
 #include "controls/mousekey.h"
+#include "controls/text_field.h"
 #include "core/alert.h"
 #include "engine/animate.h"
 #include "music/music.h"
@@ -80,7 +84,7 @@ void MainEventProcess(const Message& myMessage) {
             if (WindowPeekButtonDown(kWinControls, false)) gStateClickReturn = 1;
             if (gStatePaintClose) {
                 if (gStateClickReturn) gStateClickReturn += 2;
-                MainReopenPaint();
+                MouseKeyTogglePaint(0);
             }
         }
         break;
@@ -99,14 +103,28 @@ void MainEventProcess(const Message& myMessage) {
         if (myMessage.mWindow == kWinControls || myMessage.mWindow == kWinPaint) {
             if (gStateRunning) QuitSequence(0);
         } else if (myMessage.mWindow == kWinHelp) {
-            WindowShow(kWinHelp, false, false);
+            MouseKeyToggleHelp();
         }
         break;
     case kMsgKeyDown:
-        KeyDownHandler(myMessage.mWParam, myMessage.mTime);
+        // The text field has the keyboard while it is open.
+        if (TextFieldExists() && myMessage.mWindow == kWinControls)
+            KeyEventProcess(false, myMessage.mWParam, myMessage.mTime);
+        else
+            KeyDownHandler(myMessage.mWParam, myMessage.mTime);
         break;
     case kMsgChar:
-        KeyHandler(myMessage.mWParam, myMessage.mTime, 0);
+        if (TextFieldExists() && myMessage.mWindow == kWinControls)
+            KeyEventProcess(true, myMessage.mWParam, myMessage.mTime);
+        else
+            KeyHandler(myMessage.mWParam, myMessage.mTime, 0);
+        break;
+    case kMsgMinimize:
+        // Minimizing the controls over the full-screen picture hides them instead, as the space bar does.
+        if (gStatePaint && myMessage.mWindow == kWinControls) {
+            WindowRestore(kWinControls);
+            if (gStateControlsVisible) MouseKeyToggleControls(0);
+        }
         break;
     case kMsgButtonDown:
         // A quick double press costs one handling.
@@ -136,7 +154,7 @@ void MainAlertProcess(const Message& myMessage) {
     switch (myMessage.mKind) {
     case kMsgActivate:
         if (myMessage.mWParam == 0 && gStateAlert && myMessage.mLParam == kWinNone) MainLeaveApp();
-        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MainReopenPaint();
+        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MouseKeyTogglePaint(0);
         break;
     case kMsgPaint:
         MainDrawAlert();
@@ -189,7 +207,10 @@ int WinMain() {
             MainDispatch(myMessage);
         } else {
             AnimateMain();
-            if (gStateControlsVisible) HelpDisplay();
+            if (gStateControlsVisible) {
+                DrawUpdateLive();
+                HelpDisplay();
+            }
         }
     }
     do {

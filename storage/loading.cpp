@@ -14,6 +14,7 @@
 #include "music/music.h"
 #include "platform/platform.h"
 #include "platform/window.h"
+#include "resources/controls_art.h"
 #include "storage/decode.h"
 
 int16_t LoadI16(const uint8_t* myBytes) {
@@ -127,14 +128,12 @@ void LoadFillBlack(const Rect& myRect) {
 }
 
 Rect LoadThumbRect(char myType, int mySlot) {
-    // The FILLS, BRUSHES and MOVEMENTS columns at the bottom of the controls, six 25-pixel rows each.
-    const int myTop = 250 + 25 * mySlot;
-    switch (myType) {
-    case 'F':
-        return {9, myTop, 9 + kFillIconWidth / 2, myTop + kIconHeight / 2};
-    case 'B':
-        return {139, myTop, 139 + kBrushIconWidth / 2, myTop + kIconHeight / 2};
-    default:
-        return {269, myTop, 269 + kMoveIconSide, myTop + kMoveIconSide};
-    }
+    // The thumbnail at the left of the slot's row in the FILLS, BRUSHES or MOVEMENTS list, in the background
+    // picture's pixels: a movement's icon at its own size, brush and fill icons halved to its height.
+    const Rect& myList = myType == 'F'   ? kLayoutFillsList
+                         : myType == 'B' ? kLayoutBrushesList
+                                         : kLayoutMovesList;
+    const Rect myRow = LayoutListRow(myList, mySlot, kLayoutListRowHeight);
+    return ArtToControlsPicture(
+        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kMoveIconSide, myRow.top + 1 + kMoveIconSide});
 }
