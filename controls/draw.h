@@ -154,6 +154,10 @@ int DrawButtonCount();
 void DrawButtonLook(int myIndex, bool* myLit, bool* myCued);
 void DrawControlButton(short myNumber, uint8_t myLit, uint8_t myPressed);
 void DrawResizeControls(uint8_t myForce);
+// While the mouse button is held on a control, the picture and the window's meters go on.
+void DrawHoldUntilRelease();
+// A mouse-tracking loop runs (the frame loop is driven from it).
+extern uint8_t gStateLoop;
 
 // Texts, in the controls' own lettering. Coordinates are a baseline's left end unless a rectangle is given.
 void DrawText(int myX, int myBaseline, const char* myText, uint8_t myIndex);

@@ -16,8 +16,8 @@ namespace {
 constexpr int kPanelRowTop = 69;
 constexpr int kPanelRowStep = 16;
 constexpr int kPanelRowHeight = 14;
-constexpr int kPanelLeft = 10;
-constexpr int kPanelRight = 201;
+constexpr int kPanelLeft = 12;
+constexpr int kPanelRight = 199;
 } // namespace
 
 int DrawColumnOfChannel(int myChannel) {

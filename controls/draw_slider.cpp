@@ -191,10 +191,16 @@ void DrawRefreshMainSlider(unsigned short myNumber) {
 }
 
 // The value box right of the slider's label: light digits on black.
+// The listening frequency's box stands beside its label over the spectrograph.
 void DrawDisplayNumberBox(unsigned short myNumber, const char* myText) {
-    (void)myNumber;
-    SurfaceFill(DrawSurface(), gRectPanelBox3, kColorBlack);
-    DrawCenteredText(myText, gRectPanelBox3, kNumberInk);
+    Rect myBox = gRectPanelBox3;
+    if (myNumber == kSliderFrequency) {
+        const Rect myRow = DrawPanelRow(0);
+        const int myLeft = myRow.left + DrawTextWidth("Hertz:") + 4;
+        myBox = {myLeft, myRow.top, myLeft + gRectPanelBox3.Width(), myRow.bottom};
+    }
+    SurfaceFill(DrawSurface(), myBox, kColorBlack);
+    DrawCenteredText(myText, myBox, kNumberInk);
 }
 
 void DrawBasicButton(const Rect& myRect, uint8_t myLit, const char* myText) {

@@ -21,6 +21,7 @@
 #include "resources/pictures.h"
 
 uint8_t gStateExpand = 0;
+uint8_t gStateLoop = 0;
 
 namespace {
 // The background with every control in it pressed, for the pressed look of icons and popup buttons.
@@ -93,12 +94,17 @@ void DrawControlButton(short myNumber, uint8_t myLit, uint8_t myPressed) {
     SurfaceCopyKeyed(DrawSurface(), myX, kLayoutButtonTop, gWorldButtons,
                      ArtButtonRect(myIndex, myOn, myCued && !myPressed));
     WindowPresent(kWinControls);
-    if (!myPressed) return;
+    if (myPressed) DrawHoldUntilRelease();
+}
+
+void DrawHoldUntilRelease() {
+    gStateLoop = 1;
     while (WaitMouseUp()) {
         WindowTurn();
         AnimateMain();
         DrawUpdateLive();
     }
+    gStateLoop = 0;
 }
 
 void DrawControlButtons() {
@@ -178,4 +184,5 @@ void DrawResizeControls(uint8_t myForce) {
 
 void DrawWindowResetState() {
     gStateExpand = 0;
+    gStateLoop = 0;
 }

@@ -113,14 +113,6 @@ uint8_t MouseKeyFlagSettings(uint8_t myClass, uint8_t myBit) {
     return static_cast<uint8_t>(myFlags ^ myMask);
 }
 
-// Clicks arrive with the mouse's own work; until then the controls window is driven by the keyboard.
-void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag) {
-    (void)myX;
-    (void)myY;
-    (void)myTime;
-    (void)myFlag;
-}
-
 void MouseKeyResetState() {
     gStateHelp = 0;
     gStateControlsExpand = 0;

@@ -35,7 +35,4 @@ void MouseKeyReplaceFile();
 // Back to the panel shown before the name was asked for ("Cancel", "No", "Done", Escape in the field).
 void MouseKeyLeaveTextEntry();
 
-// A left click in the controls window at a client point.
-void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag);
-
 void MouseKeyResetState();

@@ -6,6 +6,7 @@
 #include "controls/draw.h"
 #include "controls/help.h"
 #include "controls/key.h"
+#include "controls/mouse.h"
 #include "controls/mousekey.h"
 #include "controls/text_field.h"
 #include "core/alert.h"
