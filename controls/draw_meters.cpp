@@ -177,13 +177,13 @@ void DrawSpectrum() {
                     {myBox.left + myColumn, myBox.bottom - myHeight, myBox.left + myColumn + 1, myBox.bottom},
                     kColorBlack);
     }
-    // The listening frequency: a "T" standing on the top of its column.
+    // The listening frequency: a small "T" standing on the top of its column.
     const int myMarked = gStyle.mFrequency < 0 ? 0 : gStyle.mFrequency % kSpectrumColumns;
     const int myX = myBox.left + myMarked;
-    const int myTop =
-        myBox.bottom - (myHeights[myMarked] > kSpectrumHeight ? kSpectrumHeight : myHeights[myMarked]);
-    SurfaceFill(DrawSurface(), {myX, myBox.top, myX + 1, myTop}, kSpectrumMarker);
-    SurfaceFill(DrawSurface(), {myX - 2, myBox.top, myX + 3, myBox.top + 1}, kSpectrumMarker);
+    const int myBarTop = myBox.bottom - std::min<int>(myHeights[myMarked], kSpectrumHeight);
+    const int myTop = std::max(myBox.top, myBarTop - 6);
+    SurfaceFill(DrawSurface(), {myX, myTop, myX + 1, myBarTop}, kSpectrumMarker);
+    SurfaceFill(DrawSurface(), {myX - 2, myTop, myX + 3, myTop + 1}, kSpectrumMarker);
 }
 
 void DrawMetersResetState() {

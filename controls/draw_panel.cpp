@@ -284,6 +284,15 @@ void DrawSlotPreview(const Rect& myList) {
                    gWorldControls, myThumb, false);
 }
 
+// DELETE FILE: the box that opens the list of files to delete, its request on two lines.
+void DrawDeleteContents() {
+    const Rect myBox{DrawRow(0).left, DrawRow(0).top, DrawRow(0).right, DrawRow(1).bottom};
+    DrawUpdateBoxText("", myBox, 1);
+    const int myMiddle = (myBox.top + myBox.bottom) / 2;
+    DrawCenteredText("Select item in popup", {myBox.left, myBox.top + 1, myBox.right - 10, myMiddle}, 255);
+    DrawCenteredText("to delete it", {myBox.left, myMiddle, myBox.right - 10, myBox.bottom - 1}, 255);
+}
+
 void DrawPanelTitle(uint8_t myPanel) {
     const PanelTitle* myTitle = DrawFindTitle(myPanel);
     if (!myTitle) return;
@@ -575,8 +584,7 @@ void DrawPanelContents() {
         DrawRefreshMiniButton(kMiniNo, 0);
         break;
     case kPanelDelete:
-        DrawUpdateBoxText("Select item in popup to delete it",
-                          {DrawRow(0).left, DrawRow(0).top, DrawRow(0).right, DrawRow(0).bottom}, 1);
+        DrawDeleteContents();
         DrawRefreshMiniButton(kMiniDone, 0);
         break;
     case kPanelAttach:
