@@ -36,8 +36,10 @@ bool InitCheckDirectX() {
 }
 
 bool InitDialogWindow() {
-    const int myX = gCentXInt - 120;
-    const int myY = gCentYInt - 57;
+    // Centred on the screen at its magnified size; windows are placed in unmagnified pixels.
+    const int myScale = WindowScale();
+    const int myX = gCentXInt / myScale - kAlertWidth / 2 + 1;
+    const int myY = gCentYInt / myScale - kAlertHeight / 2;
     return WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
                         kWindowTopmost);
 }
