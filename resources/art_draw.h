@@ -42,9 +42,6 @@ void ArtRoundFrame(Surface& mySurface, const Rect& myRect, uint8_t myIndex);
 constexpr Rect ArtInset(const Rect& myRect, int myBy) {
     return {myRect.left + myBy, myRect.top + myBy, myRect.right - myBy, myRect.bottom - myBy};
 }
-constexpr Rect ArtMove(const Rect& myRect, int myX, int myY) {
-    return {myRect.left + myX, myRect.top + myY, myRect.right + myX, myRect.bottom + myY};
-}
 
 // Draws a picture given as rows of characters with (myX, myY) its top-left corner: each character is looked
 // up in myKeys and painted with the index at the same place in myInks; characters not in myKeys are skipped.

@@ -23,22 +23,22 @@ void ArtDrawDisc(Surface& mySurface, int myX, int myY) {
             double myAngle = 0, myRadius = 0;
             ArtPolar(myColumn, myRow, myAngle, myRadius);
             if (myRadius > 7.7 || myRadius < 1.5) continue;
-            uint8_t myInk = kArtCard;
+            uint8_t myInk = kArtCardLight;
             if (myRadius > 6.9) {
-                myInk = kArtDeepShade;
+                myInk = kArtMid;
             } else if (myRadius < 2.5) {
                 myInk = kArtDeepShade;
             } else if (myRadius < 3.5) {
-                myInk = kArtHighlight;
+                myInk = kArtCard;
             } else {
-                // Light catches the disc in two opposite sectors, breaking into colours at their middle.
-                const double mySector = std::fabs(std::fmod(myAngle + 360.0 - 135.0, 180.0) - 90.0);
-                if (mySector > 72) {
-                    myInk = myRadius < 4.7 ? 253 : myRadius < 5.9 ? 254 : 251;
-                } else if (mySector > 45) {
+                // Light falls across the disc from upper right to lower left, breaking into colours there.
+                const double myOff = std::fabs(std::fmod(myAngle + 360.0 - 45.0, 180.0) - 90.0);
+                if (myOff > 82) {
+                    myInk = myRadius < 4.7 ? 253 : myRadius < 5.8 ? 254 : 251;
+                } else if (myOff > 62) {
                     myInk = kArtHighlight;
-                } else if (mySector < 20) {
-                    myInk = kArtCardShade;
+                } else if (myOff < 22) {
+                    myInk = kArtCard;
                 }
             }
             ArtPixel(mySurface, myX + myColumn, myY + myRow, myInk);

@@ -129,14 +129,15 @@ constexpr Rect kLayoutStyleLabel = {253, 27, 282, 41};   // "Style:", in the art
 constexpr Rect kLayoutStyleBox = {283, 27, 397, 41};
 
 // The panel area: a light card (labels are drawn in index 0 on it) with a lighter title band across its top
-// (kLayoutPanelBand); the band's right end holds the "Settings" popup button. A panel's 16 x 16 icon and
-// title go on the band's left (suggested: the icon at kLayoutPanelIconX/Y, the title after it); its contents
-// below the band.
+// (kLayoutPanelBand, its shaded lower edge included); the band's right end holds the "Settings" popup button.
+// A panel's 16 x 16 icon goes at kLayoutPanelIconX/Y, its title after it on kLayoutPanelTitleBaseline; its
+// contents below the band, from y 69.
 constexpr Rect kLayoutPanelArea = {7, 48, 204, 138};
-constexpr Rect kLayoutPanelBand = {9, 50, 202, 72};
-constexpr Rect kLayoutSettingsButton = {146, 55, 199, 67};
+constexpr Rect kLayoutPanelBand = {9, 50, 202, 68};
+constexpr Rect kLayoutSettingsButton = {146, 53, 199, 65};
 constexpr int kLayoutPanelIconX = 11;
-constexpr int kLayoutPanelIconY = 53;
+constexpr int kLayoutPanelIconY = 51;
+constexpr int kLayoutPanelTitleBaseline = 62;
 
 // The column boxes. Each has its 20 x 20 icon 3 pixels in from its top-left corner and its title beside it.
 constexpr Rect kLayoutCDBox = {206, 48, 269, 138};
@@ -179,12 +180,12 @@ constexpr Rect kLayoutGradList = {273, 73, 363, 193};
 constexpr Rect kLayoutGradPreviewArrows = {365, 73, 375, 193};
 constexpr Rect kLayoutGradPreviewStrip = {378, 73, 394, 193};
 
-// FILLS, BRUSHES, MOVEMENTS: six 25-pixel rows, each with a 23 x 23 thumbnail well 1 pixel in from its
+// FILLS, BRUSHES, MOVEMENTS: six 25-pixel rows, each with a 24 x 24 thumbnail well 1 pixel in from its
 // top-left corner, the name after it and the 10-pixel popup arrow zone at its right end. BRUSHES has the
 // "Eff." popup button in its header.
 constexpr int kLayoutListRowHeight = 25;
-constexpr int kLayoutThumbSize = 23;
-constexpr int kLayoutListNameLeft = 26; // from the row's left edge
+constexpr int kLayoutThumbSize = 24;
+constexpr int kLayoutListNameLeft = 27; // from the row's left edge
 constexpr int kLayoutArrowZone = 10;
 constexpr Rect kLayoutFillsList = {9, 252, 137, 402};
 constexpr Rect kLayoutBrushesList = {143, 252, 267, 402};

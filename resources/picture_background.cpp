@@ -148,7 +148,7 @@ void ResourceDrawBackground(Surface& mySurface, bool myPressed) {
     ArtFill(mySurface, {0, 0, mySurface.mWidth, mySurface.mHeight}, kArtWindow);
     DrawSongRow(mySurface, myPressed);
     ArtDrawCard(mySurface, P(kLayoutPanelArea));
-    DrawBand(mySurface, kLayoutPanelArea, 24);
+    DrawBand(mySurface, kLayoutPanelArea, kLayoutPanelBand.bottom - 1 - kLayoutPanelArea.top);
     ArtDrawPopupButton(mySurface, P(kLayoutSettingsButton), "Settings", myPressed);
     DrawCDBox(mySurface, myPressed);
     for (const Column& myColumn : kColumns) {

@@ -7,8 +7,8 @@
 
 #include "art_preview.h"
 #include "core/display.h"
-#include "platform/text.h"
 #include "resources/art_draw.h"
+#include "resources/art_font.h"
 #include "resources/art_widgets.h"
 #include "resources/controls_art.h"
 #include "resources/pictures.h"
@@ -29,10 +29,8 @@ struct Pictures {
     }
 };
 
-constexpr int kFont = 3;
-
 void Label(Surface& myWindow, int myX, int myBaseline, const char* myText, uint8_t myIndex) {
-    if (TextFontOpen(kFont)) TextDraw(myWindow, kFont, myX, myBaseline - TextAscent(kFont), myText, myIndex);
+    ArtText(myWindow, myX, myBaseline, myText, myIndex, kArtFontPlain, 0);
 }
 
 // A column's moving parts: counter nub, threshold nub, the meter's bar, the lamp and the texts.
@@ -85,21 +83,22 @@ void ComposeWindow(Surface& myWindow, const Pictures& myArt, bool myExpanded) {
     // The CD SETTINGS panel.
     SurfaceCopyKeyed(myWindow, kLayoutPanelIconX, kLayoutPanelIconY, myArt.mIcons,
                      ArtPanelIconRect(kArtIconCD));
-    Label(myWindow, kLayoutPanelIconX + 20, kLayoutPanelIconY + 12, "CD SETTINGS", kColorBlack);
-    Label(myWindow, 12, 86, "CD:", kColorBlack);
-    ArtDrawWell(myWindow, {42, 76, 169, 90});
-    Label(myWindow, 46, 86, "Demo Disc", kColorWhite);
-    SurfaceCopyKeyed(myWindow, 159, 81, myArt.mArrows, kArtPopupArrowLight);
-    Label(myWindow, 12, 105, "Min:Sec:", kColorBlack);
-    SurfaceFill(myWindow, {60, 95, 100, 108}, kColorBlack);
-    Label(myWindow, 66, 105, "03:07", kColorGreen);
-    Label(myWindow, 108, 105, "Total:", kColorBlack);
-    SurfaceFill(myWindow, {140, 95, 180, 108}, kColorBlack);
-    Label(myWindow, 146, 105, "04:41", kColorGreen);
-    Label(myWindow, 12, 130, "Vol:", kColorBlack);
-    SurfaceCopy(myWindow, 39, 120, myArt.mPanelArt, kArtSliderTrack);
-    SurfaceCopyKeyed(myWindow, 39 + 200 * kArtSliderTravel / 255, 121, myArt.mPanelArt, kArtNub);
-    Label(myWindow, 176, 130, "255", kColorBlack);
+    Label(myWindow, kLayoutPanelIconX + 20, kLayoutPanelTitleBaseline, "CD SETTINGS", kColorBlack);
+    Label(myWindow, 12, 79, "CD:", kColorBlack);
+    ArtDrawWell(myWindow, {42, 69, 200, 83});
+    Label(myWindow, 46, 79, "Demo Disc", kColorWhite);
+    SurfaceCopyKeyed(myWindow, 189, 74, myArt.mArrows, kArtPopupArrowLight);
+    Label(myWindow, 12, 95, "Min:Sec:", kColorBlack);
+    SurfaceFill(myWindow, {50, 85, 90, 99}, kColorBlack);
+    Label(myWindow, 56, 95, "03:07", kColorGreen);
+    Label(myWindow, 108, 95, "Total:", kColorBlack);
+    SurfaceFill(myWindow, {136, 85, 176, 99}, kColorBlack);
+    Label(myWindow, 142, 95, "04:41", kColorGreen);
+    Label(myWindow, 12, 114, "Vol:", kColorBlack);
+    SurfaceCopy(myWindow, 39, 121, myArt.mPanelArt, kArtSliderTrack);
+    SurfaceCopyKeyed(myWindow, 39 + 200 * kArtSliderTravel / 255, 122, myArt.mPanelArt, kArtNub);
+    Label(myWindow, 28, 131, "0", kColorBlack);
+    Label(myWindow, 176, 131, "255", kColorBlack);
     if (!myExpanded) return;
 
     SurfaceCopy(myWindow, kLayoutManualButton.left, kLayoutManualButton.top, myArt.mPanelArt, kArtMiniButton);
@@ -186,7 +185,6 @@ TEST(ControlsMockTest, PicturesAndWindowsAreWrittenForTheEye) {
         ASSERT_TRUE(
             ArtWriteEnlarged(myDir + "/picture-" + std::to_string(myPicture) + ".png", mySurface, myFactor));
     }
-    TextOpenFont(kFont, "sans-serif", 9);
     const Pictures myArt;
     Surface myWindow;
     ASSERT_TRUE(SurfaceCreate(myWindow, 404, 441));
@@ -196,6 +194,5 @@ TEST(ControlsMockTest, PicturesAndWindowsAreWrittenForTheEye) {
     ASSERT_TRUE(SurfaceCreate(myCollapsed, kControlsWidth, kControlsHeight));
     ComposeWindow(myCollapsed, myArt, false);
     ASSERT_TRUE(ArtWriteEnlarged(myDir + "/controls-collapsed.png", myCollapsed, 2));
-    TextCloseFonts();
     EXPECT_TRUE(std::filesystem::exists(myDir + "/controls-expanded.png"));
 }

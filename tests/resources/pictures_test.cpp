@@ -44,7 +44,7 @@ bool Inside(const Rect& myInner, const Rect& myOuter) {
 }
 
 std::filesystem::path GoldenPath(int myPicture) {
-    return std::filesystem::path(__FILE__).parent_path() / "golden" /
+    return std::filesystem::path(ORBEX_SOURCE_DIR) / "tests" / "resources" / "golden" /
            ("picture-" + std::to_string(myPicture) + ".png");
 }
 } // namespace
