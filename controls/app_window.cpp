@@ -24,8 +24,8 @@ void MainResizePicture() {
     if (!SurfaceCreate(gWorldPaint, myWidth, myHeight)) QuitFast();
     WindowResize(kWinPaint, myWidth, myHeight);
     for (int mySlot = 0; mySlot < kFillSlots; ++mySlot)
-        gFills[mySlot].FillLoad(gStyle.mFillNames[mySlot], static_cast<char>(mySlot), 0, 0, nullptr, 1);
-    gFills[static_cast<uint8_t>(gCurrentFill) % kFillSlots].FillDraw(1);
+        gFills[mySlot].FillLoad(nullptr, static_cast<char>(mySlot), 0, 0, nullptr, 1);
+    gFills[static_cast<uint8_t>(gCurrentFill) % kFillSlots].FillDraw(0);
 }
 
 } // namespace

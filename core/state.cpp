@@ -17,7 +17,6 @@ uint8_t gStateLastSession = 0;
 uint8_t gSaverFlag = 0;
 uint8_t gSaverSound = 0;
 uint16_t gSaverDelay = 10;
-uint8_t gWinXP = 0;
 uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;

@@ -21,7 +21,6 @@ extern uint8_t gSaverFlag;
 // Preferences of the screen saver: play the disc when it starts, and its delay in minutes.
 extern uint8_t gSaverSound;
 extern uint16_t gSaverDelay;
-extern uint8_t gWinXP;
 extern uint8_t gNewDisk;
 extern uint32_t gNewDiskTime;
 extern uint32_t gTimer;

@@ -1,7 +1,7 @@
 // Windows, surfaces, palette and splash of the visualizer.
 #include "shell/display.h"
 
-#include <cstring>
+#include <cstdio>
 
 #include "controls/draw.h"
 #include "core/alert.h"
@@ -13,9 +13,9 @@
 #include "shell/main.h"
 #include "shell/quit.h"
 
-int gDisplayDepth = 8;
-int gDisplayButtons = 8;
 PlatformStartResult gPlatformStartResult = kPlatformStarted;
+InitFailure gInitFailure = kInitFailNone;
+char gInitFailureText[kInitFailureTextSize] = "";
 
 namespace {
 bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
@@ -23,15 +23,24 @@ bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     SurfaceSetColorKey(mySurface, myKeyed ? kColorKey : kNoColorKey);
     return true;
 }
+
+// Keeps what failed and the platform's words for it, before anything else can replace them.
+bool InitFail(InitFailure myFailure) {
+    gInitFailure = myFailure;
+    std::snprintf(gInitFailureText, sizeof(gInitFailureText), "%s", PlatformErrorText());
+    return false;
+}
+
+bool InitFailWindow() {
+    return InitFail(WindowLastFailure() == kWindowFailRenderer ? kInitFailRenderer : kInitFailWindow);
+}
 } // namespace
 
+// Whether a video driver could be started at all: without one there is nothing to draw on.
 bool InitCheckDirectX() {
-    // Without any usable video driver there is nothing to draw on.
-    if (gPlatformStartResult == kPlatformNoVideo) {
-        std::strcpy(gAlertText, "DLL");
-        return false;
-    }
-    gWinXP = 0;
+    gInitFailure = kInitFailNone;
+    gInitFailureText[0] = 0;
+    if (gPlatformStartResult == kPlatformNoVideo) return InitFail(kInitFailDisplay);
     return true;
 }
 
@@ -40,15 +49,18 @@ bool InitDialogWindow() {
     const int myScale = WindowScale();
     const int myX = gCentXInt / myScale - kAlertWidth / 2 + 1;
     const int myY = gCentYInt / myScale - kAlertHeight / 2;
-    return WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
-                        kWindowTopmost);
+    if (!WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
+                      kWindowTopmost))
+        return InitFailWindow();
+    return true;
 }
 
-void InitFonts() {
+bool InitFonts() {
     // The two unnamed fonts take the desktop's sans-serif; the big one asks for Arial by name.
-    TextOpenFont(kFontSmall, "sans-serif", 9);
-    TextOpenFont(kFontMedium, "sans-serif", 13);
-    TextOpenFont(kFontLarge, "Arial", 56);
+    if (!TextOpenFont(kFontSmall, "sans-serif", 9) || !TextOpenFont(kFontMedium, "sans-serif", 13) ||
+        !TextOpenFont(kFontLarge, "Arial", 56))
+        return InitFail(kInitFailFont);
+    return true;
 }
 
 void InitColor() {
@@ -76,16 +88,10 @@ bool InitPaintWindow() {
     int myWidth = 0, myHeight = 0;
     InitScreenSize(&myWidth, &myHeight);
     const bool myFull = gWindowedWidth <= 0;
-    if (!WindowCreate(kWinPaint, "Orbex Animation", 0, 0, myWidth, myHeight,
-                      myFull ? kWindowFullScreen : 0)) {
-        // The desktop cannot give the program a full-screen picture of its own.
-        std::strcpy(gAlertText, "U");
-        return false;
-    }
+    if (!WindowCreate(kWinPaint, "Orbex Animation", 0, 0, myWidth, myHeight, myFull ? kWindowFullScreen : 0))
+        return InitFailWindow();
     InitSetScreenSize(myWidth, myHeight);
     MainHideMenuBars();
-    gDisplayButtons = 8;
-    gDisplayDepth = 8;
     InitColor();
     SurfaceFill(WindowSurface(kWinPaint), gRectDisplay, kColorBlack);
     WindowShow(kWinPaint, true, true);
@@ -109,11 +115,6 @@ void InitControlsWindow() {
 }
 
 void InitPictToGWorld(Surface& mySurface, int myPicture) {
-    if (myPicture == 0) {
-        if (!InitSurface(mySurface, 199, 114, true)) QuitFast();
-        SurfaceFill(mySurface, {0, 0, 199, 114}, kColorControlsBack);
-        return;
-    }
     if (!ResourceDrawPicture(myPicture, mySurface)) QuitFast();
     SurfaceSetColorKey(mySurface, kColorKey);
 }
@@ -127,15 +128,6 @@ void MainDrawPaint() {
 }
 
 void MainDrawControls() {
-    if (gDisplayButtons != 8) {
-        gDisplayButtons = 8;
-        InitPictToGWorld(gWorldButtons, kPictureButtons);
-        InitPictToGWorld(gWorldIcons, kPictureIcons);
-        InitPictToGWorld(gWorldDisplay, kPictureDisplay);
-        InitPictToGWorld(gWorldPanelArt, kPicturePanelArt);
-        InitPictToGWorld(gWorldArrows, kPictureArrows);
-        InitPictToGWorld(gWorldPopup, kPicturePopup);
-    }
     DrawWindow();
 }
 
