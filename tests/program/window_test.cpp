@@ -83,7 +83,7 @@ TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
         << mySilence.string() << "'\n"
         << "'" << ORBEX_BIN_DIR << "/orbex' --window 1024x768 & PID=$!\n"
         << "for i in $(seq 1 100); do\n"
-        << "  C=$(xdotool search --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
+        << "  C=$(xdotool search --onlyvisible --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
         << "  [ -n \"$C\" ] && break; sleep 0.1\n"
         << "done\n"
         << "sleep 1\n"
@@ -126,7 +126,7 @@ TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
     auto myRun = [&](const std::string& myOptions, const std::string& myOut, bool myClick) {
         return std::string("'") + ORBEX_BIN_DIR + "/orbex' --window 800x600 " + myOptions + " & PID=$!\n" +
                "for i in $(seq 1 100); do\n"
-               "  C=$(xdotool search --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
+               "  C=$(xdotool search --onlyvisible --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
                "  [ -n \"$C\" ] && break; sleep 0.1\n"
                "done\n"
                "sleep 1\n"
