@@ -89,14 +89,6 @@ void DrawListRow(const ListPlace& myPlace, int myRow, bool myRestore) {
     DrawTruncatedText(DrawListName(myPlace.mKind, myRow), myNameRect, kNameInk);
 }
 
-void DrawFrame(const Rect& myRect, uint8_t myIndex) {
-    Surface& mySurface = DrawSurface();
-    SurfaceFill(mySurface, {myRect.left, myRect.top, myRect.right, myRect.top + 1}, myIndex);
-    SurfaceFill(mySurface, {myRect.left, myRect.bottom - 1, myRect.right, myRect.bottom}, myIndex);
-    SurfaceFill(mySurface, {myRect.left, myRect.top, myRect.left + 1, myRect.bottom}, myIndex);
-    SurfaceFill(mySurface, {myRect.right - 1, myRect.top, myRect.right, myRect.bottom}, myIndex);
-}
-
 void DrawMarker(const Rect& myBar, int myTop, int myColor, int myCued) {
     DrawFromControls({myBar.left - 1, myTop, myBar.right + 2, myTop + 13}, 0);
     const bool myShowCue = myCued >= 1 && myCued <= 120;
@@ -129,8 +121,8 @@ void DrawRectHilite(uint8_t myKind, const Rect* myRect, uint8_t myRowHeight, uns
     const int myRow = myCued >= 0 ? myCued : static_cast<uint8_t>(DrawListCurrent(myKind)) % myPlace.mRows;
     if (gHiliteList[myIndex] >= 0 && gHiliteList[myIndex] != myRow)
         DrawListRow(myPlace, gHiliteList[myIndex], true);
-    DrawFrame(LayoutListRow(*myPlace.mList, myRow, myPlace.mRowHeight),
-              myCued >= 0 ? kFrameCued : kFrameCurrent);
+    ArtFrame(DrawSurface(), LayoutListRow(*myPlace.mList, myRow, myPlace.mRowHeight),
+             myCued >= 0 ? kFrameCued : kFrameCurrent);
     gHiliteList[myIndex] = static_cast<int8_t>(myRow);
 }
 
@@ -177,14 +169,16 @@ void DrawRaveBox(uint8_t myFlash) {
 }
 
 void DrawClearRaveRect() {
-    DrawFrame({gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
-              kColorOutline);
+    ArtFrame(DrawSurface(),
+             {gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
+             kColorOutline);
 }
 
 // The last seconds of a song: the box blinks green and back, once a half second.
 void DrawRaveFlash(bool myOn) {
-    DrawFrame({gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
-              myOn ? 250 : kColorOutline);
+    ArtFrame(DrawSurface(),
+             {gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
+             myOn ? 250 : kColorOutline);
 }
 
 void DrawDisplayCDTrack() {

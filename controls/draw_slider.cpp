@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "core/style_record.h"
 #include "engine/edits.h"
+#include "resources/art_draw.h"
 #include "resources/controls_art.h"
 #include "sound/sound_input.h"
 #include "storage/components.h"
@@ -218,14 +219,9 @@ void DrawRefreshMiniButton(unsigned short myNumber, uint8_t myLit) {
     DrawBasicButton(myRect, myLit || DrawMiniButtonLit(myNumber), myText);
     // The button Enter presses is framed green.
     if (myNumber == kMiniSave || myNumber == kMiniYes) {
-        const Rect myFrame{myRect.left - 1, myRect.top - 1, myRect.left + kArtMiniButton.Width() + 1,
-                           myRect.top + kArtMiniButton.Height() + 1};
-        Surface& mySurface = DrawSurface();
-        SurfaceFill(mySurface, {myFrame.left, myFrame.top, myFrame.right, myFrame.top + 1}, kDefaultFrame);
-        SurfaceFill(mySurface, {myFrame.left, myFrame.bottom - 1, myFrame.right, myFrame.bottom},
-                    kDefaultFrame);
-        SurfaceFill(mySurface, {myFrame.left, myFrame.top, myFrame.left + 1, myFrame.bottom}, kDefaultFrame);
-        SurfaceFill(mySurface, {myFrame.right - 1, myFrame.top, myFrame.right, myFrame.bottom},
-                    kDefaultFrame);
+        ArtFrame(DrawSurface(),
+                 {myRect.left - 1, myRect.top - 1, myRect.left + kArtMiniButton.Width() + 1,
+                  myRect.top + kArtMiniButton.Height() + 1},
+                 kDefaultFrame);
     }
 }

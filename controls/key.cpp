@@ -118,15 +118,6 @@ void KeySaveRave() {
     MainOpenAlert("A rave must be attached to use this command!");
 }
 
-void KeyPlayPause() {
-    if (gStatePlay)
-        MusicPause(0, 0x09);
-    else if (gStatePause)
-        MusicResume();
-    else
-        MusicPlay(gTrackCurrent, 1);
-}
-
 // New picture: a random brush, then for it random fill, movement and gradient where it brings none of its
 // own, and random colours.
 void KeyNewPicture(uint8_t myClass, uint32_t myElapsed) {
@@ -323,7 +314,7 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
         myValue = KeyColorByTrigger(gStyle.mFillColor);
         break;
     case 'p':
-        KeyPlayPause();
+        MouseKeyPlayPause();
         break;
     case 'q':
         QuitSequence(0);

@@ -43,12 +43,7 @@ void MouseTopRow(int myX, uint8_t myClass, uint32_t myElapsed) {
         MusicStop(myDraw, 1);
         break;
     case kButtonPlay:
-        if (gStatePlay)
-            MusicPause(0, 0x09);
-        else if (gStatePause)
-            MusicResume();
-        else
-            MusicPlay(gTrackCurrent, 1);
+        MouseKeyPlayPause();
         break;
     case kButtonNext:
         MusicSkipTrack(0, static_cast<uint8_t>(myDraw));

@@ -43,6 +43,15 @@ uint32_t MouseKeyElapsedTime(uint32_t myTime) {
     return myTime - gTimer;
 }
 
+void MouseKeyPlayPause() {
+    if (gStatePlay)
+        MusicPause(0, 0x09);
+    else if (gStatePause)
+        MusicResume();
+    else
+        MusicPlay(gTrackCurrent, 1);
+}
+
 void MouseKeyToggleHold() {
     gStateManual = gStateManual ? 0 : 1;
     if (!TempoRaveReplays()) return;

@@ -14,6 +14,8 @@ extern uint8_t gEditableFlag;
 // The song time of a message made at myTime: the pause time when paused, 0 when stopped.
 uint32_t MouseKeyElapsedTime(uint32_t myTime);
 
+// Playing pauses, pausing resumes, stopped plays the current track.
+void MouseKeyPlayPause();
 void MouseKeyToggleHold();
 void MouseKeyToggleListen(uint8_t myInvert, uint32_t myElapsed, uint8_t mySearch);
 void MouseKeyToggleHelp();

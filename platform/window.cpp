@@ -188,20 +188,6 @@ uint32_t WindowVirtualKey(SDL_Keycode mySym) {
     }
 }
 
-void WindowQueue(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX, int myY,
-                 uint8_t myMods = 0) {
-    Message myMessage;
-    myMessage.mMods = myMods;
-    myMessage.mKind = myKind;
-    myMessage.mWindow = myWindow;
-    myMessage.mWParam = myWParam;
-    myMessage.mLParam = myLParam;
-    myMessage.mX = myX;
-    myMessage.mY = myY;
-    myMessage.mTime = ClockTicks();
-    sQueue.push_back(myMessage);
-}
-
 int WindowFocused() {
     for (int myId = 0; myId < kWinCount; ++myId)
         if (sWindows[myId].mWindow && (SDL_GetWindowFlags(sWindows[myId].mWindow) & SDL_WINDOW_INPUT_FOCUS))
@@ -217,16 +203,16 @@ bool WindowTakesInput(int myId) {
 void WindowTranslate(const SDL_Event& myEvent) {
     switch (myEvent.type) {
     case SDL_QUIT:
-        WindowQueue(kMsgClose, kWinControls, 0, 0, 0, 0);
+        WindowQueueMessage(kMsgClose, kWinControls, 0, 0, 0, 0);
         break;
     case SDL_KEYDOWN: {
         const int myId = WindowFromSDL(myEvent.key.windowID);
         if (!WindowTakesInput(myId)) break;
         const uint32_t myKey = WindowVirtualKey(myEvent.key.keysym.sym);
         const uint8_t myMods = WindowMods(myEvent.key.keysym.mod);
-        if (myKey) WindowQueue(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
+        if (myKey) WindowQueueMessage(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
         const uint32_t myChar = WindowControlCharacter(myKey, myMods);
-        if (myChar) WindowQueue(kMsgChar, myId, myChar, 0, 0, 0, myMods);
+        if (myChar) WindowQueueMessage(kMsgChar, myId, myChar, 0, 0, 0, myMods);
         break;
     }
     case SDL_TEXTINPUT: {
@@ -237,7 +223,7 @@ void WindowTranslate(const SDL_Event& myEvent) {
         if (myMods & kModCtrl) break;
         for (const char* myText = myEvent.text.text; *myText; ++myText) {
             const auto myByte = static_cast<unsigned char>(*myText);
-            if (myByte >= 32 && myByte < 127) WindowQueue(kMsgChar, myId, myByte, 0, 0, 0, myMods);
+            if (myByte >= 32 && myByte < 127) WindowQueueMessage(kMsgChar, myId, myByte, 0, 0, 0, myMods);
         }
         break;
     }
@@ -251,16 +237,17 @@ void WindowTranslate(const SDL_Event& myEvent) {
         const MessageKind myKind =
             myLeft ? (myDown ? kMsgButtonDown : kMsgButtonUp) : (myDown ? kMsgRButtonDown : kMsgRButtonUp);
         const int myScale = WindowScaleOf(myId);
-        WindowQueue(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
-                    WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+        WindowQueueMessage(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
+                           WindowMods(static_cast<uint16_t>(SDL_GetModState())));
         break;
     }
     case SDL_MOUSEMOTION: {
         const int myId = WindowFromSDL(myEvent.motion.windowID);
         const int myScale = WindowScaleOf(myId);
         if (WindowTakesInput(myId))
-            WindowQueue(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale, myEvent.motion.y / myScale,
-                        WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+            WindowQueueMessage(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale,
+                               myEvent.motion.y / myScale,
+                               WindowMods(static_cast<uint16_t>(SDL_GetModState())));
         break;
     }
     case SDL_WINDOWEVENT: {
@@ -268,22 +255,22 @@ void WindowTranslate(const SDL_Event& myEvent) {
         if (!WindowValid(myId)) break;
         switch (myEvent.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            WindowQueue(kMsgClose, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgClose, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
-            WindowQueue(kMsgMinimize, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgMinimize, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             sActive = myId;
-            WindowQueue(kMsgActivate, myId, 1, kWinNone, 0, 0);
+            WindowQueueMessage(kMsgActivate, myId, 1, kWinNone, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST: {
             // The focus moves within the program when another of its windows takes it next.
             const int myOther = WindowFocused();
-            WindowQueue(kMsgActivate, myId, 0, myOther, 0, 0);
+            WindowQueueMessage(kMsgActivate, myId, 0, myOther, 0, 0);
             break;
         }
         default:
@@ -374,7 +361,7 @@ bool WindowExists(int myId) {
 void WindowShow(int myId, bool myShow, bool myActivate) {
     if (!WindowExists(myId)) return;
     WindowState& myState = sWindows[myId];
-    if (myShow && !myState.mVisible) WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+    if (myShow && !myState.mVisible) WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
     myState.mVisible = myShow;
     if (myShow && myActivate) sActive = myId;
     if (!myShow && sActive == myId) sActive = WindowVisible(kWinControls) ? kWinControls : kWinPaint;
@@ -448,7 +435,7 @@ void WindowInvalidate(int myId) {
     if (!WindowExists(myId)) return;
     for (const Message& myMessage : sQueue)
         if (myMessage.mKind == kMsgPaint && myMessage.mWindow == myId) return;
-    WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+    WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
 }
 
 void WindowPresent(int myId) {
@@ -586,12 +573,26 @@ bool WindowButtonUpWaiting() {
     return false;
 }
 
+void WindowQueueMessage(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX,
+                        int myY, uint8_t myMods) {
+    Message myMessage;
+    myMessage.mMods = myMods;
+    myMessage.mKind = myKind;
+    myMessage.mWindow = myWindow;
+    myMessage.mWParam = myWParam;
+    myMessage.mLParam = myLParam;
+    myMessage.mX = myX;
+    myMessage.mY = myY;
+    myMessage.mTime = ClockTicks();
+    sQueue.push_back(myMessage);
+}
+
 void WindowPushMessage(const Message& myMessage) {
     sQueue.push_back(myMessage);
 }
 
 void WindowPostQuit(int myCode) {
-    WindowQueue(kMsgQuit, kWinNone, static_cast<uint32_t>(myCode), 0, 0, 0);
+    WindowQueueMessage(kMsgQuit, kWinNone, static_cast<uint32_t>(myCode), 0, 0, 0);
 }
 
 void WindowSetTurnHook(void (*myHook)()) {

@@ -146,6 +146,9 @@ bool WindowPeekButtonDown(int myWindow, bool myRemove);
 bool WindowButtonUpWaiting();
 bool WindowMessagesWaiting();
 void WindowPushMessage(const Message& myMessage);
+// Queues a message made now, with the modifier keys held.
+void WindowQueueMessage(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX,
+                        int myY, uint8_t myMods = 0);
 void WindowPostQuit(int myCode);
 
 // Headless runs: called after every virtual millisecond, so frames can be written at their exact times.
