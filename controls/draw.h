@@ -181,8 +181,7 @@ void DrawNames();
 void DrawBrushColor(uint8_t myRestore);
 void DrawFillColor(uint8_t myRestore);
 void DrawRaveBox(uint8_t myFlash);
-void DrawClearRaveRect();
-// The song box's frame in the last seconds of a song: green on odd half seconds, else the outline.
+// The song box's frame in the last seconds of a song: green on odd half seconds, else as drawn.
 void DrawRaveFlash(bool myOn);
 void DrawDisplayCDTrack();
 void DrawDisplayTrack();

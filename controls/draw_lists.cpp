@@ -168,17 +168,18 @@ void DrawRaveBox(uint8_t myFlash) {
     DrawTruncatedText(myText, gRectRave, myRave ? 252 : 0);
 }
 
-void DrawClearRaveRect() {
-    ArtFrame(DrawSurface(),
-             {gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
-             kColorOutline);
-}
-
-// The last seconds of a song: the box blinks green and back, once a half second.
+// The last seconds of a song: a green frame round the box blinks on and off, once a half second.
 void DrawRaveFlash(bool myOn) {
-    ArtFrame(DrawSurface(),
-             {gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1},
-             myOn ? 250 : kColorOutline);
+    const Rect myFrame{gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1};
+    if (myOn) {
+        ArtFrame(DrawSurface(), myFrame, 250);
+        return;
+    }
+    for (const Rect& myEdge : {Rect{myFrame.left, myFrame.top, myFrame.right, myFrame.top + 1},
+                               Rect{myFrame.left, myFrame.bottom - 1, myFrame.right, myFrame.bottom},
+                               Rect{myFrame.left, myFrame.top, myFrame.left + 1, myFrame.bottom},
+                               Rect{myFrame.right - 1, myFrame.top, myFrame.right, myFrame.bottom}})
+        DrawFromControls(myEdge, 0);
 }
 
 void DrawDisplayCDTrack() {

@@ -102,6 +102,8 @@ void MouseKeyToggleControls(uint8_t myQuiet) {
         MouseKeyPlaceHelp();
         if (!gStartUp) WindowShowCursor(true);
     } else if (gStateRunning && gStatePaint) {
+        // A name half typed is given up with the window.
+        if (gPanel == kPanelTextEntry || gPanel == kPanelReplace) MouseKeyLeaveTextEntry();
         gStateControlsVisible = 0;
         gStateAllVisible = 0;
         WindowShow(kWinControls, false, false);
