@@ -277,8 +277,8 @@ void DrawParameterContents() {
 // The small preview of a brush or movement slot, in place of a panel's icon: its thumbnail from the list.
 void DrawSlotPreview(const Rect& myList) {
     const Rect myRow = LayoutListRow(myList, gPosition % 6, kLayoutListRowHeight);
-    const Rect myThumb =
-        ArtToControlsPicture({myRow.left + 1, myRow.top + 1, myRow.left + 25, myRow.top + 25});
+    const Rect myThumb = ArtToControlsPicture(
+        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize, myRow.top + 1 + kLayoutThumbSize});
     SurfaceStretch(DrawSurface(),
                    {kLayoutPanelIconX, kLayoutPanelIconY, kLayoutPanelIconX + 16, kLayoutPanelIconY + 16},
                    gWorldControls, myThumb, false);

@@ -45,7 +45,7 @@ uint32_t MouseKeyElapsedTime(uint32_t myTime) {
 
 void MouseKeyPlayPause() {
     if (gStatePlay)
-        MusicPause(0, 0x09);
+        MusicPause(0, 0x809);
     else if (gStatePause)
         MusicResume();
     else

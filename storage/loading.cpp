@@ -126,5 +126,5 @@ Rect LoadThumbRect(char myType, int mySlot) {
                                          : kLayoutMovesList;
     const Rect myRow = LayoutListRow(myList, mySlot, kLayoutListRowHeight);
     return ArtToControlsPicture(
-        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kMoveIconSide, myRow.top + 1 + kMoveIconSide});
+        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize, myRow.top + 1 + kLayoutThumbSize});
 }
