@@ -126,16 +126,14 @@ extern int8_t gHiliteList[4];
 extern Rect gRectPanel, gRectPanelBox1, gRectPanelBox2, gRectPanelBox3, gRectHSlider;
 extern Rect gRectSetBox, gRectEffect, gRectCDName, gRectEffMeter;
 extern Rect gRectGrad, gRectFills, gRectBrushes, gRectMoves, gRectBrushColor, gRectFillColor;
-extern Rect gRectMeter, gRectBeat, gRectManual, gRectStyle, gRectRave, gRectSettingsPop;
-// One of each per trigger channel (fill, gradient, colour, brush, movement).
-extern Rect gRectMeters[5], gRectSliders[5], gRectSlidersHL[5];
+extern Rect gRectMeter, gRectBeat, gRectManual, gRectStyle, gRectRave;
+// One of each per trigger channel (fill, gradient, colour, brush, movement): threshold bar and lamp.
+extern Rect gRectMeters[5], gRectSlidersHL[5];
 
 // Layout: every rectangle from the artwork's places, and the column anchors.
 void InitControlsLayout();
 void InitSetSliderHLRect(Rect& myRect, int myColumn);
 void InitSetThresholdMeterRect(Rect& myRect, int myColumn);
-// Sets a rectangle given in window pixels and moves it into the background picture's pixels (-7, -26).
-void InitSetOffsetRect(Rect& myRect, int myLeft, int myTop, int myRight, int myBottom);
 // The rows of the panel area (0 to 3) and the value box at the right end of a row.
 Rect DrawPanelRow(int myRow);
 
@@ -184,7 +182,6 @@ void DrawRaveBox(uint8_t myFlash);
 // The song box's frame in the last seconds of a song: green on odd half seconds, else as drawn.
 void DrawRaveFlash(bool myOn);
 void DrawDisplayCDTrack();
-void DrawDisplayTrack();
 void DrawStyleBox();
 void DrawManualButton();
 void DrawFreqVolButtons();
@@ -195,7 +192,6 @@ void DrawAllSliders(uint8_t myRestore, uint8_t myEnabled);
 void DrawBeatCounterSlider(short myColumn, short myValue, uint8_t myEnabled, uint8_t myRestore);
 void DrawBeatThresholdMeter(short myColumn, short myValue, uint8_t myEnabled, uint8_t myRestore);
 void DrawTriggerText(short myColumn, char myTrigger);
-void DrawClearMeter(uint8_t myLive);
 void DrawDimMeter(uint8_t myLive);
 // The beat meter's bar from the length drawn last to myValue (true when it drew), and the lamps.
 bool DrawBeatMeter(int myValue);
@@ -223,8 +219,6 @@ void DrawEditableText(uint8_t myEditable);
 Rect DrawMiniButtonRect(unsigned short myNumber);
 const char* DrawMiniButtonText(unsigned short myNumber);
 bool DrawMiniButtonLit(unsigned short myNumber);
-// The main slider the shown panel carries, 0 for none.
-unsigned short DrawPanelSlider();
 
 // Follows the program's state while the window shows: lamps, meters, names, buttons and the panel redraw
 // themselves when what they show has changed. Called after every animation step.

@@ -8,8 +8,8 @@ int16_t gPanelPos[6][2] = {};
 Rect gRectPanel, gRectPanelBox1, gRectPanelBox2, gRectPanelBox3, gRectHSlider;
 Rect gRectSetBox, gRectEffect, gRectCDName, gRectEffMeter;
 Rect gRectGrad, gRectFills, gRectBrushes, gRectMoves, gRectBrushColor, gRectFillColor;
-Rect gRectMeter, gRectBeat, gRectManual, gRectStyle, gRectRave, gRectSettingsPop;
-Rect gRectMeters[5], gRectSliders[5], gRectSlidersHL[5];
+Rect gRectMeter, gRectBeat, gRectManual, gRectStyle, gRectRave;
+Rect gRectMeters[5], gRectSlidersHL[5];
 
 namespace {
 // The panel area's rows: a label and its box, 14 pixels high, every 16 pixels from under the title.
@@ -34,10 +34,6 @@ Rect DrawPanelRow(int myRow) {
     return {kPanelLeft, myTop, kPanelRight, myTop + kPanelRowHeight};
 }
 
-void InitSetOffsetRect(Rect& myRect, int myLeft, int myTop, int myRight, int myBottom) {
-    myRect = ArtToControlsPicture({myLeft, myTop, myRight, myBottom});
-}
-
 void InitSetSliderHLRect(Rect& myRect, int myColumn) {
     const int myX = gPanelPos[myColumn - kColumnFirst][0];
     const int myY = gPanelPos[myColumn - kColumnFirst][1];
@@ -57,13 +53,14 @@ void InitControlsLayout() {
     }
     gRectPanel = kLayoutPanelArea;
     const Rect myRow0 = DrawPanelRow(0), myRow1 = DrawPanelRow(1), myRow2 = DrawPanelRow(2);
-    gRectPanelBox1 = {96, myRow0.top, kPanelRight, myRow0.bottom};
-    gRectPanelBox2 = {96, myRow1.top, kPanelRight, myRow1.bottom};
+    // The first two rows hold a label and its box; the box takes what the label leaves.
+    gRectPanelBox1 = myRow0;
+    gRectPanelBox2 = myRow1;
     gRectPanelBox3 = {163, myRow2.top, kPanelRight, myRow2.bottom};
     gRectHSlider = {39, DrawPanelRow(3).top + 1, 39 + 133, DrawPanelRow(3).top + 14};
     gRectSetBox = gRectPanelBox1;
     gRectEffect = gRectPanelBox2;
-    gRectCDName = {40, myRow0.top, kPanelRight, myRow0.bottom};
+    gRectCDName = gRectPanelBox1;
     gRectEffMeter = {110, myRow0.top + 3, 174, myRow0.bottom - 3};
     gRectGrad = kLayoutGradList;
     gRectFills = kLayoutFillsList;
@@ -76,14 +73,10 @@ void InitControlsLayout() {
     gRectManual = kLayoutManualButton;
     gRectStyle = kLayoutStyleBox;
     gRectRave = kLayoutSongBox;
-    gRectSettingsPop = kLayoutSettingsButton;
     for (int myChannel = 0; myChannel < 5; ++myChannel) {
         const int myColumn = DrawColumnOfChannel(myChannel);
         InitSetThresholdMeterRect(gRectMeters[myChannel], myColumn);
         InitSetSliderHLRect(gRectSlidersHL[myChannel], myColumn);
-        const int myX = gPanelPos[myColumn - kColumnFirst][0];
-        const int myY = gPanelPos[myColumn - kColumnFirst][1];
-        gRectSliders[myChannel] = {myX, myY - 12, myX + 72, myY};
     }
 }
 

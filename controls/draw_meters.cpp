@@ -109,15 +109,6 @@ bool DrawBeatMeter(int myValue) {
     return true;
 }
 
-void DrawClearMeter(uint8_t myLive) {
-    DrawDimMeter(myLive && gStateListen && !gStateRave);
-    for (int myChannel = 0; myChannel < kChannels; ++myChannel) {
-        SurfaceFill(DrawSurface(), gRectMeters[myChannel], kColorBlack);
-        DrawFromControls(gRectSlidersHL[myChannel], 0);
-    }
-    DrawBeatLamp(0);
-}
-
 void DrawBeatLamp(uint8_t myLit) {
     if (myLit)
         SurfaceCopyKeyed(DrawSurface(), gRectBeat.left, gRectBeat.top, gWorldButtons, kArtBeatLampLit);

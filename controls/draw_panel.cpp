@@ -242,7 +242,7 @@ void DrawPatternBeatsContents() {
 }
 
 void DrawCDContents() {
-    DrawLabeledBox(DrawRow(0), "CD:", "No CD", 1);
+    DrawLabeledBox(gRectCDName, "CD:", "No CD", 1);
     const Rect myRow = DrawRow(1);
     char myTrack[4] = "";
     if (gTrackCurrent >= 0) std::snprintf(myTrack, sizeof(myTrack), "%02d", (gTrackCurrent + 1) % 100);
@@ -253,8 +253,8 @@ void DrawCDContents() {
 }
 
 void DrawColorContents(const char* mySliderLabel, unsigned short mySlider) {
-    DrawLabeledBox(DrawRow(0), "Brush Color Effect:", gStyle.mBrushColorEffect, 1);
-    DrawLabeledBox(DrawRow(1), "Fill Color Effect:", gStyle.mFillColorEffect, 1);
+    DrawLabeledBox(gRectPanelBox1, "Brush Color Effect:", gStyle.mBrushColorEffect, 1);
+    DrawLabeledBox(gRectPanelBox2, "Fill Color Effect:", gStyle.mFillColorEffect, 1);
     DrawLabel(DrawSliderLabelRow(), mySliderLabel);
     DrawRefreshMainSlider(mySlider);
 }
@@ -385,49 +385,6 @@ bool DrawMiniButtonLit(unsigned short myNumber) {
     return myNumber == kMiniSaverOn && gSaverFlag;
 }
 
-unsigned short DrawPanelSlider() {
-    switch (gPanel) {
-    case kPanelCD:
-        return kSliderVolume;
-    case kPanelColor:
-        return kSliderColorKick;
-    case kPanelBrushBright:
-    case kPanelFillBright:
-    case kPanelBrushSat:
-    case kPanelFillSat:
-        return static_cast<unsigned short>(kSliderBrushBright + gPanel - kPanelBrushBright);
-    case kPanelGradient:
-        return kSliderColorSpeed;
-    case kPanelBrush:
-        return kSliderBrushSpeed;
-    case kPanelMovement:
-        return kSliderSpread;
-    case kPanelFrequency:
-        return kSliderFrequency;
-    case kPanelBPM:
-        return kSliderTempo;
-    case kPanelSaver:
-        return gSaverFlag ? kSliderSaverDelay : 0;
-    case kPanelScaleFade:
-        return kSliderScaleFade;
-    case kPanelScaleThreshold:
-        return kSliderScaleThreshold;
-    case kPanelMaxFade:
-        return kSliderMaxFade;
-    case kPanelParameter:
-        return kSliderParameter;
-    case kPanelAttach:
-        return gPanelAttach == kAttachEffects      ? kSliderAttachBrushSpeed
-               : gPanelAttach == kAttachGradient   ? kSliderAttachColorSpeed
-               : gPanelAttach == kAttachMove       ? kSliderAttachSpread
-               : gPanelAttach == kAttachBrushColor ? kSliderAttachBrushBright
-               : gPanelAttach == kAttachFillColor  ? kSliderAttachFillBright
-                                                   : 0;
-    default:
-        return 0;
-    }
-}
-
 void DrawDisplayTime(uint8_t myElapsed) {
     char myText[8];
     DrawFormatTime(myElapsed ? gHalfSeconds / 2 : gSongLength / 1000, myText);
@@ -513,19 +470,19 @@ void DrawPanelContents() {
         DrawColorContents("Fill Saturation:", kSliderFillSat);
         break;
     case kPanelGradient:
-        DrawLabeledBox(DrawRow(0), "Gradient Sets:", gStyle.mGradSetName, 1);
+        DrawLabeledBox(gRectSetBox, "Gradient Sets:", gStyle.mGradSetName, 1);
         DrawSliderBlock("Color Speed (Shift/Sec):", kSliderColorSpeed);
         break;
     case kPanelFill:
-        DrawLabeledBox(DrawRow(0), "Fill Sets:", gStyle.mFillSetName, 1);
+        DrawLabeledBox(gRectSetBox, "Fill Sets:", gStyle.mFillSetName, 1);
         break;
     case kPanelBrush:
-        DrawLabeledBox(DrawRow(0), "Brush Sets:", gStyle.mBrushSetName, 1);
-        DrawLabeledBox(DrawRow(1), "Brush Effect:", gStyle.mBrushEffect, 1);
+        DrawLabeledBox(gRectSetBox, "Brush Sets:", gStyle.mBrushSetName, 1);
+        DrawLabeledBox(gRectEffect, "Brush Effect:", gStyle.mBrushEffect, 1);
         DrawSliderBlock("Brush Speed (Frames/Sec):", kSliderBrushSpeed);
         break;
     case kPanelMovement:
-        DrawLabeledBox(DrawRow(0), "Movement Sets:", gStyle.mMoveSetName, 1);
+        DrawLabeledBox(gRectSetBox, "Movement Sets:", gStyle.mMoveSetName, 1);
         DrawSliderBlock("Movement Spread (Pixels):", kSliderSpread);
         break;
     case kPanelSoundInput:
