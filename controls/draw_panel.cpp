@@ -9,6 +9,7 @@
 #include "controls/mousekey.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
+#include "controls/thumbs.h"
 #include "core/display.h"
 #include "core/state.h"
 #include "core/style_record.h"
@@ -275,13 +276,10 @@ void DrawParameterContents() {
 }
 
 // The small preview of a brush or movement slot, in place of a panel's icon: its thumbnail from the list.
-void DrawSlotPreview(const Rect& myList) {
-    const Rect myRow = LayoutListRow(myList, gPosition % 6, kLayoutListRowHeight);
-    const Rect myThumb = ArtToControlsPicture(
-        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize, myRow.top + 1 + kLayoutThumbSize});
+void DrawSlotPreview(char myType) {
     SurfaceStretch(DrawSurface(),
                    {kLayoutPanelIconX, kLayoutPanelIconY, kLayoutPanelIconX + 16, kLayoutPanelIconY + 16},
-                   gWorldControls, myThumb, false);
+                   gWorldControls, DrawThumbRect(myType, gPosition % 6), false);
 }
 
 // DELETE FILE: the box that opens the list of files to delete, its request on two lines.
@@ -300,9 +298,9 @@ void DrawPanelTitle(uint8_t myPanel) {
         SurfaceCopyKeyed(DrawSurface(), kLayoutPanelIconX, kLayoutPanelIconY, gWorldIcons,
                          ArtPanelIconRect(myTitle->mIcon));
     else if (myPanel == kPanelParameter)
-        DrawSlotPreview(gRectMoves);
+        DrawSlotPreview('M');
     else if (myPanel == kPanelAttach)
-        DrawSlotPreview(gRectBrushes);
+        DrawSlotPreview('B');
     const bool myPreview = myTitle->mIcon >= 0 || myPanel == kPanelParameter || myPanel == kPanelAttach;
     DrawText(myPreview ? kTitleX : kLayoutPanelIconX, kTitleBaseline, myTitle->mTitle, kTitleInk);
 }

@@ -6,8 +6,8 @@
 
 #include "controls/app_window.h"
 #include "controls/draw.h"
+#include "controls/file_popup.h"
 #include "controls/mousekey.h"
-#include "controls/pop_list.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "core/alert.h"
@@ -27,7 +27,7 @@
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
-#include "storage/file_disk.h"
+#include "storage/pop_list.h"
 
 int32_t gKeyNumber = kKeyNoNumber;
 int32_t gKeyWhole = kKeyNoNumber;

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "controls/key.h"
-#include "controls/pop_list.h"
 #include "controls/pop_load.h"
 #include "controls/popup_state.h"
 #include "core/style_record.h"
@@ -12,9 +11,10 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
+#include "engine/style_apply.h"
 #include "platform/platform.h"
 #include "storage/components.h"
-#include "storage/style.h"
+#include "storage/pop_list.h"
 
 uint8_t gLoadKey = 0;
 char gLoadName[kLoadNameSize] = "";

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "controls/draw.h"
+#include "controls/file_popup.h"
 #include "controls/mousekey.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
@@ -12,7 +13,6 @@
 #include "engine/animate.h"
 #include "music/music.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "controls/draw.h"
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
@@ -128,6 +129,7 @@ void MainDrawPaint() {
 }
 
 void MainDrawControls() {
+    DrawThumbnails();
     DrawWindow();
 }
 

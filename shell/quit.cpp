@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "controls/draw.h"
-#include "controls/pop_list.h"
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "engine/animate.h"
@@ -33,7 +33,7 @@
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
+#include "storage/pop_list.h"
 #include "storage/style.h"
 
 namespace {
