@@ -37,6 +37,9 @@ void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
 int sScale = 1;
 int sActive = kWinNone;
+// The modifier keys as the key events seen so far left them: the characters and clicks that follow were made
+// with these, whatever is held by the time the events are read.
+uint8_t sKeyMods = 0;
 // Where a scripted session (or a headless run) has put the cursor.
 int sCursorWindow = kWinNone;
 int sCursorX = 0;
@@ -205,11 +208,15 @@ void WindowTranslate(const SDL_Event& myEvent) {
     case SDL_QUIT:
         WindowQueueMessage(kMsgClose, kWinControls, 0, 0, 0, 0);
         break;
+    case SDL_KEYUP:
+        sKeyMods = WindowMods(myEvent.key.keysym.mod);
+        break;
     case SDL_KEYDOWN: {
+        sKeyMods = WindowMods(myEvent.key.keysym.mod);
         const int myId = WindowFromSDL(myEvent.key.windowID);
         if (!WindowTakesInput(myId)) break;
         const uint32_t myKey = WindowVirtualKey(myEvent.key.keysym.sym);
-        const uint8_t myMods = WindowMods(myEvent.key.keysym.mod);
+        const uint8_t myMods = sKeyMods;
         if (myKey) WindowQueueMessage(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
         const uint32_t myChar = WindowControlCharacter(myKey, myMods);
         if (myChar) WindowQueueMessage(kMsgChar, myId, myChar, 0, 0, 0, myMods);
@@ -218,7 +225,7 @@ void WindowTranslate(const SDL_Event& myEvent) {
     case SDL_TEXTINPUT: {
         const int myId = WindowFromSDL(myEvent.text.windowID);
         if (!WindowTakesInput(myId)) break;
-        const uint8_t myMods = WindowMods(static_cast<uint16_t>(SDL_GetModState()));
+        const uint8_t myMods = sKeyMods;
         // Ctrl with a digit is a command of its own; what some layouts type for it is not a character.
         if (myMods & kModCtrl) break;
         for (const char* myText = myEvent.text.text; *myText; ++myText) {
@@ -238,7 +245,7 @@ void WindowTranslate(const SDL_Event& myEvent) {
             myLeft ? (myDown ? kMsgButtonDown : kMsgButtonUp) : (myDown ? kMsgRButtonDown : kMsgRButtonUp);
         const int myScale = WindowScaleOf(myId);
         WindowQueueMessage(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
-                           WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+                           sKeyMods);
         break;
     }
     case SDL_MOUSEMOTION: {
@@ -246,8 +253,7 @@ void WindowTranslate(const SDL_Event& myEvent) {
         const int myScale = WindowScaleOf(myId);
         if (WindowTakesInput(myId))
             WindowQueueMessage(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale,
-                               myEvent.motion.y / myScale,
-                               WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+                               myEvent.motion.y / myScale, sKeyMods);
         break;
     }
     case SDL_WINDOWEVENT: {
@@ -264,6 +270,8 @@ void WindowTranslate(const SDL_Event& myEvent) {
             WindowQueueMessage(kMsgMinimize, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // Keys let go while another program had the keyboard sent the program no events.
+            sKeyMods = WindowMods(static_cast<uint16_t>(SDL_GetModState()));
             sActive = myId;
             WindowQueueMessage(kMsgActivate, myId, 1, kWinNone, 0, 0);
             break;
@@ -605,6 +613,7 @@ void WindowCloseAll() {
     sQueue.clear();
     sTurnHook = nullptr;
     sActive = kWinNone;
+    sKeyMods = 0;
     sCursorWindow = kWinNone;
     sScale = 1;
     gWindowKeyState = 0;
