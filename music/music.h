@@ -19,7 +19,7 @@ extern int8_t gTrackCurrent;
 // The style the first start of playback loads instead of the last session (empty: the last session).
 extern std::string gMusicFirstStyle;
 
-void MusicPause(uint8_t mySilent, uint8_t myCommand);
+void MusicPause(uint8_t mySilent, uint16_t myCommand);
 void MusicResume();
 void MusicSkipTrack(int myStep, uint8_t myDraw);
 void MusicGetSongLength();

@@ -15,6 +15,7 @@ char gFileListFills[kPopupListSize];
 char gFileListBrushes[kPopupListSize];
 char gFileListMovements[kPopupListSize];
 char gFileListGradients[kPopupListSize];
+char gPopupList[kPopupListSize];
 
 int PopCompare(const void* myA, const void* myB) {
     const auto* myLeft = static_cast<const unsigned char*>(myA);
