@@ -12,6 +12,10 @@ constexpr uint16_t kPopupFillSet = 315;
 constexpr uint16_t kPopupBrushSet = 316;
 constexpr uint16_t kPopupMoveSet = 317;
 constexpr uint16_t kPopupLastSession = 347;
+constexpr uint16_t kPopupRave = 348;   // the song and rave box: raves and song titles
+constexpr uint16_t kPopupCDFile = 349; // the CD name box: RaveSets
 
 extern uint16_t gPopup;
 extern char gEditableText[kEditableSize];
+// The typed name is a song title only: a rave popup's save renames the rave instead of writing one.
+extern uint8_t gStateSaveTitle;

@@ -165,8 +165,9 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
         for (int i = gEditsList[myTarget].mNext; i != kEditsEnd && i >= 0; i = gEditsList[i].mNext) {
             const int8_t myType = gEditsList[i].mEdits[0];
             if (myType >= -126) {
-                const int myCode = myType + 126;
-                if (myCode / 8 == myLoadType && myCode % 8 == myPrevious) break;
+                int myLoaded, mySlot;
+                ExecuteLoadDecode(myType, myLoaded, mySlot);
+                if (myLoaded == myLoadType && mySlot == myPrevious) break;
                 continue;
             }
             if (gEditsList[i].mEdits[myKindIndex] != myPrevious) break;
@@ -179,7 +180,7 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
 }
 
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord) {
-    const auto myCode = static_cast<char>(myType * 8 + mySlot - 126);
+    const auto myCode = static_cast<char>(ExecuteLoadCode(myType, mySlot));
     if (myRecord == 2) {
         for (int i = gEditsCurrent; i >= 0 && i != kEditsEnd; i = gEditsList[i].mPrev)
             if (gEditsList[i].mEdits[0] == static_cast<int8_t>(myCode)) {
@@ -192,9 +193,8 @@ void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myR
 }
 
 void ExecuteLoads(const int8_t* myEdits) {
-    const int myCode = myEdits[0] + 126;
-    const int myType = myCode / 8;
-    const int mySlot = myCode % 8;
+    int myType, mySlot;
+    ExecuteLoadDecode(myEdits[0], myType, mySlot);
     char myName[kNameSize] = {};
     std::memcpy(myName, myEdits + 1, kNameSize - 1);
     const int myIndex = std::max(mySlot - 1, 0);

@@ -15,7 +15,7 @@
 #include "engine/edits.h"
 #include "shell/display.h"
 #include "storage/components.h"
-#include "storage/file_disk.h"
+#include "music/disc_files.h"
 #include "storage/style.h"
 
 namespace {

@@ -14,10 +14,13 @@ struct Options {
     int mWindowHeight = 0;
     std::string mOutDir;
     std::string mVideo;
-    std::string mBeatLog; // every beat's song time, one per line
-    std::string mStyle;   // the style to start with instead of the last session
-    std::string mAudio;   // headless: the sound file listened to
-    int mClicks = 0;      // headless: the tempo of a generated click track listened to (0 = none)
+    std::string mBeatLog;   // every beat's song time, one per line
+    std::string mStyle;     // the style to start with instead of the last session
+    std::string mAudio;     // headless: the sound file listened to
+    int mClicks = 0;        // headless: the tempo of a generated click track listened to (0 = none)
+    std::string mDisc;      // the disc to play: a drive's device, a disc image or a folder of music files
+    int mTrack = 0;         // the track (from 1) the first start of playback selects
+    bool mDiscInfo = false; // print the disc's identity and table of contents, and end
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

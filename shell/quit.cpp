@@ -31,7 +31,7 @@
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
+#include "music/disc_files.h"
 #include "storage/style.h"
 
 namespace {
@@ -183,6 +183,7 @@ void QuitCleanup() {
         for (const char* myFolder : {"Gradients", "Fills", "Movements", "Brushes", "Effects"})
             FileDeleteFolderItems(myFolder, gDirIDOrbex, myPath, true, true);
     }
+    MusicCloseCD();
     MusicCloseRecording();
     WindowCloseAll();
     LockRelease(gMutex);

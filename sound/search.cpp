@@ -2,6 +2,7 @@
 #include "sound/search.h"
 
 #include "core/alert.h"
+#include "core/state.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 
@@ -19,7 +20,7 @@ void AnimateSearchAudio() {
         if (gSoundQueryFlag == -1) {
             if (gSearchFlag == 2) MainOpenAlert("Sound was successfully located.");
         } else {
-            gAudioInputType = static_cast<uint8_t>(gSoundQueryFlag);
+            (gStateCD ? gAudioCDInputType : gAudioInputType) = static_cast<uint8_t>(gSoundQueryFlag);
             MainOpenAlert(gSearchFlag == 2 ? "Sound was successfully located."
                                            : "Current sound channel inactive! However, program "
                                              "successfully located active sound channel.");

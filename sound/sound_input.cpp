@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "core/alert.h"
+#include "core/state.h"
 #include "engine/animate.h"
+#include "music/music.h"
 #include "platform/audioin.h"
 #include "sound/listen.h"
 
@@ -95,6 +97,7 @@ void InitSound() {
     if (gAudioInputType == kInputNotChosen || gAudioInputType >= gSoundInputNum) gAudioInputType = 0;
     if (gAudioCDInputType == kInputNotChosen || gAudioCDInputType >= gSoundInputNum) gAudioCDInputType = 0;
     InitSetSoundInput(gAudioCDInputType);
+    InitCDDrive();
     if (AudioInOpen(gSoundBuffer, kSoundBufferLength, 3, SoundBufferFilled)) {
         gStateInput = 1;
     } else {
@@ -129,7 +132,7 @@ void MusicRestartRecording(int myMessage, int myBuffer) {
 }
 
 uint8_t MusicChosenInput() {
-    return gAudioInputType;
+    return gStateCD ? gAudioCDInputType : gAudioInputType;
 }
 
 void MusicChangeInputs(uint8_t myInput) {
@@ -140,7 +143,10 @@ void MusicChangeInputs(uint8_t myInput) {
         MainOpenAlert("Can't record from that channel!");
         return;
     }
-    gAudioInputType = myInput;
+    if (gStateCD)
+        gAudioCDInputType = myInput;
+    else
+        gAudioInputType = myInput;
 }
 
 void MusicCloseRecording() {

@@ -39,7 +39,7 @@ void MusicStartRecording();
 void MusicStopRecording();
 void MusicRestartRecording(int myMessage, int myBuffer);
 void MusicChangeInputs(uint8_t myInput);
-// The source playback listens to now: the silent clock plays no disc, so it is the normal choice.
+// The source playback listens to now: the one chosen for a disc while a disc is in, else the normal one.
 uint8_t MusicChosenInput();
 // The clean-up's end of the recorder.
 void MusicCloseRecording();

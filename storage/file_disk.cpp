@@ -7,7 +7,6 @@
 #include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/style_record.h"
-#include "music/music.h"
 #include "platform/platform.h"
 #include "storage/file.h"
 #include "storage/sets.h"
@@ -49,15 +48,12 @@ bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* 
     return false;
 }
 
-bool FileSaveToDisk() {
+bool FileSaveStyleOrSet() {
     switch (gPopup) {
     case kPopupStyle:
         // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters
         // off).
         return StyleSave(gEditableText, gStyleTemp);
-    case kPopupLastSession:
-        // While a rave drives the picture, the user's own settings are the ones to come back to.
-        return StyleSave(gEditableText, gStateRaveOnDisk ? gStyleLast : gStyle);
     default: {
         const char myKind = FileSetKind(gPopup);
         return myKind && StyleSaveSet(myKind, gEditableText);
@@ -65,7 +61,7 @@ bool FileSaveToDisk() {
     }
 }
 
-bool FileLoadFromDisk(const char* myName) {
+bool FileLoadStyleOrSet(const char* myName) {
     if (gPopup == kPopupStyle || gPopup == kPopupLastSession) return StyleLoad(myName, kStyleFromFile);
     const char myKind = FileSetKind(gPopup);
     return myKind && StyleLoadSet(myKind, myName);

@@ -1,7 +1,7 @@
 // Sets: their byte layouts, the attachment-driven loads of a brush set, and their refusals.
 #include <cstddef>
 
-#include "storage/file_disk.h"
+#include "music/disc_files.h"
 #include "storage/sets.h"
 #include "style_fixture.h"
 

@@ -3,7 +3,7 @@
 
 #include "core/random.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
+#include "music/disc_files.h"
 #include "storage/style.h"
 #include "style_fixture.h"
 
