@@ -111,6 +111,12 @@ bool FileSaveRave() {
     }
     // The user's own settings, while this rave drives the picture, are those of the song's start.
     if (!mySet.mAttach) std::memcpy(&gStyleLast, &gStyleStart, sizeof(StyleRecord));
+    // The disc's folder takes the disc's name before the rave is written, so the rave names the folder it
+    // lies in and reads back as it was written.
+    char myDisc[kCDNameSize];
+    FileCopyName(myDisc, gCDName, sizeof(myDisc));
+    MainAddUnderscores(myDisc, kCDNameSize);
+    FileRenameCDDirectory(myDisc, 0);
     if (!FileWriteDiscFile(myName, FileRaveBytes())) return false;
     mySet.mAttach = 1;
     FileCopyName(mySet.mName, myTitle, sizeof(mySet.mName));

@@ -87,7 +87,8 @@ void MusicPlay(int myTrack, int myUpdate) {
     MusicStartTrackRave();
     AnimateResetBeats();
     gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
-    if (!gStateListen) TempoStartBeats(0);
+    // A replayed rave's first record comes at its own time; the tempo's beats follow the rave's end.
+    if (!gStateListen && !TempoRaveReplays()) TempoStartBeats(0);
     if (gStateInput) {
         const uint8_t myInput = MusicChosenInput();
         if (myInput != gAudioCurrentInputType) InitSetSoundInput(myInput);

@@ -75,6 +75,8 @@ void MusicStartTrackRave() {
         ExecuteResetEdits();
     }
     std::memcpy(gEditsStart, gEditsRave, kEditKinds);
+    // A kind the user changed by hand on the last track must not keep this track's replay from setting it.
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
     gEditsCount = 1;
     gEditsCurrent = 0;
     gStateFull = 0;

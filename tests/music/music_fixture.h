@@ -47,8 +47,7 @@ class MusicTest : public StyleFolderTest {
         gStateControlsVisible = 0;
         std::memset(gCueList, kNotSet, sizeof(gCueList));
         std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
-        std::memset(gEditsRave, 0, sizeof(gEditsRave));
-        ExecuteResetEdits();
+        UseStyle();
     }
     void TearDown() override {
         MusicStop(0, 0);
@@ -101,6 +100,17 @@ class MusicTest : public StyleFolderTest {
             myAt += myTracks[t].mFrames;
         }
         return (mRoot / (myName + ".cue")).string();
+    }
+
+    // The rave's current values from gStyle, as applying the style leaves them.
+    void UseStyle() {
+        std::memset(gEditsRave, 0, sizeof(gEditsRave));
+        for (int myKind = 1; myKind <= kEditColorKick; ++myKind) {
+            const int myOffset = ExecuteStyleOffset(myKind);
+            if (myOffset >= 0) gEditsRave[myKind] = reinterpret_cast<const int8_t*>(&gStyle)[myOffset];
+        }
+        gEditsRave[0] = kRecordChange;
+        ExecuteResetEdits();
     }
 
     // Puts a disc in and reads it, as start-up does.
