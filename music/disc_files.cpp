@@ -329,6 +329,8 @@ void MusicLoadCD() {
     gStateCDAttach = 0;
     std::strcpy(gCDName, gStateCD ? "Unknown CD" : "No CD");
     FileCopyName(gCDDirectory, gCDCode, sizeof(gCDDirectory));
+    // Without a rave folder (nothing set up yet) there is nothing to find or make.
+    if (!gDirIDRave[0]) return;
     std::vector<std::string> myFolders;
     FileListFolders(gDirIDRave, myFolders);
     bool myFound = false;

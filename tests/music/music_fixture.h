@@ -56,6 +56,8 @@ class MusicTest : public StyleFolderTest {
         gStateLastSession = 0;
         gPopup = 0;
         gStateSaveTitle = 0;
+        gDirIDRave[0] = 0;
+        gDirIDOrbexCD[0] = 0;
         ClockUseVirtual(false);
         gPlatformHeadless = mWasHeadless;
         StyleFolderTest::TearDown();
