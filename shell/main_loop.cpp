@@ -8,6 +8,7 @@
 #include "engine/animate.h"
 #include "music/music.h"
 #include "platform/platform.h"
+#include "platform/script.h"
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
@@ -201,6 +202,10 @@ int WinMain() {
     QuitCleanup();
     if (!myOutputOk) {
         std::fprintf(stderr, "orbex: writing the frames failed\n");
+        return 1;
+    }
+    if (!ScriptError().empty()) {
+        std::fprintf(stderr, "orbex: script %s\n", ScriptError().c_str());
         return 1;
     }
     return gExitCode;

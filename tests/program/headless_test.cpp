@@ -228,3 +228,26 @@ TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {
     EXPECT_EQ(Run("--headless --frames 2 --style ThisNameIsFarTooLong", &myErrors), 2);
     EXPECT_NE(myErrors.find("--style"), std::string::npos);
 }
+
+TEST_F(HeadlessProgram, AScriptedSessionRunsAsLongAsItsScript) {
+    std::ofstream(mRoot / "work" / "session.txt") << "# the picture after a second, then the end\n"
+                                                     "1 shot animation first.png\n"
+                                                     "1.5 shot animation second.png\n";
+    ASSERT_EQ(Run("--headless --size 160x120 --script session.txt"), 0);
+    Picture myFirst, mySecond;
+    ASSERT_TRUE(ReadPng(mRoot / "work" / "first.png", myFirst));
+    ASSERT_TRUE(ReadPng(mRoot / "work" / "second.png", mySecond));
+    EXPECT_EQ(myFirst.mWidth, 160);
+    EXPECT_EQ(myFirst.mPalette.size(), 256u) << "an 8-bit picture with its palette";
+    EXPECT_NE(myFirst.mPixels, mySecond.mPixels) << "half a second later the picture has moved on";
+    EXPECT_TRUE(fs::exists(mRoot / "home" / "Styles" / "Last_Session.sty")) << "the session ends by quitting";
+
+    std::string myErrors;
+    std::ofstream(mRoot / "work" / "bad.txt") << "1 key a\n\n2 shot nowhere x.png\n";
+    EXPECT_EQ(Run("--headless --script bad.txt", &myErrors), 2);
+    EXPECT_NE(myErrors.find("bad.txt line 3: no window \"nowhere\""), std::string::npos) << myErrors;
+    std::ofstream(mRoot / "work" / "unwritable.txt") << "0.1 shot animation no/such/folder.png\n";
+    EXPECT_EQ(Run("--headless --script unwritable.txt", &myErrors), 1);
+    EXPECT_NE(myErrors.find("unwritable.txt line 1: cannot write no/such/folder.png"), std::string::npos)
+        << myErrors;
+}
