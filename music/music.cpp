@@ -184,7 +184,7 @@ void MusicFastSkip(int myDirection) {
     uint32_t myPosition = gStatePause ? gPauseTime : 0;
     uint32_t myNext = ClockTicks();
     while (WaitMouseUp()) {
-        WindowModalTurn();
+        WindowTurn();
         AnimateMain();
         if (ClockTicks() - myNext < kSkipPeriod) continue;
         myNext = ClockTicks();

@@ -565,16 +565,6 @@ void WindowPostQuit(int myCode) {
     WindowQueue(kMsgQuit, kWinNone, static_cast<uint32_t>(myCode), 0, 0, 0);
 }
 
-void WindowModalTurn() {
-    if (gPlatformHeadless) {
-        ClockAdvance(1);
-        if (sTurnHook) sTurnHook();
-        return;
-    }
-    WindowPresentDue();
-    SDL_Delay(1);
-}
-
 void WindowSetTurnHook(void (*myHook)()) {
     sTurnHook = myHook;
 }

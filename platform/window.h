@@ -143,8 +143,5 @@ void WindowPostQuit(int myCode);
 
 // Headless runs: called after every virtual millisecond, so frames can be written at their exact times.
 void WindowSetTurnHook(void (*myHook)());
-// One turn of a modal loop (a button held): headless, the clock moves on 1 ms and the turn hook runs; on the
-// desktop, due windows are shown and the processor is given back for a moment.
-void WindowModalTurn();
 
 void WindowCloseAll();
