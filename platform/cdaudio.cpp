@@ -11,6 +11,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <mutex>
@@ -56,7 +57,9 @@ bool sOpen = false;
 SDL_AudioDeviceID sDevice = 0;
 bool sDeviceTried = false;
 int64_t sLatencyUs = 0;
-std::thread sReader;
+// Kept on the heap: a program ended by exit() from elsewhere (a display that went away) must not meet a
+// running thread's destructor.
+std::thread* sReader = nullptr;
 bool sReaderQuit = false;
 std::deque<int16_t> sPrefetch; // stereo samples from sReadPos - size / 2 on
 int64_t sReadPos = 0;
@@ -193,6 +196,25 @@ void CDAudioReadLoop() {
     }
 }
 
+void CDAudioCloseOutput() {
+    if (sDevice) {
+        SDL_CloseAudioDevice(sDevice);
+        {
+            std::lock_guard<std::mutex> myGuard(sLock);
+            sReaderQuit = true;
+        }
+        sWake.notify_all();
+        if (sReader) {
+            sReader->join();
+            delete sReader;
+            sReader = nullptr;
+        }
+    }
+    sDevice = 0;
+    sDeviceTried = false;
+    sLatencyUs = 0;
+}
+
 // A desktop run plays through the sound server; when it cannot, the sink keeps the song clock going.
 void CDAudioOpenOutput() {
     if (sDeviceTried || gPlatformHeadless) return;
@@ -216,23 +238,11 @@ void CDAudioOpenOutput() {
         sDevice = myDevice;
         sReaderQuit = false;
     }
-    sReader = std::thread(CDAudioReadLoop);
+    sReader = new std::thread(CDAudioReadLoop);
+    // A program ended by exit() from elsewhere stops the sound before the player's tables go.
+    static const bool sAtExit = std::atexit(CDAudioCloseOutput) == 0;
+    (void)sAtExit;
     SDL_PauseAudioDevice(sDevice, 0);
-}
-
-void CDAudioCloseOutput() {
-    if (sDevice) {
-        SDL_CloseAudioDevice(sDevice);
-        {
-            std::lock_guard<std::mutex> myGuard(sLock);
-            sReaderQuit = true;
-        }
-        sWake.notify_all();
-        if (sReader.joinable()) sReader.join();
-    }
-    sDevice = 0;
-    sDeviceTried = false;
-    sLatencyUs = 0;
 }
 
 // Under the lock: a new playing, halt or seek makes what was read ahead worthless.
