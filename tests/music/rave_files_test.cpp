@@ -277,3 +277,24 @@ TEST_F(MusicTest, DiscOfTheProgramsOwnBringsItsRaves) {
     MusicPlay(0, 0);
     EXPECT_EQ(gStateRaveOnDisk, 1);
 }
+
+TEST_F(MusicTest, HandHoldKeepsTheRaveAndCatchesUpWhenLetGo) {
+    Insert(MusicFolder({6.0}));
+    gStyle.mSpread = 10;
+    UseStyle();
+    MusicPlay(0, 0);
+    Run(1000);
+    Edit(kEditSpread, 30);
+    Run(1000);
+    ASSERT_TRUE(Save(kPopupRave, "Held"));
+    MusicPlay(0, 0);
+    Run(500);
+    gStateManual = 1;
+    MusicHoldRave(1);
+    Run(1500);
+    EXPECT_EQ(gStyle.mSpread, 10) << "held: the rave's changes wait";
+    gStateManual = 0;
+    MusicHoldRave(0);
+    EXPECT_EQ(gStyle.mSpread, 30) << "let go: the picture is where the rave is at 2 s";
+    EXPECT_EQ(gBeatLast, 1000u);
+}
