@@ -8,7 +8,6 @@
 
 Surface gWorldPaint;
 Surface gWorldControls;
-Surface gWorldControls2;
 Surface gWorldPreview;
 Surface gWorldButtons;
 Surface gWorldIcons;

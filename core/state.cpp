@@ -15,7 +15,6 @@ uint8_t gStateEject = 0;
 uint8_t gSaverTrigger = 0;
 uint8_t gStateLastSession = 0;
 uint8_t gSaverFlag = 0;
-uint8_t gWinXP = 0;
 uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;

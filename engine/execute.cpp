@@ -155,7 +155,6 @@ void ExecuteSetAttachment(int mySlot, char myValue) {
 
 void ExecuteEdits(char myKind, char myValue, uint32_t myTime, uint8_t myRedraw, uint8_t myRecord,
                   uint8_t myMode, uint8_t myNewParams, uint8_t myHoldButton) {
-    (void)myRedraw;
     (void)myHoldButton;
     const int myKindIndex = static_cast<uint8_t>(myKind);
     int myNew = std::abs(static_cast<int>(static_cast<int8_t>(myValue)));

@@ -201,15 +201,18 @@ void ExecuteLoads(const int8_t* myEdits) {
     switch (myType) {
     case kEffectBrush:
         gEffectBrush.BEffectLoad(myName, 0, 1, nullptr);
+        gEffectBrush.BEffectInit();
         break;
     case 1:
         LoadGradient(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
         break;
     case kEffectBrushColor:
         gBEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        gBEffectColor.CEffectInit(0, 0);
         break;
     case kEffectFillColor:
         gFEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        gFEffectColor.CEffectInit(0, 0);
         break;
     case 4:
         if (std::strncmp(myName, gStyle.mFillNames[myIndex % kFillSlots], kNameSize) != 0)

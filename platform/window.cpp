@@ -31,6 +31,7 @@ struct WindowState {
 };
 
 WindowState sWindows[kWinCount];
+WindowFailure sLastFailure = kWindowFailNone;
 std::deque<Message> sQueue;
 void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
@@ -323,7 +324,11 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
     if (!WindowValid(myId)) return false;
     WindowState& myState = sWindows[myId];
     WindowDestroy(myId);
-    if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) return false;
+    sLastFailure = kWindowFailNone;
+    if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) {
+        sLastFailure = kWindowFailWindow;
+        return false;
+    }
     myState.mFlags = myFlags;
     myState.mEnabled = true;
     myState.mVisible = false;
@@ -336,6 +341,7 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
                                            myHeight * myScale, mySDLFlags);
         if (myState.mWindow) myState.mRenderer = SDL_CreateRenderer(myState.mWindow, -1, 0);
         if (!myState.mRenderer || !WindowMakeTexture(myState)) {
+            sLastFailure = myState.mWindow ? kWindowFailRenderer : kWindowFailWindow;
             WindowReleaseSDL(myState);
             SurfaceRelease(myState.mSurface);
             return false;
@@ -355,6 +361,10 @@ void WindowDestroy(int myId) {
     myState.mVisible = false;
     for (auto myIt = sQueue.begin(); myIt != sQueue.end();)
         myIt = myIt->mWindow == myId ? sQueue.erase(myIt) : myIt + 1;
+}
+
+WindowFailure WindowLastFailure() {
+    return sLastFailure;
 }
 
 bool WindowExists(int myId) {

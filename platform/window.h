@@ -99,6 +99,9 @@ constexpr uint32_t kWindowTopmost = 2;
 // Creates a hidden window whose client area is myWidth x myHeight. False when the system refuses it.
 bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, int myHeight,
                   uint32_t myFlags);
+// What the last refused WindowCreate could not get: the window itself, or a renderer to draw into it.
+enum WindowFailure : int { kWindowFailNone, kWindowFailWindow, kWindowFailRenderer };
+WindowFailure WindowLastFailure();
 void WindowDestroy(int myId);
 bool WindowExists(int myId);
 void WindowShow(int myId, bool myShow, bool myActivate);

@@ -39,15 +39,15 @@ bool InitProgram() {
     // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both.
     const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
     gStateAlert = 1;
-    if (!InitCheckDirectX()) return false;
-    if (!InitDialogWindow()) QuitFast();
-    InitFonts();
+    if (!InitCheckDirectX() || !InitDialogWindow() || !InitFonts()) return false;
     MainSeedRandom(ClockTicks());
     if (!InitPaintWindow()) return false;
 
     gStateAlert = 0;
     InitHelpWindow();
     gStateCD = 1;
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+    std::memset(gCueList, kNotSet, sizeof(gCueList));
     InitPictToGWorld(gWorldButtons, kPictureButtons);
     InitPictToGWorld(gWorldIcons, kPictureIcons);
     InitPictToGWorld(gWorldDisplay, kPictureDisplay);

@@ -2,6 +2,7 @@
 #include "storage/file_disk.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "controls/popup_state.h"
@@ -43,7 +44,12 @@ bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* 
         myCode = FileReplace(myFileName, myFolder.c_str(), myBytes, myCount);
     }
     if (myCode == 0) return true;
-    MainCheckErrors(myCode);
+    // The user learns which file could not be written and why; the old file, if there was one, is still
+    // whole.
+    char myText[2 * kPathSize];
+    std::snprintf(myText, sizeof(myText), "Unable to save %s in %s: %s", myFileName, myKindFolder,
+                  std::strerror(myCode));
+    MainOpenAlert(myText);
     PlatformBeep();
     return false;
 }

@@ -9,6 +9,6 @@ bool FileSaveStyleOrSet();
 // Loads the style or set of gPopup named myName; false when it did not load.
 bool FileLoadStyleOrSet(const char* myName);
 // Writes a whole file myName + myExt into myKindFolder of the program folder, creating the folder when it is
-// missing. A failure is reported with its code and the warning beep.
+// missing. A failure is reported with the file's name and the system's reason, and the warning beep.
 bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* myExt, const void* myBytes,
                       int32_t myCount);

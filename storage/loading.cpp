@@ -57,15 +57,6 @@ bool LoadCheckHeader(const uint8_t* myHeader, char myType1, char myType2, FileHa
     return false;
 }
 
-bool LoadSetCodePointer(std::vector<uint8_t>& myBlock, FileHandle myFile, int32_t mySize) {
-    myBlock.clear();
-    myBlock.shrink_to_fit();
-    if (mySize <= 0) return true;
-    myBlock.assign(static_cast<size_t>(mySize), 0);
-    FileRead(myFile, mySize, myBlock.data());
-    return true;
-}
-
 bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface* myDest,
                    const Rect& myDestRect, uint8_t myBackground, uint8_t myRemap) {
     Surface& myPreview = gWorldPreview;

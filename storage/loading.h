@@ -23,9 +23,6 @@ bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder,
 int16_t LoadOpenFile(const char* myFileName, const char* myFolder, FileHandle* myFile);
 // Accepts a header whose first byte is one of the two types; otherwise closes the file and says so.
 bool LoadCheckHeader(const uint8_t* myHeader, char myType1, char myType2, FileHandle myFile, uint8_t myQuiet);
-// Replaces a program block with mySize bytes read from the file (empty for 0); false when the file ends
-// first.
-bool LoadSetCodePointer(std::vector<uint8_t>& myBlock, FileHandle myFile, int32_t mySize);
 // Decodes an icon of myIconRect's size from the file into the preview surface, halves it when myDestRect is
 // smaller, remaps its colours to the preview range when asked, and puts it on myBackground at myDestRect of
 // myDest (the controls window when myDest is null).

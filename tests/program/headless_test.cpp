@@ -33,14 +33,16 @@ class HeadlessProgram : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(mRoot); }
 
-    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code.
+    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code (124
+    // for a run that had not ended after two minutes).
     int Run(const std::string& myArguments, std::string* myErrors = nullptr, const std::string& myEnv = "") {
         const fs::path myErrorFile = mRoot / "stderr.txt";
-        const std::string myCommand =
-            "cd '" + (mRoot / "work").string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
-            (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' " + myEnv +
-            " '" + ORBEX_BIN_DIR + "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
-            "' 2>'" + myErrorFile.string() + "'";
+        const std::string myCommand = "cd '" + (mRoot / "work").string() +
+                                      "' && timeout -k 5 120 env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
+                                      (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
+                                      (mRoot / "runtime").string() + "' " + myEnv + " '" + ORBEX_BIN_DIR +
+                                      "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
+                                      "' 2>'" + myErrorFile.string() + "'";
         const int myStatus = std::system(myCommand.c_str());
         if (myErrors) {
             std::ifstream myStream(myErrorFile);
@@ -139,13 +141,22 @@ TEST_F(HeadlessProgram, WithoutADisplayItMakesTheDemoSheet) {
     EXPECT_TRUE(fs::is_directory(mRoot / "home" / "Raves"));
 }
 
-TEST_F(HeadlessProgram, NoUsableVideoDriverGivesTheDirectXAlertText) {
+// A start that fails says what failed here, in SDL's own words too.
+TEST_F(HeadlessProgram, AFailedStartSaysWhatFailedAndWhy) {
     std::string myErrors;
     EXPECT_EQ(Run("", &myErrors, "DISPLAY=:9876 SDL_VIDEODRIVER=x11"), 0);
-    EXPECT_NE(
-        myErrors.find(
-            "DLL: Unsupported version of DirectX! Read the Troubleshooting Guide for upgrade instructions."),
-        std::string::npos)
+    const std::string kDisplay = "orbex: Unable to open the display: ";
+    ASSERT_EQ(myErrors.rfind(kDisplay, 0), 0u) << myErrors;
+    EXPECT_GT(myErrors.size(), kDisplay.size() + 1) << "SDL's reason follows";
+    EXPECT_EQ(myErrors.find("DirectX"), std::string::npos);
+    EXPECT_FALSE(LockHeld("ORBEX"));
+
+    // A machine without any font.
+    const fs::path myFonts = mRoot / "fonts.conf";
+    std::ofstream(myFonts) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    EXPECT_EQ(Run("--headless --frames 1", &myErrors, "FONTCONFIG_FILE='" + myFonts.string() + "'"), 0);
+    EXPECT_NE(myErrors.find("orbex: Unable to open the fonts: no font is installed for \"sans-serif\"\n"),
+              std::string::npos)
         << myErrors;
     EXPECT_FALSE(LockHeld("ORBEX"));
 }
@@ -206,6 +217,26 @@ TEST_F(HeadlessProgram, LastSessionSurvivesAQuitAndARestart) {
     EXPECT_EQ(ReadAll(myLast), myOwn) << "the look came back and went away again unchanged";
     for (const auto& myEntry : fs::directory_iterator(mRoot / "home" / "Styles"))
         EXPECT_EQ(myEntry.path().extension(), ".sty") << "nothing is left beside it: " << myEntry.path();
+}
+
+// A program folder that takes no new file: quitting says what could not be saved and why, the alert is
+// answered, the program ends, and the session saved the time before is still there, whole.
+TEST_F(HeadlessProgram, ASessionThatCannotBeSavedCostsNothingAndTheProgramEnds) {
+    ASSERT_EQ(Run("--headless --frames 2 --size 160x120"), 0);
+    const fs::path myStyles = mRoot / "home" / "Styles";
+    const std::vector<uint8_t> myBefore = ReadAll(myStyles / "Last_Session.sty");
+    ASSERT_EQ(myBefore.size(), 1006u);
+    // Read-only stops an ordinary user; the new file's place taken stops root as well.
+    fs::create_directory(myStyles / ".Last_Session.sty.new");
+    fs::permissions(myStyles, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    std::string myErrors;
+    EXPECT_EQ(Run("--headless --frames 2 --size 160x120", &myErrors), 0) << myErrors;
+    fs::permissions(myStyles, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_NE(myErrors.find("orbex: Unable to save Last_Session.sty in Styles: "), std::string::npos)
+        << myErrors;
+    EXPECT_EQ(ReadAll(myStyles / "Last_Session.sty"), myBefore);
+    EXPECT_FALSE(LockHeld("ORBEX"));
 }
 
 TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {

@@ -335,7 +335,8 @@ TEST_F(StyleTest, AFailedSaveLeavesTheOldFileWholeAndSaysSo) {
     gStyle.mSpread = 1;
     EXPECT_FALSE(StyleSave("Keep", gStyle));
     EXPECT_EQ(Read("Styles/Keep.sty"), myOld);
-    EXPECT_NE(gAlertText[0], 0);
+    // What could not be saved, where, and the system's reason.
+    EXPECT_STREQ(gAlertText, "Unable to save Keep.sty in Styles: Is a directory");
 }
 
 TEST_F(StyleTest, ReplacingAFileLeavesNothingBeside) {
