@@ -42,6 +42,9 @@ class MusicTest : public StyleFolderTest {
         gDirIDOrbexCD[0] = 0;
         gStateCD = gStateEject = gNewDisk = 0;
         gStateListen = gStateInput = 0;
+        // No search for a sound source runs: the frame loop's half seconds then leave its count at rest.
+        gSoundQueryFlag = kSearchNone;
+        gSearchFlag = 0;
         gStateLastSession = 1;
         gSaverTrigger = 0;
         gStateControlsVisible = 0;
