@@ -361,7 +361,10 @@ void MusicWatchMedia() {
     const uint32_t myNow = ClockTicks();
     if (myNow - sWatchLast < kWatchInterval) return;
     sWatchLast = myNow;
-    const bool myThere = CDAudioMediaPresent();
+    // A drive busy reading the music holds its disc: the frame loop never waits for it here.
+    const int myState = CDAudioMediaNow();
+    if (myState < 0) return;
+    const bool myThere = myState == 1;
     if (gStateCD && !myThere) {
         // Taken out behind the program's back: as the system's removal notice did.
         if (!gStateEject) MusicEjectCD(1);

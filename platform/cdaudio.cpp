@@ -288,6 +288,10 @@ bool CDAudioMediaPresent() {
     return sOpen && CDDriveMediaPresent();
 }
 
+int CDAudioMediaNow() {
+    return sOpen ? CDDriveMediaNow() : 0;
+}
+
 bool CDAudioReadToc(CDToc& myToc) {
     return sOpen && CDDriveToc(myToc);
 }

@@ -40,6 +40,8 @@ CDDriveKind CDAudioKind();
 const std::string& CDAudioSource();
 // Whether a disc is in the drive now (an image or a folder with music always holds its disc).
 bool CDAudioMediaPresent();
+// The same without waiting for a drive busy reading what plays: 1 a disc, 0 none, -1 not known now.
+int CDAudioMediaNow();
 // False when there is no disc or its table of contents cannot be read.
 bool CDAudioReadToc(CDToc& myToc);
 // The folder where the files the disc carries can be read (ending in '/'), or "" when it carries none that

@@ -267,6 +267,29 @@ std::string CDDriveMountPoint(const std::string& myDevice) {
         myFound.replace(myAt, 4, " ");
     return myFound.empty() ? myFound : myFound + "/";
 }
+// Under the drive's lock.
+bool CDDriveMediaLocked() {
+    switch (sKind) {
+    case kCDDriveFolder:
+        return !sTrayOpen && sFolderToc.mCount > 0;
+    case kCDDriveImage:
+        return !sTrayOpen && sCdio != nullptr;
+    case kCDDriveDevice: {
+        // A drive keeps the table it read when opened: a changed disc is only seen through a new opening.
+        if (sCdio && cdio_get_media_changed(sCdio) == 1) {
+            CDDriveCloseReader();
+            cdio_destroy(sCdio);
+            sCdio = cdio_open(sSource.c_str(), DRIVER_DEVICE);
+            CDDriveOpenReader();
+        }
+        if (!sCdio) return false;
+        const track_t myCount = cdio_get_num_tracks(sCdio);
+        return myCount != CDIO_INVALID_TRACK && myCount > 0;
+    }
+    default:
+        return false;
+    }
+}
 } // namespace
 
 void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTracks) {
@@ -346,27 +369,13 @@ CDDriveKind CDDriveKindNow() {
 
 bool CDDriveMediaPresent() {
     std::unique_lock<std::timed_mutex> myGuard(sDriveLock, kDriveWait);
-    if (!myGuard.owns_lock()) return false;
-    switch (sKind) {
-    case kCDDriveFolder:
-        return !sTrayOpen && sFolderToc.mCount > 0;
-    case kCDDriveImage:
-        return !sTrayOpen && sCdio != nullptr;
-    case kCDDriveDevice: {
-        // A drive keeps the table it read when opened: a changed disc is only seen through a new opening.
-        if (sCdio && cdio_get_media_changed(sCdio) == 1) {
-            CDDriveCloseReader();
-            cdio_destroy(sCdio);
-            sCdio = cdio_open(sSource.c_str(), DRIVER_DEVICE);
-            CDDriveOpenReader();
-        }
-        if (!sCdio) return false;
-        const track_t myCount = cdio_get_num_tracks(sCdio);
-        return myCount != CDIO_INVALID_TRACK && myCount > 0;
-    }
-    default:
-        return false;
-    }
+    return myGuard.owns_lock() && CDDriveMediaLocked();
+}
+
+int CDDriveMediaNow() {
+    std::unique_lock<std::timed_mutex> myGuard(sDriveLock, std::try_to_lock);
+    if (!myGuard.owns_lock()) return -1;
+    return CDDriveMediaLocked() ? 1 : 0;
 }
 
 bool CDDriveToc(CDToc& myToc) {

@@ -12,6 +12,8 @@ bool CDDriveOpen(const std::string& mySource);
 void CDDriveClose();
 CDDriveKind CDDriveKindNow();
 bool CDDriveMediaPresent();
+// The same without waiting for a drive that is busy reading: 1 a disc, 0 none, -1 busy (not known now).
+int CDDriveMediaNow();
 bool CDDriveToc(CDToc& myToc);
 // Reads myCount stereo samples (left, right, 16 bits each) from sample myPos of the disc; what cannot be read
 // is silence. False when nothing could be read.

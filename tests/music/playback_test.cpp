@@ -142,3 +142,16 @@ TEST_F(MusicTest, WithoutADriveTheSilentClockPlaysNineTracks) {
         gAlertText,
         "Unable to access CD music drive! If another CD player is open, close it and restart Orbex.");
 }
+
+TEST_F(MusicTest, FilesAtOtherRatesPlayAtTheirOwnPitch) {
+    Insert(MusicFolder({3.0}, 48000));
+    EXPECT_EQ(gTrackFrames[1] - gTrackFrames[0], 225u);
+    MusicPlay(0, 0);
+    Run(1000);
+    uint8_t myHeard[2205];
+    CDAudioHeardSamples(gTimer + 500, 0, 2205, myHeard);
+    int myMatches = 0;
+    for (int i = 0; i < 2205; ++i)
+        myMatches += std::abs(int(myHeard[i]) - ExpectedHeard(0, 500.0 + i * 1000.0 / 11025)) <= 4;
+    EXPECT_GE(myMatches, 2150) << "of 2205 samples: the tone resampled, not sped up or slowed down";
+}
