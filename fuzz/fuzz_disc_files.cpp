@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/state.h"

@@ -10,13 +10,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "core/alert.h"
 #include "engine/edits.h"
+#include "engine/style_apply.h"
 #include "shell/display.h"
 #include "storage/components.h"
-#include "music/disc_files.h"
-#include "storage/style.h"
 
 namespace {
 

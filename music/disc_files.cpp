@@ -6,16 +6,15 @@
 #include <cstdio>
 #include <cstring>
 
-#include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/state.h"
 #include "core/style_record.h"
 #include "core/text_utils.h"
 #include "engine/edits.h"
+#include "engine/style_apply.h"
 #include "music/rave.h"
 #include "platform/platform.h"
 #include "platform/window.h"
-#include "storage/file_disk.h"
 #include "storage/style.h"
 
 char gCDName[kCDNameSize] = "No CD";
@@ -55,11 +54,8 @@ bool FileSplitRavePath(const char* myPath, std::string& myFolder, std::string& m
 bool FileDiscPath(uint16_t myPopup, const char* myTitle, std::string& myFolder, std::string& myName) {
     char myCopy[kCDNameSize];
     FileCopyName(myCopy, myTitle, sizeof(myCopy));
-    const uint16_t myOldPopup = gPopup;
-    gPopup = myPopup;
     char myPath[kPathSize] = "";
-    FileCreateName(myPath, myCopy);
-    gPopup = myOldPopup;
+    FileCreateName(myPath, myCopy, myPopup);
     return FileSafeName(myCopy) && FileSplitRavePath(myPath, myFolder, myName);
 }
 
@@ -83,83 +79,17 @@ void FileRedrawRaveBox() {
     if (gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
-// The RaveSet's save: the folder takes the disc's name, then the file is written.
-bool FileSaveCDFile(const char* myName) {
-    char myCopy[kCDNameSize];
-    FileCopyName(myCopy, myName, sizeof(myCopy));
-    MainAddUnderscores(myCopy, kCDNameSize);
-    if (!FileSafeName(myCopy)) return false;
-    FileRenameCDDirectory(myCopy, 0);
-    gStateCDAttach = 1;
-    return FileWriteDiscFile(std::string(myCopy) + ".cds", FileCDBytes());
-}
-
-bool FileSaveRave() {
-    const int myTrack = gTrackCurrent;
-    if (myTrack < 0 || myTrack >= gTrackTotal || myTrack >= kTracksMax) return false;
-    CDSet& mySet = gCDSet[myTrack];
-    char myTitle[kCDNameSize];
-    FileCopyName(myTitle, gEditableText, sizeof(myTitle));
-    std::string myFolder, myName;
-    if (!FileDiscPath(kPopupRave, myTitle, myFolder, myName)) return false;
-    MainAddUnderscores(myTitle, kCDNameSize);
-    if (gStateSaveTitle) {
-        // Only the title changes: a rave the track has keeps its content under the new name.
-        if (mySet.mAttach && !FileRenameRave(myName.c_str())) return false;
-        FileCopyName(mySet.mName, myTitle, sizeof(mySet.mName));
-        return FileSaveCDFile(gCDName);
-    }
-    // The user's own settings, while this rave drives the picture, are those of the song's start.
-    if (!mySet.mAttach) std::memcpy(&gStyleLast, &gStyleStart, sizeof(StyleRecord));
-    // The disc's folder takes the disc's name before the rave is written, so the rave names the folder it
-    // lies in and reads back as it was written.
-    char myDisc[kCDNameSize];
-    FileCopyName(myDisc, gCDName, sizeof(myDisc));
-    MainAddUnderscores(myDisc, kCDNameSize);
-    FileRenameCDDirectory(myDisc, 0);
-    if (!FileWriteDiscFile(myName, FileRaveBytes())) return false;
-    mySet.mAttach = 1;
-    FileCopyName(mySet.mName, myTitle, sizeof(mySet.mName));
-    gStateRaveOnDisk = 1;
-    FileRedrawRaveBox();
-    return FileSaveCDFile(gCDName);
-}
-
-bool FileLoadCDFile(const char* myName) {
-    std::string myFolder, myFile;
-    FileHandle myHandle = nullptr;
-    if (!FileDiscPath(kPopupCDFile, myName, myFolder, myFile) ||
-        FileOpen(myFile.c_str(), myFolder.c_str(), &myHandle, false) != 0) {
-        FileRenameCDDirectory("", 1);
-        return false;
-    }
-    std::vector<uint8_t> myBytes(static_cast<size_t>(std::min(FileLength(myHandle), kCDFileMax)));
-    FileRead(myHandle, static_cast<int32_t>(myBytes.size()), myBytes.data());
-    FileClose(myHandle);
-    if (!FileReadCDBytes(myBytes.data(), myBytes.size())) {
-        MainOpenAlert("Not a valid CD file!");
-        if (gStartUp) FileRenameCDDirectory("", 1);
-        return false;
-    }
-    char myCopy[kCDNameSize];
-    FileCopyName(myCopy, myName, sizeof(myCopy));
-    MainAddUnderscores(myCopy, kCDNameSize);
-    if (std::strncmp(myCopy, gCDName, kCDNameSize) != 0) FileRenameCDDirectory(myCopy, 0);
-    gStateCDAttach = 1;
-    return true;
-}
-
 void FilePutLE(uint8_t* myAt, uint32_t myValue, int mySize) {
     for (int i = 0; i < mySize; ++i)
         myAt[i] = static_cast<uint8_t>(myValue >> (8 * i));
 }
 } // namespace
 
-void FileCreateName(char* myPath, char* myName) {
+void FileCreateName(char* myPath, char* myName, uint16_t myPopup) {
     MainAddUnderscores(myName, static_cast<int>(std::strlen(myName)));
     const char* myPrefix = "";
     const char* myExt = "";
-    switch (gPopup) {
+    switch (myPopup) {
     case kPopupStyle:
     case kPopupLastSession:
         myPrefix = "Styles/";
@@ -192,7 +122,7 @@ void FileCreateName(char* myPath, char* myName) {
     }
     const size_t myUsed = std::strlen(myPath);
     if (myUsed >= static_cast<size_t>(kPathSize)) return;
-    if (gPopup == kPopupRave || gPopup == kPopupCDFile)
+    if (myPopup == kPopupRave || myPopup == kPopupCDFile)
         std::snprintf(myPath + myUsed, kPathSize - myUsed, "%s/%s%s", gCDDirectory, myName, myExt);
     else
         std::snprintf(myPath + myUsed, kPathSize - myUsed, "%s%s%s", myPrefix, myName, myExt);
@@ -259,38 +189,80 @@ bool FileReadCDBytes(const uint8_t* myBytes, size_t mySize) {
     return true;
 }
 
-bool FileSaveToDisk() {
-    switch (gPopup) {
-    case kPopupLastSession:
-        // While a rave drives the picture, the user's own settings are the ones to come back to.
-        return StyleSave(gEditableText, gStateRaveOnDisk ? gStyleLast : gStyle);
-    case kPopupRave:
-        return FileSaveRave();
-    case kPopupCDFile:
-        return FileSaveCDFile(gEditableText);
-    default:
-        return FileSaveStyleOrSet();
-    }
+bool FileSaveCDFile(const char* myName) {
+    char myCopy[kCDNameSize];
+    FileCopyName(myCopy, myName, sizeof(myCopy));
+    MainAddUnderscores(myCopy, kCDNameSize);
+    if (!FileSafeName(myCopy)) return false;
+    FileRenameCDDirectory(myCopy, 0);
+    gStateCDAttach = 1;
+    return FileWriteDiscFile(std::string(myCopy) + ".cds", FileCDBytes());
 }
 
-bool FileLoadFromDisk(const char* myName) {
-    switch (gPopup) {
-    case kPopupRave: {
-        const int myTrack = gTrackCurrent;
-        if (myTrack < 0 || myTrack >= gTrackTotal || myTrack >= kTracksMax || !FileSafeName(myName))
-            return false;
-        gCDSet[myTrack].mAttach = 1;
-        FileCopyName(gCDSet[myTrack].mName, myName, sizeof(gCDSet[myTrack].mName));
-        MainAddUnderscores(gCDSet[myTrack].mName, kCDNameSize);
-        FileSaveCDFile(gCDName);
-        MusicPlay(myTrack, 0);
-        return gCDSet[myTrack].mAttach != 0;
+bool FileSaveRave(const char* myName, uint8_t myTitleOnly) {
+    const int myTrack = gTrackCurrent;
+    if (myTrack < 0 || myTrack >= gTrackTotal || myTrack >= kTracksMax) return false;
+    CDSet& mySet = gCDSet[myTrack];
+    char myTitle[kCDNameSize];
+    FileCopyName(myTitle, myName, sizeof(myTitle));
+    std::string myFolder, myFile;
+    if (!FileDiscPath(kPopupRave, myTitle, myFolder, myFile)) return false;
+    MainAddUnderscores(myTitle, kCDNameSize);
+    if (myTitleOnly) {
+        // Only the title changes: a rave the track has keeps its content under the new name.
+        if (mySet.mAttach && !FileRenameRave(myFile.c_str())) return false;
+        FileCopyName(mySet.mName, myTitle, sizeof(mySet.mName));
+        return FileSaveCDFile(gCDName);
     }
-    case kPopupCDFile:
-        return FileLoadCDFile(myName);
-    default:
-        return FileLoadStyleOrSet(myName);
+    // The user's own settings, while this rave drives the picture, are those of the song's start.
+    if (!mySet.mAttach) std::memcpy(&gStyleLast, &gStyleStart, sizeof(StyleRecord));
+    // The disc's folder takes the disc's name before the rave is written, so the rave names the folder it
+    // lies in and reads back as it was written.
+    char myDisc[kCDNameSize];
+    FileCopyName(myDisc, gCDName, sizeof(myDisc));
+    MainAddUnderscores(myDisc, kCDNameSize);
+    FileRenameCDDirectory(myDisc, 0);
+    if (!FileWriteDiscFile(myFile, FileRaveBytes())) return false;
+    mySet.mAttach = 1;
+    FileCopyName(mySet.mName, myTitle, sizeof(mySet.mName));
+    gStateRaveOnDisk = 1;
+    FileRedrawRaveBox();
+    return FileSaveCDFile(gCDName);
+}
+
+bool FileLoadCDFile(const char* myName) {
+    std::string myFolder, myFile;
+    FileHandle myHandle = nullptr;
+    if (!FileDiscPath(kPopupCDFile, myName, myFolder, myFile) ||
+        FileOpen(myFile.c_str(), myFolder.c_str(), &myHandle, false) != 0) {
+        FileRenameCDDirectory("", 1);
+        return false;
     }
+    std::vector<uint8_t> myBytes(static_cast<size_t>(std::min(FileLength(myHandle), kCDFileMax)));
+    FileRead(myHandle, static_cast<int32_t>(myBytes.size()), myBytes.data());
+    FileClose(myHandle);
+    if (!FileReadCDBytes(myBytes.data(), myBytes.size())) {
+        MainOpenAlert("Not a valid CD file!");
+        if (gStartUp) FileRenameCDDirectory("", 1);
+        return false;
+    }
+    char myCopy[kCDNameSize];
+    FileCopyName(myCopy, myName, sizeof(myCopy));
+    MainAddUnderscores(myCopy, kCDNameSize);
+    if (std::strncmp(myCopy, gCDName, kCDNameSize) != 0) FileRenameCDDirectory(myCopy, 0);
+    gStateCDAttach = 1;
+    return true;
+}
+
+bool FileLoadRave(const char* myName) {
+    const int myTrack = gTrackCurrent;
+    if (myTrack < 0 || myTrack >= gTrackTotal || myTrack >= kTracksMax || !FileSafeName(myName)) return false;
+    gCDSet[myTrack].mAttach = 1;
+    FileCopyName(gCDSet[myTrack].mName, myName, sizeof(gCDSet[myTrack].mName));
+    MainAddUnderscores(gCDSet[myTrack].mName, kCDNameSize);
+    FileSaveCDFile(gCDName);
+    MusicPlay(myTrack, 0);
+    return gCDSet[myTrack].mAttach != 0;
 }
 
 void FileRenameCDDirectory(const char* myName, uint8_t myReset) {
@@ -397,11 +369,7 @@ void MusicGetRaves(uint8_t myLoaded) {
         }
     }
     if (myLoaded || !myAny || myDisc.empty() || myDisc.size() >= static_cast<size_t>(kCDNameSize)) return;
-    const uint16_t myPopup = gPopup;
-    FileCopyName(gEditableText, myDisc.c_str(), sizeof(gEditableText));
-    gPopup = kPopupCDFile;
-    FileSaveToDisk();
-    gPopup = myPopup;
+    FileSaveCDFile(myDisc.c_str());
 }
 
 void MusicDiscFilesResetState() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/popup_commands.h"
 #include "music/music.h"
 #include "storage/file.h"
 
@@ -28,14 +29,18 @@ extern char gCDDirectory[kCDDirectorySize];
 extern CDSet gCDSet[kTracksMax];
 extern uint8_t gStateCDAttach;
 
-// Saves the object of gPopup (a style, a set, a rave, a song title or a RaveSet) under the name in
-// gEditableText; false when nothing could be written.
-bool FileSaveToDisk();
-// Loads the object of gPopup named myName; false when it did not load.
-bool FileLoadFromDisk(const char* myName);
-// Turns the blanks of myName into "_" and appends to myPath (kPathSize) the name's path for gPopup: relative
-// to the program folder for styles and sets, to the rave folder for raves and RaveSets.
-void FileCreateName(char* myPath, char* myName);
+// The rave of the current track saved as myName (with myTitleOnly: only the track's title changes, and a rave
+// it has is renamed); then the RaveSet is saved. False when nothing could be written.
+bool FileSaveRave(const char* myName, uint8_t myTitleOnly);
+// The disc's RaveSet saved as myName: the disc's folder takes the name first.
+bool FileSaveCDFile(const char* myName);
+// Attaches the rave myName to the current track, saves the RaveSet and plays the track with it.
+bool FileLoadRave(const char* myName);
+// Loads the RaveSet myName of the disc; one that cannot be opened leaves the disc unnamed.
+bool FileLoadCDFile(const char* myName);
+// Turns the blanks of myName into "_" and appends to myPath (kPathSize) the name's path for the popup
+// myPopup: relative to the program folder for styles and sets, to the rave folder for raves and RaveSets.
+void FileCreateName(char* myPath, char* myName, uint16_t myPopup);
 // Opens the current track's rave of that title in the disc's folder; 0 or the error code.
 int16_t FileOpenRave(const char* myTitle, FileHandle* myFile);
 // Renames the disc's folder to myName + the disc's code; with myReset to the bare code, the disc unnamed.
@@ -44,8 +49,9 @@ void FileRenameCDDirectory(const char* myName, uint8_t myReset);
 bool FileRenameRave(const char* myNewFileName);
 // Finds the disc's folder by its code (creating it for a disc seen the first time) and loads its RaveSet.
 void MusicLoadCD();
-// Gathers the disc's raves and the components they use into the CD master folder; myNew starts it afresh.
-void FileCreateMasterFolder(uint8_t myNew);
+// Gathers the disc's raves and the components they use into the CD master folder; myNew starts it afresh
+// with an empty RaveSet named myName.
+void FileCreateMasterFolder(uint8_t myNew, const char* myName);
 // Takes the raves a disc of the program's own brings; myLoaded: a RaveSet of the disc was loaded already.
 void MusicGetRaves(uint8_t myLoaded);
 // The files as written: the current track's rave and the disc's RaveSet.

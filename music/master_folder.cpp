@@ -4,7 +4,6 @@
 #include <cstring>
 #include <vector>
 
-#include "controls/popup_state.h"
 #include "core/state.h"
 #include "core/style_record.h"
 #include "core/text_utils.h"
@@ -115,7 +114,7 @@ std::string FileMasterFolder() {
     return std::string(gDirIDOrbex) + "OrbexCD/";
 }
 
-void FileCreateMasterFolder(uint8_t myNew) {
+void FileCreateMasterFolder(uint8_t myNew, const char* myName) {
     char myPath[kPathSize];
     if (FileFindDirectory("OrbexCD", gDirIDOrbex, myPath) != 0 &&
         FileCreateDirectory("OrbexCD", gDirIDOrbex, myPath) != 0)
@@ -125,11 +124,11 @@ void FileCreateMasterFolder(uint8_t myNew) {
         FileDeleteFolderItems(myFolder, myMaster.c_str(), myPath, myNew != 0, false);
     const std::string myRaves = myMaster + "Raves/";
     if (myNew) {
-        char myName[kCDNameSize + 4] = {};
-        std::memcpy(myName, gEditableText, strnlen(gEditableText, kCDNameSize - 1));
-        MainAddUnderscores(myName, kCDNameSize);
-        std::strcat(myName, ".cds");
-        FileCreate(myName, myRaves.c_str(), false);
+        char myFile[kCDNameSize + 4] = {};
+        std::memcpy(myFile, myName, strnlen(myName, kCDNameSize - 1));
+        MainAddUnderscores(myFile, kCDNameSize);
+        std::strcat(myFile, ".cds");
+        FileCreate(myFile, myRaves.c_str(), false);
     }
     const std::string myDisc = std::string(gDirIDRave) + gCDDirectory + "/";
     for (int t = 0; t < gTrackTotal && t < kTracksMax; ++t) {

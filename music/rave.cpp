@@ -13,6 +13,7 @@
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/movement.h"
+#include "engine/style_apply.h"
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "storage/style.h"

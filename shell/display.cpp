@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "engine/fill.h"
 #include "platform/palette.h"
@@ -139,6 +140,7 @@ void MainDrawPaint() {
 }
 
 void MainDrawControls() {
+    DrawThumbnails();
     Surface& mySurface = WindowSurface(kWinControls);
     SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
     WindowPresent(kWinControls);

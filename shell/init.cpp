@@ -1,7 +1,6 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
 #include <cstring>
 
-#include "controls/pop_list.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
@@ -17,6 +16,7 @@
 #include "shell/quit.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
+#include "storage/pop_list.h"
 
 namespace {
 void InitScreen() {

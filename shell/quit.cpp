@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "controls/pop_list.h"
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
@@ -31,7 +31,7 @@
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
-#include "music/disc_files.h"
+#include "storage/pop_list.h"
 #include "storage/style.h"
 
 namespace {
@@ -186,7 +186,6 @@ void QuitCleanup() {
         for (const char* myFolder : {"Gradients", "Fills", "Movements", "Brushes", "Effects"})
             FileDeleteFolderItems(myFolder, gDirIDOrbex, myPath, true, true);
     }
-    MusicCloseCD();
     MusicCloseRecording();
     WindowCloseAll();
     LockRelease(gMutex);

@@ -1,34 +1,14 @@
-// Saving and loading the files the popups name: the typed name goes to the kind of file gPopup asks for.
+// Writing a whole file of the program folder by kind folder, name and extension.
 #include "storage/file_disk.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/style_record.h"
 #include "platform/platform.h"
 #include "storage/file.h"
-#include "storage/sets.h"
-#include "storage/style.h"
-
-namespace {
-char FileSetKind(uint16_t myPopup) {
-    switch (myPopup) {
-    case kPopupGradientSet:
-        return kSetGradient;
-    case kPopupFillSet:
-        return kSetFill;
-    case kPopupBrushSet:
-        return kSetBrush;
-    case kPopupMoveSet:
-        return kSetMove;
-    default:
-        return 0;
-    }
-}
-} // namespace
 
 bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* myExt, const void* myBytes,
                       int32_t myCount) {
@@ -52,23 +32,4 @@ bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* 
     MainOpenAlert(myText);
     PlatformBeep();
     return false;
-}
-
-bool FileSaveStyleOrSet() {
-    switch (gPopup) {
-    case kPopupStyle:
-        // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters
-        // off).
-        return StyleSave(gEditableText, gStyleTemp);
-    default: {
-        const char myKind = FileSetKind(gPopup);
-        return myKind && StyleSaveSet(myKind, gEditableText);
-    }
-    }
-}
-
-bool FileLoadStyleOrSet(const char* myName) {
-    if (gPopup == kPopupStyle || gPopup == kPopupLastSession) return StyleLoad(myName, kStyleFromFile);
-    const char myKind = FileSetKind(gPopup);
-    return myKind && StyleLoadSet(myKind, myName);
 }

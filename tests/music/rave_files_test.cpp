@@ -3,6 +3,7 @@
 // brought to a time after a rewind, the master folder and the raves a disc of the program's own brings.
 #include "music_fixture.h"
 
+#include "controls/file_popup.h"
 #include "engine/movement.h"
 
 namespace {
@@ -235,8 +236,7 @@ TEST_F(MusicTest, MasterFolderGathersRavesAndTheirComponents) {
     Run(500);
     ASSERT_TRUE(Save(kPopupRave, "Song One"));
     std::strcpy(gCDSet[1].mName, "Song_Two");
-    std::strcpy(gEditableText, "My Master");
-    FileCreateMasterFolder(1);
+    FileCreateMasterFolder(1, "My Master");
     const std::filesystem::path myMaster = mRoot / "OrbexCD";
     EXPECT_TRUE(std::filesystem::exists(myMaster / "Raves" / "My_Master.cds"));
     EXPECT_TRUE(std::filesystem::exists(myMaster / "Raves" / "Song_One.R01"));

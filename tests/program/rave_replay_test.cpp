@@ -9,7 +9,9 @@
 #include <sstream>
 
 #include "../music/music_fixture.h"
+#include "controls/file_popup.h"
 #include "core/random.h"
+#include "engine/style_apply.h"
 #include "platform/palette.h"
 #include "storage/style.h"
 #include "test_library.h"

@@ -1,10 +1,10 @@
 // Styles: reading both versions, the loading modes, loading only what differs, and saving.
 #include <cstddef>
 
+#include "controls/file_popup.h"
 #include "core/random.h"
+#include "engine/style_apply.h"
 #include "storage/file.h"
-#include "music/disc_files.h"
-#include "storage/style.h"
 #include "style_fixture.h"
 
 namespace {
