@@ -23,3 +23,7 @@ void ClockAdvance(uint32_t myMilliseconds) {
 void ClockSetVirtual(uint32_t myTicks) {
     sVirtualTicks = myTicks;
 }
+
+double ClockRealSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}

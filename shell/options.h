@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/video_out.h"
+
 struct Options {
     bool mHeadless = false;
     bool mDemo = false; // headless by itself for want of a display: writes the contact sheet
@@ -13,15 +15,17 @@ struct Options {
     int mWindowWidth = 0;
     int mWindowHeight = 0;
     std::string mOutDir;
-    std::string mVideo;
-    std::string mBeatLog;   // every beat's song time, one per line
-    std::string mStyle;     // the style to start with instead of the last session
-    std::string mAudio;     // headless: the sound file listened to
-    int mClicks = 0;        // headless: the tempo of a generated click track listened to (0 = none)
-    std::string mScript;    // a scripted session fed into the message queue
-    int mUiScale = 0;       // magnification of the controls, help and alert windows (0 = by the desktop's size)
-    std::string mDisc;      // the disc to play: a drive's device, a disc image or a folder of music files
-    int mTrack = 0;         // the track (from 1) the first start of playback selects
+    std::string mVideo; // the extension picks the form
+    VideoQuality mQuality = kVideoFast;
+    bool mQuiet = false;  // no progress line
+    std::string mBeatLog; // every beat's song time, one per line
+    std::string mStyle;   // the style to start with instead of the last session
+    std::string mAudio;   // headless: the sound file listened to
+    int mClicks = 0;      // headless: the tempo of a generated click track listened to (0 = none)
+    std::string mScript;  // a scripted session fed into the message queue
+    int mUiScale = 0;     // magnification of the controls, help and alert windows (0 = by the desktop's size)
+    std::string mDisc;    // the disc to play: a drive's device, a disc image or a folder of music files
+    int mTrack = 0;       // the track (from 1) the first start of playback selects
     bool mDiscInfo = false; // print the disc's identity and table of contents, and end
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
