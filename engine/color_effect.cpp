@@ -227,3 +227,8 @@ void CEffect::CEffectModify(char myShift) {
     }
     if (gStateColorChange) PaletteAnimate(mStart, mSize, mDestGrad.data());
 }
+
+void CEffect::CEffectShow() {
+    if (mSourceGrad.size() != mSize) CEffectAlloc();
+    PaletteAnimate(mStart, mSize, mFileFlag ? mDestGrad.data() : mSourceGrad.data());
+}

@@ -16,6 +16,7 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "sound/listen.h"
+#include "sound/search.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 
@@ -69,6 +70,8 @@ void MusicPlay(int myTrack, int myUpdate) {
     gStateStart = 1;
     MusicRedrawControls();
     if (gStatePlay || gStatePause) MusicStop(0, 0);
+    // The first start of a run brings back the last session's look (with the track's rave, if it has one).
+    const bool myFirstOfRun = !gStateLastSession;
     gTrackLast = gTrackCurrent;
     if (myUpdate) {
         MusicUpdateCD(myTrack);
@@ -78,7 +81,7 @@ void MusicPlay(int myTrack, int myUpdate) {
         MusicGetSongLength();
     }
     // The first start of a run may be asked to begin at another track.
-    if (!gStateLastSession && gMusicFirstTrack > 1) {
+    if (myFirstOfRun && gMusicFirstTrack > 1) {
         const int myFirst = (gMusicFirstTrack - 1) % gTrackTotal;
         gTrackCurrent = static_cast<int8_t>(myFirst);
         MusicSetRaveExt(myFirst);
@@ -90,9 +93,12 @@ void MusicPlay(int myTrack, int myUpdate) {
     // A replayed rave's first record comes at its own time; the tempo's beats follow the rave's end.
     if (!gStateListen && !TempoRaveReplays()) TempoStartBeats(0);
     if (gStateInput) {
+        // A search in progress keeps the source it is trying.
         const uint8_t myInput = MusicChosenInput();
-        if (myInput != gAudioCurrentInputType) InitSetSoundInput(myInput);
+        if (myInput != gAudioCurrentInputType && gSoundQueryFlag < 0) InitSetSoundInput(myInput);
         if (gStateListen) MusicStartRecording();
+        // A style that listens, started with the run, switches listening on.
+        if (myFirstOfRun && gStateListen) AnimateStartSearch(kSearchQuiet);
     }
     if (gStateCD) MusicStartDisc(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)], gTrackCurrent != 0);
     gTimer = ClockTicks();

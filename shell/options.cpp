@@ -49,6 +49,7 @@ const char* OptionsUsage() {
            "  --track N             begin with track N\n"
            "  --disc-info           with --disc: print the disc's code, CDDB id and tracks, and end\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
+           "  --display N           fill screen N (0 is the first); it is remembered for next time\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --script FILE         play the timed keys, clicks and pictures of a script (headless: then "
            "quit)\n"
@@ -81,6 +82,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         } else if (myArg == "--window") {
             if (!OptionsSize(myTake(), gOptions.mWindowWidth, gOptions.mWindowHeight))
                 myError = "--window needs WxH";
+        } else if (myArg == "--display") {
+            if (!OptionsNumber(myTake(), 0, 63, gOptions.mDisplay))
+                myError = "--display needs a screen number";
         } else if (myArg == "--out") {
             const char* myValue = myTake();
             if (myValue)

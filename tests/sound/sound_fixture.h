@@ -26,7 +26,7 @@ class SoundTest : public ::testing::Test {
         gAudioInputType = gAudioCDInputType = kInputNotChosen;
         gStateVolume = 0;
         gStatePlay = 0;
-        gMeterCurrent = gMeterMax = 0;
+        gMeterCurrent = gMeterMax = gMeterHeard = 0;
         gMeterAbove = 0;
         gSoundPeakTime = gSoundFadeTime = 0;
         gSoundSampleLast = gSoundSamplePos = 0;
