@@ -3,6 +3,7 @@
 
 #include "controls/popup_state.h"
 #include "engine/style_apply.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "storage/sets.h"
 
@@ -32,6 +33,10 @@ bool FileSaveToDisk() {
     case kPopupLastSession:
         // While a rave drives the picture, the user's own settings are the ones to come back to.
         return StyleSave(gEditableText, gStateRaveOnDisk ? gStyleLast : gStyle);
+    case kPopupRave:
+        return FileSaveRave(gEditableText, gStateSaveTitle);
+    case kPopupCDFile:
+        return FileSaveCDFile(gEditableText);
     default: {
         const char myKind = FileSetKind(gPopup);
         return myKind && StyleSaveSet(myKind, gEditableText);
@@ -40,6 +45,8 @@ bool FileSaveToDisk() {
 }
 
 bool FileLoadFromDisk(const char* myName) {
+    if (gPopup == kPopupRave) return FileLoadRave(myName);
+    if (gPopup == kPopupCDFile) return FileLoadCDFile(myName);
     if (gPopup == kPopupStyle || gPopup == kPopupLastSession) return StyleLoad(myName, kStyleFromFile);
     const char myKind = FileSetKind(gPopup);
     return myKind && StyleLoadSet(myKind, myName);

@@ -1,5 +1,5 @@
-// Saving and loading the files the popups name: styles and the four kinds of set, by gPopup and the typed
-// name.
+// Saving and loading the files the popups name: styles, the four kinds of set, raves, song titles and
+// RaveSets, by gPopup and the typed name.
 #pragma once
 
 // Saves the object of gPopup under the name in gEditableText; false when nothing could be written.

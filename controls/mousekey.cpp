@@ -5,6 +5,7 @@
 
 #include "controls/draw.h"
 #include "controls/help.h"
+#include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "core/alert.h"
 #include "core/state.h"
@@ -19,7 +20,6 @@
 
 uint8_t gStateHelp = 0;
 uint8_t gStateControlsExpand = 0;
-uint8_t gStateSaveTitle = 0;
 uint8_t gEditableFlag = 0;
 
 namespace {

@@ -6,8 +6,6 @@
 extern uint8_t gStateHelp;
 // The controls were expanded when the animation window closed, so they open again with it.
 extern uint8_t gStateControlsExpand;
-// The name being typed is a song's title rather than a rave to save.
-extern uint8_t gStateSaveTitle;
 // The length limit of the text field (27 or 15), 0 while none is open.
 extern uint8_t gEditableFlag;
 

@@ -3,3 +3,4 @@
 
 uint16_t gPopup = 0;
 char gEditableText[kEditableSize] = "";
+uint8_t gStateSaveTitle = 0;

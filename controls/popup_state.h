@@ -9,3 +9,5 @@ constexpr int kEditableSize = 28; // the typed name, at most 27 characters, and 
 
 extern uint16_t gPopup;
 extern char gEditableText[kEditableSize];
+// The typed name is a song title only: a rave popup's save renames the rave instead of writing one.
+extern uint8_t gStateSaveTitle;

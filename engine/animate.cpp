@@ -202,6 +202,11 @@ void AnimateCloseBeatLog() {
 }
 
 void AnimateMain() {
+    MusicWatchMedia();
+    if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
+        gNewDisk = 0;
+        MusicCheckForCD();
+    }
     uint32_t myNow = AnimateGetElapsedTime();
     if (gStatePlay) {
         if (myNow >= gSongLength) {
@@ -241,10 +246,12 @@ void AnimateMain() {
         const uint32_t myHalves = myNow / 500;
         if (myHalves > gHalfSeconds) {
             gHalfSeconds = myHalves;
-            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12)
+            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) {
                 gStateFlash = 1;
-            else if (!gStateFlash)
+            } else if (!gStateFlash) {
+                if (gStateCD && gHalfSeconds % 30 == 0) MusicAlignCD();
                 AnimateSearchHalfSecond();
+            }
         }
     }
     AnimateFollowVolume();

@@ -11,3 +11,15 @@ int8_t gCueList[kEditKinds];
 int8_t gEditsSkip[kEditKinds];
 uint8_t gStateFull = 0;
 int8_t gAttachList[62];
+
+int8_t ExecuteLoadCode(int myType, int mySlot) {
+    if (myType == 1 && mySlot == 8) mySlot = 0;
+    return static_cast<int8_t>(myType * 8 + mySlot - 126);
+}
+
+void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
+    const int myValue = myCode + 126;
+    myType = myValue / 8;
+    mySlot = myValue % 8;
+    if (myType == 1 && mySlot == 0) mySlot = 8;
+}

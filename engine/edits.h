@@ -56,6 +56,12 @@ extern int8_t gEditsSkip[kEditKinds];
 extern uint8_t gStateFull;
 extern int8_t gAttachList[62];
 
+// A load record's type byte: component type x 8 + slot - 126, slots counted from 1 (effects have slot 0).
+// Gradient slot 8 would take the brush colour effect's code that way, so it is stored as slot 0 of the
+// gradient type, a code nothing else writes; every other code is the one files have always held.
+int8_t ExecuteLoadCode(int myType, int mySlot);
+// The component type and slot (from 1; 0 for effects) of a load record's type byte.
+void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot);
 // Records the load of a component into the rave while a track plays or is paused: myRecord 2 renames the
 // latest earlier load of that type and slot, any other mode adds a load record. Change execution fills it in.
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord);

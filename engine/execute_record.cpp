@@ -169,9 +169,10 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
                                                             : -1;
         for (int i = gEditsList[myTarget].mNext; i != kEditsEnd && i >= 0; i = gEditsList[i].mNext) {
             const int8_t myType = gEditsList[i].mEdits[0];
-            if (myType >= kRecordLoad) {
-                const int myCode = myType - kRecordLoad;
-                if (myCode / 8 == myLoadType && myCode % 8 == myPrevious) break;
+            if (myType >= -126) {
+                int myLoaded, mySlot;
+                ExecuteLoadDecode(myType, myLoaded, mySlot);
+                if (myLoaded == myLoadType && mySlot == myPrevious) break;
                 continue;
             }
             if (gEditsList[i].mEdits[myKindIndex] != myPrevious) break;
@@ -193,7 +194,7 @@ void ExecuteRecordComponent(char myType, uint16_t myOffset, const char* myName, 
 }
 
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord) {
-    const auto myCode = static_cast<char>(myType * 8 + mySlot + kRecordLoad);
+    const auto myCode = static_cast<char>(ExecuteLoadCode(myType, mySlot));
     if (myRecord == 2) {
         for (int i = gEditsCurrent; i >= 0 && i != kEditsEnd; i = gEditsList[i].mPrev)
             if (gEditsList[i].mEdits[0] == static_cast<int8_t>(myCode)) {
@@ -206,9 +207,8 @@ void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myR
 }
 
 void ExecuteLoads(const int8_t* myEdits) {
-    const int myCode = myEdits[0] - kRecordLoad;
-    const int myType = myCode / 8;
-    const int mySlot = myCode % 8;
+    int myType, mySlot;
+    ExecuteLoadDecode(myEdits[0], myType, mySlot);
     char myName[kNameSize] = {};
     std::memcpy(myName, myEdits + 1, kNameSize - 1);
     const int myIndex = std::max(mySlot - 1, 0);

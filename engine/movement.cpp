@@ -3,12 +3,14 @@
 #include "engine/movement.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/display.h"
 #include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
+#include "engine/edits.h"
 #include "engine/movement_program.h"
 #include "music/music.h"
 #include "storage/components.h"
@@ -67,4 +69,28 @@ void MEffect::MEffectResetPar(char mySlot, StyleRecord* myStyle) {
     }
     if (!gStatePlay && !gStatePause && !gStateStart)
         std::memcpy(&gStyleStart.mMoveParam[mySlotIndex], &myParams, sizeof(myParams));
+    if (!gStateStart) MEffectClearRaveParameters(static_cast<char>(mySlotIndex), myParams.mValue);
+    if (mySlotIndex == static_cast<uint8_t>(gCurrentMove) % kMoveSlots)
+        for (int p = 0; p < kMaxParams; ++p)
+            gEditsRave[kEditParam1 + p] = myParams.mValue[p];
+}
+
+void MEffectClearRaveParameters(char mySlot, const int8_t* myParams) {
+    const int mySlotNumber = static_cast<uint8_t>(mySlot) % kMoveSlots + 1;
+    // The later records that replay this slot and still carry its old values take the new ones, up to a
+    // later load into the slot, which brings parameters of its own.
+    int mySteps = 0;
+    for (int i = gEditsList[gEditsCurrent].mNext; i > 0 && i < kEditsEnd && ++mySteps < kEditsMax;
+         i = gEditsList[i].mNext) {
+        int8_t* myEdits = gEditsList[i].mEdits;
+        if (myEdits[0] >= -126) {
+            int myType, myLoadSlot;
+            ExecuteLoadDecode(myEdits[0], myType, myLoadSlot);
+            if (myType == kComponentMovement && myLoadSlot == mySlotNumber) break;
+            continue;
+        }
+        if (std::abs(myEdits[kEditMove]) != mySlotNumber) continue;
+        for (int p = 0; p < kMaxParams; ++p)
+            if (myEdits[kEditParam1 + p] >= 0) myEdits[kEditParam1 + p] = myParams[p];
+    }
 }

@@ -1,54 +1,97 @@
-// Playback: the music the picture follows and the clock of the song. Without a disc a silent clock plays
-// nine tracks of 60 seconds each, so the edit list, beats and track ends behave as with music.
+// Playback: play, stop, pause, resume, skip, fast skip and eject, on the disc or, without one, on a silent
+// clock of nine 60-second tracks, so the edit list, beats and track ends behave alike with and without music.
 #include "music/music.h"
 
 #include <cstring>
 
+#include "core/alert.h"
 #include "core/state.h"
+#include "core/style_record.h"
+#include "core/text_utils.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
-#include "engine/execute.h"
-#include "engine/style_apply.h"
+#include "music/disc_files.h"
+#include "music/rave.h"
+#include "platform/cdaudio.h"
 #include "platform/clock.h"
+#include "platform/window.h"
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 
+uint8_t gStateCDDriver = 0;
+uint8_t gCDDriveList[4] = {};
+char gCDDefault = 0;
+uint8_t gStateCDRom = 0;
+int8_t gTrackTotal = kSilentTracks;
+uint8_t gDataTracks = 0;
+uint32_t gTrackFrames[kTracksMax + 1] = {};
+int8_t gTrackCurrent = 0;
+int8_t gTrackLast = 0;
+uint32_t gSongLength = kSilentTrackLength;
+// No disc has been read yet: the first reading always takes place, with or without a disc.
+uint32_t gCDCodeNum = 0xFFFFFFFF;
+char gCDCode[5] = "0000";
+char gDiskID[9] = {};
+uint8_t gDataFlag = 0;
+char gRaveExt[5] = ".R01";
 uint8_t gStatePause = 0;
+uint16_t gCDMode = kCDModePause;
+uint8_t gSeekMode = 0;
+uint32_t gPauseTime = 0;
 uint8_t gStateRaveOnDisk = 0;
 uint8_t gStateStart = 0;
-uint32_t gSongLength = 60000;
-int8_t gTrackTotal = 9;
-int8_t gTrackCurrent = 0;
-uint32_t gPauseTime = 0;
 std::string gMusicFirstStyle;
+std::string gMusicDiscSource;
+int gMusicFirstTrack = 0;
 
 namespace {
-constexpr uint32_t kSilentTrackLength = 60000;
+constexpr uint32_t kSkipStep = 2000;  // ms the position moves per step of a fast skip
+constexpr uint32_t kSkipPeriod = 150; // ms between the steps
+
+void MusicRedrawControls() {
+    if (gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
-void MusicGetSongLength() {
-    gSongLength = kSilentTrackLength;
+// The position within the track where the disc halted or plays now.
+uint32_t MusicSongTime() {
+    return gStateCD ? MusicGetCDTime() : AnimateGetElapsedTime();
 }
 
-void MusicPlay(int myTrack, int myFirst) {
-    (void)myFirst;
+// Starts the disc at a track's position and waits until it is heard.
+void MusicStartDisc(uint32_t myFrames, uint8_t myCheck) {
+    MusicSeek(myFrames, myCheck);
+    if (CDAudioPlay(-1)) MusicWaitStarted();
+}
+} // namespace
+
+void MusicPlay(int myTrack, int myUpdate) {
     gStateStart = 1;
+    MusicRedrawControls();
     if (gStatePlay || gStatePause) MusicStop(0, 0);
-    gTrackCurrent = static_cast<int8_t>(myTrack);
-    MusicGetSongLength();
-    // The first start of a run brings back the last session's look, or the style asked for.
+    // The first start of a run brings back the last session's look (with the track's rave, if it has one).
     const bool myFirstOfRun = !gStateLastSession;
-    if (myFirstOfRun) {
-        StyleLoad(gMusicFirstStyle.empty() ? kStyleLastSession : gMusicFirstStyle.c_str(), kStyleFromFile);
-        gStateLastSession = 1;
+    gTrackLast = gTrackCurrent;
+    if (myUpdate) {
+        MusicUpdateCD(myTrack);
+    } else {
+        gTrackCurrent = static_cast<int8_t>(myTrack);
+        MusicSetRaveExt(myTrack);
+        MusicGetSongLength();
     }
-    ExecuteResetEdits();
-    std::memcpy(&gStyleStart, &gStyle, sizeof(StyleRecord));
+    // The first start of a run may be asked to begin at another track.
+    if (myFirstOfRun && gMusicFirstTrack > 1) {
+        const int myFirst = (gMusicFirstTrack - 1) % gTrackTotal;
+        gTrackCurrent = static_cast<int8_t>(myFirst);
+        MusicSetRaveExt(myFirst);
+        MusicGetSongLength();
+    }
+    MusicStartTrackRave();
     AnimateResetBeats();
     gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
-    if (!gStateListen) TempoStartBeats(0);
+    // A replayed rave's first record comes at its own time; the tempo's beats follow the rave's end.
+    if (!gStateListen && !TempoRaveReplays()) TempoStartBeats(0);
     if (gStateInput) {
         // A search in progress keeps the source it is trying.
         const uint8_t myInput = MusicChosenInput();
@@ -57,52 +100,180 @@ void MusicPlay(int myTrack, int myFirst) {
         // A style that listens, started with the run, switches listening on.
         if (myFirstOfRun && gStateListen) AnimateStartSearch(kSearchQuiet);
     }
+    if (gStateCD) MusicStartDisc(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)], gTrackCurrent != 0);
     gTimer = ClockTicks();
     gStatePlay = 1;
     gStateStart = 0;
 }
 
-void MusicStop(int myEject, int myWait) {
-    (void)myEject;
-    (void)myWait;
+void MusicStop(int myButton, int myDraw) {
+    (void)myButton;
+    if (gStateCD) CDAudioHalt();
     gStatePlay = 0;
     gStatePause = 0;
     gStateFlash = 0;
     gHalfSeconds = 0;
     gSoundPeakTime = 0;
     gSoundFadeTime = 0;
-    MusicStopRecording();
     gEditsCount = 1;
     gEditsCurrent = 0;
+    MusicStopRecording();
+    if (myDraw) MusicRedrawControls();
+}
+
+void MusicStopCD(int myButton, int myEject) {
+    MusicStop(myButton, 1);
+    if (myEject) {
+        gTrackCurrent = -1;
+        gSongLength = kSilentTrackLength;
+        std::strcpy(gCDName, "No CD");
+    } else {
+        gTrackCurrent = 0;
+        std::strcpy(gRaveExt, ".R01");
+        MusicGetSongLength();
+    }
 }
 
 void MusicPause(uint8_t mySilent, uint16_t myCommand) {
-    (void)myCommand;
+    (void)myCommand; // the player halts the same way for both
     if (!mySilent) {
         gStatePlay = 0;
         gStatePause = 1;
         MusicStopRecording();
     }
-    gPauseTime = AnimateGetElapsedTime();
+    if (gStateCD) CDAudioHalt();
+    gPauseTime = MusicSongTime();
 }
 
 void MusicResume() {
+    const uint32_t myCode = gCDCodeNum;
+    MusicUpdateCD(gTrackCurrent);
+    if (myCode != gCDCodeNum) {
+        MusicPlay(gTrackCurrent, 0);
+        return;
+    }
+    if (gStateCD && CDAudioPlay(-1)) MusicWaitStarted();
     gTimer += AnimateGetElapsedTime() - gPauseTime;
     gStatePlay = 1;
-    if (gStateListen) MusicStartRecording();
     gStatePause = 0;
+    // The disc picks up where the listener last heard it.
+    MusicAlignCD();
+    if (gStateListen) MusicStartRecording();
 }
 
-void MusicSkipTrack(int myStep, uint8_t myDraw) {
-    (void)myDraw;
+void MusicSkipTrack(int myStep, uint8_t myButton) {
+    (void)myButton;
     const int myTotal = gTrackTotal > 0 ? gTrackTotal : 1;
+    const int myCurrent = gTrackCurrent < 0 ? 0 : gTrackCurrent;
     const int myTrack =
-        myStep > 0 ? (myStep - 1) % myTotal : (gTrackCurrent + myTotal + (myStep == 0 ? 1 : -1)) % myTotal;
+        myStep > 0 ? (myStep - 1) % myTotal : (myCurrent + myTotal + (myStep == 0 ? 1 : -1)) % myTotal;
+    gTrackLast = gTrackCurrent;
+    MusicUpdateCD(myTrack);
     if (gStatePlay) {
-        MusicPlay(myTrack, 0);
+        MusicPlay(gTrackCurrent, 0);
     } else {
-        gTrackCurrent = static_cast<int8_t>(myTrack);
         gStatePause = 0;
         MusicGetSongLength();
     }
+}
+
+void MusicFastSkip(int myDirection) {
+    if (myDirection > 0 && !gStatePlay && !gStatePause) {
+        MainOpenAlert("The song must be playing or paused to use this feature!");
+        return;
+    }
+    const uint32_t myCode = gCDCodeNum;
+    MusicUpdateCD(gTrackCurrent);
+    if (myCode != gCDCodeNum) return;
+    const bool myPlaying = gStatePlay != 0;
+    if (myPlaying) MusicPause(0, gCDMode);
+    uint32_t myPosition = gStatePause ? gPauseTime : 0;
+    uint32_t myNext = ClockTicks();
+    while (WaitMouseUp()) {
+        WindowTurn();
+        AnimateMain();
+        if (ClockTicks() - myNext < kSkipPeriod) continue;
+        myNext = ClockTicks();
+        const int64_t myMoved = int64_t(myPosition) + int64_t(myDirection) * kSkipStep;
+        myPosition = myMoved < 0 || myMoved >= gSongLength ? 0 : static_cast<uint32_t>(myMoved);
+        MusicRedrawControls();
+    }
+    if (myDirection < 0) MusicResetRave();
+    MusicUpdateRave(myPosition);
+    if (gStateCD)
+        MusicSeek(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)] +
+                      static_cast<uint32_t>(uint64_t(myPosition) * kCDFrameRate / 1000),
+                  1);
+    gTimer = ClockTicks() - myPosition;
+    if (myPlaying) {
+        if (gStateCD && CDAudioPlay(-1)) MusicWaitStarted();
+        gStatePlay = 1;
+        gStatePause = 0;
+        MusicAlignCD();
+        if (gStateListen) MusicStartRecording();
+    } else {
+        MusicPause(1, gCDMode);
+    }
+}
+
+void MusicEjectCD(uint8_t myRemoved) {
+    if (gStateCD) {
+        if (myRemoved && CDAudioMediaPresent()) return;
+        const bool myWasPlaying = gStatePlay != 0;
+        MusicStopCD(0, 1);
+        gStateListen = 0;
+        gStateEject = 1;
+        if (!myRemoved) CDAudioEject();
+        std::memset(gDiskID, 0, sizeof(gDiskID));
+        gCDCodeNum = 0;
+        std::strcpy(gCDCode, "0000");
+        gStateCD = 0;
+        gTrackTotal = kSilentTracks;
+        gDataTracks = 0;
+        gDataFlag = 0;
+        gSongLength = kSilentTrackLength;
+        MusicLoadCD();
+        std::memset(gCDSet, 0, sizeof(gCDSet));
+        if (myWasPlaying) MusicPlay(0, 0);
+    } else if (!myRemoved) {
+        if (gStateEject) {
+            if (CDAudioCloseTray()) gStateEject = 0;
+            // The disc is looked at once the drive has settled, as when the system reports its arrival.
+            gNewDisk = 1;
+            gNewDiskTime = ClockTicks();
+        } else if (CDAudioEject()) {
+            gStateEject = 1;
+        }
+    }
+}
+
+void MusicResetState() {
+    gStateCDDriver = 0;
+    std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
+    gCDDefault = 0;
+    gStateCDRom = 0;
+    gTrackTotal = kSilentTracks;
+    gDataTracks = 0;
+    std::memset(gTrackFrames, 0, sizeof(gTrackFrames));
+    gTrackCurrent = 0;
+    gTrackLast = 0;
+    gSongLength = kSilentTrackLength;
+    gCDCodeNum = 0xFFFFFFFF;
+    std::strcpy(gCDCode, "0000");
+    std::memset(gDiskID, 0, sizeof(gDiskID));
+    gDataFlag = 0;
+    std::strcpy(gRaveExt, ".R01");
+    gStatePause = 0;
+    gCDMode = kCDModePause;
+    gSeekMode = 0;
+    gPauseTime = 0;
+    gStateRaveOnDisk = 0;
+    gStateStart = 0;
+    gMusicFirstStyle.clear();
+    gMusicDiscSource.clear();
+    gMusicFirstTrack = 0;
+    MusicDiscResetState();
+    MusicRaveResetState();
+    MusicDiscFilesResetState();
+    CDAudioResetState();
 }

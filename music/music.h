@@ -1,25 +1,88 @@
-// Playback: the music the picture follows, and the clock of the song being played.
+// Playback: the disc the picture follows (a CD, a disc image or a music folder, or without one a silent clock
+// of nine 60-second tracks), its identity, and the clock of the song being played.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-void MusicPlay(int myTrack, int myFirst);
-void MusicStop(int myEject, int myWait);
+constexpr int kTracksMax = 69;
+constexpr int kSilentTracks = 9;
+constexpr uint32_t kSilentTrackLength = 60000;
+// The two ways of halting the disc, as kept in the preferences.
+constexpr uint16_t kCDModeStop = 0x808;
+constexpr uint16_t kCDModePause = 0x809;
 
+extern uint8_t gStateCDDriver;
+extern uint8_t gCDDriveList[4];
+extern char gCDDefault;
+extern uint8_t gStateCDRom;
+extern int8_t gTrackTotal;
+extern uint8_t gDataTracks;
+extern uint32_t gTrackFrames[kTracksMax + 1];
+extern int8_t gTrackCurrent;
+extern int8_t gTrackLast;
+extern uint32_t gSongLength;
+extern uint32_t gCDCodeNum;
+extern char gCDCode[5];
+extern char gDiskID[9];
+extern uint8_t gDataFlag;
+extern char gRaveExt[5];
 extern uint8_t gStatePause;
+extern uint16_t gCDMode;
+extern uint8_t gSeekMode;
+extern uint32_t gPauseTime;
 // The current track has a rave of its own on disk.
 extern uint8_t gStateRaveOnDisk;
 // Set while a track is being started, so the loads it causes are not taken for the user's changes.
 extern uint8_t gStateStart;
-extern uint32_t gSongLength;
-extern uint32_t gPauseTime;
-extern int8_t gTrackTotal;
-extern int8_t gTrackCurrent;
 // The style the first start of playback loads instead of the last session (empty: the last session).
 extern std::string gMusicFirstStyle;
+// The disc to play instead of the system's drives (a device, an image or a folder; empty: the drives), and
+// the track (from 1) the first start of playback selects (0: the first).
+extern std::string gMusicDiscSource;
+extern int gMusicFirstTrack;
 
+// Opening the drive at start-up: the drive search, the default drive and their alerts.
+void InitCDDrive();
+// The end of the drive at clean-up.
+void MusicCloseCD();
+
+void MusicPlay(int myTrack, int myUpdate);
+void MusicStop(int myButton, int myDraw);
+void MusicStopCD(int myButton, int myEject);
 void MusicPause(uint8_t mySilent, uint16_t myCommand);
 void MusicResume();
-void MusicSkipTrack(int myStep, uint8_t myDraw);
+void MusicSkipTrack(int myStep, uint8_t myButton);
+void MusicFastSkip(int myDirection);
+void MusicEjectCD(uint8_t myRemoved);
+void MusicCheckForCD();
+void MusicAlignCD();
+void MusicUpdateCD(int myTrack);
 void MusicGetSongLength();
+// Milliseconds since the start of the current track, as the listener hears the disc; 0 when not known.
+uint32_t MusicGetCDTime();
+// Seeks the disc (checking once per run whether the drive must be stopped first); the packed position.
+uint32_t MusicSeek(uint32_t myFrames, uint8_t myCheck);
+uint32_t MusicToMSF(uint32_t myFrames);
+uint32_t MusicGetFrames(uint32_t myPosition);
+char MusicTranslateChar(int myValue);
+// gRaveExt for a track (index from 0): ".R" and its number in two digits.
+void MusicSetRaveExt(int myTrack);
+int MusicSumSecs(uint32_t myNumber);
+// The disc's code number from its table of contents: the starts of track 2 (track 1 on a one-track disc)
+// and of the last track, each mod 4900.
+uint32_t MusicCodeNum(const uint32_t* myStarts, int myCount);
+// The code number as four characters of base 70, most significant first, and a terminator.
+void MusicCodeText(uint32_t myCodeNum, char myCode[5]);
+// Opens a disc and describes it (code, CDDB identifier, tracks with type, start and length in frames, the
+// lead-out); false with the reason in myText when it cannot be read.
+bool MusicDiscInfo(const std::string& mySource, std::string& myText);
+// The standard CDDB disc identifier of a table of contents: track starts and the lead-out, in frames.
+uint32_t MusicDiscId(const uint32_t* myStarts, int myCount, uint32_t myLeadOut);
+// Watches the drive for a disc put in or taken out, a few times a second at most (called every step).
+void MusicWatchMedia();
+// Waits, a few seconds at most, until the disc that was told to play is heard.
+bool MusicWaitStarted();
+// Puts every playback, disc, rave and disc file global back to its start value.
+void MusicResetState();
+void MusicDiscResetState();

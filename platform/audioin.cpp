@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/audio_file.h"
+#include "platform/cdaudio.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 
@@ -32,7 +33,7 @@ struct Signal {
 };
 
 std::vector<Signal> sSignals;
-// What Orbex itself plays from a disc; silent until the disc player feeds it.
+// What Orbex itself plays from a disc, as the listener hears it.
 const Signal kCDAudio{kCDAudioName, kAudioTypeCompactDisc, kSignalSilence, 0, {}};
 
 // The selected source: a generated signal (index into sSignals, -1 for "CD Audio") or a capture device.
@@ -173,11 +174,15 @@ void AudioInDrainDevice() {
 
 void AudioInDrainSignal() {
     const Signal& mySignal = AudioInSelectedSignal();
+    const bool myDisc = &mySignal == &kCDAudio;
     const int64_t myDue = AudioInSamplesDue();
     uint8_t myChunk[kAudioInChunk];
     while (sNextSample + kAudioInChunk <= myDue) {
-        for (int myIndex = 0; myIndex < kAudioInChunk; ++myIndex)
-            myChunk[myIndex] = AudioInSample(mySignal, sNextSample + myIndex);
+        if (myDisc)
+            CDAudioHeardSamples(sOrigin, sNextSample, kAudioInChunk, myChunk);
+        else
+            for (int myIndex = 0; myIndex < kAudioInChunk; ++myIndex)
+                myChunk[myIndex] = AudioInSample(mySignal, sNextSample + myIndex);
         sNextSample += kAudioInChunk;
         AudioInDeliver(myChunk, kAudioInChunk);
     }
@@ -343,8 +348,8 @@ bool AudioInSelect(int mySource) {
 
 bool AudioInOpen(uint8_t* myBuffers, int myLength, int myCount, void (*myFilled)(int myBuffer)) {
     AudioInClose();
-    // A recorder needs something to record from besides Orbex's own disc playing.
-    if (sSignals.empty() && AudioInDeviceCount() <= 0) return false;
+    // A recorder needs something to record from: a source of its own, or a disc that Orbex plays.
+    if (sSignals.empty() && AudioInDeviceCount() <= 0 && !CDAudioIsOpen()) return false;
     if (sSelectedIsDevice && !AudioInOpenDevice(sSelectedDevice)) return false;
     sPosition = 0;
     sBuffers = myBuffers;

@@ -44,6 +44,10 @@ const char* OptionsUsage() {
            "  --style NAME          start with the style NAME instead of the last session\n"
            "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
            "  --clicks BPM          headless: listen to a generated click track at BPM beats per minute\n"
+           "  --disc PATH           play a disc: a CD drive's device, a disc image (.cue, .toc, .nrg)\n"
+           "                        or a folder of music files, one track per file in name order\n"
+           "  --track N             begin with track N\n"
+           "  --disc-info           with --disc: print the disc's code, CDDB id and tracks, and end\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --display N           fill screen N (0 is the first); it is remembered for next time\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
@@ -131,6 +135,16 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 myError = "--quality needs fast, good or small";
         } else if (myArg == "--quiet") {
             gOptions.mQuiet = true;
+        } else if (myArg == "--disc") {
+            const char* myValue = myTake();
+            if (myValue && *myValue)
+                gOptions.mDisc = myValue;
+            else
+                myError = "--disc needs a drive, a disc image or a music folder";
+        } else if (myArg == "--track") {
+            if (!OptionsNumber(myTake(), 1, 99, gOptions.mTrack)) myError = "--track needs 1 to 99";
+        } else if (myArg == "--disc-info") {
+            gOptions.mDiscInfo = true;
         } else if (myArg == "--style") {
             const char* myValue = myTake();
             // A style's name field holds 15 characters, and its file lies in the styles folder itself.
@@ -142,6 +156,10 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
             myError = "unknown option " + myArg;
         }
         if (!myError.empty()) return false;
+    }
+    if (gOptions.mDiscInfo && gOptions.mDisc.empty()) {
+        myError = "--disc-info needs --disc";
+        return false;
     }
     if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
                                 !gOptions.mAudio.empty() || gOptions.mClicks)) {

@@ -25,6 +25,9 @@ struct Options {
     int mClicks = 0;      // headless: the tempo of a generated click track listened to (0 = none)
     std::string mScript;  // a scripted session fed into the message queue
     int mUiScale = 0;     // magnification of the controls, help and alert windows (0 = by the desktop's size)
+    std::string mDisc;    // the disc to play: a drive's device, a disc image or a folder of music files
+    int mTrack = 0;       // the track (from 1) the first start of playback selects
+    bool mDiscInfo = false; // print the disc's identity and table of contents, and end
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

@@ -26,6 +26,15 @@ int main(int argc, char** argv) {
         std::printf("orbex %s\n", ORBEX_VERSION);
         return 0;
     }
+    if (gOptions.mDiscInfo) {
+        std::string myInfo;
+        if (!MusicDiscInfo(gOptions.mDisc, myInfo)) {
+            std::fprintf(stderr, "orbex: %s\n", myInfo.c_str());
+            return 1;
+        }
+        std::fputs(myInfo.c_str(), stdout);
+        return 0;
+    }
     if (argc == 1 && !PlatformHasDisplay()) {
         std::fprintf(stderr, "orbex: no display found; running headless for 10 seconds and writing %s\n",
                      gOptions.mDemoPath.c_str());
@@ -47,6 +56,8 @@ int main(int argc, char** argv) {
         gWindowedHeight = gOptions.mWindowHeight;
     }
     gMusicFirstStyle = gOptions.mStyle;
+    gMusicDiscSource = gOptions.mDisc;
+    gMusicFirstTrack = gOptions.mTrack;
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
     int myDesktopWidth = 0, myDesktopHeight = 0;
     PlatformDesktopSize(&myDesktopWidth, &myDesktopHeight);

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "core/alert.h"
+#include "core/state.h"
 #include "engine/animate.h"
+#include "music/music.h"
 #include "platform/audioin.h"
 #include "sound/listen.h"
 
@@ -102,6 +104,7 @@ void InitSound() {
     if (gAudioInputType == kInputNotChosen || gAudioInputType >= gSoundInputNum) gAudioInputType = 0;
     if (gAudioCDInputType == kInputNotChosen || gAudioCDInputType >= gSoundInputNum) gAudioCDInputType = 0;
     InitSetSoundInput(gAudioCDInputType);
+    InitCDDrive();
     if (AudioInOpen(gSoundBuffer, kSoundBufferLength, 3, SoundBufferFilled)) {
         gStateInput = 1;
     } else {
@@ -136,9 +139,9 @@ void MusicRestartRecording(int myMessage, int myBuffer) {
 }
 
 namespace {
-// The choice that belongs to what plays now: the silent clock plays no disc, so it is the normal one.
+// The choice that belongs to what plays now: the CD choice while a disc is in, else the normal one.
 uint8_t& MusicChoiceNow() {
-    return gAudioInputType;
+    return gStateCD ? gAudioCDInputType : gAudioInputType;
 }
 } // namespace
 

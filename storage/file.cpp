@@ -304,3 +304,28 @@ void FileListNames(const char* myFolderPath, const char* myExt, std::vector<std:
     }
     std::sort(myNames.begin(), myNames.end());
 }
+
+int16_t FileRename(const char* myOldName, const char* myNewName, const char* myFolder) {
+    const std::string myOld = FileResolve(myOldName, myFolder);
+    const std::string myNew = FileResolve(myNewName, myFolder);
+    if (myOld.empty() || myNew.empty()) return kFileNotFound;
+    std::error_code myError;
+    if (!fs::exists(fs::symlink_status(myOld, myError))) return kFileNotFound;
+    // A rename onto an entry of another name would replace it: only a change of case may meet itself.
+    if (myOld != myNew && fs::exists(fs::symlink_status(myNew, myError)) &&
+        !fs::equivalent(myOld, myNew, myError))
+        return EEXIST;
+    if (std::rename(myOld.c_str(), myNew.c_str()) != 0) return FileCode(errno);
+    return 0;
+}
+
+void FileListFolders(const char* myFolderPath, std::vector<std::string>& myNames) {
+    myNames.clear();
+    std::error_code myError;
+    for (fs::directory_iterator myIt(myFolderPath, myError), myEnd; !myError && myIt != myEnd;
+         myIt.increment(myError)) {
+        std::error_code myTypeError;
+        if (myIt->is_directory(myTypeError)) myNames.push_back(myIt->path().filename().string());
+    }
+    std::sort(myNames.begin(), myNames.end());
+}

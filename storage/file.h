@@ -40,5 +40,10 @@ int16_t FileCopyContents(const char* myDestName, const char* mySourceName, const
                          const char* mySourceFolder);
 void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char* myPath, bool myDelete,
                            bool myUnderscore);
+// Renames an entry of a folder (file or folder); 0 or the system's error code. Names that would leave the
+// folder are refused as not found.
+int16_t FileRename(const char* myOldName, const char* myNewName, const char* myFolder);
+// The names of the folders in a folder path, in byte order.
+void FileListFolders(const char* myFolderPath, std::vector<std::string>& myNames);
 // The names of the files in a folder path whose names end in myExt, whatever its case, in byte order.
 void FileListNames(const char* myFolderPath, const char* myExt, std::vector<std::string>& myNames);

@@ -1,0 +1,151 @@
+// The CD master folder: a disc's raves, its song titles and every component the raves use, gathered in the
+// layout a disc of the program's own carries, ready to be burnt beside the music.
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "core/state.h"
+#include "core/style_record.h"
+#include "core/text_utils.h"
+#include "engine/edits.h"
+#include "music/disc_files.h"
+#include "platform/window.h"
+#include "storage/style.h"
+
+namespace {
+constexpr int32_t kRaveFileMax = kRaveFileHeader + 1002 + 2 + kEditsMax * (4 + kEditKinds);
+
+struct ComponentKind {
+    const char* mFolder;
+    const char* mExt;
+};
+constexpr ComponentKind kGradients{"Gradients", ".gra"};
+constexpr ComponentKind kFills{"Fills", ".fil"};
+constexpr ComponentKind kBrushes{"Brushes", ".bru"};
+constexpr ComponentKind kMovements{"Movements", ".mvm"};
+constexpr ComponentKind kColorEffects{"Effects", ".efc"};
+constexpr ComponentKind kBrushEffects{"Effects", ".efb"};
+
+void MasterCopyComponent(const std::string& myMaster, const ComponentKind& myKind, const char* myField) {
+    char myName[kNameSize + 4] = {};
+    std::memcpy(myName, myField, strnlen(myField, kNameSize - 1));
+    if (!myName[0] || std::strcmp(myName, "(None)") == 0) return;
+    std::strcat(myName, myKind.mExt);
+    const std::string myTarget = myMaster + myKind.mFolder + "/";
+    if (FileFind(myName, myTarget.c_str()) == 0) return;
+    const std::string mySource = std::string(gDirIDOrbex) + myKind.mFolder + "/";
+    FileCopyContents(myName, myName, myTarget.c_str(), mySource.c_str());
+}
+
+// The component folder a load record's type names, or none (change and beat records, unknown types).
+const ComponentKind* MasterKindOfLoad(int8_t myCode) {
+    if (myCode < -126) return nullptr;
+    int myType, mySlot;
+    ExecuteLoadDecode(myCode, myType, mySlot);
+    switch (myType) {
+    case 0:
+        return &kBrushEffects;
+    case 1:
+        return &kGradients;
+    case 2:
+    case 3:
+        return &kColorEffects;
+    case 4:
+        return &kFills;
+    case 9:
+        return &kMovements;
+    case 10:
+        return &kBrushes;
+    default:
+        return nullptr;
+    }
+}
+
+// Reads a rave file's start settings and the names its load records carry.
+bool MasterReadRave(const std::string& myFolder, const std::string& myName, StyleRecord& myStyle,
+                    std::vector<std::pair<int8_t, std::string>>& myLoads) {
+    FileHandle myFile = nullptr;
+    if (FileOpen(myName.c_str(), myFolder.c_str(), &myFile, false) != 0) return false;
+    std::vector<uint8_t> myBytes(static_cast<size_t>(std::min(FileLength(myFile), kRaveFileMax)));
+    FileRead(myFile, static_cast<int32_t>(myBytes.size()), myBytes.data());
+    FileClose(myFile);
+    if (myBytes.size() < 4 || (myBytes[0] != 'r' && myBytes[0] != 'R')) return false;
+    const size_t myBody = myBytes[0] == 'r' ? kRaveFileHeader : 4;
+    const size_t myLength = myBytes[2] == 1 ? kStyleVersion1Size - kStyleHeaderSize : sizeof(StyleRecord) - 4;
+    if (myBytes.size() < myBody + myLength + 2) return false;
+    std::memset(&myStyle, 0, sizeof(myStyle));
+    std::memcpy(reinterpret_cast<uint8_t*>(&myStyle) + kStyleHeaderSize, myBytes.data() + myBody, myLength);
+    myStyle.mFileType = 'S';
+    myStyle.mVersion = myBytes[2];
+    if (myStyle.mVersion == 1) StyleConvertVersion1(myStyle);
+    size_t myAt = myBody + myLength;
+    const int myCount = myBytes[myAt] | (myBytes[myAt + 1] << 8);
+    myAt += 2;
+    for (int i = 0; i < myCount && myAt + 4 + kEditKinds <= myBytes.size(); ++i, myAt += 4 + kEditKinds) {
+        const auto myCode = static_cast<int8_t>(myBytes[myAt + 4]);
+        if (myCode < -126) continue;
+        char myLoaded[kNameSize] = {};
+        std::memcpy(myLoaded, myBytes.data() + myAt + 5, kNameSize - 1);
+        myLoads.emplace_back(myCode, myLoaded);
+    }
+    return true;
+}
+
+void MasterCopyRaveComponents(const std::string& myMaster, const StyleRecord& myStyle,
+                              const std::vector<std::pair<int8_t, std::string>>& myLoads) {
+    for (const auto& myName : myStyle.mGradNames)
+        MasterCopyComponent(myMaster, kGradients, myName);
+    for (const auto& myName : myStyle.mFillNames)
+        MasterCopyComponent(myMaster, kFills, myName);
+    for (const auto& myName : myStyle.mBrushNames)
+        MasterCopyComponent(myMaster, kBrushes, myName);
+    for (const auto& myName : myStyle.mMoveNames)
+        MasterCopyComponent(myMaster, kMovements, myName);
+    MasterCopyComponent(myMaster, kColorEffects, myStyle.mBrushColorEffect);
+    MasterCopyComponent(myMaster, kColorEffects, myStyle.mFillColorEffect);
+    MasterCopyComponent(myMaster, kBrushEffects, myStyle.mBrushEffect);
+    for (const auto& [myCode, myName] : myLoads)
+        if (const ComponentKind* myKind = MasterKindOfLoad(myCode))
+            MasterCopyComponent(myMaster, *myKind, myName.c_str());
+}
+} // namespace
+
+std::string FileMasterFolder() {
+    return std::string(gDirIDOrbex) + "OrbexCD/";
+}
+
+void FileCreateMasterFolder(uint8_t myNew, const char* myName) {
+    char myPath[kPathSize];
+    if (FileFindDirectory("OrbexCD", gDirIDOrbex, myPath) != 0 &&
+        FileCreateDirectory("OrbexCD", gDirIDOrbex, myPath) != 0)
+        return;
+    const std::string myMaster = FileMasterFolder();
+    for (const char* myFolder : {"Raves", "Gradients", "Fills", "Brushes", "Movements", "Effects"})
+        FileDeleteFolderItems(myFolder, myMaster.c_str(), myPath, myNew != 0, false);
+    const std::string myRaves = myMaster + "Raves/";
+    if (myNew) {
+        char myFile[kCDNameSize + 4] = {};
+        std::memcpy(myFile, myName, strnlen(myName, kCDNameSize - 1));
+        MainAddUnderscores(myFile, kCDNameSize);
+        std::strcat(myFile, ".cds");
+        FileCreate(myFile, myRaves.c_str(), false);
+    }
+    const std::string myDisc = std::string(gDirIDRave) + gCDDirectory + "/";
+    for (int t = 0; t < gTrackTotal && t < kTracksMax; ++t) {
+        const CDSet& mySet = gCDSet[t];
+        if (!mySet.mName[0]) continue;
+        char myFile[kCDNameSize + 8];
+        std::snprintf(myFile, sizeof(myFile), "%.*s.%c%02d", kCDNameSize - 1, mySet.mName,
+                      mySet.mAttach ? 'R' : 'S', t + 1);
+        if (!mySet.mAttach) {
+            FileCreate(myFile, myRaves.c_str(), false);
+            continue;
+        }
+        if (FileCopyContents(myFile, myFile, myRaves.c_str(), myDisc.c_str()) != 0) continue;
+        StyleRecord myStyle;
+        std::vector<std::pair<int8_t, std::string>> myLoads;
+        if (MasterReadRave(myDisc, myFile, myStyle, myLoads))
+            MasterCopyRaveComponents(myMaster, myStyle, myLoads);
+    }
+    if (myNew && gStateControlsVisible) WindowInvalidate(kWinControls);
+}

@@ -1,0 +1,182 @@
+// Raves: loading a track's rave (its start settings and its edit list) or starting a fresh list, and bringing
+// the replay to a song time.
+#include "music/rave.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "core/alert.h"
+#include "core/state.h"
+#include "core/style_record.h"
+#include "engine/animate.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
+#include "engine/movement.h"
+#include "engine/style_apply.h"
+#include "music/disc_files.h"
+#include "music/music.h"
+#include "storage/style.h"
+
+int32_t gEditsCurrentHold = 0;
+int32_t gEditsCountHold = 1;
+
+namespace {
+constexpr int kRecordBytes = 4 + kEditKinds;
+
+// What the previous start of a track did, which decides how the user's own settings come back.
+bool sRaveBefore = false;
+int sTrackBefore = -1;
+
+// Loads the current track's rave; false (with the alert, the track detached) when it cannot be.
+bool MusicLoadTrackRave(CDSet& mySet) {
+    FileHandle myFile = nullptr;
+    if (FileOpenRave(mySet.mName, &myFile) != 0) {
+        mySet.mAttach = 0;
+        MainOpenAlert("Unable to load rave!");
+        return false;
+    }
+    const bool myLoaded =
+        StyleLoad(nullptr, kStyleFromRave, sRaveBefore ? 0 : 1, myFile) && MusicLoadEdits(myFile);
+    FileClose(myFile);
+    if (!myLoaded) {
+        mySet.mAttach = 0;
+        MainOpenAlert("Not a valid rave file!");
+    }
+    return myLoaded;
+}
+
+bool MusicIsLoad(int myIndex) {
+    return gEditsList[myIndex].mEdits[0] >= -126;
+}
+} // namespace
+
+void MusicStartTrackRave() {
+    const int myTrack = gTrackCurrent;
+    // The first start of a run brings back the last session's look (or the style asked for), so the user's
+    // own settings are known even when the first track plays a rave.
+    if (!gStateLastSession) {
+        StyleLoad(gMusicFirstStyle.empty() ? kStyleLastSession : gMusicFirstStyle.c_str(), kStyleFromFile);
+        gStateLastSession = 1;
+        sRaveBefore = false;
+        sTrackBefore = myTrack;
+    }
+    gStateRaveOnDisk = 0;
+    bool myLoaded = false;
+    if (myTrack >= 0 && myTrack < kTracksMax && gCDSet[myTrack].mAttach) {
+        gStateRaveOnDisk = 1;
+        myLoaded = MusicLoadTrackRave(gCDSet[myTrack]);
+        if (!myLoaded) gStateRaveOnDisk = 0;
+    }
+    if (!myLoaded) {
+        if (sRaveBefore)
+            StyleLoad(nullptr, kStyleFromLast);
+        else
+            StyleLoad(nullptr, myTrack == sTrackBefore ? kStyleTrackStart : kStyleTrackStartNewFill);
+        ExecuteResetEdits();
+    }
+    std::memcpy(gEditsStart, gEditsRave, kEditKinds);
+    // A kind the user changed by hand on the last track must not keep this track's replay from setting it.
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+    gEditsCount = 1;
+    gEditsCurrent = 0;
+    gStateFull = 0;
+    std::memcpy(&gStyleStart, &gStyle, sizeof(StyleRecord));
+    sRaveBefore = myLoaded;
+    sTrackBefore = myTrack;
+}
+
+bool MusicLoadEdits(FileHandle myFile) {
+    const int32_t myLeft = FileLength(myFile) - FileTell(myFile);
+    if (myLeft < 2) return false;
+    uint8_t myCount[2] = {};
+    FileRead(myFile, 2, myCount);
+    const int myRecords = myCount[0] | (myCount[1] << 8);
+    // Records 0 to E - 1 must leave the end marker its place; a file claiming more would overrun the list.
+    if (myRecords < 1 || myRecords > kEditsEnd || myLeft - 2 < myRecords * kRecordBytes) return false;
+    std::vector<uint8_t> myBytes(static_cast<size_t>(myRecords) * kRecordBytes);
+    FileRead(myFile, static_cast<int32_t>(myBytes.size()), myBytes.data());
+    for (int i = 0; i < myRecords; ++i) {
+        const uint8_t* myAt = myBytes.data() + static_cast<size_t>(i) * kRecordBytes;
+        editRecord& myRecord = gEditsList[i];
+        std::memset(&myRecord, 0, sizeof(myRecord));
+        myRecord.mTime = static_cast<uint32_t>(myAt[0] | myAt[1] << 8 | myAt[2] << 16) | uint32_t(myAt[3])
+                                                                                             << 24;
+        myRecord.mPrev = i - 1;
+        myRecord.mNext = i + 1 < myRecords ? i + 1 : kEditsEnd;
+        std::memcpy(myRecord.mEdits, myAt + 4, kEditKinds);
+    }
+    editRecord& myEnd = gEditsList[kEditsEnd];
+    myEnd.mTime = kNever;
+    myEnd.mPrev = myRecords - 1;
+    myEnd.mNext = kEditsEnd;
+    std::memset(myEnd.mEdits, kNotSet, kEditKinds);
+    gEditsTotal = myRecords;
+    gBeatNext = myRecords > 1 ? gEditsList[1].mTime : kNever;
+    std::memcpy(gEditsRave, gEditsList[0].mEdits, kEditKinds);
+    return true;
+}
+
+void MusicUpdateRave(uint32_t myTime) {
+    int myIndex = gEditsCurrent;
+    int mySteps = 0;
+    // On past every record up to the time, loading what the load records among them load.
+    while (myIndex != kEditsEnd && gEditsList[myIndex].mTime <= myTime && ++mySteps < kEditsMax) {
+        if (myIndex != gEditsCurrent && MusicIsLoad(myIndex)) ExecuteLoads(gEditsList[myIndex].mEdits);
+        const int myNext = gEditsList[myIndex].mNext;
+        if (myNext < 0 || myNext > kEditsEnd) break;
+        myIndex = myNext;
+        ++gEditsCount;
+    }
+    // Back to the last change or beat record at or before the time.
+    do {
+        const int myPrev = gEditsList[myIndex].mPrev;
+        if (myPrev < 0) break;
+        myIndex = myPrev;
+        --gEditsCount;
+    } while (MusicIsLoad(myIndex) && ++mySteps < 2 * kEditsMax);
+    if (gEditsCount < 1) gEditsCount = 1;
+    gEditsCurrent = myIndex;
+    const editRecord& myRecord = gEditsList[myIndex];
+    gBeatLast = myRecord.mTime;
+    const int myNext = myRecord.mNext;
+    gBeatNext = gEditsList[myNext >= 0 && myNext <= kEditsEnd ? myNext : kEditsEnd].mTime;
+    if (!gStateListen && myNext == kEditsEnd) gBeatNext = gBeatLast;
+    if (!MusicIsLoad(myIndex)) {
+        gCurrentMove =
+            static_cast<int8_t>((std::abs(myRecord.mEdits[kEditMove]) - 1 + kMoveSlots) % kMoveSlots);
+        for (int myKind = 1; myKind <= kEditColorKick; ++myKind) {
+            const int8_t myStored = myRecord.mEdits[myKind];
+            const int myValue = std::abs(myStored);
+            if (myStored == kNotSet || myValue == gEditsRave[myKind]) continue;
+            ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), gBeatLast,
+                         gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, kModeExecute, 0, 0);
+        }
+    }
+    gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
+    gCycleNext = gCycleLength == kNever ? kNever : myTime + gCycleLength;
+}
+
+void MusicResetRave() {
+    gEditsCount = 1;
+    gEditsCurrent = 0;
+    StyleLoadComponents(gStyleStart, 1, 0, 0, 0);
+}
+
+void MusicHoldRave(uint8_t myHold) {
+    if (myHold) {
+        gEditsCurrentHold = gEditsCurrent;
+        gEditsCountHold = gEditsCount;
+        return;
+    }
+    gEditsCurrent = gEditsCurrentHold;
+    gEditsCount = gEditsCountHold;
+    MusicUpdateRave(AnimateGetElapsedTime());
+}
+
+void MusicRaveResetState() {
+    gEditsCurrentHold = 0;
+    gEditsCountHold = 1;
+    sRaveBefore = false;
+    sTrackBefore = -1;
+}
