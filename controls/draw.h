@@ -178,6 +178,10 @@ void DrawAllHilites();
 void DrawNames();
 void DrawBrushColor(uint8_t myRestore);
 void DrawFillColor(uint8_t myRestore);
+// The current track's title from the disc's RaveSet ("No Title" when it has none), and whether a rave is
+// attached to it.
+const char* DrawTrackTitle();
+bool DrawTrackHasRave();
 void DrawRaveBox(uint8_t myFlash);
 // The song box's frame in the last seconds of a song: green on odd half seconds, else as drawn.
 void DrawRaveFlash(bool myOn);

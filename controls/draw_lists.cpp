@@ -15,6 +15,7 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "resources/art_draw.h"
 #include "resources/controls_art.h"
@@ -99,11 +100,6 @@ void DrawMarker(const Rect& myBar, int myTop, int myColor, int myCued) {
                      myShowCue ? kArtColorMarkerCued : kArtColorMarker);
 }
 
-// Titles of the tracks come with a disc's RaveSet; the silent clock's tracks have none.
-const char* DrawTrackTitle() {
-    return "No Title";
-}
-
 // A mini button of the window (face from the panel art) with its word centred.
 void DrawWindowButton(const Rect& myRect, bool myLit, const char* myText) {
     DrawBasicButton(myRect, myLit, myText);
@@ -150,12 +146,30 @@ void DrawFillColor(uint8_t myRestore) {
     DrawMarker(gRectFillColor, kLayoutFillMarkerTop, gStyle.mFillColor, gCueList[kEditFillColor]);
 }
 
-// The song box: the track and its title; a track with a rave attached reads "Rave:" in blue.
+namespace {
+const CDSet* DrawTrackSet() {
+    return gTrackCurrent >= 0 && gTrackCurrent < kTracksMax ? &gCDSet[static_cast<int>(gTrackCurrent)]
+                                                            : nullptr;
+}
+} // namespace
+
+bool DrawTrackHasRave() {
+    const CDSet* mySet = DrawTrackSet();
+    return mySet && mySet->mAttach;
+}
+
+const char* DrawTrackTitle() {
+    const CDSet* mySet = DrawTrackSet();
+    return mySet && mySet->mName[0] ? mySet->mName : "No Title";
+}
+
+// The song box: the track and its title from the disc's RaveSet; a track with a rave attached reads "Rave:"
+// in blue.
 void DrawRaveBox(uint8_t myFlash) {
     (void)myFlash;
     DrawFromControls(kLayoutSongLabel, 0);
     DrawFromControls(kLayoutSongBox, 0);
-    const bool myRave = gStateRaveOnDisk;
+    const bool myRave = DrawTrackHasRave();
     DrawRightText(
         myRave ? "Rave:" : "Song:",
         {kLayoutSongLabel.left, kLayoutSongLabel.top, kLayoutSongLabel.right - 3, kLayoutSongLabel.bottom},
@@ -164,7 +178,8 @@ void DrawRaveBox(uint8_t myFlash) {
     if (gTrackCurrent < 0)
         std::snprintf(myText, sizeof(myText), "No Title");
     else
-        std::snprintf(myText, sizeof(myText), "%d: %s", gTrackCurrent + 1, DrawTrackTitle());
+        std::snprintf(myText, sizeof(myText), "%d: %.*s", gTrackCurrent + 1, kCDNameSize - 1,
+                      DrawTrackTitle());
     DrawTruncatedText(myText, gRectRave, myRave ? 252 : 0);
 }
 

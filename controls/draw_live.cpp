@@ -17,6 +17,7 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -33,7 +34,9 @@ struct PanelShown {
     uint8_t mPanel, mAttach, mPosition, mParameter;
     uint16_t mPopup;
     uint8_t mSaveTitle, mSaverFlag, mSaverSound, mVolume, mTapCount, mPattern, mListen, mInput, mInputs;
+    uint8_t mCDAttach;
     int8_t mTrack;
+    char mCDName[kCDNameSize];
     uint16_t mSaverDelay;
     uint32_t mSeconds, mSongLength, mTaps[3], mPatternTimes[10];
     int8_t mCues[kEditKinds];
@@ -49,6 +52,7 @@ struct Shown {
     uint8_t mButtons[kButtonCount] = {};
     bool mRave = false;
     int8_t mTrack = 0;
+    char mTitle[kCDNameSize] = {};
     int mFlash = -1;
     bool mManual = false;
     bool mVolume = false;
@@ -86,6 +90,8 @@ void DrawPanelState(PanelShown& myShown) {
     myShown.mSaverDelay = gSaverDelay;
     myShown.mVolume = gVolume;
     myShown.mTrack = gTrackCurrent;
+    myShown.mCDAttach = gStateCDAttach;
+    std::memcpy(myShown.mCDName, gCDName, sizeof(myShown.mCDName));
     myShown.mSeconds = gPanel == kPanelCD ? gHalfSeconds / 2 : 0;
     myShown.mSongLength = gSongLength;
     myShown.mTapCount = gTapCount;
@@ -117,6 +123,13 @@ bool DrawNamesDiffer(const StyleRecord& myA, const StyleRecord& myB) {
            std::memcmp(myA.mFillNames, myB.mFillNames, sizeof(myA.mFillNames)) != 0 ||
            std::memcmp(myA.mBrushNames, myB.mBrushNames, sizeof(myA.mBrushNames)) != 0 ||
            std::memcmp(myA.mMoveNames, myB.mMoveNames, sizeof(myA.mMoveNames)) != 0;
+}
+
+// What the song box and the track digits show: the track, its title and whether it has a rave.
+void DrawRememberSong() {
+    sShown.mRave = DrawTrackHasRave();
+    sShown.mTrack = gTrackCurrent;
+    std::strncpy(sShown.mTitle, DrawTrackTitle(), kCDNameSize - 1);
 }
 
 int DrawFlashState() {
@@ -239,8 +252,7 @@ void DrawRemember() {
     sShown.mExpand = gStateExpand;
     for (int myIndex = 0; myIndex < kButtonCount; ++myIndex)
         sShown.mButtons[myIndex] = DrawButtonState(myIndex);
-    sShown.mRave = gStateRaveOnDisk;
-    sShown.mTrack = gTrackCurrent;
+    DrawRememberSong();
     sShown.mFlash = -1;
     sShown.mManual = gStateManual;
     sShown.mVolume = gStateVolume;
@@ -280,7 +292,8 @@ void DrawUpdateLive() {
         sShown.mButtons[myIndex] = myState;
         myDrew = true;
     }
-    if (sShown.mRave != (gStateRaveOnDisk != 0) || sShown.mTrack != gTrackCurrent) {
+    if (sShown.mRave != DrawTrackHasRave() || sShown.mTrack != gTrackCurrent ||
+        std::strncmp(sShown.mTitle, DrawTrackTitle(), kCDNameSize) != 0) {
         DrawRaveBox(0);
         sShown.mFlash = -1;
         myDrew = true;
@@ -293,8 +306,7 @@ void DrawUpdateLive() {
     }
     myDrew = DrawUpdatePanel() || myDrew;
     if (gStateExpand) myDrew = DrawUpdateExpanded() || myDrew;
-    sShown.mRave = gStateRaveOnDisk;
-    sShown.mTrack = gTrackCurrent;
+    DrawRememberSong();
     DrawCurrentSlots(sShown.mCurrent);
     std::memcpy(sShown.mCues, gCueList, sizeof(sShown.mCues));
     sShown.mCueFill = gCueFill;

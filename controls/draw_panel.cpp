@@ -14,6 +14,7 @@
 #include "core/state.h"
 #include "core/style_record.h"
 #include "engine/animate.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/window.h"
 #include "resources/art_font.h"
@@ -176,20 +177,20 @@ void DrawAttachContents() {
 // The kind of name TEXT ENTRY asks for, by the command that asked.
 const char* DrawEntryKind() {
     switch (gPopup) {
-    case 312:
+    case kPopupStyle:
         return "style";
-    case 314:
+    case kPopupGradientSet:
         return "gradient set";
-    case 316:
+    case kPopupBrushSet:
         return "brush set";
-    case 317:
+    case kPopupMoveSet:
         return "movement set";
-    case 345:
+    case kPopupMasterFolder:
         return "final CD";
-    case 348:
+    case kPopupRave:
         return gStateSaveTitle ? "song" : "rave";
-    case 349:
-        return "CD";
+    case kPopupCDFile:
+        return gStateCDAttach ? "CD or RaveSet" : "CD";
     default:
         return "";
     }
@@ -243,7 +244,7 @@ void DrawPatternBeatsContents() {
 }
 
 void DrawCDContents() {
-    DrawLabeledBox(gRectCDName, "CD:", "No CD", 1);
+    DrawLabeledBox(gRectCDName, "CD:", gCDName, 1);
     const Rect myRow = DrawRow(1);
     char myTrack[4] = "";
     if (gTrackCurrent >= 0) std::snprintf(myTrack, sizeof(myTrack), "%02d", (gTrackCurrent + 1) % 100);
@@ -555,7 +556,8 @@ void DrawPanel(uint8_t myPanel) {
     gEditableFlag = 0;
     gPanel = myPanel;
     gStateTextEntry = myPanel == kPanelTextEntry || myPanel == kPanelReplace;
-    if (myPanel == kPanelTextEntry) gEditableFlag = gPopup == 348 || gPopup == 349 ? kTextFieldMax : 15;
+    if (myPanel == kPanelTextEntry)
+        gEditableFlag = gPopup == kPopupRave || gPopup == kPopupCDFile ? kTextFieldMax : 15;
     if (myPanel == kPanelTextEntry) TextFieldCreate(DrawPanelRow(1), gEditableText, gEditableFlag);
     if (!gStateControlsVisible) return;
     DrawPanelContents();

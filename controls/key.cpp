@@ -20,6 +20,7 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/window.h"
 #include "shell/quit.h"
@@ -114,8 +115,20 @@ void KeySaveStyle() {
     MouseKeyOpenTextEntry();
 }
 
+// The rave attached to the track saved again under its own name: what was changed while it played stays.
+static_assert(kEditableSize == kCDNameSize, "a track's title is typed into the text field");
 void KeySaveRave() {
-    MainOpenAlert("A rave must be attached to use this command!");
+    const int myTrack = gTrackCurrent;
+    if (myTrack < 0 || myTrack >= gTrackTotal || myTrack >= kTracksMax || !gCDSet[myTrack].mAttach) {
+        MainOpenAlert("A rave must be attached to use this command!");
+        return;
+    }
+    std::memcpy(gEditableText, gCDSet[myTrack].mName, kEditableSize);
+    gEditableText[kEditableSize - 1] = 0;
+    const uint16_t myPopup = gPopup;
+    gPopup = kPopupRave;
+    FileSaveToDisk();
+    gPopup = myPopup;
 }
 
 // New picture: a random brush, then for it random fill, movement and gradient where it brings none of its
@@ -149,9 +162,10 @@ void KeyApplyCues(uint32_t myElapsed) {
     gStateClearTrails = 1;
 }
 
-// The volume slider follows gVolume by itself; the meter's running maximum starts again.
+// The disc's loudness; the volume slider follows gVolume by itself; the meter's running maximum starts again.
 void KeyVolume(int myVolume) {
     gVolume = static_cast<uint8_t>(myVolume < 0 ? 0 : myVolume > 255 ? 255 : myVolume);
+    if (gStateCDDriver) MouseKeySetVolume(gVolume);
     gMeterMax = 0;
 }
 

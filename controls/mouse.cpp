@@ -28,6 +28,16 @@ void MouseEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed) {
     gStateClearTrails = 1;
 }
 
+// Rewind or fast forward: the button shows pressed, and the controls follow the position, while it is held.
+void MouseFastSkip(int myIndex, int myDirection) {
+    const auto myNumber = static_cast<short>(DrawButtonNumber(myIndex));
+    DrawControlButton(myNumber, 1, 0);
+    gStateLoop = 1;
+    MusicFastSkip(myDirection, DrawUpdateLive);
+    gStateLoop = 0;
+    DrawControlButton(myNumber, 0, 0);
+}
+
 void MouseTopRow(int myX, uint8_t myClass, uint32_t myElapsed) {
     const int myIndex = (myX - 2) / kLayoutButtonStep;
     const uint8_t myReturn = gStateClickReturn;
@@ -36,14 +46,23 @@ void MouseTopRow(int myX, uint8_t myClass, uint32_t myElapsed) {
     case kButtonQuit:
         QuitSequence(1);
         break;
+    case kButtonEject:
+        MusicEjectCD(0);
+        break;
     case kButtonPrevious:
         MusicSkipTrack(-1, static_cast<uint8_t>(myDraw));
+        break;
+    case kButtonRewind:
+        MouseFastSkip(myIndex, -1);
         break;
     case kButtonStop:
         MusicStop(myDraw, 1);
         break;
     case kButtonPlay:
         MouseKeyPlayPause();
+        break;
+    case kButtonForward:
+        MouseFastSkip(myIndex, 1);
         break;
     case kButtonNext:
         MusicSkipTrack(0, static_cast<uint8_t>(myDraw));

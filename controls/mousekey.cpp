@@ -14,6 +14,8 @@
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "music/music.h"
+#include "music/rave.h"
+#include "platform/cdaudio.h"
 #include "platform/window.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
@@ -23,9 +25,6 @@ uint8_t gStateControlsExpand = 0;
 uint8_t gEditableFlag = 0;
 
 namespace {
-// The rave's place while manual mode holds it, so it can go on where it stopped.
-int32_t sEditsCurrentHold = 0;
-int32_t sEditsCountHold = 0;
 // Listening has been switched on since the program started.
 bool sListenedOnce = false;
 
@@ -45,7 +44,7 @@ uint32_t MouseKeyElapsedTime(uint32_t myTime) {
 
 void MouseKeyPlayPause() {
     if (gStatePlay)
-        MusicPause(0, 0x809);
+        MusicPause(0, kCDModePause);
     else if (gStatePause)
         MusicResume();
     else
@@ -54,15 +53,12 @@ void MouseKeyPlayPause() {
 
 void MouseKeyToggleHold() {
     gStateManual = gStateManual ? 0 : 1;
-    if (!TempoRaveReplays()) return;
-    if (gStateManual) {
-        sEditsCurrentHold = gEditsCurrent;
-        sEditsCountHold = gEditsCount;
-    } else {
-        // The frame loop replays what was missed at once, so the rave catches up with the song.
-        gEditsCurrent = sEditsCurrentHold;
-        gEditsCount = sEditsCountHold;
-    }
+    // A replayed rave keeps its place while held, and is brought to the song's time when let go.
+    if (TempoRaveReplays()) MusicHoldRave(gStateManual);
+}
+
+void MouseKeySetVolume(uint8_t myVolume) {
+    CDAudioSetVolume(myVolume);
 }
 
 void MouseKeyToggleListen(uint8_t myInvert, uint32_t myElapsed, uint8_t mySearch) {
@@ -129,7 +125,5 @@ void MouseKeyResetState() {
     gStateControlsExpand = 0;
     gStateSaveTitle = 0;
     gEditableFlag = 0;
-    sEditsCurrentHold = 0;
-    sEditsCountHold = 0;
     sListenedOnce = false;
 }

@@ -15,6 +15,8 @@ uint32_t MouseKeyElapsedTime(uint32_t myTime);
 // Playing pauses, pausing resumes, stopped plays the current track.
 void MouseKeyPlayPause();
 void MouseKeyToggleHold();
+// The loudness of the disc as the listener hears it (0 to 255).
+void MouseKeySetVolume(uint8_t myVolume);
 void MouseKeyToggleListen(uint8_t myInvert, uint32_t myElapsed, uint8_t mySearch);
 void MouseKeyToggleHelp();
 void MouseKeyToggleControls(uint8_t myQuiet);

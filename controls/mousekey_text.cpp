@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "core/text_utils.h"
 #include "engine/animate.h"
+#include "music/disc_files.h"
 #include "music/music.h"
 #include "storage/file.h"
 
@@ -52,6 +53,12 @@ void MouseKeyEnterText() {
     TextFieldDestroy();
     gEditableFlag = 0;
     MainAddUnderscores(gEditableText, kEditableSize - 1);
+    if (gPopup == kPopupMasterFolder) {
+        FileCreateMasterFolder(1, gEditableText);
+        DrawPanel(gPanelBeforeEdit);
+        MouseKeyPlayOnAfterEntry();
+        return;
+    }
     if (!gStateSaveTitle && MouseKeyCheckOnDisk()) {
         DrawPanel(kPanelReplace);
         return;
@@ -69,6 +76,7 @@ void MouseKeyInsertFileName(char* myPath) {
 bool MouseKeyCheckOnDisk() {
     const char* myFolder = nullptr;
     const char* myExt = nullptr;
+    std::string myFolderPath = gDirIDOrbex;
     switch (gPopup) {
     case kPopupStyle:
     case kPopupLastSession:
@@ -91,10 +99,17 @@ bool MouseKeyCheckOnDisk() {
         myFolder = "Settings";
         myExt = ".mst";
         break;
+    case kPopupRave:
+    case kPopupCDFile:
+        // A disc's raves and RaveSets lie in its folder inside the rave folder.
+        myFolderPath = gDirIDRave;
+        myFolder = gCDDirectory;
+        myExt = gPopup == kPopupRave ? gRaveExt : ".cds";
+        break;
     default:
         return false;
     }
-    const std::string myFolderPath = std::string(gDirIDOrbex) + myFolder + "/";
+    myFolderPath += std::string(myFolder) + "/";
     char myName[kPathSize] = "";
     MouseKeyInsertFileName(myName);
     std::strncat(myName, myExt, kPathSize - 1 - std::strlen(myName));

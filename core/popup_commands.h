@@ -16,6 +16,7 @@ constexpr uint16_t kPopupGradientSet = 314;
 constexpr uint16_t kPopupFillSet = 315;
 constexpr uint16_t kPopupBrushSet = 316;
 constexpr uint16_t kPopupMoveSet = 317;
+constexpr uint16_t kPopupMasterFolder = 345; // the CD master folder, named as the disc to be made
 constexpr uint16_t kPopupLastSession = 347;
 constexpr uint16_t kPopupRave = 348;   // the song and rave box: raves and song titles
 constexpr uint16_t kPopupCDFile = 349; // the CD name box: RaveSets

@@ -10,23 +10,13 @@
 #include "engine/edits.h"
 #include "music/disc_files.h"
 #include "platform/window.h"
+#include "storage/format_bytes.h"
 #include "storage/style.h"
 
 namespace {
 constexpr int32_t kRaveFileMax = kRaveFileHeader + 1002 + 2 + kEditsMax * (4 + kEditKinds);
 
-struct ComponentKind {
-    const char* mFolder;
-    const char* mExt;
-};
-constexpr ComponentKind kGradients{"Gradients", ".gra"};
-constexpr ComponentKind kFills{"Fills", ".fil"};
-constexpr ComponentKind kBrushes{"Brushes", ".bru"};
-constexpr ComponentKind kMovements{"Movements", ".mvm"};
-constexpr ComponentKind kColorEffects{"Effects", ".efc"};
-constexpr ComponentKind kBrushEffects{"Effects", ".efb"};
-
-void MasterCopyComponent(const std::string& myMaster, const ComponentKind& myKind, const char* myField) {
+void MasterCopyComponent(const std::string& myMaster, const FormatPlace& myKind, const char* myField) {
     char myName[kNameSize + 4] = {};
     std::memcpy(myName, myField, strnlen(myField, kNameSize - 1));
     if (!myName[0] || std::strcmp(myName, "(None)") == 0) return;
@@ -38,24 +28,24 @@ void MasterCopyComponent(const std::string& myMaster, const ComponentKind& myKin
 }
 
 // The component folder a load record's type names, or none (change and beat records, unknown types).
-const ComponentKind* MasterKindOfLoad(int8_t myCode) {
+const FormatPlace* MasterKindOfLoad(int8_t myCode) {
     if (myCode < -126) return nullptr;
     int myType, mySlot;
     ExecuteLoadDecode(myCode, myType, mySlot);
     switch (myType) {
     case 0:
-        return &kBrushEffects;
+        return &kPlaceBrushEffect;
     case 1:
-        return &kGradients;
+        return &kPlaceGradient;
     case 2:
     case 3:
-        return &kColorEffects;
+        return &kPlaceColorEffect;
     case 4:
-        return &kFills;
+        return &kPlaceFill;
     case 9:
-        return &kMovements;
+        return &kPlaceMovement;
     case 10:
-        return &kBrushes;
+        return &kPlaceBrush;
     default:
         return nullptr;
     }
@@ -94,18 +84,18 @@ bool MasterReadRave(const std::string& myFolder, const std::string& myName, Styl
 void MasterCopyRaveComponents(const std::string& myMaster, const StyleRecord& myStyle,
                               const std::vector<std::pair<int8_t, std::string>>& myLoads) {
     for (const auto& myName : myStyle.mGradNames)
-        MasterCopyComponent(myMaster, kGradients, myName);
+        MasterCopyComponent(myMaster, kPlaceGradient, myName);
     for (const auto& myName : myStyle.mFillNames)
-        MasterCopyComponent(myMaster, kFills, myName);
+        MasterCopyComponent(myMaster, kPlaceFill, myName);
     for (const auto& myName : myStyle.mBrushNames)
-        MasterCopyComponent(myMaster, kBrushes, myName);
+        MasterCopyComponent(myMaster, kPlaceBrush, myName);
     for (const auto& myName : myStyle.mMoveNames)
-        MasterCopyComponent(myMaster, kMovements, myName);
-    MasterCopyComponent(myMaster, kColorEffects, myStyle.mBrushColorEffect);
-    MasterCopyComponent(myMaster, kColorEffects, myStyle.mFillColorEffect);
-    MasterCopyComponent(myMaster, kBrushEffects, myStyle.mBrushEffect);
+        MasterCopyComponent(myMaster, kPlaceMovement, myName);
+    MasterCopyComponent(myMaster, kPlaceColorEffect, myStyle.mBrushColorEffect);
+    MasterCopyComponent(myMaster, kPlaceColorEffect, myStyle.mFillColorEffect);
+    MasterCopyComponent(myMaster, kPlaceBrushEffect, myStyle.mBrushEffect);
     for (const auto& [myCode, myName] : myLoads)
-        if (const ComponentKind* myKind = MasterKindOfLoad(myCode))
+        if (const FormatPlace* myKind = MasterKindOfLoad(myCode))
             MasterCopyComponent(myMaster, *myKind, myName.c_str());
 }
 } // namespace

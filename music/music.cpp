@@ -31,7 +31,7 @@ int8_t gTrackCurrent = 0;
 int8_t gTrackLast = 0;
 uint32_t gSongLength = kSilentTrackLength;
 // No disc has been read yet: the first reading always takes place, with or without a disc.
-uint32_t gCDCodeNum = 0xFFFFFFFF;
+uint32_t gCDCodeNum = kCDCodeUnread;
 char gCDCode[5] = "0000";
 char gDiskID[9] = {};
 uint8_t gDataFlag = 0;
@@ -57,6 +57,17 @@ void MusicRedrawControls() {
 // The position within the track where the disc halted or plays now.
 uint32_t MusicSongTime() {
     return gStateCD ? MusicGetCDTime() : AnimateGetElapsedTime();
+}
+
+// The silent clock's disc: no identity, nine tracks of a minute.
+void MusicSetNoDisc(uint32_t myCodeNum) {
+    std::memset(gDiskID, 0, sizeof(gDiskID));
+    gCDCodeNum = myCodeNum;
+    std::strcpy(gCDCode, "0000");
+    gTrackTotal = kSilentTracks;
+    gDataTracks = 0;
+    gDataFlag = 0;
+    gSongLength = kSilentTrackLength;
 }
 
 // Starts the disc at a track's position and waits until it is heard.
@@ -164,9 +175,14 @@ void MusicResume() {
 void MusicSkipTrack(int myStep, uint8_t myButton) {
     (void)myButton;
     const int myTotal = gTrackTotal > 0 ? gTrackTotal : 1;
-    const int myCurrent = gTrackCurrent < 0 ? 0 : gTrackCurrent;
-    const int myTrack =
-        myStep > 0 ? (myStep - 1) % myTotal : (myCurrent + myTotal + (myStep == 0 ? 1 : -1)) % myTotal;
+    int myTrack;
+    if (myStep > 0)
+        myTrack = (myStep - 1) % myTotal;
+    else if (gTrackCurrent < 0)
+        // No track since the disc went: the next one is the first, the previous one the last.
+        myTrack = myStep == 0 ? 0 : myTotal - 1;
+    else
+        myTrack = (gTrackCurrent + myTotal + (myStep == 0 ? 1 : -1)) % myTotal;
     gTrackLast = gTrackCurrent;
     MusicUpdateCD(myTrack);
     if (gStatePlay) {
@@ -177,7 +193,7 @@ void MusicSkipTrack(int myStep, uint8_t myButton) {
     }
 }
 
-void MusicFastSkip(int myDirection) {
+void MusicFastSkip(int myDirection, void (*myEachTurn)()) {
     if (myDirection > 0 && !gStatePlay && !gStatePause) {
         MainOpenAlert("The song must be playing or paused to use this feature!");
         return;
@@ -192,12 +208,17 @@ void MusicFastSkip(int myDirection) {
     while (WaitMouseUp()) {
         WindowTurn();
         AnimateMain();
+        if (myEachTurn) myEachTurn();
         if (ClockTicks() - myNext < kSkipPeriod) continue;
         myNext = ClockTicks();
         const int64_t myMoved = int64_t(myPosition) + int64_t(myDirection) * kSkipStep;
         myPosition = myMoved < 0 || myMoved >= gSongLength ? 0 : static_cast<uint32_t>(myMoved);
-        MusicRedrawControls();
+        // The elapsed time shown is the position the skip has reached.
+        gHalfSeconds = myPosition / 500;
     }
+    // The song's half-second count and its closing blink go on from the new position, not the old one.
+    gHalfSeconds = myPosition / 500;
+    gStateFlash = 0;
     if (myDirection < 0) MusicResetRave();
     MusicUpdateRave(myPosition);
     if (gStateCD)
@@ -224,14 +245,8 @@ void MusicEjectCD(uint8_t myRemoved) {
         gStateListen = 0;
         gStateEject = 1;
         if (!myRemoved) CDAudioEject();
-        std::memset(gDiskID, 0, sizeof(gDiskID));
-        gCDCodeNum = 0;
-        std::strcpy(gCDCode, "0000");
         gStateCD = 0;
-        gTrackTotal = kSilentTracks;
-        gDataTracks = 0;
-        gDataFlag = 0;
-        gSongLength = kSilentTrackLength;
+        MusicSetNoDisc(0);
         MusicLoadCD();
         std::memset(gCDSet, 0, sizeof(gCDSet));
         if (myWasPlaying) MusicPlay(0, 0);
@@ -252,16 +267,10 @@ void MusicResetState() {
     std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
     gCDDefault = 0;
     gStateCDRom = 0;
-    gTrackTotal = kSilentTracks;
-    gDataTracks = 0;
+    MusicSetNoDisc(kCDCodeUnread);
     std::memset(gTrackFrames, 0, sizeof(gTrackFrames));
     gTrackCurrent = 0;
     gTrackLast = 0;
-    gSongLength = kSilentTrackLength;
-    gCDCodeNum = 0xFFFFFFFF;
-    std::strcpy(gCDCode, "0000");
-    std::memset(gDiskID, 0, sizeof(gDiskID));
-    gDataFlag = 0;
     std::strcpy(gRaveExt, ".R01");
     gStatePause = 0;
     gCDMode = kCDModePause;

@@ -11,6 +11,8 @@ constexpr uint32_t kSilentTrackLength = 60000;
 // The two ways of halting the disc, as kept in the preferences.
 constexpr uint16_t kCDModeStop = 0x808;
 constexpr uint16_t kCDModePause = 0x809;
+// gCDCodeNum before the first reading of the drive: no disc, nor the lack of one, is known yet.
+constexpr uint32_t kCDCodeUnread = 0xFFFFFFFF;
 
 extern uint8_t gStateCDDriver;
 extern uint8_t gCDDriveList[4];
@@ -53,7 +55,9 @@ void MusicStopCD(int myButton, int myEject);
 void MusicPause(uint8_t mySilent, uint16_t myCommand);
 void MusicResume();
 void MusicSkipTrack(int myStep, uint8_t myButton);
-void MusicFastSkip(int myDirection);
+// Fast forward (+1) or rewind (-1) while the mouse button stays down; myEachTurn (may be null) runs after
+// every animation step of the hold, so the controls can show the position as it moves.
+void MusicFastSkip(int myDirection, void (*myEachTurn)() = nullptr);
 void MusicEjectCD(uint8_t myRemoved);
 void MusicCheckForCD();
 void MusicAlignCD();

@@ -52,6 +52,8 @@ std::vector<int64_t> sMonoTag;
 
 std::string sSourceName;
 bool sOpen = false;
+// The loudness the listener hears, 0 to 255; the recording source hears the disc as it is.
+std::atomic<int> sVolume{255};
 
 // The output: an SDL device with its reading thread, or none (the sink).
 SDL_AudioDeviceID sDevice = 0;
@@ -166,6 +168,10 @@ void CDAudioCallback(void*, Uint8* myStream, int myLength) {
         CDAudioNoteMono(sPlayPos, myHave, myOut);
         CDAudioNoteHeard(CDAudioNowUs() + sLatencyUs, sPlayPos, myHave);
         sPlayPos += myHave;
+        const int myVolume = sVolume.load(std::memory_order_relaxed);
+        if (myVolume < 255)
+            for (int i = 0; i < 2 * myHave; ++i)
+                myOut[i] = static_cast<int16_t>(myOut[i] * myVolume / 255);
     }
     if (sPlayPos >= sEndPos) {
         sPlaying = false;
@@ -385,6 +391,14 @@ void CDAudioHeardSamples(uint32_t myOrigin, int64_t myFirst, int myCount, uint8_
     }
 }
 
+void CDAudioSetVolume(uint8_t myVolume) {
+    sVolume.store(myVolume, std::memory_order_relaxed);
+}
+
+uint8_t CDAudioVolume() {
+    return static_cast<uint8_t>(sVolume.load(std::memory_order_relaxed));
+}
+
 uint32_t CDAudioLatency() {
     return static_cast<uint32_t>(sLatencyUs / 1000);
 }
@@ -394,6 +408,7 @@ void CDAudioResetState() {
     std::lock_guard<std::mutex> myGuard(sLock);
     sMono.clear();
     sMonoTag.clear();
+    sVolume = 255;
     sGeneration = 0;
     sSinkStartUs = 0;
     sLastTicks = ClockTicks();

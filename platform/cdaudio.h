@@ -65,6 +65,10 @@ bool CDAudioWaitHeard(uint32_t myTimeout);
 // The sound heard at the times myOrigin + (myFirst + i) / 11025 s of the clock, as unsigned 8-bit mono at
 // 11025 Hz (128 where nothing played): what the "CD Audio" recording source records.
 void CDAudioHeardSamples(uint32_t myOrigin, int64_t myFirst, int myCount, uint8_t* myOut);
+// The loudness of what the listener hears, 0 (silent) to 255 (the disc as it is); what the "CD Audio" source
+// records stays as the disc has it, so the picture's beats do not follow the volume.
+void CDAudioSetVolume(uint8_t myVolume);
+uint8_t CDAudioVolume();
 // The sound output's delay from handing samples over to their being heard, in milliseconds.
 uint32_t CDAudioLatency();
 // Puts the player back to its start: no drive, nothing played or heard.

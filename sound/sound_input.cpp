@@ -9,6 +9,7 @@
 #include "engine/animate.h"
 #include "music/music.h"
 #include "platform/audioin.h"
+#include "platform/cdaudio.h"
 #include "sound/listen.h"
 
 char gSoundInputNames[kSoundInputsMax][16] = {};
@@ -85,9 +86,10 @@ bool InitSetCDChannel(int myDestination, uint8_t myInput, bool myMonitor) {
 
 // SDL exposes no volume or mute of capture sources or of what the speakers carry; the sound server's own
 // mixer keeps them. So the source counts as unmuted at full volume, and setting the maximum changes nothing.
+// The one playback volume the program has is its disc player's: with a player, that is the volume read.
 bool InitSoundVolume(uint8_t myInput, int myOperation, int myDestination, bool mySelect) {
     if (mySelect && InitSetCDChannel(myDestination, myInput, false)) return true;
-    if (myOperation == 1) gVolume = 65535 / 257;
+    if (myOperation == 1) gVolume = gStateCDDriver ? CDAudioVolume() : 65535 / 257;
     return false;
 }
 

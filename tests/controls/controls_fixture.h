@@ -18,6 +18,9 @@
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "core/state.h"
+#include "music/disc_files.h"
+#include "music/music.h"
+#include "music/rave.h"
 #include "resources/pictures.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
@@ -34,10 +37,14 @@ class ControlsTest : public EngineTest {
                 ("orbex-controls-" + std::to_string(::getpid()) + "-" + myTest);
         std::filesystem::remove_all(mRoot);
         for (const char* myKind :
-             {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles", "Settings"})
+             {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles", "Settings", "Raves"})
             std::filesystem::create_directories(mRoot / myKind);
         std::snprintf(gDirIDOrbex, kPathSize, "%s/", mRoot.c_str());
+        std::snprintf(gDirIDRave, kPathSize, "%s/Raves/", mRoot.c_str());
         WindowCloseAll();
+        MusicResetState();
+        MusicRaveResetState();
+        MusicDiscFilesResetState();
         KeyResetState();
         MouseKeyResetState();
         DrawResetState();
@@ -55,9 +62,8 @@ class ControlsTest : public EngineTest {
         gStateAllVisible = 0;
         gStateAlert = 0;
         gStateTextEntry = gStateEndSong = 0;
-        gTrackCurrent = 0;
-        gTrackTotal = 9;
-        gSongLength = 60000;
+        // Start-up has read the drive: there is none, so the silent clock's nine tracks of a minute.
+        MusicUpdateCD(-1);
         gVolume = 128;
         gMeterMax = 0;
         gPopup = 0;
@@ -84,6 +90,10 @@ class ControlsTest : public EngineTest {
         gWindowKeyState = 0;
         WindowCloseAll();
         DrawResetState();
+        MusicResetState();
+        MusicRaveResetState();
+        MusicDiscFilesResetState();
+        gDirIDRave[0] = 0;
         std::filesystem::remove_all(mRoot);
         EngineTest::TearDown();
     }
