@@ -97,3 +97,25 @@ TEST_F(DiscKeysTest, FastForwardNeedsASongButRewindWorksStopped) {
     Click(125, 10);
     EXPECT_STREQ(gAlertText, "The song must be playing or paused to use this feature!");
 }
+
+TEST_F(DiscKeysTest, NamesTypedForRavesAndTheFinalCD) {
+    gPopup = kPopupRave;
+    std::strcpy(gEditableText, "Night_Ride");
+    ASSERT_TRUE(FileSaveToDisk());
+    // The same rave name typed again asks before the file is replaced.
+    ShowControls(true);
+    MouseKeyOpenTextEntry();
+    Type("Night Ride");
+    Char(13);
+    EXPECT_EQ(gPanel, kPanelReplace);
+    Char(13);
+    EXPECT_NE(gPanel, kPanelReplace);
+    // The final CD's name starts the master folder with an empty RaveSet of that name and the disc's raves.
+    gPopup = kPopupMasterFolder;
+    MouseKeyOpenTextEntry();
+    Type("Party Mix");
+    Char(13);
+    EXPECT_TRUE(std::filesystem::exists(FileMasterFolder() + "Raves/Party_Mix.cds"));
+    EXPECT_TRUE(std::filesystem::exists(FileMasterFolder() + "Raves/Night_Ride.R01"));
+    EXPECT_NE(gPanel, kPanelTextEntry);
+}
