@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -78,4 +79,9 @@ void PopBuildFileLists() {
         myList.mList[0] = 0;
         PopGetList(myList.mList, myList.mFolder, myList.mExt, nullptr, nullptr);
     }
+}
+
+void PopListResetState() {
+    for (char* myList : {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients})
+        std::memset(myList, 0, kPopupListSize);
 }

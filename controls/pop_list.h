@@ -11,6 +11,8 @@ extern char gFileListFills[kPopupListSize];
 extern char gFileListBrushes[kPopupListSize];
 extern char gFileListMovements[kPopupListSize];
 extern char gFileListGradients[kPopupListSize];
+// Empties the lists above.
+void PopListResetState();
 
 // Appends the names of myFolder's files ending in myExt to myList (creating the folder when it is missing);
 // myIndex receives the row of the first name that starts with myCurrent (or -1). True when a name was found.

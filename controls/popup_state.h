@@ -15,3 +15,5 @@ constexpr uint16_t kPopupLastSession = 347;
 
 extern uint16_t gPopup;
 extern char gEditableText[kEditableSize];
+// Puts the values above back to their start values.
+void PopupResetState();

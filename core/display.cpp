@@ -2,6 +2,8 @@
 // module may ask for: a status line on the splash, and a part of the picture brought to the screen.
 #include "core/display.h"
 
+#include <initializer_list>
+
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
@@ -48,4 +50,14 @@ void InitText(const char* myText) {
 void DrawPaintWin(const Rect& myRect) {
     SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
     WindowPresent(kWinPaint);
+}
+
+void DisplayResetState() {
+    for (Surface* mySurface :
+         {&gWorldPaint, &gWorldControls, &gWorldControls2, &gWorldPreview, &gWorldButtons, &gWorldIcons,
+          &gWorldDisplay, &gWorldPanelArt, &gWorldArrows, &gWorldPopup})
+        *mySurface = Surface();
+    gRectDisplay = Rect();
+    gCentX = gCentY = 0;
+    gCentXInt = gCentYInt = 0;
 }

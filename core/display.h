@@ -49,6 +49,8 @@ extern double gCentX;
 extern double gCentY;
 extern int gCentXInt;
 extern int gCentYInt;
+// Puts the values above back to their start values.
+void DisplayResetState();
 void InitSetScreenSize(int myWidth, int myHeight);
 // Shows a status line under the splash picture while the program starts.
 void InitText(const char* myText);

@@ -8,3 +8,5 @@ constexpr int kRandomRange = 32768;
 
 void MainSeedRandom(uint32_t mySeed);
 int MainRandom();
+// Puts the values above back to their start values.
+void RandomResetState();

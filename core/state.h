@@ -24,3 +24,5 @@ extern uint32_t gNewDiskTime;
 extern uint32_t gTimer;
 // Length of the beat meter's bar, 0-64; 0 makes the meter redraw whole.
 extern int gMeterOffset;
+// Puts the values above back to their start values.
+void StateResetState();

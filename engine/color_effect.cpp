@@ -244,3 +244,7 @@ void CEffect::CEffectModify(char myShift) {
     }
     if (gStateColorChange) PaletteAnimate(mStart, mSize, mDestGrad.data());
 }
+
+void ColorEffectResetState() {
+    gCurrentGrad = 0;
+}

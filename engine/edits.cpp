@@ -1,6 +1,9 @@
 // Storage of the edit list and its companions.
 #include "engine/edits.h"
 
+#include <cstring>
+#include <initializer_list>
+
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
 int32_t gEditsTotal = 0;
@@ -11,3 +14,12 @@ int8_t gCueList[kEditKinds];
 int8_t gEditsSkip[kEditKinds];
 uint8_t gStateFull = 0;
 int8_t gAttachList[62];
+
+void EditsResetState() {
+    std::memset(gEditsList, 0, sizeof(gEditsList));
+    gEditsCurrent = gEditsTotal = gEditsCount = 0;
+    for (int8_t* myKinds : {gEditsRave, gEditsStart, gCueList, gEditsSkip})
+        std::memset(myKinds, 0, kEditKinds);
+    gStateFull = 0;
+    std::memset(gAttachList, 0, sizeof(gAttachList));
+}

@@ -52,6 +52,8 @@ extern int8_t gCueList[kEditKinds];
 extern int8_t gEditsSkip[kEditKinds];
 extern uint8_t gStateFull;
 extern int8_t gAttachList[62];
+// Empties the edit list and puts the values above back to their start values.
+void EditsResetState();
 
 // Records the load of a component into the rave while a track plays or is paused: myRecord 2 renames the
 // latest earlier load of that type and slot, any other mode adds a load record. Change execution fills it in.

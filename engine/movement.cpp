@@ -68,3 +68,7 @@ void MEffect::MEffectResetPar(char mySlot, StyleRecord* myStyle) {
     if (!gStatePlay && !gStatePause && !gStateStart)
         std::memcpy(&gStyleStart.mMoveParam[mySlotIndex], &myParams, sizeof(myParams));
 }
+
+void MovementResetState() {
+    gCurrentMove = 0;
+}

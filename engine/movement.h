@@ -4,3 +4,5 @@
 #include <cstdint>
 
 extern int8_t gCurrentMove; // 0-5
+// Puts the current movement slot back to its start value.
+void MovementResetState();

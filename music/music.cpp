@@ -101,3 +101,12 @@ void MusicSkipTrack(int myStep, uint8_t myDraw) {
         MusicGetSongLength();
     }
 }
+
+void MusicResetState() {
+    gStatePause = gStateRaveOnDisk = gStateStart = 0;
+    gSongLength = kSilentTrackLength;
+    gTrackTotal = 9;
+    gTrackCurrent = 0;
+    gPauseTime = 0;
+    gMusicFirstStyle.clear();
+}

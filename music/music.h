@@ -18,6 +18,8 @@ extern int8_t gTrackTotal;
 extern int8_t gTrackCurrent;
 // The style the first start of playback loads instead of the last session (empty: the last session).
 extern std::string gMusicFirstStyle;
+// Puts the values above back to their start values.
+void MusicResetState();
 
 void MusicPause(uint8_t mySilent, uint8_t myCommand);
 void MusicResume();

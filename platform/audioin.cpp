@@ -345,3 +345,18 @@ uint32_t AudioInPosition() {
     }
     return sPosition;
 }
+
+void AudioInResetState() {
+    AudioInClose();
+    sSignals.clear();
+    sSelectedIsDevice = false;
+    sSelectedSignal = -1;
+    sSelectedDevice.clear();
+    sDeviceLost = false;
+    sLength = 0;
+    sCount = 0;
+    sPosition = 0;
+    sOriginSet = false;
+    sOrigin = 0;
+    sNextSample = 0;
+}

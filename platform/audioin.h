@@ -63,3 +63,5 @@ void AudioInReset();
 void AudioInClose();
 // Takes in what was recorded since the last call and returns the samples recorded since the start.
 uint32_t AudioInPosition();
+// Closes the recorder and forgets the headless sources and the selection.
+void AudioInResetState();

@@ -23,3 +23,8 @@ void ClockAdvance(uint32_t myMilliseconds) {
 void ClockSetVirtual(uint32_t myTicks) {
     sVirtualTicks = myTicks;
 }
+
+void ClockResetState() {
+    sVirtual = false;
+    sVirtualTicks = 0;
+}

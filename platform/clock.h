@@ -7,3 +7,5 @@ uint32_t ClockTicks();
 void ClockUseVirtual(bool myVirtual);
 void ClockAdvance(uint32_t myMilliseconds);
 void ClockSetVirtual(uint32_t myTicks);
+// Back to the system's clock, with the virtual one at 0.
+void ClockResetState();

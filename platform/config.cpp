@@ -123,3 +123,7 @@ bool ConfigSetString(const char* myFile, const char* mySection, const char* myKe
     std::filesystem::rename(myTemp, myPath, myError);
     return !myError;
 }
+
+void ConfigResetState() {
+    sFolder.clear();
+}

@@ -7,6 +7,8 @@
 std::string ConfigFolder();
 // Headless runs keep their configuration in a folder of their own.
 void ConfigSetFolder(const std::string& myFolder);
+// Forgets the folder set, so the next call finds the user's own again.
+void ConfigResetState();
 
 // Reads a value of an INI file ("registry.ini", "system.ini") in the configuration folder.
 std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,

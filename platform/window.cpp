@@ -416,3 +416,10 @@ void WindowCloseAll() {
     sQueue.clear();
     sTurnHook = nullptr;
 }
+
+void WindowResetState() {
+    WindowCloseAll();
+    for (WindowState& myState : sWindows)
+        myState = WindowState();
+    sDrewSinceLastTurn = false;
+}

@@ -96,3 +96,5 @@ void WindowPostQuit(int myCode);
 void WindowSetTurnHook(void (*myHook)());
 
 void WindowCloseAll();
+// Closes every window and forgets the messages and the turn hook, as before the first window opened.
+void WindowResetState();

@@ -211,3 +211,9 @@ void MainRestoreApp() {
     }
     gStatePalChange = 1;
 }
+
+void InitDisplayResetState() {
+    gDisplayDepth = gDisplayButtons = gDisplayCurrent = 8;
+    gWindowedWidth = gWindowedHeight = 0;
+    gPlatformStartResult = kPlatformStarted;
+}

@@ -15,6 +15,8 @@ extern int gWindowedWidth;
 extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
+// Puts the values above back to their start values.
+void InitDisplayResetState();
 
 bool InitCheckDirectX();
 bool InitPaintWindow();

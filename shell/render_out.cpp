@@ -136,3 +136,12 @@ bool RenderOutFinish() {
 int RenderOutFramesWritten() {
     return sWritten;
 }
+
+void RenderOutResetState() {
+    VideoClose(sVideo);
+    sStart = 0;
+    sWritten = sTotal = 0;
+    sActive = sDoneSent = sFailed = false;
+    sSheet.clear();
+    sSheetWidth = sSheetHeight = 0;
+}

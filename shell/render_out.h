@@ -16,3 +16,5 @@ void RenderOutTurn();
 // Writes what is still pending (the demo's contact sheet) and closes the output.
 bool RenderOutFinish();
 int RenderOutFramesWritten();
+// Closes any video and forgets the frames of a run.
+void RenderOutResetState();

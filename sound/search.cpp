@@ -51,3 +51,7 @@ void AnimateSearchHalfSecond() {
     }
     AnimateSearchAudio();
 }
+
+void SearchResetState() {
+    sGraceUsed = 0;
+}

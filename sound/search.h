@@ -9,3 +9,5 @@ constexpr int kSearchGrace = 8; // half seconds a quiet search waits for sound o
 void AnimateSearchAudio();
 // The frame loop's half-second call: a quiet search's grace first, then its steps.
 void AnimateSearchHalfSecond();
+// Forgets the grace periods of a search that was under way.
+void SearchResetState();

@@ -21,6 +21,7 @@ namespace {
 class HeadlessProgram : public ::testing::Test {
   protected:
     fs::path mRoot;
+    std::string mRuntimeBefore; // the lock checks here look where the program's locks are
 
     void SetUp() override {
         mRoot = fs::temp_directory_path() / ("orbex-test-" + std::to_string(::getpid()) + "-" +
@@ -29,9 +30,16 @@ class HeadlessProgram : public ::testing::Test {
         fs::create_directories(mRoot / "home");
         fs::create_directories(mRoot / "runtime");
         fs::create_directories(mRoot / "work");
+        if (const char* myRuntime = std::getenv("XDG_RUNTIME_DIR")) mRuntimeBefore = myRuntime;
         setenv("XDG_RUNTIME_DIR", (mRoot / "runtime").c_str(), 1);
     }
-    void TearDown() override { fs::remove_all(mRoot); }
+    void TearDown() override {
+        if (mRuntimeBefore.empty())
+            unsetenv("XDG_RUNTIME_DIR");
+        else
+            setenv("XDG_RUNTIME_DIR", mRuntimeBefore.c_str(), 1);
+        fs::remove_all(mRoot);
+    }
 
     // Runs orbex with the given arguments in the work folder, without a display; returns the exit code.
     int Run(const std::string& myArguments, std::string* myErrors = nullptr, const std::string& myEnv = "") {
