@@ -14,6 +14,12 @@ void ConfigResetState();
 std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,
                             const char* myDefault);
 bool ConfigSetString(const char* myFile, const char* mySection, const char* myKey, const char* myValue);
+// The same on the text of an INI file: the value found (or myDefault), and the text with the value set (in
+// place, at the end of its section, or in a new section at the end).
+std::string ConfigFindValue(const std::string& myText, const char* mySection, const char* myKey,
+                            const char* myDefault);
+std::string ConfigWithValue(const std::string& myText, const char* mySection, const char* myKey,
+                            const char* myValue);
 
 // The user's data folder ($XDG_DATA_HOME or ~/.local/share), without a trailing '/'.
 std::string ConfigDataHome();

@@ -75,7 +75,7 @@ bool FileNameAllowed(const char* myName) {
 }
 
 const std::vector<uint8_t>* FileMemoryFind(const char* myName, const char* myFolder) {
-    if (sMemoryFiles.empty() || !FileNameAllowed(myName) || !myFolder) return nullptr;
+    if (!FileNameAllowed(myName) || !myFolder) return nullptr;
     const auto myFound = sMemoryFiles.find(std::string(myFolder) + myName);
     return myFound == sMemoryFiles.end() ? nullptr : &myFound->second;
 }
@@ -128,8 +128,9 @@ bool FileFolderPath(char* myOut, const std::string& myFolder) {
 
 int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle, bool myWrite) {
     if (myHandle) *myHandle = nullptr;
-    if (const std::vector<uint8_t>* myBytes = FileMemoryFind(myName, myFolder)) {
-        if (!myHandle) return kFileNotFound;
+    if (!sMemoryFiles.empty()) {
+        const std::vector<uint8_t>* myBytes = FileMemoryFind(myName, myFolder);
+        if (!myBytes || !myHandle) return kFileNotFound;
         if (myWrite) return EROFS;
         *myHandle = new FileStream{nullptr, FileDirection::kNone, false, myBytes};
         return 0;
@@ -221,7 +222,7 @@ int32_t FileTell(FileHandle myHandle) {
 }
 
 int16_t FileFind(const char* myName, const char* myFolder) {
-    if (FileMemoryFind(myName, myFolder)) return 0;
+    if (!sMemoryFiles.empty()) return FileMemoryFind(myName, myFolder) ? 0 : 1;
     const std::string myPath = FileResolve(myName, myFolder);
     std::error_code myError;
     return !myPath.empty() && fs::exists(myPath, myError) ? 0 : 1;

@@ -18,9 +18,10 @@ extern char gDirIDRave[kPathSize];
 extern char gDirIDPref[kPathSize];
 extern char gDirIDOrbexCD[kPathSize];
 
-// Files held in memory stand in for files on disk: the path (folder + name, exactly) given bytes here opens,
-// is found, reads, seeks and tells its length from those bytes, and the disk is not asked. Fuzzers feed the
-// readers this way, thousands of files a second. Such a file cannot be opened for writing.
+// Files held in memory stand in for the disk: while any is held, opening and finding look only at them (by
+// folder + name, exactly), and the files open, read, seek and tell their length from their bytes. Fuzzers
+// feed the readers this way, thousands of files a second, without touching the disk. Such a file cannot be
+// opened for writing.
 void FileMemoryPut(const char* myPath, const uint8_t* myBytes, size_t mySize);
 // Forgets the folders above and the files held in memory.
 void FileResetState();
