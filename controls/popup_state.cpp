@@ -1,4 +1,4 @@
-// The popup selector and the text entry's name, shared by the controls and the disk layer.
+// The popup selector and the text entry's name, which the save and load commands read.
 #include "controls/popup_state.h"
 
 #include <cstring>

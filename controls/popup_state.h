@@ -3,15 +3,9 @@
 
 #include <cstdint>
 
-constexpr int kEditableSize = 28; // the typed name, at most 27 characters, and its terminator
+#include "core/popup_commands.h"
 
-// The popup commands whose files the disk layer saves and loads.
-constexpr uint16_t kPopupStyle = 312;
-constexpr uint16_t kPopupGradientSet = 314;
-constexpr uint16_t kPopupFillSet = 315;
-constexpr uint16_t kPopupBrushSet = 316;
-constexpr uint16_t kPopupMoveSet = 317;
-constexpr uint16_t kPopupLastSession = 347;
+constexpr int kEditableSize = 28; // the typed name, at most 27 characters, and its terminator
 
 extern uint16_t gPopup;
 extern char gEditableText[kEditableSize];

@@ -2,22 +2,17 @@
 #include "converter/bitmap_reader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "storage/format_bytes.h"
 
 namespace {
 
 constexpr int kPreviewWidth = 192;
 constexpr int kPreviewHeight = 96;
 constexpr int kMaxSide = 32767; // component files keep sizes in 16 bits
-constexpr size_t kHeadersSize = 54;
-
-uint32_t ConvertRead32(const uint8_t* myBytes) {
-    return myBytes[0] | myBytes[1] << 8 | myBytes[2] << 16 | static_cast<uint32_t>(myBytes[3]) << 24;
-}
-uint16_t ConvertRead16(const uint8_t* myBytes) {
-    return static_cast<uint16_t>(myBytes[0] | myBytes[1] << 8);
-}
 
 bool ConvertPreviewHasBlue(const ConvertBitmap& myBitmap, int myFrameWidth) {
     int myWidth = 0, myHeight = 0;
@@ -50,21 +45,22 @@ ConvertResult ConvertOpenBitmapBytes(std::vector<uint8_t> myBytes, int myFrames,
     myBitmap = ConvertBitmap();
     if (myBytes.size() < 2 || myBytes[0] != 'B' || myBytes[1] != 'M')
         return ConvertFail("Not a bitmap file!");
-    if (myBytes.size() < kHeadersSize) return ConvertFail("End of file error!");
-    const uint8_t* myHeader = myBytes.data();
-    if (ConvertRead32(myHeader + 14) != 40) return ConvertFail("Not a standard Windows bitmap file!");
-    if (ConvertRead16(myHeader + 26) != 1) return ConvertFail("This bitmap does not have 1 plane!");
-    if (ConvertRead16(myHeader + 28) != 24) return ConvertFail("Not a 24-bit bitmap!");
-    if (ConvertRead32(myHeader + 30) != 0) return ConvertFail("Not an uncompressed bitmap.");
-    const int32_t myWidth = static_cast<int32_t>(ConvertRead32(myHeader + 18));
-    const int32_t myHeight = static_cast<int32_t>(ConvertRead32(myHeader + 22));
+    if (myBytes.size() < kBmpHeadersSize) return ConvertFail("End of file error!");
+    BmpHeaders myHeader;
+    std::memcpy(&myHeader, myBytes.data(), kBmpHeadersSize);
+    if (BytesU32(myHeader.mInfoSize) != 40) return ConvertFail("Not a standard Windows bitmap file!");
+    if (BytesU16(myHeader.mPlanes) != 1) return ConvertFail("This bitmap does not have 1 plane!");
+    if (BytesU16(myHeader.mBitsPerPixel) != 24) return ConvertFail("Not a 24-bit bitmap!");
+    if (BytesU32(myHeader.mCompression) != 0) return ConvertFail("Not an uncompressed bitmap.");
+    const int32_t myWidth = BytesI32(myHeader.mWidth);
+    const int32_t myHeight = BytesI32(myHeader.mHeight);
     // Top-down bitmaps (negative height) and empty ones have no meaning in the colour code.
     if (myWidth <= 0 || myHeight <= 0) return ConvertFail("This bitmap has no pixels or is stored top-down!");
     if (myWidth > kMaxSide || myHeight > kMaxSide)
         return ConvertFail("This bitmap is larger than 32767 pixels!");
     if (myFrames <= 0 || myWidth % myFrames != 0)
         return ConvertFail("Width is not evenly divisible by number of frames!");
-    const uint32_t myDataOffset = ConvertRead32(myHeader + 10);
+    const uint32_t myDataOffset = BytesU32(myHeader.mDataOffset);
     const int myRowBytes = (myWidth * 3 + 3) / 4 * 4;
     if (myDataOffset > myBytes.size() ||
         (myBytes.size() - myDataOffset) / static_cast<uint64_t>(myRowBytes) < static_cast<uint64_t>(myHeight))

@@ -9,6 +9,29 @@
 
 #include "converter/settings.h"
 
+// The file header and the information header of a Windows bitmap; numbers little-endian.
+#pragma pack(push, 1)
+struct BmpHeaders {
+    uint8_t mMagic[2]; // "BM"
+    uint8_t mFileSize[4];
+    uint8_t mReserved[4];
+    uint8_t mDataOffset[4];
+    uint8_t mInfoSize[4]; // 40 for the standard information header
+    uint8_t mWidth[4];
+    uint8_t mHeight[4]; // negative: stored top-down
+    uint8_t mPlanes[2];
+    uint8_t mBitsPerPixel[2];
+    uint8_t mCompression[4];
+    uint8_t mRest[20];
+};
+#pragma pack(pop)
+constexpr size_t kBmpHeadersSize = 54;
+static_assert(sizeof(BmpHeaders) == kBmpHeadersSize);
+static_assert(offsetof(BmpHeaders, mDataOffset) == 10 && offsetof(BmpHeaders, mInfoSize) == 14);
+static_assert(offsetof(BmpHeaders, mWidth) == 18 && offsetof(BmpHeaders, mHeight) == 22);
+static_assert(offsetof(BmpHeaders, mPlanes) == 26 && offsetof(BmpHeaders, mBitsPerPixel) == 28);
+static_assert(offsetof(BmpHeaders, mCompression) == 30);
+
 // An opened bitmap: the whole file, with the pixel rows known to lie inside it.
 struct ConvertBitmap {
     std::vector<uint8_t> mBytes;

@@ -14,22 +14,22 @@ int ConvertUnlighten(int myValue, int myBlue) {
 
 int ConvertSpread(int myPosition, bool mySpread, int myFrame, int myFrames) {
     if (!mySpread || myFrames <= 0) return myPosition;
-    return (myPosition + myFrame * kConvertGradientSize / myFrames) % kConvertGradientSize;
+    return (myPosition + myFrame * kGradientColors / myFrames) % kGradientColors;
 }
 
 // The primary gradient of a brush and the secondary of a fill live at 21; the other two at 111.
 uint8_t ConvertPrimary(const ConvertSettings& mySettings, int myValue, int myFrame, int myFrames) {
     const int myPos = ConvertSpread(ConvertGradientPosition(myValue, mySettings.mPrimarySections),
                                     mySettings.mSpreadPrimary, myFrame, myFrames);
-    return static_cast<uint8_t>((mySettings.mKind == kConvertBrush ? kConvertBrushRange : kConvertFillRange) +
-                                myPos);
+    return static_cast<uint8_t>(
+        (mySettings.mKind == kConvertBrush ? kPixelBrushGradient : kPixelFillGradient) + myPos);
 }
 
 uint8_t ConvertSecondary(const ConvertSettings& mySettings, int myValue, int myFrame, int myFrames) {
     const int myPos = ConvertSpread(ConvertGradientPosition(myValue, mySettings.mSecondarySections),
                                     mySettings.mSpreadSecondary, myFrame, myFrames);
-    return static_cast<uint8_t>((mySettings.mKind == kConvertBrush ? kConvertFillRange : kConvertBrushRange) +
-                                myPos);
+    return static_cast<uint8_t>(
+        (mySettings.mKind == kConvertBrush ? kPixelFillGradient : kPixelBrushGradient) + myPos);
 }
 
 bool ConvertFixedSlot(ConvertFixedTable& myTable, uint8_t myRed, uint8_t myGreen, uint8_t myBlue,
@@ -46,7 +46,7 @@ bool ConvertFixedSlot(ConvertFixedTable& myTable, uint8_t myRed, uint8_t myGreen
             mySlot = myTable.mLastHit = i;
             return true;
         }
-    if (myTable.mCount >= kConvertMaxFixed) return false;
+    if (myTable.mCount >= kBitmapMaxColors) return false;
     mySlot = myTable.mLastHit = myTable.mCount++;
     myTable.mRed[mySlot] = myRed;
     myTable.mGreen[mySlot] = myGreen;
@@ -64,7 +64,7 @@ int ConvertGradientPosition(int myValue, int mySections) {
     mySections = std::max(mySections, 1);
     // Value 0 with one section would land on position 90, one past the gradient (in a fill on index 201, a
     // run code); the gradient cycles, so position 90 is position 0.
-    return (255 - myValue) * kConvertGradientSize / (255 * mySections) % kConvertGradientSize;
+    return (255 - myValue) * kGradientColors / (255 * mySections) % kGradientColors;
 }
 
 bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
@@ -83,7 +83,7 @@ bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t 
         if (mySettings.mFixedColors) {
             int mySlot = 0;
             if (!ConvertFixedSlot(myTable, myRed, myGreen, myBlue, mySlot)) return false;
-            myIndex = static_cast<uint8_t>(kConvertFillRange + mySlot);
+            myIndex = static_cast<uint8_t>(kPixelFillGradient + mySlot);
             return true;
         }
         myIndex = g > r ? ConvertPrimary(mySettings, g, myFrame, myFrames)
@@ -92,11 +92,11 @@ bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t 
     }
 
     if (b == 255 && g == 255 && r == 255) {
-        myIndex = kConvertTransparent;
+        myIndex = kPixelTransparent;
         return true;
     }
     if (mySettings.mBlueMask && b == 255 && g == 0 && r == 0) {
-        myIndex = kConvertTransparent;
+        myIndex = kPixelTransparent;
         myMask = true;
         return true;
     }
@@ -107,27 +107,27 @@ bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t 
     if (mySettings.mFixedColors) {
         int mySlot = 0;
         if (!ConvertFixedSlot(myTable, myRed, myGreen, myBlue, mySlot)) return false;
-        myIndex = static_cast<uint8_t>(kConvertBrushRange + mySlot);
+        myIndex = static_cast<uint8_t>(kPixelBrushGradient + mySlot);
         return true;
     }
     if (b == 0 && r == 0) {
         myIndex = ConvertPrimary(mySettings, g, myFrame, myFrames);
     } else if (b == g && g == r) {
-        myIndex = b < 128 ? 0 : kConvertTransparent;
+        myIndex = b < 128 ? 0 : kPixelTransparent;
     } else if (b == r) {
-        myIndex = b >= 128 ? kConvertTransparent
+        myIndex = b >= 128 ? kPixelTransparent
                            : ConvertPrimary(mySettings, ConvertUnlighten(g, b), myFrame, myFrames);
     } else if (b == g) {
-        myIndex = b >= 128 ? kConvertTransparent
+        myIndex = b >= 128 ? kPixelTransparent
                            : ConvertSecondary(mySettings, ConvertUnlighten(r, b), myFrame, myFrames);
     } else if (g == r) {
         if (b == 255) {
-            myIndex = kConvertTransparent;
+            myIndex = kPixelTransparent;
             myMask = mySettings.mBlueMask && g < 128;
         } else if (b < 128) {
             myIndex = 0;
         } else if (mySettings.mBlueMask) {
-            myIndex = kConvertTransparent;
+            myIndex = kPixelTransparent;
             myMask = true;
         } else {
             myIndex = 0;
@@ -139,8 +139,8 @@ bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t 
     return true;
 }
 
-void ConvertSortFixed(ConvertFixedTable& myTable, uint8_t myNewSlot[kConvertMaxFixed]) {
-    int myOrder[kConvertMaxFixed];
+void ConvertSortFixed(ConvertFixedTable& myTable, uint8_t myNewSlot[kBitmapMaxColors]) {
+    int myOrder[kBitmapMaxColors];
     for (int i = 0; i < myTable.mCount; ++i)
         myOrder[i] = i;
     std::stable_sort(myOrder, myOrder + myTable.mCount, [&](int a, int b) {

@@ -4,19 +4,15 @@
 #include <cstdint>
 
 #include "converter/settings.h"
-
-constexpr int kConvertGradientSize = 90;
-constexpr int kConvertMaxFixed = 90;
-constexpr uint8_t kConvertBrushRange = 21; // first index of the brush gradient
-constexpr uint8_t kConvertFillRange = 111; // first index of the fill gradient
-constexpr uint8_t kConvertTransparent = 255;
+#include "storage/format_bitmap.h"
+#include "storage/format_gradient.h"
 
 // Fixed colours in the order they were met until ConvertSortFixed puts them brightest first.
 struct ConvertFixedTable {
     int mCount = 0;
-    uint8_t mRed[kConvertMaxFixed] = {};
-    uint8_t mGreen[kConvertMaxFixed] = {};
-    uint8_t mBlue[kConvertMaxFixed] = {};
+    uint8_t mRed[kBitmapMaxColors] = {};
+    uint8_t mGreen[kBitmapMaxColors] = {};
+    uint8_t mBlue[kBitmapMaxColors] = {};
     int mLastHit = -1; // neighbouring pixels mostly share a colour
 };
 
@@ -27,7 +23,7 @@ int ConvertGradientPosition(int myValue, int mySections);
 
 // The palette index where a kind's fixed colours start (the range of its primary gradient).
 inline uint8_t ConvertFixedBase(ConvertKind myKind) {
-    return myKind == kConvertBrush ? kConvertBrushRange : kConvertFillRange;
+    return myKind == kConvertBrush ? kPixelBrushGradient : kPixelFillGradient;
 }
 
 // Maps one pixel of frame myFrame (of myFrames) to its palette index and mask bit. Fails only when the pixel
@@ -36,4 +32,4 @@ bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t 
                      int myFrame, int myFrames, ConvertFixedTable& myTable, uint8_t& myIndex, bool& myMask);
 
 // Sorts the table brightest first (equal luminance keeps the order of first use); myNewSlot[old] = new.
-void ConvertSortFixed(ConvertFixedTable& myTable, uint8_t myNewSlot[kConvertMaxFixed]);
+void ConvertSortFixed(ConvertFixedTable& myTable, uint8_t myNewSlot[kBitmapMaxColors]);

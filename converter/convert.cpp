@@ -2,12 +2,14 @@
 #include "converter/convert.h"
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "converter/color_map.h"
 #include "converter/compress.h"
 #include "converter/icon.h"
+#include "storage/format_bitmap.h"
 
 namespace {
 
@@ -25,15 +27,6 @@ struct ConvertPicture {
     uint8_t* MaskRow(int y) { return mMask.data() + static_cast<size_t>(y) * mWidth; }
 };
 
-void ConvertPut16(std::vector<uint8_t>& myFile, size_t myAt, int myValue) {
-    myFile[myAt] = static_cast<uint8_t>(myValue);
-    myFile[myAt + 1] = static_cast<uint8_t>(myValue >> 8);
-}
-void ConvertPut32(std::vector<uint8_t>& myFile, size_t myAt, int64_t myValue) {
-    for (int i = 0; i < 4; ++i)
-        myFile[myAt + i] = static_cast<uint8_t>(myValue >> (8 * i));
-}
-
 bool ConvertSettingValid(int& myValue) {
     if (myValue == 0) myValue = 1; // an empty or zero box counts as 1
     return myValue >= 1 && myValue <= kConvertMaxSetting;
@@ -45,7 +38,7 @@ ConvertPicture ConvertTrim(ConvertPicture& myPicture, int myFrames) {
     const int myFrameWidth = myPicture.mWidth / myFrames;
     auto myShown = [&](int x, int y) {
         const size_t myAt = static_cast<size_t>(y) * myPicture.mWidth + x;
-        return myPicture.mPixels[myAt] != kConvertTransparent ||
+        return myPicture.mPixels[myAt] != kPixelTransparent ||
                (!myPicture.mMask.empty() && myPicture.mMask[myAt]);
     };
     int myTop = myPicture.mHeight, myBottom = -1, myLeft = myFrameWidth, myRight = -1;
@@ -76,14 +69,14 @@ ConvertPicture ConvertTrim(ConvertPicture& myPicture, int myFrames) {
 
 // Copy j of the strip moves each spread gradient on by j x 90 / T positions.
 uint8_t ConvertShift(uint8_t myIndex, const ConvertSettings& mySettings, int myCopy, int myTotal) {
-    const int myStep = myCopy * kConvertGradientSize / myTotal;
-    if (mySettings.mSpreadPrimary && myIndex >= kConvertBrushRange && myIndex < kConvertFillRange)
-        return static_cast<uint8_t>(kConvertBrushRange +
-                                    (myIndex - kConvertBrushRange + myStep) % kConvertGradientSize);
-    if (mySettings.mSpreadSecondary && myIndex >= kConvertFillRange &&
-        myIndex < kConvertFillRange + kConvertGradientSize)
-        return static_cast<uint8_t>(kConvertFillRange +
-                                    (myIndex - kConvertFillRange + myStep) % kConvertGradientSize);
+    const int myStep = myCopy * kGradientColors / myTotal;
+    if (mySettings.mSpreadPrimary && myIndex >= kPixelBrushGradient && myIndex < kPixelFillGradient)
+        return static_cast<uint8_t>(kPixelBrushGradient +
+                                    (myIndex - kPixelBrushGradient + myStep) % kGradientColors);
+    if (mySettings.mSpreadSecondary && myIndex >= kPixelFillGradient &&
+        myIndex < kPixelFillGradient + kGradientColors)
+        return static_cast<uint8_t>(kPixelFillGradient +
+                                    (myIndex - kPixelFillGradient + myStep) % kGradientColors);
     return myIndex;
 }
 
@@ -150,7 +143,7 @@ ConvertResult ConvertBuild(const ConvertBitmap& myBitmap, const ConvertSettings&
     if (myBrush) myPicture = ConvertTrim(myPicture, myFrames);
 
     if (myTable.mCount > 0) {
-        uint8_t myNewSlot[kConvertMaxFixed];
+        uint8_t myNewSlot[kBitmapMaxColors];
         ConvertSortFixed(myTable, myNewSlot);
         const int myBase = ConvertFixedBase(mySettings.mKind);
         for (uint8_t& myIndex : myPicture.mPixels)
@@ -169,23 +162,27 @@ ConvertResult ConvertBuild(const ConvertBitmap& myBitmap, const ConvertSettings&
     const bool myBlack =
         std::find(myPicture.mPixels.begin(), myPicture.mPixels.end(), 0) != myPicture.mPixels.end();
     const bool myVisible = !myBrush || std::any_of(myPicture.mPixels.begin(), myPicture.mPixels.end(),
-                                                   [](uint8_t v) { return v != kConvertTransparent; });
+                                                   [](uint8_t v) { return v != kPixelTransparent; });
 
-    const int myBlock = myBrush ? kConvertFrameBlockSize : 0;
-    myFile.assign(kConvertHeaderSize + myBlock, 0);
-    myFile[0] = myBrush ? 'B' : (myPicture.mWidth < 640 || myPicture.mHeight < 480 ? 'T' : 'F');
-    myFile[1] = 0;
-    myFile[2] = 1;
-    ConvertPut16(myFile, 3, myPicture.mWidth);
-    ConvertPut16(myFile, 5, myPicture.mHeight);
-    myFile[15] = static_cast<uint8_t>(myTable.mCount);
-    myFile[16] = myBlack ? 1 : 0;
-    myFile[19] = static_cast<uint8_t>(myBlock);
+    // The header's sizes and offsets are filled in as the parts are written, and the header is laid over the
+    // file's first bytes at the end.
+    BitmapHeader myHeader = {};
+    const bool myTile = myPicture.mWidth < kFillPictureWidth || myPicture.mHeight < kFillPictureHeight;
+    myHeader.mHeader.mType = myBrush ? kTypeBrush : myTile ? kTypeTile : kTypeFill;
+    myHeader.mHeader.mVersion = 1;
+    BytesPut16(myHeader.mWidth, myPicture.mWidth);
+    BytesPut16(myHeader.mHeight, myPicture.mHeight);
+    myHeader.mColorCount = static_cast<uint8_t>(myTable.mCount);
+    myHeader.mHasBlack = myBlack ? 1 : 0;
+    myHeader.mFrameBlockSize = myBrush ? kBitmapFrameBlockSize : 0;
+    myFile.assign(kBitmapHeaderSize + myHeader.mFrameBlockSize, 0);
     if (myBrush) {
-        myFile[25] = mySettings.mBeatFrame ? 1 : 0;
-        myFile[29] = 1;
-        ConvertPut16(myFile, 30, myTotalFrames);
-        myFile[32] = mySettings.mPalindrome ? 1 : 0;
+        BitmapFrameBlock myFrames = {};
+        myFrames.mBeatFrame = mySettings.mBeatFrame ? 1 : 0;
+        myFrames.mOne = 1;
+        BytesPut16(myFrames.mFrames, myTotalFrames);
+        myFrames.mPalindrome = mySettings.mPalindrome ? 1 : 0;
+        std::memcpy(myFile.data() + kBitmapHeaderSize, &myFrames, kBitmapFrameBlockSize);
     }
     for (int i = 0; i < myTable.mCount; ++i) {
         myFile.push_back(myTable.mRed[i]);
@@ -193,7 +190,7 @@ ConvertResult ConvertBuild(const ConvertBitmap& myBitmap, const ConvertSettings&
         myFile.push_back(myTable.mBlue[i]);
     }
 
-    const int myIconWidth = myBrush ? kConvertBrushIconWidth : kConvertFillIconWidth;
+    const int myIconWidth = myBrush ? kBrushIconWidth : kFillIconWidth;
     int myLeft = 0, myTop = 0, myWidth = myPicture.mWidth, myHeight = myPicture.mHeight;
     if (myBrush && !ConvertIconFrame(myPicture.mPixels.data(),
                                      myPicture.mMask.empty() ? nullptr : myPicture.mMask.data(),
@@ -204,18 +201,18 @@ ConvertResult ConvertBuild(const ConvertBitmap& myBitmap, const ConvertSettings&
         ConvertMakeIcon(myPicture.mPixels.data(), myPicture.mWidth, myLeft, myTop, myWidth, myHeight,
                         myIconWidth, myTable, ConvertFixedBase(mySettings.mKind));
     const size_t myIconStart = myFile.size();
-    for (int y = 0; y < kConvertIconHeight; ++y)
+    for (int y = 0; y < kBitmapIconHeight; ++y)
         if (!ConvertCompressRow(myIcon.data() + static_cast<size_t>(y) * myIconWidth, myIconWidth, myFile))
             return ConvertFail("Unable to create icon preview!");
-    ConvertPut16(myFile, 21, static_cast<int>(myFile.size() - myIconStart));
-    ConvertPut16(myFile, 23, static_cast<int>(myFile.size()));
+    BytesPut16(myHeader.mIconSize, static_cast<int64_t>(myFile.size() - myIconStart));
+    BytesPut16(myHeader.mDataOffset, static_cast<int64_t>(myFile.size()));
 
     if (myVisible) {
         const size_t myStart = myFile.size();
         for (int y = 0; y < myPicture.mHeight; ++y)
             if (!ConvertCompressRow(myPicture.Row(y), myPicture.mWidth, myFile))
                 return ConvertFail("Unable to write bitmap array!");
-        ConvertPut32(myFile, 7, static_cast<int64_t>(myFile.size() - myStart));
+        BytesPut32(myHeader.mColorSize, static_cast<int64_t>(myFile.size() - myStart));
     }
 
     if (!myPicture.mMask.empty()) {
@@ -230,9 +227,10 @@ ConvertResult ConvertBuild(const ConvertBitmap& myBitmap, const ConvertSettings&
         const bool myRaw = myCompressed.size() >= myPacked.size();
         const std::vector<uint8_t>& myMask = myRaw ? myPacked : myCompressed;
         myFile.insert(myFile.end(), myMask.begin(), myMask.end());
-        myFile[17] = myRaw ? 255 : 0;
-        ConvertPut32(myFile, 11, static_cast<int64_t>(myMask.size()));
+        myHeader.mMaskRaw = myRaw ? kBitmapMaskRaw : 0;
+        BytesPut32(myHeader.mMaskSize, static_cast<int64_t>(myMask.size()));
     }
+    std::memcpy(myFile.data(), &myHeader, kBitmapHeaderSize);
     return {true, "Art conversion successful!"};
 }
 
@@ -240,7 +238,7 @@ ConvertResult ConvertCheckTitle(const std::string& myFileTitle, ConvertKind myKi
     const size_t myDot = myFileTitle.find_last_of('.');
     std::string myTitle = myFileTitle.substr(0, myDot);
     std::string myExtension = myDot == std::string::npos
-                                  ? std::string(myKind == kConvertBrush ? ".bru" : ".fil")
+                                  ? std::string(myKind == kConvertBrush ? kPlaceBrush.mExt : kPlaceFill.mExt)
                                   : myFileTitle.substr(myDot);
     if (myTitle.size() > kConvertMaxTitle)
         return ConvertFail("The file name is too long! 15 letters is maximum.");

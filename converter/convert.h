@@ -8,8 +8,6 @@
 #include "converter/bitmap_reader.h"
 #include "converter/settings.h"
 
-constexpr int kConvertHeaderSize = 25;
-constexpr int kConvertFrameBlockSize = 8;
 constexpr int kConvertMaxTitle = 15;
 
 // Builds the whole component file in memory.

@@ -2,11 +2,12 @@
 #include "converter/gradient_text.h"
 
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
-namespace {
+#include "storage/format_gradient.h"
 
-constexpr int kGradientColors = 90;
+namespace {
 
 struct Stop {
     int mAt;
@@ -92,10 +93,12 @@ ConvertResult GradientAssemble(const std::string& myText, std::vector<uint8_t>& 
     if (myHalves[0].empty()) return {false, "The gradient has no brush stops."};
     if (myHalf == 1 && myHalves[1].empty()) return {false, "The fill section has no stops."};
     if (myHalves[1].empty()) myHalves[1] = myHalves[0];
-    myFile.assign(5 + 2 * 3 * kGradientColors, 0);
-    myFile[0] = 'G';
-    myFile[2] = 1;
-    GradientBlend(myHalves[0], myFile.data() + 5);
-    GradientBlend(myHalves[1], myFile.data() + 5 + 3 * kGradientColors);
+    myFile.assign(kGradientFileSize, 0);
+    GradientHeader myHeader = {};
+    myHeader.mHeader.mType = kTypeGradient;
+    myHeader.mHeader.mVersion = 1;
+    std::memcpy(myFile.data(), &myHeader, kGradientHeaderSize);
+    GradientBlend(myHalves[0], myFile.data() + kGradientHeaderSize);
+    GradientBlend(myHalves[1], myFile.data() + kGradientHeaderSize + kGradientBytes);
     return {true, "Gradient made."};
 }

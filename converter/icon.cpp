@@ -23,23 +23,23 @@ uint8_t ConvertEvenSlot(uint8_t myIndex, const ConvertFixedTable& myTable, uint8
 std::vector<uint8_t> ConvertMakeIcon(const uint8_t* myPicture, int myPitch, int myLeft, int myTop,
                                      int myWidth, int myHeight, int myIconWidth,
                                      const ConvertFixedTable& myTable, uint8_t myFixedBase) {
-    std::vector<uint8_t> myIcon(static_cast<size_t>(myIconWidth) * kConvertIconHeight, kConvertTransparent);
+    std::vector<uint8_t> myIcon(static_cast<size_t>(myIconWidth) * kBitmapIconHeight, kPixelTransparent);
     if (myWidth <= 0 || myHeight <= 0) return myIcon;
     int myTargetWidth = myWidth, myTargetHeight = myHeight;
-    if (myWidth > myIconWidth || myHeight > kConvertIconHeight) {
-        if (static_cast<int64_t>(myWidth) * kConvertIconHeight >=
+    if (myWidth > myIconWidth || myHeight > kBitmapIconHeight) {
+        if (static_cast<int64_t>(myWidth) * kBitmapIconHeight >=
             static_cast<int64_t>(myHeight) * myIconWidth) {
             myTargetWidth = myIconWidth;
             myTargetHeight =
                 std::max(1, static_cast<int>(static_cast<int64_t>(myHeight) * myIconWidth / myWidth));
         } else {
-            myTargetHeight = kConvertIconHeight;
+            myTargetHeight = kBitmapIconHeight;
             myTargetWidth =
-                std::max(1, static_cast<int>(static_cast<int64_t>(myWidth) * kConvertIconHeight / myHeight));
+                std::max(1, static_cast<int>(static_cast<int64_t>(myWidth) * kBitmapIconHeight / myHeight));
         }
     }
     const int myOffsetX = (myIconWidth - myTargetWidth) / 2;
-    const int myOffsetY = (kConvertIconHeight - myTargetHeight) / 2;
+    const int myOffsetY = (kBitmapIconHeight - myTargetHeight) / 2;
     for (int y = 0; y < myTargetHeight; ++y) {
         const int mySourceY = myTop + static_cast<int>((y + 0.5) * myHeight / myTargetHeight);
         for (int x = 0; x < myTargetWidth; ++x) {
@@ -56,7 +56,7 @@ bool ConvertIconFrame(const uint8_t* myPicture, const uint8_t* myMask, int myPit
                       int myHeight, int& myLeft, int& myTop, int& myWidth, int& myIconHeight) {
     auto myShown = [&](int x, int y) {
         const size_t myAt = static_cast<size_t>(y) * myPitch + x;
-        return myPicture[myAt] != kConvertTransparent || (myMask && myMask[myAt]);
+        return myPicture[myAt] != kPixelTransparent || (myMask && myMask[myAt]);
     };
     int myMinX = myFrameWidth, myMaxX = -1, myMinY = myHeight, myMaxY = -1;
     for (int y = 0; y < myHeight; ++y)

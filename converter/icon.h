@@ -6,10 +6,6 @@
 
 #include "converter/color_map.h"
 
-constexpr int kConvertBrushIconWidth = 48;
-constexpr int kConvertFillIconWidth = 64;
-constexpr int kConvertIconHeight = 48;
-
 // Scales the source rectangle (myLeft, myTop, myWidth x myHeight of a picture myPitch wide) to fit the icon
 // box, centred on 255, and keeps fixed colours on even slots of myTable (whose colours start at myFixedBase).
 // An empty source gives an all-transparent icon.

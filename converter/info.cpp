@@ -2,35 +2,18 @@
 #include "converter/info.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 
+#include "converter/info_reader.h"
+#include "converter/info_style.h"
 #include "storage/decode.h"
+#include "storage/format_bitmap.h"
+#include "storage/format_gradient.h"
+#include "storage/format_program.h"
+#include "storage/format_sets.h"
 
 namespace {
-
-// A token of the 8-bit coding yields at most 56 pixels for 2 bytes, a mask token 2048 pixels for 2 bytes;
-// a picture larger than that cannot come from its stream, and must not be allocated for.
-constexpr int64_t kMostPixelsPerByte = 28;
-constexpr int64_t kMostMaskPixelsPerByte = 1024;
-
-struct ConvertReader {
-    const uint8_t* mData;
-    size_t mSize;
-
-    bool Has(int64_t myAt, int64_t myCount) const {
-        return myAt >= 0 && myCount >= 0 && static_cast<uint64_t>(myAt) + myCount <= mSize;
-    }
-    int U8(size_t myAt) const { return mData[myAt]; }
-    int I16(size_t myAt) const { return static_cast<int16_t>(mData[myAt] | mData[myAt + 1] << 8); }
-    int32_t I32(size_t myAt) const {
-        return static_cast<int32_t>(mData[myAt] | mData[myAt + 1] << 8 | mData[myAt + 2] << 16 |
-                                    static_cast<uint32_t>(mData[myAt + 3]) << 24);
-    }
-};
-
-std::string ConvertNumber(int64_t myValue) {
-    return std::to_string(myValue);
-}
 
 // Decodes an 8-bit stream into a fresh picture; false when it does not cover the picture exactly.
 bool ConvertDecodeStream(const uint8_t* myStream, int32_t mySize, int myWidth, int myHeight,
@@ -58,19 +41,18 @@ bool ConvertDecodeMaskStream(const uint8_t* myStream, int32_t mySize, int myWidt
     return true;
 }
 
-ConvertResult ConvertDamaged(const std::string& myWhat) {
-    return {false, "Damaged file: " + myWhat};
-}
-
 // The code block of movements and effects: three sizes, then the programs of 8-byte instructions.
 ConvertResult ConvertReadCode(const ConvertReader& myFile, size_t myAt, ConvertInfo& myInfo) {
-    if (!myFile.Has(myAt, 6)) return ConvertDamaged("the program sizes lie past the end of the file.");
+    if (!myFile.Has(myAt, kCodeSizesBytes))
+        return ConvertDamaged("the program sizes lie past the end of the file.");
+    const CodeSizes mySizes = myFile.Get<CodeSizes>(myAt);
+    const uint8_t* const myFields[3] = {mySizes.mInit, mySizes.mReset, mySizes.mUpdate};
     const char* myNames[3] = {"init", "reset", "update"};
     std::string myLine = "Programs:";
-    int64_t myEnd = static_cast<int64_t>(myAt) + 6;
+    int64_t myEnd = static_cast<int64_t>(myAt) + kCodeSizesBytes;
     for (int i = 0; i < 3; ++i) {
-        const int mySize = myFile.I16(myAt + 2 * i);
-        if (mySize < 0 || mySize % 8 != 0)
+        const int mySize = BytesI16(myFields[i]);
+        if (mySize < 0 || mySize % kInstructionBytes != 0)
             return ConvertDamaged(std::string("the ") + myNames[i] + " program's size " +
                                   ConvertNumber(mySize) + " is not a whole number of instructions.");
         myLine +=
@@ -79,32 +61,36 @@ ConvertResult ConvertReadCode(const ConvertReader& myFile, size_t myAt, ConvertI
     }
     myInfo.mLines.push_back(myLine);
     if (!myFile.Has(0, myEnd)) return ConvertDamaged("the programs reach past the end of the file.");
-    if (static_cast<size_t>(myEnd) < myFile.mSize)
-        myInfo.mLines.push_back("Trailing bytes: " + ConvertNumber(myFile.mSize - myEnd));
-    return {true, "The file is sound."};
+    return ConvertSound(myFile, myEnd, myInfo);
 }
 
 ConvertResult ConvertReadPicture(const ConvertReader& myFile, ConvertInfo& myInfo) {
-    if (!myFile.Has(0, 25)) return ConvertDamaged("the header is shorter than 25 bytes.");
-    const bool myBrush = myInfo.mType == 'B';
-    const int myWidth = myFile.I16(3), myHeight = myFile.I16(5);
-    const int32_t myColorSize = myFile.I32(7);
-    const int32_t myMaskSize = myBrush ? myFile.I32(11) : 0;
-    const int myColors = myFile.U8(15);
-    const int myIconSize = myFile.I16(21), myOffset = myFile.I16(23);
+    if (!myFile.Has(0, kBitmapHeaderSize))
+        return ConvertDamaged("the header is shorter than " + ConvertNumber(kBitmapHeaderSize) + " bytes.");
+    const BitmapHeader myHeader = myFile.Get<BitmapHeader>(0);
+    const bool myBrush = myInfo.mType == kTypeBrush;
+    const int myWidth = BytesI16(myHeader.mWidth), myHeight = BytesI16(myHeader.mHeight);
+    const int32_t myColorSize = BytesI32(myHeader.mColorSize);
+    const int32_t myMaskSize = myBrush ? BytesI32(myHeader.mMaskSize) : 0;
+    const bool myMaskRaw = myHeader.mMaskRaw == kBitmapMaskRaw;
+    const int myColors = myHeader.mColorCount;
+    const int myIconSize = BytesI16(myHeader.mIconSize), myOffset = BytesI16(myHeader.mDataOffset);
     myInfo.mLines.push_back("Size: " + ConvertNumber(myWidth) + " x " + ConvertNumber(myHeight));
     if (myWidth <= 0 || myHeight <= 0) return ConvertDamaged("the picture has no size.");
     int myFrameBlock = 0;
     if (myBrush) {
-        myFrameBlock = myFile.U8(19);
-        if (myFrameBlock < 8) return ConvertDamaged("the frame block is shorter than 8 bytes.");
-        if (!myFile.Has(25, myFrameBlock))
+        myFrameBlock = myHeader.mFrameBlockSize;
+        if (myFrameBlock < kBitmapFrameBlockSize)
+            return ConvertDamaged("the frame block is shorter than " + ConvertNumber(kBitmapFrameBlockSize) +
+                                  " bytes.");
+        if (!myFile.Has(kBitmapHeaderSize, myFrameBlock))
             return ConvertDamaged("the frame block lies past the end of the file.");
-        const int myBeat = myFile.U8(25), myFrames = myFile.I16(30), myPalindrome = myFile.U8(32);
+        const BitmapFrameBlock myBlock = myFile.Get<BitmapFrameBlock>(kBitmapHeaderSize);
+        const int myBeat = myBlock.mBeatFrame, myFrames = BytesI16(myBlock.mFrames);
         myInfo.mLines.push_back("Frames: " + ConvertNumber(myFrames) + " of " +
                                 ConvertNumber(myFrames > 0 ? myWidth / myFrames : 0) + " pixels");
         myInfo.mLines.push_back(std::string("Beat frame: ") + (myBeat == 1 ? "yes" : "no"));
-        myInfo.mLines.push_back(std::string("Palindrome: ") + (myPalindrome == 1 ? "yes" : "no"));
+        myInfo.mLines.push_back(std::string("Palindrome: ") + (myBlock.mPalindrome == 1 ? "yes" : "no"));
         if (myFrames <= 0 || myWidth % myFrames != 0)
             return ConvertDamaged("the width is not a whole number of frames.");
         if (myBeat == 1 && myFrames < 2) return ConvertDamaged("the beat frame leaves no frame to cycle.");
@@ -112,28 +98,30 @@ ConvertResult ConvertReadPicture(const ConvertReader& myFile, ConvertInfo& myInf
         if (myColorSize > 0) myLayers += " colour " + ConvertNumber(myColorSize) + " bytes";
         if (myMaskSize > 0)
             myLayers += std::string(myColorSize > 0 ? "," : "") + " mask " + ConvertNumber(myMaskSize) +
-                        " bytes" + (myFile.U8(17) == 255 ? " (uncompressed)" : " (compressed)");
+                        " bytes" + (myMaskRaw ? " (uncompressed)" : " (compressed)");
         if (myColorSize <= 0 && myMaskSize <= 0) myLayers += " none";
         myInfo.mLines.push_back(myLayers);
     } else {
         myInfo.mLines.push_back("Picture: " + ConvertNumber(myColorSize) + " bytes");
     }
     myInfo.mLines.push_back("Own colours: " + ConvertNumber(myColors));
-    myInfo.mLines.push_back(std::string("Black pixels: ") + (myFile.U8(16) == 1 ? "yes" : "no"));
-    const int myIconWidth = myBrush ? 48 : 64;
-    myInfo.mLines.push_back("Icon: " + ConvertNumber(myIconWidth) + " x 48, " + ConvertNumber(myIconSize) +
-                            " bytes");
+    myInfo.mLines.push_back(std::string("Black pixels: ") + (myHeader.mHasBlack == 1 ? "yes" : "no"));
+    const int myIconWidth = myBrush ? kBrushIconWidth : kFillIconWidth;
+    const std::string myIconText = ConvertNumber(myIconWidth) + " x " + ConvertNumber(kBitmapIconHeight);
+    myInfo.mLines.push_back("Icon: " + myIconText + ", " + ConvertNumber(myIconSize) + " bytes");
 
-    if (myColors > 90) return ConvertDamaged("more than 90 own colours.");
-    const int64_t myColorsEnd = 25 + myFrameBlock + 3 * myColors;
-    if (!myFile.Has(myColorsEnd - 3 * myColors, 3 * myColors))
+    if (myColors > kBitmapMaxColors)
+        return ConvertDamaged("more than " + ConvertNumber(kBitmapMaxColors) + " own colours.");
+    const int64_t myColorsAt = kBitmapHeaderSize + myFrameBlock;
+    const int64_t myColorsEnd = myColorsAt + 3 * myColors;
+    if (!myFile.Has(myColorsAt, 3 * myColors))
         return ConvertDamaged("the own colours lie past the end of the file.");
     if (myIconSize < 0 || myOffset - myIconSize < myColorsEnd ||
         !myFile.Has(myOffset - myIconSize, myIconSize))
         return ConvertDamaged("the icon does not lie between the colours and the pixels.");
-    if (!ConvertDecodeStream(myFile.mData + myOffset - myIconSize, myIconSize, myIconWidth, 48, myInfo.mIcon))
-        return ConvertDamaged("the icon does not decode to exactly " + ConvertNumber(myIconWidth) +
-                              " x 48 pixels.");
+    if (!ConvertDecodeStream(myFile.mData + myOffset - myIconSize, myIconSize, myIconWidth, kBitmapIconHeight,
+                             myInfo.mIcon))
+        return ConvertDamaged("the icon does not decode to exactly " + myIconText + " pixels.");
     if (myColorSize < 0 || myMaskSize < 0) return ConvertDamaged("a layer has a negative size.");
     if (!myFile.Has(myOffset, static_cast<int64_t>(myColorSize) + myMaskSize))
         return ConvertDamaged("the pixel data reach past the end of the file.");
@@ -143,64 +131,121 @@ ConvertResult ConvertReadPicture(const ConvertReader& myFile, ConvertInfo& myInf
         return ConvertDamaged(std::string("the ") + (myBrush ? "colour layer" : "picture") +
                               " does not decode to exactly its size.");
     if (myMaskSize > 0 && !ConvertDecodeMaskStream(myFile.mData + myOffset + myColorSize, myMaskSize, myWidth,
-                                                   myHeight, myFile.U8(17) == 255, myInfo.mMask))
+                                                   myHeight, myMaskRaw, myInfo.mMask))
         return ConvertDamaged("the mask layer does not decode to exactly its size.");
-    const int64_t myEnd = static_cast<int64_t>(myOffset) + myColorSize + myMaskSize;
-    if (static_cast<size_t>(myEnd) < myFile.mSize)
-        myInfo.mLines.push_back("Trailing bytes: " + ConvertNumber(myFile.mSize - myEnd));
-    return {true, "The file is sound."};
+    return ConvertSound(myFile, static_cast<int64_t>(myOffset) + myColorSize + myMaskSize, myInfo);
 }
 
 ConvertResult ConvertReadMovement(const ConvertReader& myFile, ConvertInfo& myInfo) {
-    if (!myFile.Has(0, 127)) return ConvertDamaged("the header is shorter than 127 bytes.");
-    const int myIconSize = myFile.I16(5);
-    myInfo.mLines.push_back("Icon: 24 x 24, " + ConvertNumber(myIconSize) + " bytes");
-    if (myIconSize < 0 || !myFile.Has(127, myIconSize))
+    if (!myFile.Has(0, kMoveIconAt))
+        return ConvertDamaged("the header is shorter than " + ConvertNumber(kMoveIconAt) + " bytes.");
+    const int myIconSize = BytesI16(myFile.Get<MoveHeader>(0).mIconSize);
+    const std::string myIconText = ConvertNumber(kMoveIconSide) + " x " + ConvertNumber(kMoveIconSide);
+    myInfo.mLines.push_back("Icon: " + myIconText + ", " + ConvertNumber(myIconSize) + " bytes");
+    if (myIconSize < 0 || !myFile.Has(kMoveIconAt, myIconSize))
         return ConvertDamaged("the icon reaches past the end of the file.");
-    if (myIconSize > 24 * 24 || !SurfaceCreate(myInfo.mIcon.mSurface, 24, 24))
-        return ConvertDamaged("the icon does not decode to exactly 24 x 24 pixels.");
-    std::memcpy(myInfo.mIcon.mSurface.mPixels.data(), myFile.mData + 127, static_cast<size_t>(myIconSize));
+    if (myIconSize > kMoveIconSide * kMoveIconSide ||
+        !SurfaceCreate(myInfo.mIcon.mSurface, kMoveIconSide, kMoveIconSide))
+        return ConvertDamaged("the icon does not decode to exactly " + myIconText + " pixels.");
+    std::memcpy(myInfo.mIcon.mSurface.mPixels.data(), myFile.mData + kMoveIconAt,
+                static_cast<size_t>(myIconSize));
     if (!LoadDecodeMoveIcon(myInfo.mIcon.mSurface, myIconSize))
-        return ConvertDamaged("the icon does not decode to exactly 24 x 24 pixels.");
-    myInfo.mIcon.mWidth = myInfo.mIcon.mHeight = 24;
-    size_t myAt = 127 + static_cast<size_t>(myIconSize);
+        return ConvertDamaged("the icon does not decode to exactly " + myIconText + " pixels.");
+    myInfo.mIcon.mWidth = myInfo.mIcon.mHeight = kMoveIconSide;
+    size_t myAt = kMoveIconAt + static_cast<size_t>(myIconSize);
     if (!myFile.Has(myAt, 2)) return ConvertDamaged("the parameters lie past the end of the file.");
-    myInfo.mLines.push_back(std::string("Centred: ") + (myFile.U8(myAt) ? "yes" : "no"));
-    const int myParams = myFile.U8(myAt + 1);
+    myInfo.mLines.push_back(std::string("Centred: ") + (myFile.mData[myAt] ? "yes" : "no"));
+    const int myParams = myFile.mData[myAt + 1];
     myInfo.mLines.push_back("Parameters: " + ConvertNumber(myParams));
-    if (myParams > 3) return ConvertDamaged("more than 3 parameters.");
-    myAt += 2 + static_cast<size_t>(myParams) * (3 + 24 + 120);
+    if (myParams > kMaxParams)
+        return ConvertDamaged("more than " + ConvertNumber(kMaxParams) + " parameters.");
+    myAt += 2 + static_cast<size_t>(myParams) * kParamBytes;
     return ConvertReadCode(myFile, myAt, myInfo);
 }
 
 } // namespace
 
-ConvertResult ConvertReadInfo(const uint8_t* myData, size_t mySize, ConvertInfo& myInfo) {
+namespace {
+
+// What a file's extension says it must be: the type characters that kind of file has, and what the program
+// says of a file of another kind.
+struct ConvertExtKind {
+    const char* mExt;
+    const char* mTypes;
+    const char* mInvalid;
+};
+
+const ConvertExtKind kConvertExtKinds[] = {
+    {kPlaceBrush.mExt, "B", "Not a valid file!"},         {kPlaceFill.mExt, "FT", "Not a valid file!"},
+    {kPlaceGradient.mExt, "G", "Not a valid file!"},      {kPlaceMovement.mExt, "M", "Not a valid file!"},
+    {kPlaceColorEffect.mExt, "C", "Not a valid file!"},   {kPlaceBrushEffect.mExt, "E", "Not a valid file!"},
+    {kPlaceStyle.mExt, "S", "Not a valid style file!"},   {kSetFormats[0].mExt, "g", kSetFormats[0].mInvalid},
+    {kSetFormats[1].mExt, "f", kSetFormats[1].mInvalid},  {kSetFormats[2].mExt, "m", kSetFormats[2].mInvalid},
+    {kSetFormats[3].mExt, "Bb", kSetFormats[3].mInvalid},
+};
+
+// Names are matched without regard to case, as the program lists and opens them.
+const ConvertExtKind* ConvertFindExt(const std::string& myFileName) {
+    const size_t mySlash = myFileName.find_last_of('/');
+    const size_t myDot = myFileName.find_last_of('.');
+    if (myDot == std::string::npos || (mySlash != std::string::npos && myDot < mySlash)) return nullptr;
+    std::string myExt = myFileName.substr(myDot);
+    for (char& myChar : myExt)
+        myChar = static_cast<char>(std::tolower(static_cast<unsigned char>(myChar)));
+    for (const ConvertExtKind& myKind : kConvertExtKinds)
+        if (myExt == myKind.mExt) return &myKind;
+    return nullptr;
+}
+
+} // namespace
+
+ConvertResult ConvertReadInfo(const uint8_t* myData, size_t mySize, ConvertInfo& myInfo,
+                              const std::string& myFileName) {
     myInfo = ConvertInfo();
     const ConvertReader myFile{myData, mySize};
-    if (!myFile.Has(0, 3)) return ConvertDamaged("shorter than a header.");
-    myInfo.mType = static_cast<char>(myFile.U8(0));
+    if (!myFile.Has(0, sizeof(ComponentHeader))) return ConvertDamaged("shorter than a header.");
+    myInfo.mType = static_cast<char>(myData[0]);
+    const ConvertExtKind* myKind = ConvertFindExt(myFileName);
+    if (myKind && (myInfo.mType == 0 || !std::strchr(myKind->mTypes, myInfo.mType)))
+        return {false, myKind->mInvalid};
+    // A brush set begins with 'B' as a brush does. Without its extension, its header tells it: a style's
+    // (version 2, names of 16 bytes), where the converter writes version 1 for a brush.
+    const bool myBrushSet = myKind ? std::strcmp(myKind->mExt, kSetFormats[3].mExt) == 0
+                                   : myFile.Has(0, kStyleHeaderSize) &&
+                                         myData[offsetof(StyleRecord, mVersion)] == kStyleVersion &&
+                                         myData[offsetof(StyleRecord, mNameSize)] == kNameSize;
     switch (myInfo.mType) {
-    case 'B':
+    case kTypeBrush:
+        if (myBrushSet) return ConvertReadSet(*SetFindFormat(kSetBrush), myData, mySize, myInfo);
         myInfo.mLines.push_back("Kind: brush (B)");
         return ConvertReadPicture(myFile, myInfo);
-    case 'F':
-    case 'T':
+    case kTypeFill:
+    case kTypeTile:
         myInfo.mLines.push_back(std::string("Kind: fill (") + myInfo.mType +
-                                (myInfo.mType == 'F' ? ", whole picture)" : ", tile)"));
+                                (myInfo.mType == kTypeFill ? ", whole picture)" : ", tile)"));
         return ConvertReadPicture(myFile, myInfo);
-    case 'G':
+    case kTypeGradient:
         myInfo.mLines.push_back("Kind: gradient (G)");
-        if (!myFile.Has(0, 5 + 540)) return ConvertDamaged("the gradient is shorter than 545 bytes.");
-        if (mySize > 545) myInfo.mLines.push_back("Trailing bytes: " + ConvertNumber(mySize - 545));
-        return {true, "The file is sound."};
-    case 'M':
+        if (!myFile.Has(0, kGradientFileSize))
+            return ConvertDamaged("the gradient is shorter than " + ConvertNumber(kGradientFileSize) +
+                                  " bytes.");
+        return ConvertSound(myFile, kGradientFileSize, myInfo);
+    case kTypeMovement:
         myInfo.mLines.push_back("Kind: movement (M)");
         return ConvertReadMovement(myFile, myInfo);
-    case 'C':
-    case 'E':
-        myInfo.mLines.push_back(myInfo.mType == 'C' ? "Kind: colour effect (C)" : "Kind: brush effect (E)");
-        return ConvertReadCode(myFile, 4 + 90, myInfo);
+    case kTypeColorEffect:
+    case kTypeBrushEffect:
+        myInfo.mLines.push_back(myInfo.mType == kTypeColorEffect ? "Kind: colour effect (C)"
+                                                                 : "Kind: brush effect (E)");
+        return ConvertReadCode(myFile, kEffectCodeAt, myInfo);
+    case kTypeStyle:
+        return ConvertReadStyle(myData, mySize, myInfo);
+    case kSetGradient:
+    case kSetFill:
+    case kSetMove:
+        return ConvertReadSet(*SetFindFormat(myInfo.mType), myData, mySize, myInfo);
+    case kSetBrushOld:
+        return ConvertReadSet(*SetFindFormat(kSetBrush), myData, mySize, myInfo);
     default:
         return {false, "Not a valid file!"};
     }

@@ -1,4 +1,5 @@
-// Reading any component file back: what it holds, whether its sizes and streams are sound, and its pictures.
+// Reading any file of the program folder back: what it holds, whether its sizes and streams are sound, and
+// its pictures. Components, styles and the four kinds of set.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +18,7 @@ struct ConvertInfoPicture {
 };
 
 struct ConvertInfo {
-    char mType = 0;
+    char mType = 0;                  // the file's type character
     std::vector<std::string> mLines; // the description, one fact a line
     ConvertInfoPicture mPixels;      // a brush's colour layer or a fill's picture
     ConvertInfoPicture mMask;        // 0 or 255 per pixel, rows rounded up to a multiple of 8
@@ -25,5 +26,7 @@ struct ConvertInfo {
 };
 
 // Describes and checks the file's bytes. On failure mMessage says what is damaged; the lines read so far
-// stay.
-ConvertResult ConvertReadInfo(const uint8_t* myData, size_t mySize, ConvertInfo& myInfo);
+// stay. The file's name, when given, says by its extension what kind of file it must be, as the program's
+// folders do: a file of another kind gets the message the program gives for it.
+ConvertResult ConvertReadInfo(const uint8_t* myData, size_t mySize, ConvertInfo& myInfo,
+                              const std::string& myFileName = {});

@@ -15,6 +15,7 @@
 #include "converter/info.h"
 #include "converter/program_text.h"
 #include "converter/sheet.h"
+#include "storage/format_bytes.h"
 
 namespace {
 
@@ -28,7 +29,9 @@ const char* kPixelmillUsage =
     "  pixelmill gradient STOPS.txt -o NAME.gra\n"
     "  pixelmill sheet DIR -o SHEET.png [--gradient NAME]\n"
     "\n"
-    "info prints a movement's or effect's program in its text form (--text writes it to a file).\n"
+    "info describes and checks any file of the program folder: brushes, fills, gradients, movements,\n"
+    "effects, styles and sets. It prints a movement's or effect's program in its text form (--text writes\n"
+    "it to a file).\n"
     "\n"
     "Conversion options:\n"
     "  --frames N          frames in the bitmap strip (brushes; default: the title's trailing digits, else "
@@ -214,13 +217,14 @@ int PixelmillInfo(int myCount, char** myArgs) {
     const std::vector<uint8_t> myBytes((std::istreambuf_iterator<char>(myStream)),
                                        std::istreambuf_iterator<char>());
     ConvertInfo myInfo;
-    const ConvertResult myResult = ConvertReadInfo(myBytes.data(), myBytes.size(), myInfo);
+    const ConvertResult myResult = ConvertReadInfo(myBytes.data(), myBytes.size(), myInfo, myArgs[2]);
     for (const std::string& myLine : myInfo.mLines)
         PixelmillSay(myLine);
     PixelmillSay(myResult.mMessage);
     if (!myResult.mOk) return 1;
     int myStatus = 0;
-    if (myInfo.mType == 'M' || myInfo.mType == 'C' || myInfo.mType == 'E') {
+    if (myInfo.mType == kTypeMovement || myInfo.mType == kTypeColorEffect ||
+        myInfo.mType == kTypeBrushEffect) {
         std::string myText;
         const ConvertResult myProgram = ProgramDisassemble(myBytes.data(), myBytes.size(), myText);
         if (!myProgram.mOk) {

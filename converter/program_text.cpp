@@ -9,65 +9,34 @@
 #include <map>
 #include <sstream>
 
+#include "storage/format_program.h"
+
 namespace {
 
-constexpr int kNameField = 24;
-constexpr int kDescField = 120;
-constexpr int kIconSide = 24;
 constexpr int kMaxProgramBytes = 32760; // the sizes are signed 16-bit numbers
-constexpr uint16_t kVariableBase = 0x7E00;
-constexpr uint16_t kParameterBase = 0x7F00;
-constexpr int kNotSetLock = -128; // a parameter default that asks for a random value
+constexpr int kNotSetLock = -128;       // a parameter default that asks for a random value
+// The header bytes after the type that the text spells out ("header-bytes"): a movement's up to its icon
+// size, an effect's whole header.
+constexpr int kMoveHeaderBytes = offsetof(MoveHeader, mIconSize) - 1;
+constexpr int kEffectHeaderBytes = kEffectHeaderSize - 1;
 
-constexpr uint16_t Word(const char* myLetters) {
-    return static_cast<uint16_t>((static_cast<uint8_t>(myLetters[0]) << 8) |
-                                 static_cast<uint8_t>(myLetters[1]));
-}
-
-struct Operation {
-    const char* mName;
-    int mSkip; // 1 or 2: operand A or B counts instructions to skip; 0: none
-};
-
+// A language's words, and how its text is written.
 struct Language {
     const char* mKeyword;
-    char mType;
-    std::vector<const char*> mOperands;
-    std::vector<const char*> mDestinations;
-    int mVariables;
-    int mParameters;
-    std::vector<Operation> mOperations;
+    const ProgramLanguage& mWords;
     bool mValueOnly; // colour effects use only the first and the last word
 };
 
 const Language kLanguages[3] = {
-    {"movement",
-     'M',
-     {"xp", "yp", "xc", "yc", "sp", "vs", "bh", "bw", "fh", "fn", "fw", "pi"},
-     {"lc", "xp", "yp"},
-     12,
-     3,
-     {{"ST", 0}, {"SM", 0}, {"DF", 0}, {"PR", 0}, {"QU", 0}, {"IQ", 0}, {"MO", 0}, {"PW", 0}, {"AB", 0},
-      {"SP", 0}, {"CP", 0}, {"SS", 0}, {"CS", 0}, {"GS", 0}, {"RN", 0}, {"RX", 0}, {"RY", 0}, {"SR", 0},
-      {"WH", 0}, {"WV", 0}, {"IE", 2}, {"IG", 2}, {"IO", 1}, {"SI", 0}, {"SE", 0}},
-     false},
-    {"colour-effect",
-     'C',
-     {"bc", "fc"},
-     {},
-     0,
-     0,
-     {{"SD", 0}, {"SH", 0}, {"SC", 0}, {"SS", 0}, {"QV", 0}},
-     true},
-    {"brush-effect",
-     'E',
-     {"bs", "vs", "xc", "yc", "xp", "yp"},
-     {"bs"},
-     4,
-     0,
-     {{"ST", 0}, {"SM", 0}, {"DF", 0}, {"PR", 0}, {"QU", 0}, {"AF", 0}, {"SD", 0}, {"CD", 0}, {"HP", 0}},
-     false},
+    {"movement", kLanguageMovement, false},
+    {"colour-effect", kLanguageColorEffect, true},
+    {"brush-effect", kLanguageBrushEffect, false},
 };
+
+// The two letters a word is spelt with.
+std::string WordName(uint16_t myWord) {
+    return {static_cast<char>(myWord >> 8), static_cast<char>(myWord & 0xFF)};
+}
 
 const char* const kSectionNames[3] = {"init", "reset", "update"};
 
@@ -111,47 +80,53 @@ std::string FieldText(const uint8_t* myBytes, int mySize) {
 }
 
 std::string OperandText(const Language& myLanguage, uint16_t myWord) {
+    const ProgramLanguage& myWords = myLanguage.mWords;
     if (myWord == 0) return "0";
-    for (const char* myName : myLanguage.mOperands)
-        if (Word(myName) == myWord) return myName;
-    if (myWord >= kVariableBase && myWord < kVariableBase + myLanguage.mVariables)
+    for (uint16_t myKnown : myWords.mOperands)
+        if (myKnown == myWord) return WordName(myKnown);
+    if (myWord >= kVariableBase && myWord < kVariableBase + myWords.mVariables)
         return "v" + std::to_string(myWord - kVariableBase);
-    if (myWord >= kParameterBase && myWord < kParameterBase + myLanguage.mParameters)
+    if (myWord >= kParameterBase && myWord < kParameterBase + myWords.mParameters)
         return "p" + std::to_string(myWord - kParameterBase);
     const int myHigh = myWord >> 8;
-    const bool myTaken = (myLanguage.mVariables && myHigh == (kVariableBase >> 8)) ||
-                         (myLanguage.mParameters && myHigh == (kParameterBase >> 8));
+    const bool myTaken = (myWords.mVariables && myHigh == (kVariableBase >> 8)) ||
+                         (myWords.mParameters && myHigh == (kParameterBase >> 8));
     if ((myWord & 0xFF) == 0 && !myTaken) return std::to_string(myHigh);
     return Hex4(myWord);
 }
 
 std::string DestinationText(const Language& myLanguage, uint16_t myWord) {
-    for (const char* myName : myLanguage.mDestinations)
-        if (Word(myName) == myWord) return myName;
-    if (myWord >= kVariableBase && myWord < kVariableBase + myLanguage.mVariables)
+    for (uint16_t myKnown : myLanguage.mWords.mDestinations)
+        if (myKnown == myWord) return WordName(myKnown);
+    if (myWord >= kVariableBase && myWord < kVariableBase + myLanguage.mWords.mVariables)
         return "v" + std::to_string(myWord - kVariableBase);
     return Hex4(myWord);
 }
 
-const Operation* FindOperation(const Language& myLanguage, uint16_t myWord) {
-    for (const Operation& myOp : myLanguage.mOperations)
-        if (Word(myOp.mName) == myWord) return &myOp;
+const ProgramOperation* FindOperation(const Language& myLanguage, uint16_t myWord) {
+    for (const ProgramOperation& myOp : myLanguage.mWords.mOperations)
+        if (myOp.mWord == myWord) return &myOp;
     return nullptr;
 }
 
-uint16_t ReadBig(const uint8_t* myAt) {
-    return static_cast<uint16_t>((myAt[0] << 8) | myAt[1]);
+const ProgramInstruction& InstructionAt(const uint8_t* myCode, int myIndex) {
+    return *reinterpret_cast<const ProgramInstruction*>(myCode + kInstructionBytes * myIndex);
+}
+
+// Operand A (1) or B (2) of an instruction.
+const uint8_t* OperandAt(const ProgramInstruction& myInstruction, int myOperand) {
+    return myOperand == 1 ? myInstruction.mA : myInstruction.mB;
 }
 
 void WriteProgram(const Language& myLanguage, const uint8_t* myCode, int mySize, std::string& myText) {
-    const int myCount = mySize / 8;
+    const int myCount = mySize / kInstructionBytes;
     std::map<int, std::string> myLabels;
     std::vector<int> myTargets(static_cast<size_t>(myCount), -1);
     for (int i = 0; i < myCount; ++i) {
-        const uint8_t* myAt = myCode + 8 * i;
-        const Operation* myOp = FindOperation(myLanguage, ReadBig(myAt + 6));
+        const ProgramInstruction& myAt = InstructionAt(myCode, i);
+        const ProgramOperation* myOp = FindOperation(myLanguage, BytesWord(myAt.mOperation));
         if (!myOp || !myOp->mSkip) continue;
-        const uint16_t mySkipWord = ReadBig(myAt + 2 * myOp->mSkip);
+        const uint16_t mySkipWord = BytesWord(OperandAt(myAt, myOp->mSkip));
         if (OperandText(myLanguage, mySkipWord).find_first_not_of("0123456789") != std::string::npos)
             continue;
         const int myTarget = i + 1 + (mySkipWord >> 8);
@@ -165,24 +140,22 @@ void WriteProgram(const Language& myLanguage, const uint8_t* myCode, int mySize,
     for (int i = 0; i <= myCount; ++i) {
         if (myLabels.count(i)) myText += myLabels[i] + ":\n";
         if (i == myCount) break;
-        const uint8_t* myAt = myCode + 8 * i;
-        const uint16_t myOpWord = ReadBig(myAt + 6);
-        const Operation* myOp = FindOperation(myLanguage, myOpWord);
-        std::string myLine = "  " + (myOp ? std::string(myOp->mName) : Hex4(myOpWord));
+        const ProgramInstruction& myAt = InstructionAt(myCode, i);
+        const uint16_t myOpWord = BytesWord(myAt.mOperation);
+        const ProgramOperation* myOp = FindOperation(myLanguage, myOpWord);
+        std::string myLine = "  " + (myOp ? WordName(myOp->mWord) : Hex4(myOpWord));
+        const uint16_t myA = BytesWord(myAt.mA), myB = BytesWord(myAt.mB);
         if (myLanguage.mValueOnly) {
-            myLine += " " + OperandText(myLanguage, ReadBig(myAt));
-            if (ReadBig(myAt + 2) || ReadBig(myAt + 4))
-                myLine += " " + Hex4(ReadBig(myAt + 2)) + " " + Hex4(ReadBig(myAt + 4));
+            myLine += " " + OperandText(myLanguage, BytesWord(myAt.mDest));
+            if (myA || myB) myLine += " " + Hex4(myA) + " " + Hex4(myB);
         } else {
-            std::string myOperands[2];
-            for (int j = 0; j < 2; ++j)
-                myOperands[j] = OperandText(myLanguage, ReadBig(myAt + 2 + 2 * j));
+            std::string myOperands[2] = {OperandText(myLanguage, myA), OperandText(myLanguage, myB)};
             if (myTargets[static_cast<size_t>(i)] >= 0)
                 myOperands[myOp->mSkip - 1] = "@" + myLabels[myTargets[static_cast<size_t>(i)]];
             int myShown = 2;
             while (myShown > 0 && myOperands[myShown - 1] == "0")
                 --myShown;
-            myLine += " " + DestinationText(myLanguage, ReadBig(myAt));
+            myLine += " " + DestinationText(myLanguage, BytesWord(myAt.mDest));
             for (int j = 0; j < myShown; ++j)
                 myLine += " " + myOperands[j];
         }
@@ -200,12 +173,12 @@ void WriteIcon(const uint8_t* myBytes, int mySize, std::string& myText) {
         IconEncode(myPixels) == std::vector<uint8_t>(myBytes, myBytes + mySize)) {
         bool myLettered = true;
         std::string myRows;
-        for (int i = 0; i < kIconSide * kIconSide && myLettered; ++i) {
+        for (int i = 0; i < kMoveIconSide * kMoveIconSide && myLettered; ++i) {
             const void* myHit =
                 std::memchr(kIconValues, myPixels[static_cast<size_t>(i)], sizeof(kIconValues));
             myLettered = myHit != nullptr;
             if (myHit) myRows += kIconLetters[static_cast<const uint8_t*>(myHit) - kIconValues];
-            if (i % kIconSide == kIconSide - 1) myRows += "\n";
+            if (i % kMoveIconSide == kMoveIconSide - 1) myRows += "\n";
         }
         if (myLettered) {
             myText += "icon\n" + myRows;
@@ -221,20 +194,20 @@ bool IconRows(const uint8_t* myBytes, int mySize, std::vector<uint8_t>& myPixels
     for (int i = 0; i < mySize; ++i) {
         const uint8_t myValue = myBytes[i];
         const int myRun = (myValue >= 21 && myValue <= 200) ? myValue - 19 : 1;
-        const size_t myColumn = myPixels.size() % kIconSide;
-        if (myColumn + static_cast<size_t>(myRun) > kIconSide) return false;
+        const size_t myColumn = myPixels.size() % kMoveIconSide;
+        if (myColumn + static_cast<size_t>(myRun) > kMoveIconSide) return false;
         myPixels.insert(myPixels.end(), static_cast<size_t>(myRun), myRun > 1 ? 0 : myValue);
     }
-    return myPixels.size() == kIconSide * kIconSide;
+    return myPixels.size() == kMoveIconSide * kMoveIconSide;
 }
 
 std::vector<uint8_t> IconEncode(const std::vector<uint8_t>& myPixels) {
     std::vector<uint8_t> myBytes;
-    for (int myRow = 0; myRow < kIconSide; ++myRow) {
-        const uint8_t* myLine = myPixels.data() + myRow * kIconSide;
-        for (int x = 0; x < kIconSide;) {
+    for (int myRow = 0; myRow < kMoveIconSide; ++myRow) {
+        const uint8_t* myLine = myPixels.data() + myRow * kMoveIconSide;
+        for (int x = 0; x < kMoveIconSide;) {
             int myRun = 0;
-            while (x + myRun < kIconSide && myLine[x + myRun] == 0)
+            while (x + myRun < kMoveIconSide && myLine[x + myRun] == 0)
                 ++myRun;
             if (myRun >= 2) {
                 myBytes.push_back(static_cast<uint8_t>(myRun + 19));
@@ -356,24 +329,14 @@ struct Program {
     bool mSeen = false;
 };
 
-void PutBig(std::vector<uint8_t>& myBytes, uint16_t myWord) {
-    myBytes.push_back(static_cast<uint8_t>(myWord >> 8));
-    myBytes.push_back(static_cast<uint8_t>(myWord & 0xFF));
-}
-
-void PutLittle(std::vector<uint8_t>& myBytes, int myValue) {
-    myBytes.push_back(static_cast<uint8_t>(myValue & 0xFF));
-    myBytes.push_back(static_cast<uint8_t>((myValue >> 8) & 0xFF));
-}
-
 bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_t& myValue,
                   std::string& myWhy) {
-    for (const char* myName : myLanguage.mOperands)
-        if (myWord == myName) return myValue = Word(myName), true;
+    for (uint16_t myKnown : myLanguage.mWords.mOperands)
+        if (myWord == WordName(myKnown)) return myValue = myKnown, true;
     int myNumber = 0;
     if (myWord.size() >= 2 && (myWord[0] == 'v' || myWord[0] == 'p') &&
         ParseNumber(myWord.substr(1), 0, 99, myNumber)) {
-        const int myLimit = myWord[0] == 'v' ? myLanguage.mVariables : myLanguage.mParameters;
+        const int myLimit = myWord[0] == 'v' ? myLanguage.mWords.mVariables : myLanguage.mWords.mParameters;
         if (myNumber >= myLimit) {
             myWhy = myLimit ? "there is no " + myWord + " (" + myWord[0] + "0-" + myWord[0] +
                                   std::to_string(myLimit - 1) + ")."
@@ -385,7 +348,8 @@ bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_
         return true;
     }
     if (ParseNumber(myWord, 0, 255, myNumber)) {
-        if ((myLanguage.mVariables && myNumber == 126) || (myLanguage.mParameters && myNumber == 127)) {
+        if ((myLanguage.mWords.mVariables && myNumber == (kVariableBase >> 8)) ||
+            (myLanguage.mWords.mParameters && myNumber == (kParameterBase >> 8))) {
             myWhy = "the literal " + myWord + " has the code of " + (myNumber == 126 ? "v0." : "p0.");
             return false;
         }
@@ -399,11 +363,11 @@ bool ParseOperand(const Language& myLanguage, const std::string& myWord, uint16_
 
 bool ParseDestination(const Language& myLanguage, const std::string& myWord, uint16_t& myValue,
                       std::string& myWhy) {
-    for (const char* myName : myLanguage.mDestinations)
-        if (myWord == myName) return myValue = Word(myName), true;
+    for (uint16_t myKnown : myLanguage.mWords.mDestinations)
+        if (myWord == WordName(myKnown)) return myValue = myKnown, true;
     int myNumber = 0;
     if (myWord.size() >= 2 && myWord[0] == 'v' && ParseNumber(myWord.substr(1), 0, 99, myNumber) &&
-        myNumber < myLanguage.mVariables) {
+        myNumber < myLanguage.mWords.mVariables) {
         myValue = static_cast<uint16_t>(kVariableBase + myNumber);
         return true;
     }
@@ -415,11 +379,11 @@ bool ParseDestination(const Language& myLanguage, const std::string& myWord, uin
 ConvertResult AssembleInstruction(const Language& myLanguage, const Line& myLine, Program& myProgram) {
     const std::vector<std::string>& myWords = myLine.mWords;
     uint16_t myOpWord = 0;
-    const Operation* myOp = nullptr;
-    for (const Operation& myKnown : myLanguage.mOperations)
-        if (myWords[0] == myKnown.mName) myOp = &myKnown;
+    const ProgramOperation* myOp = nullptr;
+    for (const ProgramOperation& myKnown : myLanguage.mWords.mOperations)
+        if (myWords[0] == WordName(myKnown.mWord)) myOp = &myKnown;
     if (myOp)
-        myOpWord = Word(myOp->mName);
+        myOpWord = myOp->mWord;
     else if (!ParseRawWord(myWords[0], myOpWord))
         return LineError(myLine.mNumber, "unknown operation \"" + myWords[0] + "\".");
     std::string myWhy;
@@ -428,7 +392,7 @@ ConvertResult AssembleInstruction(const Language& myLanguage, const Line& myLine
         return LineError(myLine.mNumber, myLanguage.mValueOnly ? "expected an operation and a value."
                                                                : "expected an operation, a destination and "
                                                                  "up to two operands.");
-    const int myIndex = static_cast<int>(myProgram.mBytes.size() / 8);
+    const int myIndex = static_cast<int>(myProgram.mBytes.size() / kInstructionBytes);
     if (myLanguage.mValueOnly) {
         if (myWords.size() == 3) return LineError(myLine.mNumber, "the raw middle words come in pairs.");
         if (!ParseOperand(myLanguage, myWords[1], myFields[0], myWhy))
@@ -444,18 +408,18 @@ ConvertResult AssembleInstruction(const Language& myLanguage, const Line& myLine
                 if (!myOp || myOp->mSkip != static_cast<int>(j - 1))
                     return LineError(myLine.mNumber,
                                      "a label can only be the number of instructions to skip.");
-                myProgram.mPending.push_back({myLine.mNumber, static_cast<size_t>(2 * (j - 1)) + 8 * myIndex,
-                                              myIndex, myWords[j].substr(1)});
+                const size_t myOperand =
+                    j == 2 ? offsetof(ProgramInstruction, mA) : offsetof(ProgramInstruction, mB);
+                myProgram.mPending.push_back(
+                    {myLine.mNumber, myOperand + kInstructionBytes * myIndex, myIndex, myWords[j].substr(1)});
             } else if (!ParseOperand(myLanguage, myWords[j], myFields[j - 1], myWhy)) {
                 return LineError(myLine.mNumber, myWhy);
             }
         }
     }
-    if (myProgram.mBytes.size() + 8 > kMaxProgramBytes)
+    if (myProgram.mBytes.size() + kInstructionBytes > kMaxProgramBytes)
         return LineError(myLine.mNumber, "the program is longer than 4095 instructions.");
-    for (uint16_t myField : myFields)
-        PutBig(myProgram.mBytes, myField);
-    PutBig(myProgram.mBytes, myOpWord);
+    ProgramAddInstruction(myProgram.mBytes, myFields[0], myFields[1], myFields[2], myOpWord);
     return {true, ""};
 }
 
@@ -477,13 +441,13 @@ ConvertResult ResolveLabels(Program& myProgram) {
 
 struct Parameter {
     int8_t mMin = 0, mMax = 0, mLock = 0;
-    uint8_t mName[kNameField] = {};
-    uint8_t mDesc[kDescField] = {};
+    uint8_t mName[kParamNameSize] = {};
+    uint8_t mDesc[kParamDescSize] = {};
 };
 
 struct Assembly {
     const Language* mLanguage = nullptr;
-    uint8_t mHeader[4] = {0, 1, 0, 0}; // bytes 1-4: reserved, version, then the unread bytes
+    uint8_t mHeader[kMoveHeaderBytes] = {0, 1, 0, 0}; // reserved, version, then the unread bytes
     std::vector<uint8_t> mDescription;
     uint8_t mCentred = 0;
     std::vector<Parameter> mParameters;
@@ -497,9 +461,9 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
                                 size_t& myNext) {
     const std::vector<std::string>& myWords = myLine.mWords;
     const std::string& myKey = myWords[0];
-    const bool myMovement = myAsm.mLanguage->mType == 'M';
+    const bool myMovement = myAsm.mLanguage->mWords.mType == kTypeMovement;
     std::string myWhy;
-    const int myHeaderBytes = myMovement ? 4 : 3;
+    const int myHeaderBytes = myMovement ? kMoveHeaderBytes : kEffectHeaderBytes;
     if (myKey == "description" && myWords.size() == 2) {
         if (!ParseField(myWords[1], static_cast<int>(myAsm.mDescription.size()), myAsm.mDescription.data(),
                         myWhy))
@@ -542,8 +506,8 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
         myParam.mMin = static_cast<int8_t>(myMin);
         myParam.mMax = static_cast<int8_t>(myMax);
         myParam.mLock = static_cast<int8_t>(myLock);
-        if (!ParseField(myWords[4], kNameField, myParam.mName, myWhy) ||
-            !ParseField(myWords[5], kDescField, myParam.mDesc, myWhy))
+        if (!ParseField(myWords[4], kParamNameSize, myParam.mName, myWhy) ||
+            !ParseField(myWords[5], kParamDescSize, myParam.mDesc, myWhy))
             return LineError(myLine.mNumber, myWhy);
         myAsm.mParameters.push_back(myParam);
     } else if (myMovement && myKey == "icon-bytes" && myWords.size() == 2) {
@@ -554,9 +518,9 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
         myAsm.mIconSeen = true;
     } else if (myMovement && myKey == "icon" && myWords.size() == 1) {
         std::vector<uint8_t> myPixels;
-        for (int myRow = 0; myRow < kIconSide; ++myRow, ++myNext) {
+        for (int myRow = 0; myRow < kMoveIconSide; ++myRow, ++myNext) {
             if (myNext >= myLines.size() || myLines[myNext].mWords.size() != 1 ||
-                myLines[myNext].mWords[0].size() != kIconSide)
+                myLines[myNext].mWords[0].size() != kMoveIconSide)
                 return LineError(myNext < myLines.size() ? myLines[myNext].mNumber : myLine.mNumber,
                                  "the icon is 24 rows of 24 letters.");
             for (char myLetter : myLines[myNext].mWords[0]) {
@@ -576,11 +540,12 @@ ConvertResult AssembleStatement(Assembly& myAsm, const Line& myLine, const std::
 }
 
 void BuildFile(const Assembly& myAsm, std::vector<uint8_t>& myFile) {
-    const bool myMovement = myAsm.mLanguage->mType == 'M';
+    const bool myMovement = myAsm.mLanguage->mWords.mType == kTypeMovement;
     myFile.clear();
-    myFile.push_back(static_cast<uint8_t>(myAsm.mLanguage->mType));
-    myFile.insert(myFile.end(), myAsm.mHeader, myAsm.mHeader + (myMovement ? 4 : 3));
-    if (myMovement) PutLittle(myFile, static_cast<int>(myAsm.mIcon.size()));
+    myFile.push_back(static_cast<uint8_t>(myAsm.mLanguage->mWords.mType));
+    myFile.insert(myFile.end(), myAsm.mHeader,
+                  myAsm.mHeader + (myMovement ? kMoveHeaderBytes : kEffectHeaderBytes));
+    if (myMovement) BytesAdd16(myFile, static_cast<int64_t>(myAsm.mIcon.size()));
     myFile.insert(myFile.end(), myAsm.mDescription.begin(), myAsm.mDescription.end());
     if (myMovement) {
         myFile.insert(myFile.end(), myAsm.mIcon.begin(), myAsm.mIcon.end());
@@ -593,12 +558,12 @@ void BuildFile(const Assembly& myAsm, std::vector<uint8_t>& myFile) {
         for (const Parameter& myParam : myAsm.mParameters)
             myFile.push_back(static_cast<uint8_t>(myParam.mLock));
         for (const Parameter& myParam : myAsm.mParameters)
-            myFile.insert(myFile.end(), myParam.mName, myParam.mName + kNameField);
+            myFile.insert(myFile.end(), myParam.mName, myParam.mName + kParamNameSize);
         for (const Parameter& myParam : myAsm.mParameters)
-            myFile.insert(myFile.end(), myParam.mDesc, myParam.mDesc + kDescField);
+            myFile.insert(myFile.end(), myParam.mDesc, myParam.mDesc + kParamDescSize);
     }
     for (const Program& myProgram : myAsm.mPrograms)
-        PutLittle(myFile, static_cast<int>(myProgram.mBytes.size()));
+        BytesAdd16(myFile, static_cast<int64_t>(myProgram.mBytes.size()));
     for (const Program& myProgram : myAsm.mPrograms)
         myFile.insert(myFile.end(), myProgram.mBytes.begin(), myProgram.mBytes.end());
     myFile.insert(myFile.end(), myAsm.mTrailing.begin(), myAsm.mTrailing.end());
@@ -627,8 +592,8 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
     if (!myAsm.mLanguage)
         return LineError(myLines[0].mNumber,
                          "the first statement must be movement, colour-effect or brush-effect.");
-    const bool myMovement = myAsm.mLanguage->mType == 'M';
-    myAsm.mDescription.assign(myMovement ? kProgramMoveSkipped : kProgramEffectSkipped, 0);
+    const bool myMovement = myAsm.mLanguage->mWords.mType == kTypeMovement;
+    myAsm.mDescription.assign(myMovement ? kMoveDescriptionSize : kEffectDescriptionSize, 0);
     int mySection = -1;
     for (size_t i = 1; i < myLines.size();) {
         const Line& myLine = myLines[i++];
@@ -648,7 +613,7 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
             Program& myProgram = myAsm.mPrograms[mySection];
             if (myProgram.mLabels.count(myLabel))
                 return LineError(myLine.mNumber, "the label \"" + myLabel + "\" is given twice.");
-            myProgram.mLabels[myLabel] = static_cast<int>(myProgram.mBytes.size() / 8);
+            myProgram.mLabels[myLabel] = static_cast<int>(myProgram.mBytes.size() / kInstructionBytes);
             continue;
         }
         ConvertResult myResult =
@@ -662,7 +627,7 @@ ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, st
         if (!myResult.mOk) return myResult;
     }
     if (myMovement && !myAsm.mIconSeen)
-        myAsm.mIcon = IconEncode(std::vector<uint8_t>(kIconSide * kIconSide, 0));
+        myAsm.mIcon = IconEncode(std::vector<uint8_t>(kMoveIconSide * kMoveIconSide, 0));
     BuildFile(myAsm, myFile);
     return {true, "Program assembled."};
 }
@@ -672,15 +637,15 @@ ConvertResult ProgramDisassemble(const uint8_t* myData, size_t mySize, std::stri
     if (mySize < 1) return {false, "Damaged file: shorter than a header."};
     const Language* myLanguage = nullptr;
     for (const Language& myKnown : kLanguages)
-        if (myData[0] == static_cast<uint8_t>(myKnown.mType)) myLanguage = &myKnown;
+        if (myData[0] == static_cast<uint8_t>(myKnown.mWords.mType)) myLanguage = &myKnown;
     if (!myLanguage) return {false, "Not a valid file!"};
-    const bool myMovement = myLanguage->mType == 'M';
-    const size_t myHeaderBytes = myMovement ? 4 : 3;
-    const size_t mySkipped = myMovement ? kProgramMoveSkipped : kProgramEffectSkipped;
-    size_t myAt = 1 + myHeaderBytes + (myMovement ? 2 : 0);
+    const bool myMovement = myLanguage->mWords.mType == kTypeMovement;
+    const size_t myHeaderBytes = myMovement ? kMoveHeaderBytes : kEffectHeaderBytes;
+    const size_t mySkipped = myMovement ? kMoveDescriptionSize : kEffectDescriptionSize;
+    size_t myAt = myMovement ? kMoveHeaderSize : kEffectHeaderSize;
     if (mySize < myAt + mySkipped) return {false, "Damaged file: the header is cut short."};
     std::string myOut = std::string(myLanguage->mKeyword) + "\n";
-    const uint8_t myDefaults[4] = {0, 1, 0, 0};
+    const uint8_t myDefaults[kMoveHeaderBytes] = {0, 1, 0, 0};
     if (std::memcmp(myData + 1, myDefaults, myHeaderBytes) != 0) {
         myOut += "header-bytes";
         for (size_t i = 0; i < myHeaderBytes; ++i)
@@ -690,7 +655,7 @@ ConvertResult ProgramDisassemble(const uint8_t* myData, size_t mySize, std::stri
     myOut += "description " + FieldText(myData + myAt, static_cast<int>(mySkipped)) + "\n";
     myAt += mySkipped;
     if (myMovement) {
-        const int myIconSize = static_cast<int16_t>(myData[5] | myData[6] << 8);
+        const int myIconSize = BytesI16(myData + offsetof(MoveHeader, mIconSize));
         if (myIconSize < 0 || mySize < myAt + static_cast<size_t>(myIconSize) + 2)
             return {false, "Damaged file: the icon reaches past the end of the file."};
         const uint8_t* myIcon = myData + myAt;
@@ -699,7 +664,7 @@ ConvertResult ProgramDisassemble(const uint8_t* myData, size_t mySize, std::stri
         const int myParams = myData[myAt + 1];
         myAt += 2;
         if (myParams > 3) return {false, "Damaged file: more than 3 parameters."};
-        if (mySize < myAt + static_cast<size_t>(myParams) * (3 + kNameField + kDescField))
+        if (mySize < myAt + static_cast<size_t>(myParams) * kParamBytes)
             return {false, "Damaged file: the parameters lie past the end of the file."};
         myOut += "centred " +
                  std::string(myCentred == 1   ? "yes"
@@ -711,21 +676,22 @@ ConvertResult ProgramDisassemble(const uint8_t* myData, size_t mySize, std::stri
             const int myMax = static_cast<int8_t>(myData[myAt + myParams + p]);
             const int myLock = static_cast<int8_t>(myData[myAt + 2 * myParams + p]);
             if (myMin > myMax) return {false, "Damaged file: a parameter's minimum is above its maximum."};
-            const uint8_t* myName = myData + myAt + 3 * myParams + kNameField * p;
-            const uint8_t* myDesc = myData + myAt + (3 + kNameField) * myParams + kDescField * p;
+            const uint8_t* myName = myData + myAt + 3 * myParams + kParamNameSize * p;
+            const uint8_t* myDesc = myData + myAt + (3 + kParamNameSize) * myParams + kParamDescSize * p;
             myOut += "param " + std::to_string(myMin) + " " + std::to_string(myMax) + " " +
                      (myLock == kNotSetLock ? std::string("random") : std::to_string(myLock)) + " " +
-                     FieldText(myName, kNameField) + " " + FieldText(myDesc, kDescField) + "\n";
+                     FieldText(myName, kParamNameSize) + " " + FieldText(myDesc, kParamDescSize) + "\n";
         }
-        myAt += static_cast<size_t>(myParams) * (3 + kNameField + kDescField);
+        myAt += static_cast<size_t>(myParams) * kParamBytes;
         WriteIcon(myIcon, myIconSize, myOut);
     }
-    if (mySize < myAt + 6) return {false, "Damaged file: the program sizes lie past the end of the file."};
+    if (mySize < myAt + kCodeSizesBytes)
+        return {false, "Damaged file: the program sizes lie past the end of the file."};
     int mySizes[3];
-    size_t myCode = myAt + 6;
+    size_t myCode = myAt + kCodeSizesBytes;
     for (int s = 0; s < 3; ++s) {
-        mySizes[s] = static_cast<int16_t>(myData[myAt + 2 * s] | myData[myAt + 2 * s + 1] << 8);
-        if (mySizes[s] < 0 || mySizes[s] % 8 != 0)
+        mySizes[s] = BytesI16(myData + myAt + 2 * s);
+        if (mySizes[s] < 0 || mySizes[s] % kInstructionBytes != 0)
             return {false, std::string("Damaged file: the ") + kSectionNames[s] +
                                " program is not a whole number of instructions."};
     }

@@ -9,11 +9,6 @@
 
 enum ProgramKind : uint8_t { kProgramMovement = 0, kProgramColorEffect = 1, kProgramBrushEffect = 2 };
 
-// The bytes between a header and what the loaders read: a movement file has 120, an effect file 90.
-// Both hold the component's own description, zero-padded.
-constexpr int kProgramMoveSkipped = 120;
-constexpr int kProgramEffectSkipped = 90;
-
 // Assembles a text program into a whole file. On failure mMessage names the line ("Line 12: ...").
 // myKind receives the kind the text declares in its first statement.
 ConvertResult ProgramAssemble(const std::string& myText, ProgramKind& myKind, std::vector<uint8_t>& myFile);

@@ -13,6 +13,9 @@
 #include "engine/movement_program.h"
 #include "platform/image_out.h"
 #include "platform/text.h"
+#include "storage/format_bitmap.h"
+#include "storage/format_gradient.h"
+#include "storage/format_program.h"
 
 namespace fs = std::filesystem;
 
@@ -111,15 +114,18 @@ void Palette(const std::vector<uint8_t>& myFile, bool myBrush, const uint8_t* my
              uint32_t myOut[256]) {
     for (int i = 0; i < 256; ++i)
         myOut[i] = 0xFF000000u;
-    for (int i = 0; i < 90; ++i) {
-        myOut[21 + i] = Rgb(myGradient + 3 * i);
-        myOut[111 + i] = Rgb(myGradient + 270 + 3 * i);
+    for (int i = 0; i < kGradientColors; ++i) {
+        myOut[kPixelBrushGradient + i] = Rgb(myGradient + 3 * i);
+        myOut[kPixelFillGradient + i] = Rgb(myGradient + kGradientBytes + 3 * i);
     }
-    const int myOwn = myFile[15];
-    const size_t myAt = 25 + (myBrush ? myFile[19] : 0);
-    for (int i = 0; i < 90 && myOwn > 0; ++i) {
+    BitmapHeader myHeader;
+    std::memcpy(&myHeader, myFile.data(), kBitmapHeaderSize);
+    const int myOwn = myHeader.mColorCount;
+    const size_t myAt = kBitmapHeaderSize + (myBrush ? myHeader.mFrameBlockSize : 0);
+    for (int i = 0; i < kGradientColors && myOwn > 0; ++i) {
         const size_t myEntry = myAt + 3 * static_cast<size_t>(std::min(i, myOwn - 1));
-        if (myEntry + 3 <= myFile.size()) myOut[(myBrush ? 21 : 111) + i] = Rgb(myFile.data() + myEntry);
+        if (myEntry + 3 <= myFile.size())
+            myOut[(myBrush ? kPixelBrushGradient : kPixelFillGradient) + i] = Rgb(myFile.data() + myEntry);
     }
 }
 
@@ -149,8 +155,12 @@ void DrawBrush(Canvas& myCanvas, const std::string& myName, const std::vector<ui
                const ConvertInfo& myInfo, const uint8_t* myGradient) {
     uint32_t myColors[256];
     Palette(myFile, true, myGradient, myColors);
-    const int myFrames = std::max(1, static_cast<int>(static_cast<int16_t>(myFile[30] | myFile[31] << 8)));
-    const int myStrip = static_cast<int16_t>(myFile[3] | myFile[4] << 8);
+    BitmapHeader myHeader;
+    BitmapFrameBlock myBlock;
+    std::memcpy(&myHeader, myFile.data(), kBitmapHeaderSize);
+    std::memcpy(&myBlock, myFile.data() + kBitmapHeaderSize, kBitmapFrameBlockSize);
+    const int myFrames = std::max(1, static_cast<int>(BytesI16(myBlock.mFrames)));
+    const int myStrip = BytesI16(myHeader.mWidth);
     const int myFrameWidth = myStrip / myFrames;
     const int myShown = std::min(myFrames, 6);
     int myX, myY;
@@ -173,7 +183,7 @@ void DrawFill(Canvas& myCanvas, const std::string& myName, const std::vector<uin
     Label(myCanvas, myX, myY + kFillHeight + 1, kFillWidth, myName);
     myCanvas.Box(myX, myY, kFillWidth, kFillHeight, kCellBack);
     // A tile is shown repeated as on the screen, a whole picture scaled down.
-    if (myFile[0] == 'T') {
+    if (myFile[0] == kTypeTile) {
         const ConvertInfoPicture& myTile = myInfo.mPixels;
         for (int y = 0; y < kFillHeight; ++y)
             for (int x = 0; x < kFillWidth; ++x)
@@ -188,19 +198,20 @@ void DrawGradient(Canvas& myCanvas, const std::string& myName, const std::vector
     int myX, myY;
     myCanvas.Place(270, 36 + kLabel, myX, myY);
     Label(myCanvas, myX, myY + 37, 270, myName);
-    for (int i = 0; i < 90; ++i) {
-        myCanvas.Box(myX + 3 * i, myY, 3, 17, Rgb(myFile.data() + 5 + 3 * i));
-        myCanvas.Box(myX + 3 * i, myY + 19, 3, 17, Rgb(myFile.data() + 5 + 270 + 3 * i));
+    for (int i = 0; i < kGradientColors; ++i) {
+        myCanvas.Box(myX + 3 * i, myY, 3, 17, Rgb(myFile.data() + kGradientHeaderSize + 3 * i));
+        myCanvas.Box(myX + 3 * i, myY + 19, 3, 17,
+                     Rgb(myFile.data() + kGradientHeaderSize + kGradientBytes + 3 * i));
     }
 }
 
 // The path of a movement over 30 seconds of updates at 40 a second with a beat every half second, on a
 // small screen; later points are brighter so the direction shows.
 void DrawPath(Canvas& myCanvas, const std::string& myName, const std::vector<uint8_t>& myFile) {
-    size_t myAt = 127 + static_cast<uint16_t>(myFile[5] | myFile[6] << 8);
+    size_t myAt = kMoveIconAt + BytesU16(myFile.data() + offsetof(MoveHeader, mIconSize));
     if (myAt + 2 > myFile.size()) return;
     const bool myCentred = myFile[myAt] != 0;
-    const int myParams = std::min<int>(3, myFile[myAt + 1]);
+    const int myParams = std::min<int>(kMaxParams, myFile[myAt + 1]);
     MovementInputs myInputs;
     myInputs.mCentX = kPathWidth / 2.0;
     myInputs.mCentY = kPathHeight / 2.0;
@@ -212,14 +223,14 @@ void DrawPath(Canvas& myCanvas, const std::string& myName, const std::vector<uin
         const int myLock = static_cast<int8_t>(myFile[myAt + 2 + 2 * myParams + p]);
         myInputs.mParams[p] = static_cast<int8_t>(myLock == -128 ? (myMin + myMax) / 2 : myLock);
     }
-    myAt += 2 + static_cast<size_t>(myParams) * (3 + 24 + 120);
-    if (myAt + 6 > myFile.size()) return;
+    myAt += 2 + static_cast<size_t>(myParams) * kParamBytes;
+    if (myAt + kCodeSizesBytes > myFile.size()) return;
     uint16_t mySizes[3];
     const uint8_t* myCode[3];
-    size_t myCodeAt = myAt + 6;
+    size_t myCodeAt = myAt + kCodeSizesBytes;
     for (int s = 0; s < 3; ++s) {
-        mySizes[s] = static_cast<uint16_t>(std::max(
-            0, static_cast<int>(static_cast<int16_t>(myFile[myAt + 2 * s] | myFile[myAt + 2 * s + 1] << 8))));
+        mySizes[s] =
+            static_cast<uint16_t>(std::max(0, static_cast<int>(BytesI16(myFile.data() + myAt + 2 * s))));
         if (myCodeAt + mySizes[s] > myFile.size()) return;
         myCode[s] = myFile.data() + myCodeAt;
         myCodeAt += mySizes[s];
@@ -252,45 +263,46 @@ void DrawPath(Canvas& myCanvas, const std::string& myName, const std::vector<uin
 ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradient,
                          const std::string& myOut) {
     const fs::path myRoot(myFolder);
-    const std::vector<fs::path> myGradients = Files(myRoot / "Gradients", ".gra");
+    const std::vector<fs::path> myGradients = Files(myRoot / kPlaceGradient.mFolder, kPlaceGradient.mExt);
     std::vector<uint8_t> myChosen;
     for (const fs::path& myPath : myGradients)
         if (myChosen.empty() && (myGradient.empty() || myPath.stem() == myGradient))
             myChosen = ReadAll(myPath);
-    if (myChosen.size() < 545 || myChosen[0] != 'G')
+    if (myChosen.size() < static_cast<size_t>(kGradientFileSize) || myChosen[0] != kTypeGradient)
         return ConvertFail(myGradient.empty() ? "The folder has no gradient."
                                               : "No such gradient in the folder.");
     Canvas myCanvas;
     ConvertInfo myInfo;
     TextOpenFont(0, "sans-serif", 11);
     int myDamaged = 0;
-    for (const fs::path& myPath : Files(myRoot / "Brushes", ".bru")) {
+    for (const fs::path& myPath : Files(myRoot / kPlaceBrush.mFolder, kPlaceBrush.mExt)) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
-        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawBrush(myCanvas, myPath.stem().string(), myFile, myInfo, myChosen.data() + 5);
+        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo, myPath.string()).mOk)
+            DrawBrush(myCanvas, myPath.stem().string(), myFile, myInfo,
+                      myChosen.data() + kGradientHeaderSize);
         else
             ++myDamaged;
     }
     myCanvas.NewSection();
-    for (const fs::path& myPath : Files(myRoot / "Fills", ".fil")) {
+    for (const fs::path& myPath : Files(myRoot / kPlaceFill.mFolder, kPlaceFill.mExt)) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
-        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
-            DrawFill(myCanvas, myPath.stem().string(), myFile, myInfo, myChosen.data() + 5);
+        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo, myPath.string()).mOk)
+            DrawFill(myCanvas, myPath.stem().string(), myFile, myInfo, myChosen.data() + kGradientHeaderSize);
         else
             ++myDamaged;
     }
     myCanvas.NewSection();
     for (const fs::path& myPath : myGradients) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
-        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
+        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo, myPath.string()).mOk)
             DrawGradient(myCanvas, myPath.stem().string(), myFile);
         else
             ++myDamaged;
     }
     myCanvas.NewSection();
-    for (const fs::path& myPath : Files(myRoot / "Movements", ".mvm")) {
+    for (const fs::path& myPath : Files(myRoot / kPlaceMovement.mFolder, kPlaceMovement.mExt)) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
-        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo).mOk)
+        if (ConvertReadInfo(myFile.data(), myFile.size(), myInfo, myPath.string()).mOk)
             DrawPath(myCanvas, myPath.stem().string(), myFile);
         else
             ++myDamaged;

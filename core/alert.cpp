@@ -29,6 +29,8 @@ void MainOpenAlert(const char* myText) {
         gAlertText[kAlertTextSize - 1] = 0;
     }
     if (gStartUp) return;
+    // Nobody sees the window of a headless run; its user reads the terminal.
+    if (gPlatformHeadless) std::fprintf(stderr, "orbex: %s\n", gAlertText);
     if (gStateAlert) {
         WindowInvalidate(kWinAlert);
     } else {

@@ -10,7 +10,6 @@
 
 Surface gWorldPaint;
 Surface gWorldControls;
-Surface gWorldControls2;
 Surface gWorldPreview;
 Surface gWorldButtons;
 Surface gWorldIcons;
@@ -53,9 +52,8 @@ void DrawPaintWin(const Rect& myRect) {
 }
 
 void DisplayResetState() {
-    for (Surface* mySurface :
-         {&gWorldPaint, &gWorldControls, &gWorldControls2, &gWorldPreview, &gWorldButtons, &gWorldIcons,
-          &gWorldDisplay, &gWorldPanelArt, &gWorldArrows, &gWorldPopup})
+    for (Surface* mySurface : {&gWorldPaint, &gWorldControls, &gWorldPreview, &gWorldButtons, &gWorldIcons,
+                               &gWorldDisplay, &gWorldPanelArt, &gWorldArrows, &gWorldPopup})
         *mySurface = Surface();
     gRectDisplay = Rect();
     gCentX = gCentY = 0;

@@ -35,7 +35,6 @@ constexpr int kAlertHeight = 115;
 
 extern Surface gWorldPaint;
 extern Surface gWorldControls;
-extern Surface gWorldControls2;
 extern Surface gWorldPreview;
 extern Surface gWorldButtons;
 extern Surface gWorldIcons;

@@ -17,7 +17,6 @@ uint8_t gStateEject = 0;
 uint8_t gSaverTrigger = 0;
 uint8_t gStateLastSession = 0;
 uint8_t gSaverFlag = 0;
-uint8_t gWinXP = 0;
 uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;
@@ -27,7 +26,7 @@ void StateResetState() {
     for (uint8_t* myState :
          {&gStateRunning, &gStateOutsideApp, &gStatePaint, &gStatePaintClose, &gStateClickReturn,
           &gStateControlsVisible, &gStateAllVisible, &gStateColorChange, &gStatePalChange, &gStateCD,
-          &gStateEject, &gSaverTrigger, &gStateLastSession, &gSaverFlag, &gWinXP, &gNewDisk})
+          &gStateEject, &gSaverTrigger, &gStateLastSession, &gSaverFlag, &gNewDisk})
         *myState = 0;
     gNewDiskTime = 0;
     gTimer = 0;

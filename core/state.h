@@ -18,7 +18,6 @@ extern uint8_t gStateEject;
 extern uint8_t gSaverTrigger;
 extern uint8_t gStateLastSession;
 extern uint8_t gSaverFlag;
-extern uint8_t gWinXP;
 extern uint8_t gNewDisk;
 extern uint32_t gNewDiskTime;
 extern uint32_t gTimer;

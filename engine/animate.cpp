@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "controls/pop_list.h"
 #include "core/alert.h"
+#include "core/popup_commands.h"
 #include "core/state.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
@@ -24,6 +24,7 @@
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
+#include "storage/pop_list.h"
 
 uint32_t gBeatNext = kNever;
 uint32_t gBeatLast = 0;
@@ -273,13 +274,14 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
         switch (c) {
         case kChannelFill:
             if (AnimateQueued(kEditFill) || myAttach.mAttachFill != kNotSet) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(300, gFileListFills, gBeatLast);
+            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(kPopupFills, gFileListFills, gBeatLast);
             myEdits[kEditFill] = static_cast<int8_t>(AnimateSlotEdit(
                 myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentFill, kFillSlots));
             break;
         case kChannelGradient:
             if (AnimateQueued(kEditGradient) || myAttach.mAttachGradient != kNotSet) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(308, gFileListGradients, gBeatLast);
+            if (myMode == kTriggerRandomFile)
+                ExecuteRandomComponent(kPopupGradients, gFileListGradients, gBeatLast);
             myEdits[kEditGradient] = static_cast<int8_t>(AnimateSlotEdit(
                 myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentGrad, kGradSlots));
             break;
@@ -297,13 +299,15 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
             break;
         case kChannelBrush:
             if (AnimateQueued(kEditBrush)) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(301, gFileListBrushes, gBeatLast);
+            if (myMode == kTriggerRandomFile)
+                ExecuteRandomComponent(kPopupBrushes, gFileListBrushes, gBeatLast);
             myEdits[kEditBrush] = static_cast<int8_t>(AnimateSlotEdit(
                 myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentBrush, kBrushSlots));
             break;
         default:
             if (AnimateQueued(kEditMove) || myAttach.mAttachMove != kNotSet) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(302, gFileListMovements, gBeatLast);
+            if (myMode == kTriggerRandomFile)
+                ExecuteRandomComponent(kPopupMovements, gFileListMovements, gBeatLast);
             myEdits[kEditMove] = static_cast<int8_t>(AnimateSlotEdit(
                 myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentMove, kMoveSlots));
             break;
@@ -361,7 +365,7 @@ void AnimateExecuteEdits(uint32_t myTime) {
     }
     const int8_t* myEdits = gEditsList[myIndex].mEdits;
     if (!gStateManual) {
-        if (myEdits[0] >= -126) {
+        if (myEdits[0] >= kRecordLoad) {
             ExecuteLoads(myEdits);
         } else {
             gCurrentMove = static_cast<int8_t>((std::abs(myEdits[kEditMove]) - 1 + kMoveSlots) % kMoveSlots);

@@ -6,23 +6,16 @@
 #include <cmath>
 #include <iterator>
 
-#include "engine/program_words.h"
+#include "storage/format_program.h"
 
 double gEffParam[4] = {};
 
 namespace {
-enum : int16_t {
-    kWordScale = ProgramWord('b', 's'),
-    kOpAddInverse = ProgramWord('A', 'F'),
-    kOpSine = ProgramWord('S', 'D'),
-    kOpCosine = ProgramWord('C', 'D'),
-    kOpHypotenuse = ProgramWord('H', 'P'),
-};
-
 double Operand(int16_t myWord, const uint8_t* myAt, double myScale, const BrushEffectInputs& myInputs) {
     if (myWord == 0) return 0.0;
     const int myVariable = myWord - kVariableBase;
-    if (myVariable >= 0 && myVariable < 256) return myVariable < 4 ? gEffParam[myVariable] : 0.0;
+    if (myVariable >= 0 && myVariable < 256)
+        return myVariable < kBrushVariables ? gEffParam[myVariable] : 0.0;
     switch (myWord) {
     case kWordScale:
         return myScale;
@@ -44,20 +37,20 @@ double Operand(int16_t myWord, const uint8_t* myAt, double myScale, const BrushE
 
 double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectInputs& myInputs) {
     double myScale = 1.0;
-    const int myCount = myCode ? mySize / 8 : 0;
+    const int myCount = myCode ? mySize / kInstructionBytes : 0;
     for (int myIndex = 0; myIndex < myCount; ++myIndex) {
-        const uint8_t* myAt = myCode + 8 * myIndex;
-        const int16_t myDestWord = ProgramReadWord(myAt);
+        const auto& myAt = *reinterpret_cast<const ProgramInstruction*>(myCode + kInstructionBytes * myIndex);
+        const int16_t myDestWord = ProgramReadWord(myAt.mDest);
         double* myDest = nullptr;
         if (myDestWord == kWordScale) {
             myDest = &myScale;
-        } else if (myDestWord >= kVariableBase && myDestWord < kVariableBase + 4) {
+        } else if (myDestWord >= kVariableBase && myDestWord < kVariableBase + kBrushVariables) {
             myDest = &gEffParam[myDestWord - kVariableBase];
         }
-        const double myA = Operand(ProgramReadWord(myAt + 2), myAt + 2, myScale, myInputs);
-        const double myB = Operand(ProgramReadWord(myAt + 4), myAt + 4, myScale, myInputs);
+        const double myA = Operand(ProgramReadWord(myAt.mA), myAt.mA, myScale, myInputs);
+        const double myB = Operand(ProgramReadWord(myAt.mB), myAt.mB, myScale, myInputs);
         double myResult;
-        switch (ProgramReadWord(myAt + 6)) {
+        switch (ProgramReadWord(myAt.mOperation)) {
         case kOpStore:
             myResult = myA;
             break;
@@ -76,10 +69,10 @@ double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectI
         case kOpAddInverse:
             myResult = myA + 1 / myB;
             break;
-        case kOpSine:
+        case kOpBrushSine:
             myResult = std::sin(kProgramPi * myA / (2 * myB));
             break;
-        case kOpCosine:
+        case kOpBrushCosine:
             myResult = std::cos(kProgramPi * myA / (2 * myB));
             break;
         case kOpHypotenuse:

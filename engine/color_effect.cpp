@@ -12,6 +12,7 @@
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "storage/components.h"
+#include "storage/format_program.h"
 
 int8_t gCurrentGrad = 0;
 
@@ -19,24 +20,6 @@ namespace {
 
 constexpr int kFullTurn = 65536;
 constexpr int kColorSteps = 120;
-constexpr int kInstructionBytes = 8;
-
-constexpr uint16_t EffectWord(char myHigh, char myLow) {
-    return static_cast<uint16_t>((static_cast<uint8_t>(myHigh) << 8) | static_cast<uint8_t>(myLow));
-}
-
-enum EffectWordValue : uint16_t {
-    kValueBrushColor = EffectWord('b', 'c'),
-    kValueFillColor = EffectWord('f', 'c'),
-};
-
-enum EffectOperation : uint16_t {
-    kOpDestination = EffectWord('S', 'D'),
-    kOpHue = EffectWord('S', 'H'),
-    kOpNoRed = EffectWord('S', 'C'),
-    kOpSaturation = EffectWord('S', 'S'),
-    kOpDim = EffectWord('Q', 'V'),
-};
 
 // Adds a (possibly negative) turn to a hue, wrapping round the circle.
 uint16_t HueTurn(uint16_t myHue, int myTurn) {
@@ -157,23 +140,23 @@ void CEffect::CEffectCreateDest() {
     const size_t myBytes = std::min<size_t>(mInitSize, mInit.size());
     for (size_t myAt = 0; myAt + kInstructionBytes <= myBytes; myAt += kInstructionBytes) {
         const uint8_t* myCode = mInit.data() + myAt;
-        const uint16_t myWord = static_cast<uint16_t>((myCode[0] << 8) | myCode[1]);
-        const uint16_t myOperation = static_cast<uint16_t>((myCode[6] << 8) | myCode[7]);
+        const uint16_t myWord = BytesWord(myCode);
+        const uint16_t myOperation = BytesWord(myCode + offsetof(ProgramInstruction, mOperation));
         int myValue = myCode[0];
-        if (myWord == kValueBrushColor) {
+        if (myWord == kWordBrushColor) {
             myValue = gEditsRave[kEditBrushColor];
             if (!myBrush) mOtherFlag = 1;
-        } else if (myWord == kValueFillColor) {
+        } else if (myWord == kWordFillColor) {
             myValue = gEditsRave[kEditFillColor];
             if (myBrush) mOtherFlag = 1;
         }
 
-        if (myOperation == kOpDestination) {
+        if (myOperation == kOpColorDestination) {
             mDestFlag = static_cast<uint8_t>(myValue);
             continue;
         }
-        const bool myKnown = myOperation == kOpHue || myOperation == kOpNoRed ||
-                             myOperation == kOpSaturation || myOperation == kOpDim;
+        const bool myKnown = myOperation == kOpColorHue || myOperation == kOpColorNoRed ||
+                             myOperation == kOpColorSaturation || myOperation == kOpColorDim;
         if (!myKnown) {
             // An operation this program does not know aims at the base colours: nothing moves.
             std::fill(mShiftArray.begin(), mShiftArray.end(), 0);
@@ -187,20 +170,20 @@ void CEffect::CEffectCreateDest() {
             double mySaturation = 0, myBrightness = 0;
             ExecuteHSB(myRGB, &myHue, &mySaturation, &myBrightness);
             switch (myOperation) {
-            case kOpHue:
+            case kOpColorHue:
                 myHue = HueTurn(0, myTurn);
                 break;
-            case kOpNoRed:
+            case kOpColorNoRed:
                 ExecuteRGB(myRGB, HueTurn(myHue, -myTurn), mySaturation, myBrightness);
                 myRGB[0] = 0;
                 ExecuteHSB(myRGB, &myHue, &mySaturation, &myBrightness);
                 myHue = HueTurn(myHue, myTurn);
                 break;
-            case kOpSaturation:
+            case kOpColorSaturation:
                 // Outside 0-120 (a large value, or an unset colour) there is no such saturation.
                 mySaturation = std::clamp(myValue / double(kColorSteps), 0.0, 1.0);
                 break;
-            default: // kOpDim; dividing by 0 has no meaning, so that value leaves the brightness
+            default: // kOpColorDim; dividing by 0 has no meaning, so that value leaves the brightness
                 if (myValue != 0) myBrightness /= myValue;
                 break;
             }

@@ -6,8 +6,11 @@
 constexpr int kEditKinds = 17;           // index 0 is a record's type, 1-16 the kinds
 constexpr int kEditsMax = 9000;          // records per track
 constexpr int kEditsEnd = kEditsMax - 1; // the end marker
+// Record types, byte 0 of a record.
 constexpr int8_t kRecordChange = -128;
 constexpr int8_t kRecordBeat = -127;
+// From here up, a load record: component type x 8 + slot + kRecordLoad, its bytes 1-16 the name.
+constexpr int8_t kRecordLoad = -126;
 
 enum EditKind : int {
     kEditGradient = 1,
@@ -58,3 +61,8 @@ void EditsResetState();
 // Records the load of a component into the rave while a track plays or is paused: myRecord 2 renames the
 // latest earlier load of that type and slot, any other mode adds a load record. Change execution fills it in.
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord);
+// The loaders' recorder (gLoadRecorder): while a track plays or is paused the load goes into the rave
+// (ExecuteRecordLoad); otherwise, unless a track is starting, its name goes into the song's start settings
+// at myOffset.
+void ExecuteRecordComponent(char myType, uint16_t myOffset, const char* myName, char mySlot,
+                            uint8_t myRecord);

@@ -1,6 +1,7 @@
 // Carrying out edits: each kind's change, its random choice, the attachment checks and the settings record.
 #include "engine/execute.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -25,18 +26,21 @@ uint32_t gActionTime = 0;
 namespace {
 
 // Offsets in the settings record of what each kind writes.
-constexpr int kOffsetFlags = 4;
-constexpr int kOffsetBrushColor = 5;
-constexpr int kOffsetFillColor = 6;
-constexpr int kOffsetBrushSpeed = 7;
-constexpr int kOffsetColorSpeed = 8;
-constexpr int kOffsetSpread = 9;
-constexpr int kOffsetColorKick = 10;
-constexpr int kOffsetBrush = 56;
-constexpr int kOffsetGradient = 543;
-constexpr int kOffsetMove = 689;
-constexpr int kOffsetParams = 803;
-constexpr int kOffsetFill = 840;
+constexpr int kOffsetFlags = offsetof(StyleRecord, mFlags);
+constexpr int kOffsetBrushColor = offsetof(StyleRecord, mBrushColor);
+constexpr int kOffsetFillColor = offsetof(StyleRecord, mFillColor);
+constexpr int kOffsetBrushSpeed = offsetof(StyleRecord, mBrushSpeed);
+constexpr int kOffsetColorSpeed = offsetof(StyleRecord, mColorSpeed);
+constexpr int kOffsetSpread = offsetof(StyleRecord, mSpread);
+constexpr int kOffsetColorKick = offsetof(StyleRecord, mColorKick);
+constexpr int kOffsetBrush = offsetof(StyleRecord, mCurrentBrush);
+constexpr int kOffsetGradient = offsetof(StyleRecord, mCurrentGrad);
+constexpr int kOffsetMove = offsetof(StyleRecord, mCurrentMove);
+constexpr int kOffsetParams = offsetof(StyleRecord, mMoveParam);
+constexpr int kOffsetFill = offsetof(StyleRecord, mCurrentFill);
+constexpr int kParamGroupSize = sizeof(StyleRecord::mMoveParam[0]);
+static_assert(kOffsetFlags == 4 && kOffsetColorKick == 10 && kOffsetBrush == 56 && kOffsetGradient == 543 &&
+              kOffsetMove == 689 && kOffsetParams == 803 && kOffsetFill == 840 && kParamGroupSize == 6);
 
 AttachRecord& ExecuteCurrentAttachments() {
     return gStyle.mAttachments[static_cast<uint8_t>(gCurrentBrush) % kBrushSlots];
@@ -107,7 +111,8 @@ int ExecuteStyleOffset(int myKind) {
     case kEditParam1:
     case kEditParam2:
     case kEditParam3:
-        return kOffsetParams + 6 * (static_cast<uint8_t>(gCurrentMove) % kMoveSlots) + (myKind - kEditParam1);
+        return kOffsetParams + kParamGroupSize * (static_cast<uint8_t>(gCurrentMove) % kMoveSlots) +
+               (myKind - kEditParam1);
     case kEditMove:
         return kOffsetMove;
     case kEditBrush:
@@ -155,7 +160,6 @@ void ExecuteSetAttachment(int mySlot, char myValue) {
 
 void ExecuteEdits(char myKind, char myValue, uint32_t myTime, uint8_t myRedraw, uint8_t myRecord,
                   uint8_t myMode, uint8_t myNewParams, uint8_t myHoldButton) {
-    (void)myRedraw;
     (void)myHoldButton;
     const int myKindIndex = static_cast<uint8_t>(myKind);
     int myNew = std::abs(static_cast<int>(static_cast<int8_t>(myValue)));

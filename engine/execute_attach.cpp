@@ -68,10 +68,17 @@ void ExecuteApplyEffect(const char* myAttached, char* mySaved, const char* myLoa
         return;
     }
     if (std::strncmp(myWanted, myLoaded, kNameSize) == 0) return;
-    if (myBrushEffect)
-        static_cast<BEffect&>(myEffect).BEffectLoad(myWanted, 1, myRedraw, nullptr);
-    else
-        static_cast<CEffect&>(myEffect).CEffectLoad(myWanted, 1, myRedraw, nullptr);
+    // A new effect starts from its own init program: the brush effect's variables, the colour effect's
+    // target, never the previous effect's.
+    if (myBrushEffect) {
+        auto& myBrush = static_cast<BEffect&>(myEffect);
+        myBrush.BEffectLoad(myWanted, 1, myRedraw, nullptr);
+        myBrush.BEffectInit();
+    } else {
+        auto& myColor = static_cast<CEffect&>(myEffect);
+        myColor.CEffectLoad(myWanted, 1, myRedraw, nullptr);
+        myColor.CEffectInit(0, 0);
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "core/alert.h"
+#include "core/popup_commands.h"
 #include "core/random.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
@@ -22,12 +23,16 @@ namespace {
 
 constexpr uint32_t kNear = 200; // ms around a beat within which an edit belongs to that beat
 
+// The loaders sit below change execution; they hand it the loads to record through their hook, set before
+// the program runs.
+[[maybe_unused]] const bool sRecorderSet = (gLoadRecorder = ExecuteRecordComponent, true);
+
 bool ExecuteIsLoad(int myIndex) {
-    return gEditsList[myIndex].mEdits[0] >= -126;
+    return gEditsList[myIndex].mEdits[0] >= kRecordLoad;
 }
 
 bool ExecuteIsChange(int myIndex) {
-    return myIndex != kEditsEnd && gEditsList[myIndex].mEdits[0] < -126;
+    return myIndex != kEditsEnd && gEditsList[myIndex].mEdits[0] < kRecordLoad;
 }
 
 // Writes a value onto a record: as is on the start record (and into the song's start settings), negated on
@@ -51,13 +56,13 @@ void ExecutePlace(int myIndex, int myKind, int myValue) {
 
 int ExecuteLoadKind(int myType) {
     switch (myType) {
-    case 1:
+    case kComponentGradient:
         return kEditGradient;
-    case 4:
+    case kComponentFill:
         return kEditFill;
-    case 9:
+    case kComponentMovement:
         return kEditMove;
-    case 10:
+    case kComponentBrush:
         return kEditBrush;
     default:
         return 0;
@@ -105,7 +110,7 @@ bool ExecuteInsert(char myType, const char* myName) {
     gEditsList[myNext].mPrev = myIndex;
     myCurrent.mNext = myIndex;
     std::memset(myRecord.mEdits, 0, kEditKinds);
-    if (static_cast<int8_t>(myType) < -126) {
+    if (static_cast<int8_t>(myType) < kRecordLoad) {
         std::memcpy(myRecord.mEdits, gEditsRave, kEditKinds);
     } else {
         if (myName) std::memcpy(myRecord.mEdits + 1, myName, strnlen(myName, kNameSize));
@@ -157,15 +162,15 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
     // A playing rave, or a value set on an earlier record, carries the new value through the records that
     // still held the previous one.
     if (TempoRaveReplays() || myMode == kModeEarlier) {
-        const int myLoadType = myKindIndex == kEditGradient ? 1
-                               : myKindIndex == kEditFill   ? 4
-                               : myKindIndex == kEditMove   ? 9
-                               : myKindIndex == kEditBrush  ? 10
+        const int myLoadType = myKindIndex == kEditGradient ? kComponentGradient
+                               : myKindIndex == kEditFill   ? kComponentFill
+                               : myKindIndex == kEditMove   ? kComponentMovement
+                               : myKindIndex == kEditBrush  ? kComponentBrush
                                                             : -1;
         for (int i = gEditsList[myTarget].mNext; i != kEditsEnd && i >= 0; i = gEditsList[i].mNext) {
             const int8_t myType = gEditsList[i].mEdits[0];
-            if (myType >= -126) {
-                const int myCode = myType + 126;
+            if (myType >= kRecordLoad) {
+                const int myCode = myType - kRecordLoad;
                 if (myCode / 8 == myLoadType && myCode % 8 == myPrevious) break;
                 continue;
             }
@@ -178,8 +183,17 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
     }
 }
 
+void ExecuteRecordComponent(char myType, uint16_t myOffset, const char* myName, char mySlot,
+                            uint8_t myRecord) {
+    if (gStatePlay || gStatePause) {
+        ExecuteRecordLoad(myType, mySlot, myName, myRecord);
+    } else if (!gStateStart && static_cast<size_t>(myOffset) + kNameSize <= kStyleSize) {
+        StyleCopy(reinterpret_cast<char*>(&gStyleStart) + myOffset, myName);
+    }
+}
+
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord) {
-    const auto myCode = static_cast<char>(myType * 8 + mySlot - 126);
+    const auto myCode = static_cast<char>(myType * 8 + mySlot + kRecordLoad);
     if (myRecord == 2) {
         for (int i = gEditsCurrent; i >= 0 && i != kEditsEnd; i = gEditsList[i].mPrev)
             if (gEditsList[i].mEdits[0] == static_cast<int8_t>(myCode)) {
@@ -192,7 +206,7 @@ void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myR
 }
 
 void ExecuteLoads(const int8_t* myEdits) {
-    const int myCode = myEdits[0] + 126;
+    const int myCode = myEdits[0] - kRecordLoad;
     const int myType = myCode / 8;
     const int mySlot = myCode % 8;
     char myName[kNameSize] = {};
@@ -201,24 +215,27 @@ void ExecuteLoads(const int8_t* myEdits) {
     switch (myType) {
     case kEffectBrush:
         gEffectBrush.BEffectLoad(myName, 0, 1, nullptr);
+        gEffectBrush.BEffectInit();
         break;
-    case 1:
+    case kComponentGradient:
         LoadGradient(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
         break;
     case kEffectBrushColor:
         gBEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        gBEffectColor.CEffectInit(0, 0);
         break;
     case kEffectFillColor:
         gFEffectColor.CEffectLoad(myName, 0, 1, nullptr);
+        gFEffectColor.CEffectInit(0, 0);
         break;
-    case 4:
+    case kComponentFill:
         if (std::strncmp(myName, gStyle.mFillNames[myIndex % kFillSlots], kNameSize) != 0)
             gFills[myIndex % kFillSlots].FillLoad(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
         break;
-    case 9:
+    case kComponentMovement:
         gMovements[myIndex % kMoveSlots].MEffectLoad(myName, static_cast<char>(myIndex), 1, 0, 1, nullptr, 1);
         break;
-    case 10:
+    case kComponentBrush:
         if (std::strncmp(myName, gStyle.mBrushNames[myIndex % kBrushSlots], kNameSize) != 0)
             gBrushes[myIndex % kBrushSlots].BrushLoad(myName, static_cast<char>(myIndex), 0, 0, 1, nullptr,
                                                       1);
@@ -239,13 +256,13 @@ bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTim
     if (myCount <= 0) return false;
     char* myField;
     switch (myPopup) {
-    case 300:
+    case kPopupFills:
         myField = gStyle.mFillNames[gCurrentFill];
         break;
-    case 301:
+    case kPopupBrushes:
         myField = gStyle.mBrushNames[gCurrentBrush];
         break;
-    case 302:
+    case kPopupMovements:
         myField = gStyle.mMoveNames[gCurrentMove];
         break;
     default:
@@ -266,13 +283,13 @@ bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTim
         if (!myName[0] || std::strncmp(myName, myField, kNameSize) == 0) continue;
         bool myLoaded;
         switch (myPopup) {
-        case 300:
+        case kPopupFills:
             myLoaded = gFills[gCurrentFill].FillLoad(myName, gCurrentFill, 1, 1, nullptr, 1);
             break;
-        case 301:
+        case kPopupBrushes:
             myLoaded = gBrushes[gCurrentBrush].BrushLoad(myName, gCurrentBrush, 1, 1, 1, nullptr, 1);
             break;
-        case 302:
+        case kPopupMovements:
             myLoaded = gMovements[gCurrentMove].MEffectLoad(myName, gCurrentMove, 1, 1, 1, nullptr, 1);
             break;
         default:

@@ -8,66 +8,31 @@
 #include <iterator>
 
 #include "core/random.h"
-#include "engine/program_words.h"
+#include "storage/format_program.h"
 
 double gX = 0;
 double gY = 0;
 double gMoveParam[12] = {};
 
 namespace {
-constexpr int kVariables = 12;
 // Far enough off every screen that nothing shows, and still a number the painter can clip.
 constexpr double kFarAway = 1.0e7;
-
-enum : int16_t {
-    kWordSame = ProgramWord('l', 'c'),
-    kWordBrushBottom = ProgramWord('b', 'h'),
-    kWordBrushRight = ProgramWord('b', 'w'),
-    kWordFrameHeight = ProgramWord('f', 'h'),
-    kWordFrameCount = ProgramWord('f', 'n'),
-    kWordFrameWidth = ProgramWord('f', 'w'),
-    kWordPi = ProgramWord('p', 'i'),
-    kWordSpread = ProgramWord('s', 'p'),
-    kParameterBase = 0x7F00,
-};
-
-enum : int16_t {
-    kOpFloorQuotient = ProgramWord('I', 'Q'),
-    kOpModulo = ProgramWord('M', 'O'),
-    kOpPower = ProgramWord('P', 'W'),
-    kOpAbsolute = ProgramWord('A', 'B'),
-    kOpSine = ProgramWord('S', 'P'),
-    kOpCosine = ProgramWord('C', 'P'),
-    kOpSineCycle = ProgramWord('S', 'S'),
-    kOpCosineCycle = ProgramWord('C', 'S'),
-    kOpAngle = ProgramWord('G', 'S'),
-    kOpRandom = ProgramWord('R', 'N'),
-    kOpRandomX = ProgramWord('R', 'X'),
-    kOpRandomY = ProgramWord('R', 'Y'),
-    kOpScreenRatio = ProgramWord('S', 'R'),
-    kOpWrapX = ProgramWord('W', 'H'),
-    kOpWrapY = ProgramWord('W', 'V'),
-    kOpIfEqual = ProgramWord('I', 'E'),
-    kOpIfGreater = ProgramWord('I', 'G'),
-    kOpIfOutside = ProgramWord('I', 'O'),
-    kOpLinger = ProgramWord('S', 'I'),
-    kOpLingerNegated = ProgramWord('S', 'E'),
-};
 
 double* Destination(int16_t myWord) {
     if (myWord == kWordX) return &gX;
     if (myWord == kWordY) return &gY;
     const int myVariable = myWord - kVariableBase;
-    if (myVariable >= 0 && myVariable < kVariables) return &gMoveParam[myVariable];
+    if (myVariable >= 0 && myVariable < kMoveVariables) return &gMoveParam[myVariable];
     return nullptr;
 }
 
 double Operand(int16_t myWord, const uint8_t* myAt, const MovementInputs& myInputs) {
     if (myWord == 0) return 0.0;
     const int myParameter = myWord - kParameterBase;
-    if (myParameter >= 0 && myParameter < 3) return myInputs.mParams[myParameter];
+    if (myParameter >= 0 && myParameter < kMaxParams) return myInputs.mParams[myParameter];
     const int myVariable = myWord - kVariableBase;
-    if (myVariable >= 0 && myVariable < 256) return myVariable < kVariables ? gMoveParam[myVariable] : 0.0;
+    if (myVariable >= 0 && myVariable < 256)
+        return myVariable < kMoveVariables ? gMoveParam[myVariable] : 0.0;
     switch (myWord) {
     case kWordBrushBottom:
         return myInputs.mBrush.mBottom;
@@ -128,19 +93,19 @@ int16_t LingerFrom(double myValue) {
 
 void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const MovementInputs& myInputs,
                  int16_t& myLinger) {
-    const int myCount = myCode ? mySize / 8 : 0;
+    const int myCount = myCode ? mySize / kInstructionBytes : 0;
     double* myDest = nullptr;
     const double myFrameWidth = myInputs.mBrush.mFrameWidth, myFrameHeight = myInputs.mBrush.mFrameHeight;
     for (int myIndex = 0; myIndex < myCount; ++myIndex) {
-        const uint8_t* myAt = myCode + 8 * myIndex;
-        const int16_t myDestWord = ProgramReadWord(myAt);
+        const auto& myAt = *reinterpret_cast<const ProgramInstruction*>(myCode + kInstructionBytes * myIndex);
+        const int16_t myDestWord = ProgramReadWord(myAt.mDest);
         if (myDestWord != kWordSame) myDest = Destination(myDestWord);
-        const double myA = Operand(ProgramReadWord(myAt + 2), myAt + 2, myInputs);
-        const double myB = Operand(ProgramReadWord(myAt + 4), myAt + 4, myInputs);
+        const double myA = Operand(ProgramReadWord(myAt.mA), myAt.mA, myInputs);
+        const double myB = Operand(ProgramReadWord(myAt.mB), myAt.mB, myInputs);
         const double myD = myDest ? *myDest : 0.0;
         double myResult = myD;
         bool myStores = true;
-        switch (ProgramReadWord(myAt + 6)) {
+        switch (ProgramReadWord(myAt.mOperation)) {
         case kOpStore:
             myResult = myA;
             break;

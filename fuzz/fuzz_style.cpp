@@ -13,13 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/display.h"
 #include "engine/edits.h"
+#include "engine/style_apply.h"
 #include "storage/components.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
 #include "storage/style.h"
 
 namespace {

@@ -8,11 +8,11 @@
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
+#include "engine/style_apply.h"
 #include "platform/clock.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
-#include "storage/style.h"
 
 uint8_t gStatePause = 0;
 uint8_t gStateRaveOnDisk = 0;

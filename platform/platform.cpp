@@ -48,6 +48,10 @@ PlatformStartResult PlatformStart(bool myHeadless) {
     return kPlatformStarted;
 }
 
+const char* PlatformErrorText() {
+    return SDL_GetError();
+}
+
 void PlatformStop() {
     if (!sStarted) return;
     if (sBeepDevice) SDL_CloseAudioDevice(sBeepDevice);

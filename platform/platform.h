@@ -12,6 +12,8 @@ enum PlatformStartResult {
 
 // Starts SDL (video, events, audio output) or the headless services.
 PlatformStartResult PlatformStart(bool myHeadless);
+// SDL's own words for the last thing that failed in the platform layer (empty when it said nothing).
+const char* PlatformErrorText();
 void PlatformStop();
 // True when a desktop display can be reached at all (used to fall back to headless by itself).
 bool PlatformHasDisplay();

@@ -58,7 +58,10 @@ bool TextOpenFont(int mySlot, const char* myFamily, int myPixelHeight) {
     if (sFonts[mySlot]) TTF_CloseFont(sFonts[mySlot]);
     sFonts[mySlot] = nullptr;
     const std::string myFile = TextFindFontFile(myFamily);
-    if (myFile.empty()) return false;
+    if (myFile.empty()) {
+        TTF_SetError("no font is installed for \"%s\"", myFamily);
+        return false;
+    }
     sFonts[mySlot] = TTF_OpenFont(myFile.c_str(), myPixelHeight);
     return sFonts[mySlot] != nullptr;
 }

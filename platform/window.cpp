@@ -2,6 +2,9 @@
 #include "platform/window.h"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstring>
 #include <deque>
@@ -9,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/script.h"
 
 namespace {
 
@@ -27,13 +31,25 @@ struct WindowState {
 };
 
 WindowState sWindows[kWinCount];
+WindowFailure sLastFailure = kWindowFailNone;
 std::deque<Message> sQueue;
 void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
+int sScale = 1;
+int sActive = kWinNone;
+// Where a scripted session (or a headless run) has put the cursor.
+int sCursorWindow = kWinNone;
+int sCursorX = 0;
+int sCursorY = 0;
 constexpr uint32_t kPresentInterval = 15; // ms, about one refresh of a 60 Hz display
 
 bool WindowValid(int myId) {
     return myId >= 0 && myId < kWinCount;
+}
+
+// The animation window fills the screen at its own size; the others are magnified on large screens.
+int WindowScaleOf(int myId) {
+    return myId == kWinPaint ? 1 : sScale;
 }
 
 int WindowFromSDL(uint32_t mySDLId) {
@@ -83,15 +99,13 @@ void WindowPresentDue() {
     }
 }
 
-// Characters as the keyboard produces them, including the control characters that text input leaves out.
-uint32_t WindowControlChar(const SDL_Keysym& myKey) {
-    if (myKey.sym == SDLK_RETURN || myKey.sym == SDLK_KP_ENTER) return 13;
-    if (myKey.sym == SDLK_ESCAPE) return 27;
-    if (myKey.sym == SDLK_BACKSPACE) return 8;
-    if (myKey.sym == SDLK_TAB) return 9;
-    if ((myKey.mod & KMOD_CTRL) && myKey.sym >= SDLK_a && myKey.sym <= SDLK_z)
-        return static_cast<uint32_t>(myKey.sym - SDLK_a + 1);
-    return 0;
+uint8_t WindowMods(uint16_t mySDLMods) {
+    uint8_t myMods = 0;
+    if (mySDLMods & KMOD_SHIFT) myMods |= kModShift;
+    if (mySDLMods & KMOD_CTRL) myMods |= kModCtrl;
+    if (mySDLMods & KMOD_ALT) myMods |= kModAlt;
+    if (mySDLMods & KMOD_CAPS) myMods |= kModCaps;
+    return myMods;
 }
 
 uint32_t WindowVirtualKey(SDL_Keycode mySym) {
@@ -143,25 +157,41 @@ uint32_t WindowVirtualKey(SDL_Keycode mySym) {
         return kVKInsert;
     case SDLK_DELETE:
         return kVKDelete;
+    case SDLK_HELP:
+        return kVKHelp;
+    case SDLK_CAPSLOCK:
+        return kVKCapital;
     case SDLK_COMMA:
-        return 188;
+        return kVKComma;
     case SDLK_MINUS:
-        return 189;
+        return kVKMinus;
     case SDLK_PERIOD:
-        return 190;
+        return kVKPeriod;
     case SDLK_SLASH:
-        return 191;
+        return kVKSlash;
     case SDLK_SEMICOLON:
-        return 186;
+        return kVKSemicolon;
     case SDLK_EQUALS:
-        return 187;
+        return kVKEquals;
+    case SDLK_QUOTE:
+        return kVKQuote;
+    case SDLK_LEFTBRACKET:
+        return kVKOpenBracket;
+    case SDLK_RIGHTBRACKET:
+        return kVKCloseBracket;
+    case SDLK_BACKSLASH:
+        return kVKBackslash;
+    case SDLK_BACKQUOTE:
+        return kVKGrave;
     default:
         return 0;
     }
 }
 
-void WindowQueue(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX, int myY) {
+void WindowQueue(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX, int myY,
+                 uint8_t myMods = 0) {
     Message myMessage;
+    myMessage.mMods = myMods;
     myMessage.mKind = myKind;
     myMessage.mWindow = myWindow;
     myMessage.mWParam = myWParam;
@@ -193,33 +223,44 @@ void WindowTranslate(const SDL_Event& myEvent) {
         const int myId = WindowFromSDL(myEvent.key.windowID);
         if (!WindowTakesInput(myId)) break;
         const uint32_t myKey = WindowVirtualKey(myEvent.key.keysym.sym);
-        if (myKey) WindowQueue(kMsgKeyDown, myId, myKey, 0, 0, 0);
-        const uint32_t myChar = WindowControlChar(myEvent.key.keysym);
-        if (myChar) WindowQueue(kMsgChar, myId, myChar, 0, 0, 0);
+        const uint8_t myMods = WindowMods(myEvent.key.keysym.mod);
+        if (myKey) WindowQueue(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
+        const uint32_t myChar = WindowControlCharacter(myKey, myMods);
+        if (myChar) WindowQueue(kMsgChar, myId, myChar, 0, 0, 0, myMods);
         break;
     }
     case SDL_TEXTINPUT: {
         const int myId = WindowFromSDL(myEvent.text.windowID);
         if (!WindowTakesInput(myId)) break;
+        const uint8_t myMods = WindowMods(static_cast<uint16_t>(SDL_GetModState()));
+        // Ctrl with a digit is a command of its own; what some layouts type for it is not a character.
+        if (myMods & kModCtrl) break;
         for (const char* myText = myEvent.text.text; *myText; ++myText) {
             const auto myByte = static_cast<unsigned char>(*myText);
-            if (myByte >= 32 && myByte < 127) WindowQueue(kMsgChar, myId, myByte, 0, 0, 0);
+            if (myByte >= 32 && myByte < 127) WindowQueue(kMsgChar, myId, myByte, 0, 0, 0, myMods);
         }
         break;
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-        if (myEvent.button.button != SDL_BUTTON_LEFT) break;
+        const bool myLeft = myEvent.button.button == SDL_BUTTON_LEFT;
+        if (!myLeft && myEvent.button.button != SDL_BUTTON_RIGHT) break;
         const int myId = WindowFromSDL(myEvent.button.windowID);
         if (!WindowTakesInput(myId)) break;
-        WindowQueue(myEvent.type == SDL_MOUSEBUTTONDOWN ? kMsgButtonDown : kMsgButtonUp, myId, 0, 0,
-                    myEvent.button.x, myEvent.button.y);
+        const bool myDown = myEvent.type == SDL_MOUSEBUTTONDOWN;
+        const MessageKind myKind =
+            myLeft ? (myDown ? kMsgButtonDown : kMsgButtonUp) : (myDown ? kMsgRButtonDown : kMsgRButtonUp);
+        const int myScale = WindowScaleOf(myId);
+        WindowQueue(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
+                    WindowMods(static_cast<uint16_t>(SDL_GetModState())));
         break;
     }
     case SDL_MOUSEMOTION: {
         const int myId = WindowFromSDL(myEvent.motion.windowID);
+        const int myScale = WindowScaleOf(myId);
         if (WindowTakesInput(myId))
-            WindowQueue(kMsgMouseMove, myId, 0, 0, myEvent.motion.x, myEvent.motion.y);
+            WindowQueue(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale, myEvent.motion.y / myScale,
+                        WindowMods(static_cast<uint16_t>(SDL_GetModState())));
         break;
     }
     case SDL_WINDOWEVENT: {
@@ -232,7 +273,11 @@ void WindowTranslate(const SDL_Event& myEvent) {
         case SDL_WINDOWEVENT_EXPOSED:
             WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
             break;
+        case SDL_WINDOWEVENT_MINIMIZED:
+            WindowQueue(kMsgMinimize, myId, 0, 0, 0, 0);
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            sActive = myId;
             WindowQueue(kMsgActivate, myId, 1, kWinNone, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST: {
@@ -251,6 +296,18 @@ void WindowTranslate(const SDL_Event& myEvent) {
     }
 }
 
+// Window managers keep a window above the one it is transient for, even above a full-screen one.
+void WindowKeepAbovePaint(WindowState& myState) {
+    SDL_Window* myPaint = sWindows[kWinPaint].mWindow;
+    if (!myPaint || !myState.mWindow || myState.mWindow == myPaint) return;
+    SDL_SysWMinfo myTool, myParent;
+    SDL_VERSION(&myTool.version);
+    SDL_VERSION(&myParent.version);
+    if (!SDL_GetWindowWMInfo(myState.mWindow, &myTool) || !SDL_GetWindowWMInfo(myPaint, &myParent)) return;
+    if (myTool.subsystem != SDL_SYSWM_X11 || myParent.subsystem != SDL_SYSWM_X11) return;
+    XSetTransientForHint(myTool.info.x11.display, myTool.info.x11.window, myParent.info.x11.window);
+}
+
 void WindowPump() {
     if (gPlatformHeadless) return;
     SDL_Event myEvent;
@@ -260,12 +317,18 @@ void WindowPump() {
 
 } // namespace
 
+uint8_t gWindowKeyState = 0;
+
 bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, int myHeight,
                   uint32_t myFlags) {
     if (!WindowValid(myId)) return false;
     WindowState& myState = sWindows[myId];
     WindowDestroy(myId);
-    if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) return false;
+    sLastFailure = kWindowFailNone;
+    if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) {
+        sLastFailure = kWindowFailWindow;
+        return false;
+    }
     myState.mFlags = myFlags;
     myState.mEnabled = true;
     myState.mVisible = false;
@@ -273,13 +336,17 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
         uint32_t mySDLFlags = SDL_WINDOW_HIDDEN;
         if (myFlags & kWindowFullScreen) mySDLFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
         if (myFlags & kWindowTopmost) mySDLFlags |= SDL_WINDOW_ALWAYS_ON_TOP;
-        myState.mWindow = SDL_CreateWindow(myTitle, myX, myY, myWidth, myHeight, mySDLFlags);
+        const int myScale = WindowScaleOf(myId);
+        myState.mWindow = SDL_CreateWindow(myTitle, myX * myScale, myY * myScale, myWidth * myScale,
+                                           myHeight * myScale, mySDLFlags);
         if (myState.mWindow) myState.mRenderer = SDL_CreateRenderer(myState.mWindow, -1, 0);
         if (!myState.mRenderer || !WindowMakeTexture(myState)) {
+            sLastFailure = myState.mWindow ? kWindowFailRenderer : kWindowFailWindow;
             WindowReleaseSDL(myState);
             SurfaceRelease(myState.mSurface);
             return false;
         }
+        if (myFlags & kWindowTopmost) WindowKeepAbovePaint(myState);
     }
     myState.mExists = true;
     return true;
@@ -296,6 +363,10 @@ void WindowDestroy(int myId) {
         myIt = myIt->mWindow == myId ? sQueue.erase(myIt) : myIt + 1;
 }
 
+WindowFailure WindowLastFailure() {
+    return sLastFailure;
+}
+
 bool WindowExists(int myId) {
     return WindowValid(myId) && sWindows[myId].mExists;
 }
@@ -305,6 +376,8 @@ void WindowShow(int myId, bool myShow, bool myActivate) {
     WindowState& myState = sWindows[myId];
     if (myShow && !myState.mVisible) WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
     myState.mVisible = myShow;
+    if (myShow && myActivate) sActive = myId;
+    if (!myShow && sActive == myId) sActive = WindowVisible(kWinControls) ? kWinControls : kWinPaint;
     if (!myState.mWindow) return;
     if (myShow) {
         SDL_ShowWindow(myState.mWindow);
@@ -324,7 +397,14 @@ void WindowEnable(int myId, bool myEnable) {
 }
 
 void WindowActivate(int myId) {
-    if (WindowExists(myId) && sWindows[myId].mWindow) SDL_RaiseWindow(sWindows[myId].mWindow);
+    if (!WindowExists(myId)) return;
+    sActive = myId;
+    if (sWindows[myId].mWindow) SDL_RaiseWindow(sWindows[myId].mWindow);
+}
+
+int WindowActive() {
+    const int myFocused = gPlatformHeadless ? kWinNone : WindowFocused();
+    return myFocused != kWinNone ? myFocused : sActive != kWinNone ? sActive : kWinControls;
 }
 
 void WindowResize(int myId, int myWidth, int myHeight) {
@@ -332,7 +412,9 @@ void WindowResize(int myId, int myWidth, int myHeight) {
     WindowState& myState = sWindows[myId];
     if (!SurfaceCreate(myState.mSurface, myWidth, myHeight)) return;
     if (myState.mWindow) {
-        if (!(myState.mFlags & kWindowFullScreen)) SDL_SetWindowSize(myState.mWindow, myWidth, myHeight);
+        const int myScale = WindowScaleOf(myId);
+        if (!(myState.mFlags & kWindowFullScreen))
+            SDL_SetWindowSize(myState.mWindow, myWidth * myScale, myHeight * myScale);
         WindowMakeTexture(myState);
     }
     myState.mDirty = true;
@@ -360,23 +442,105 @@ void WindowShowCursor(bool myShow) {
     if (!gPlatformHeadless) SDL_ShowCursor(myShow ? SDL_ENABLE : SDL_DISABLE);
 }
 
-bool WindowPeekMessage(Message& myMessage, bool myRemove) {
-    if (myRemove) {
-        if (gPlatformHeadless) {
-            ClockAdvance(1);
-            if (sTurnHook) sTurnHook();
-        } else {
-            WindowPresentDue();
-            // An idle turn gives the processor back for a moment; deadlines stay exact to about 2 ms.
-            if (sQueue.empty() && !sDrewSinceLastTurn && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
-                SDL_Delay(1);
-        }
-        sDrewSinceLastTurn = false;
+bool WindowCursorPosition(int myWindow, int* myX, int* myY) {
+    if (!WindowExists(myWindow)) return false;
+    int myCursorX = sCursorX, myCursorY = sCursorY;
+    bool myOver = sCursorWindow == myWindow;
+    SDL_Window* mySDLWindow = sWindows[myWindow].mWindow;
+    if (mySDLWindow) {
+        int myGlobalX = 0, myGlobalY = 0, myLeft = 0, myTop = 0;
+        SDL_GetGlobalMouseState(&myGlobalX, &myGlobalY);
+        SDL_GetWindowPosition(mySDLWindow, &myLeft, &myTop);
+        const int myScale = WindowScaleOf(myWindow);
+        // Floor division, so a point just left of or above the window stays outside it.
+        const int myDX = myGlobalX - myLeft, myDY = myGlobalY - myTop;
+        myCursorX = myDX >= 0 ? myDX / myScale : (myDX - myScale + 1) / myScale;
+        myCursorY = myDY >= 0 ? myDY / myScale : (myDY - myScale + 1) / myScale;
+        myOver = true;
     }
+    const Surface& mySurface = sWindows[myWindow].mSurface;
+    *myX = myCursorX;
+    *myY = myCursorY;
+    return myOver && myCursorX >= 0 && myCursorY >= 0 && myCursorX < mySurface.mWidth &&
+           myCursorY < mySurface.mHeight;
+}
+
+void WindowSetCursor(int myWindow, int myX, int myY) {
+    sCursorWindow = myWindow;
+    sCursorX = myX;
+    sCursorY = myY;
+    if (WindowExists(myWindow) && sWindows[myWindow].mWindow) {
+        const int myScale = WindowScaleOf(myWindow);
+        SDL_WarpMouseInWindow(sWindows[myWindow].mWindow, myX * myScale + myScale / 2,
+                              myY * myScale + myScale / 2);
+    }
+}
+
+void WindowSetScale(int myScale) {
+    sScale = myScale < 1 ? 1 : myScale > 4 ? 4 : myScale;
+}
+
+int WindowScale() {
+    return sScale;
+}
+
+int WindowScaleForDesktop(int myWidth, int myHeight) {
+    if (myWidth >= 3840 && myHeight >= 2160) return 3;
+    if (myWidth >= 1920 && myHeight >= 1080) return 2;
+    return 1;
+}
+
+uint32_t WindowControlCharacter(uint32_t myVirtualKey, uint8_t myMods) {
+    switch (myVirtualKey) {
+    case kVKReturn:
+        return 13;
+    case kVKEscape:
+        return 27;
+    case kVKBack:
+        return 8;
+    case kVKTab:
+        return 9;
+    default:
+        break;
+    }
+    if ((myMods & kModCtrl) && myVirtualKey >= 'A' && myVirtualKey <= 'Z') return myVirtualKey - 'A' + 1;
+    return 0;
+}
+
+void WindowTurn() {
+    if (gPlatformHeadless) {
+        ClockAdvance(1);
+        if (sTurnHook) sTurnHook();
+    } else {
+        WindowPresentDue();
+        // An idle turn gives the processor back for a moment; deadlines stay exact to about 2 ms.
+        if (sQueue.empty() && !sDrewSinceLastTurn && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
+            SDL_Delay(1);
+    }
+    sDrewSinceLastTurn = false;
+    ScriptTurn();
+}
+
+bool WindowPeekMessage(Message& myMessage, bool myRemove) {
+    if (myRemove) WindowTurn();
     WindowPump();
     if (sQueue.empty()) return false;
     myMessage = sQueue.front();
-    if (myRemove) sQueue.pop_front();
+    if (!myRemove) return true;
+    sQueue.pop_front();
+    switch (myMessage.mKind) {
+    case kMsgKeyDown:
+    case kMsgChar:
+    case kMsgButtonDown:
+    case kMsgButtonUp:
+    case kMsgRButtonDown:
+    case kMsgRButtonUp:
+    case kMsgMouseMove:
+        gWindowKeyState = myMessage.mMods;
+        break;
+    default:
+        break;
+    }
     return true;
 }
 
@@ -389,6 +553,11 @@ bool WindowPeekButtonDown(int myWindow, bool myRemove) {
         }
     }
     return false;
+}
+
+bool WindowMessagesWaiting() {
+    WindowPump();
+    return !sQueue.empty();
 }
 
 bool WindowButtonUpWaiting() {
@@ -415,6 +584,10 @@ void WindowCloseAll() {
         WindowDestroy(myId);
     sQueue.clear();
     sTurnHook = nullptr;
+    sActive = kWinNone;
+    sCursorWindow = kWinNone;
+    sScale = 1;
+    gWindowKeyState = 0;
 }
 
 void WindowResetState() {

@@ -1,9 +1,12 @@
 // Windows, surfaces, palette and splash of the visualizer.
 #include "shell/display.h"
 
+#include <cstdio>
 #include <cstring>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
+#include "engine/fill.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/text.h"
@@ -11,13 +14,13 @@
 #include "resources/pictures.h"
 #include "shell/main.h"
 #include "shell/quit.h"
+#include "storage/components.h"
 
-int gDisplayDepth = 8;
-int gDisplayButtons = 8;
-int gDisplayCurrent = 8;
 int gWindowedWidth = 0;
 int gWindowedHeight = 0;
 PlatformStartResult gPlatformStartResult = kPlatformStarted;
+InitFailure gInitFailure = kInitFailNone;
+char gInitFailureText[kInitFailureTextSize] = "";
 
 namespace {
 void InitScreenSize(int* myWidth, int* myHeight) {
@@ -34,30 +37,42 @@ bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     SurfaceSetColorKey(mySurface, myKeyed ? kColorKey : kNoColorKey);
     return true;
 }
+
+// Keeps what failed and the platform's words for it, before anything else can replace them.
+bool InitFail(InitFailure myFailure) {
+    gInitFailure = myFailure;
+    std::snprintf(gInitFailureText, sizeof(gInitFailureText), "%s", PlatformErrorText());
+    return false;
+}
+
+bool InitFailWindow() {
+    return InitFail(WindowLastFailure() == kWindowFailRenderer ? kInitFailRenderer : kInitFailWindow);
+}
 } // namespace
 
+// Whether a video driver could be started at all: without one there is nothing to draw on.
 bool InitCheckDirectX() {
-    // Without any usable video driver there is nothing to draw on.
-    if (gPlatformStartResult == kPlatformNoVideo) {
-        std::strcpy(gAlertText, "DLL");
-        return false;
-    }
-    gWinXP = 0;
+    gInitFailure = kInitFailNone;
+    gInitFailureText[0] = 0;
+    if (gPlatformStartResult == kPlatformNoVideo) return InitFail(kInitFailDisplay);
     return true;
 }
 
 bool InitDialogWindow() {
     const int myX = gCentXInt - 120;
     const int myY = gCentYInt - 57;
-    return WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
-                        kWindowTopmost);
+    if (!WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
+                      kWindowTopmost))
+        return InitFailWindow();
+    return true;
 }
 
-void InitFonts() {
+bool InitFonts() {
     // The two unnamed fonts take the desktop's sans-serif; the big one asks for Arial by name.
-    TextOpenFont(kFontSmall, "sans-serif", 9);
-    TextOpenFont(kFontMedium, "sans-serif", 13);
-    TextOpenFont(kFontLarge, "Arial", 56);
+    if (!TextOpenFont(kFontSmall, "sans-serif", 9) || !TextOpenFont(kFontMedium, "sans-serif", 13) ||
+        !TextOpenFont(kFontLarge, "Arial", 56))
+        return InitFail(kInitFailFont);
+    return true;
 }
 
 void InitColor() {
@@ -85,16 +100,10 @@ bool InitPaintWindow() {
     int myWidth = 0, myHeight = 0;
     InitScreenSize(&myWidth, &myHeight);
     const bool myFull = gWindowedWidth <= 0;
-    if (!WindowCreate(kWinPaint, "Orbex Animation", 0, 0, myWidth, myHeight,
-                      myFull ? kWindowFullScreen : 0)) {
-        // The desktop cannot give the program a full-screen picture of its own.
-        std::strcpy(gAlertText, "U");
-        return false;
-    }
+    if (!WindowCreate(kWinPaint, "Orbex Animation", 0, 0, myWidth, myHeight, myFull ? kWindowFullScreen : 0))
+        return InitFailWindow();
     InitSetScreenSize(myWidth, myHeight);
     MainHideMenuBars();
-    gDisplayButtons = 8;
-    gDisplayDepth = 8;
     InitColor();
     SurfaceFill(WindowSurface(kWinPaint), gRectDisplay, kColorBlack);
     WindowShow(kWinPaint, true, true);
@@ -119,11 +128,6 @@ void InitControlsWindow() {
 }
 
 void InitPictToGWorld(Surface& mySurface, int myPicture) {
-    if (myPicture == 0) {
-        if (!InitSurface(mySurface, 199, 114, true)) QuitFast();
-        SurfaceFill(mySurface, {0, 0, 199, 114}, kColorControlsBack);
-        return;
-    }
     if (!ResourceDrawPicture(myPicture, mySurface)) QuitFast();
     SurfaceSetColorKey(mySurface, kColorKey);
 }
@@ -137,15 +141,7 @@ void MainDrawPaint() {
 }
 
 void MainDrawControls() {
-    if (gDisplayButtons != 8) {
-        gDisplayButtons = 8;
-        InitPictToGWorld(gWorldButtons, kPictureButtons);
-        InitPictToGWorld(gWorldIcons, kPictureIcons);
-        InitPictToGWorld(gWorldDisplay, kPictureDisplay);
-        InitPictToGWorld(gWorldPanelArt, kPicturePanelArt);
-        InitPictToGWorld(gWorldArrows, kPictureArrows);
-        InitPictToGWorld(gWorldPopup, kPicturePopup);
-    }
+    DrawThumbnails();
     Surface& mySurface = WindowSurface(kWinControls);
     SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
     WindowPresent(kWinControls);
@@ -168,7 +164,6 @@ void MainLeaveApp() {
     gStatePaint = 0;
     gStateColorChange = 0;
     gStatePaintClose = 1;
-    gDisplayCurrent = 24;
     WindowShow(kWinPaint, false, false);
     // The controls stay on the desktop so a click on them brings the program back.
     WindowShow(kWinControls, true, false);
@@ -191,7 +186,6 @@ void MainReopenPaint() {
 }
 
 void MainRestoreApp() {
-    gDisplayCurrent = 8;
     const bool myWasOutside = gStateOutsideApp;
     gStateOutsideApp = 0;
     MainHideMenuBars();
@@ -202,6 +196,10 @@ void MainRestoreApp() {
         if (!InitSurface(gWorldPaint, myWidth, myHeight, false)) QuitFast();
         SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
         WindowResize(kWinPaint, myWidth, myHeight);
+        // Whole pictures were fitted to the old screen as they loaded: they load again for this one.
+        for (int i = 0; i < kFillSlots; ++i)
+            gFills[i].FillLoad(nullptr, static_cast<char>(i), 0, 0, nullptr, 1);
+        gFills[static_cast<uint8_t>(gCurrentFill) % kFillSlots].FillDraw(0);
     }
     WindowActivate(kWinPaint);
     if (gStateAlert && myWasOutside) {
@@ -213,7 +211,8 @@ void MainRestoreApp() {
 }
 
 void InitDisplayResetState() {
-    gDisplayDepth = gDisplayButtons = gDisplayCurrent = 8;
     gWindowedWidth = gWindowedHeight = 0;
     gPlatformStartResult = kPlatformStarted;
+    gInitFailure = kInitFailNone;
+    std::memset(gInitFailureText, 0, sizeof(gInitFailureText));
 }

@@ -7,25 +7,30 @@
 
 #include "core/display.h"
 
-extern int gDisplayDepth;
-extern int gDisplayButtons;
-extern int gDisplayCurrent;
 // A window of this size instead of the full screen (0 = full screen).
 extern int gWindowedWidth;
 extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
+
+// What stopped start-up, for WinMain to say: the display, a window, a renderer for the windows, or the fonts.
+enum InitFailure : int { kInitFailNone, kInitFailDisplay, kInitFailWindow, kInitFailRenderer, kInitFailFont };
+constexpr int kInitFailureTextSize = 256;
+extern InitFailure gInitFailure;
+// The system's own words for it, taken when it happened.
+extern char gInitFailureText[kInitFailureTextSize];
 // Puts the values above back to their start values.
 void InitDisplayResetState();
 
+// Each of these start-up steps records its failure in gInitFailure before it returns false.
 bool InitCheckDirectX();
 bool InitPaintWindow();
 bool InitDialogWindow();
+bool InitFonts();
 void InitHelpWindow();
 void InitControlsWindow();
 void InitColor();
 void InitPictToGWorld(Surface& mySurface, int myPicture);
-void InitFonts();
 
 void MainDrawPaint();
 void MainDrawControls();

@@ -1,7 +1,6 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
 #include <cstring>
 
-#include "controls/pop_list.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
@@ -17,6 +16,7 @@
 #include "shell/quit.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
+#include "storage/pop_list.h"
 
 namespace {
 void InitScreen() {
@@ -39,15 +39,15 @@ bool InitProgram() {
     // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both.
     const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
     gStateAlert = 1;
-    if (!InitCheckDirectX()) return false;
-    if (!InitDialogWindow()) QuitFast();
-    InitFonts();
+    if (!InitCheckDirectX() || !InitDialogWindow() || !InitFonts()) return false;
     MainSeedRandom(ClockTicks());
     if (!InitPaintWindow()) return false;
 
     gStateAlert = 0;
     InitHelpWindow();
     gStateCD = 1;
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+    std::memset(gCueList, kNotSet, sizeof(gCueList));
     InitPictToGWorld(gWorldButtons, kPictureButtons);
     InitPictToGWorld(gWorldIcons, kPictureIcons);
     InitPictToGWorld(gWorldDisplay, kPictureDisplay);

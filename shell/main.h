@@ -19,3 +19,6 @@ bool InitProgram();
 void MainOpenAppEvent();
 void MainEventProcess(const Message& myMessage);
 void MainAlertProcess(const Message& myMessage);
+// Hands a message to its own window's handler: the alert's to MainAlertProcess, the others' to
+// MainEventProcess.
+void MainDispatch(const Message& myMessage);

@@ -1,13 +1,14 @@
 // The entry of the visualizer: start-up, the main loop that alternates messages and animation, and the end.
 #include <cstdio>
-#include <cstring>
 
 #include "controls/help.h"
 #include "controls/mousekey.h"
 #include "core/alert.h"
 #include "engine/animate.h"
 #include "music/music.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
+#include "platform/script.h"
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
@@ -20,35 +21,36 @@ int gExitCode = 0;
 const char* gProgramPath = nullptr;
 
 namespace {
-const char* const kDirectXText =
-    ": Unsupported version of DirectX! Read the Troubleshooting Guide for upgrade instructions.";
-const char* const kNo256Text = "Your video card does not support switching to 256 colors! Orbex cannot run.";
-
 bool MainIsOwnWindow(int myWindow) {
     return myWindow >= 0 && myWindow < kWinCount;
 }
 
-void MainDispatch(const Message& myMessage) {
-    if (myMessage.mWindow == kWinAlert) {
-        MainAlertProcess(myMessage);
-    } else {
-        MainEventProcess(myMessage);
+const char* MainFailureWhat(InitFailure myFailure) {
+    switch (myFailure) {
+    case kInitFailDisplay:
+        return "Unable to open the display";
+    case kInitFailWindow:
+        return "Unable to open a window";
+    case kInitFailRenderer:
+        return "Unable to get a renderer for the windows";
+    case kInitFailFont:
+        return "Unable to open the fonts";
+    default:
+        return "Unable to start";
     }
 }
 
-// A start-up failure: the alert alone, then clean-up.
+// A start-up failure: what failed, in the system's words too, in the alert alone; then clean-up.
 int MainStartUpFailed() {
     gStartUp = 0;
     gStateAlert = 0;
-    if (gAlertText[0] == 'U') {
-        std::strcpy(gAlertText, kNo256Text);
-    } else {
-        std::strncat(gAlertText, kDirectXText, kAlertTextSize - 1 - std::strlen(gAlertText));
-    }
-    // Without a window of our own the text can only go to the terminal.
-    std::fprintf(stderr, "orbex: %s\n", gAlertText);
+    char myText[kInitFailureTextSize + 64];
+    std::snprintf(myText, sizeof(myText), "%s%s%s", MainFailureWhat(gInitFailure),
+                  gInitFailureText[0] ? ": " : "", gInitFailureText);
+    // The terminal hears it whole; the alert window holds what fits.
+    std::fprintf(stderr, "orbex: %s\n", myText);
     if (WindowExists(kWinAlert) && !gPlatformHeadless) {
-        MainOpenAlert("");
+        MainOpenAlert(myText);
         Message myMessage;
         while (gStateAlert) {
             if (!WindowPeekMessage(myMessage, true)) continue;
@@ -60,6 +62,14 @@ int MainStartUpFailed() {
     return 0;
 }
 } // namespace
+
+void MainDispatch(const Message& myMessage) {
+    if (myMessage.mWindow == kWinAlert) {
+        MainAlertProcess(myMessage);
+    } else {
+        MainEventProcess(myMessage);
+    }
+}
 
 void MainOpenAppEvent() {
     gStateRunning = 1;
@@ -123,7 +133,6 @@ void MainEventProcess(const Message& myMessage) {
         }
         break;
     case kMsgRenderDone:
-        if (gStateAlert) MainCloseAlert();
         if (gStateRunning) QuitSequence(0);
         break;
     default:
@@ -191,6 +200,16 @@ int WinMain() {
             if (gStateControlsVisible) HelpDisplay();
         }
     }
+    // Nobody sits at a headless run to answer an alert, the one quitting may have opened included: its text
+    // went to standard error, and the run answers it as a user would, with Enter.
+    if (gPlatformHeadless && gStateAlert) {
+        Message myEnter;
+        myEnter.mKind = kMsgChar;
+        myEnter.mWindow = kWinAlert;
+        myEnter.mWParam = '\r';
+        myEnter.mTime = ClockTicks();
+        WindowPushMessage(myEnter);
+    }
     do {
         while (MainQuitLoop()) {
         }
@@ -201,6 +220,10 @@ int WinMain() {
     QuitCleanup();
     if (!myOutputOk) {
         std::fprintf(stderr, "orbex: writing the frames failed\n");
+        return 1;
+    }
+    if (!ScriptError().empty()) {
+        std::fprintf(stderr, "orbex: script %s\n", ScriptError().c_str());
         return 1;
     }
     return gExitCode;

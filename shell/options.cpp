@@ -41,6 +41,9 @@ const char* OptionsUsage() {
            "  --clicks BPM          headless: listen to a generated click track at BPM beats per minute\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
+           "  --script FILE         play the timed keys, clicks and pictures of a script (headless: then "
+           "quit)\n"
+           "  --ui-scale N          magnify the controls, help and alert windows N times (1 to 4)\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
 }
@@ -81,6 +84,14 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mBeatLog = myValue;
             else
                 myError = "--beat-log needs a file name";
+        } else if (myArg == "--script") {
+            const char* myValue = myTake();
+            if (myValue)
+                gOptions.mScript = myValue;
+            else
+                myError = "--script needs a file name";
+        } else if (myArg == "--ui-scale") {
+            if (!OptionsNumber(myTake(), 1, 4, gOptions.mUiScale)) myError = "--ui-scale needs 1 to 4";
         } else if (myArg == "--clicks") {
             if (!OptionsNumber(myTake(), 1, 300, gOptions.mClicks)) myError = "--clicks needs 1 to 300";
         } else if (myArg == "--audio") {

@@ -18,6 +18,8 @@ struct Options {
     std::string mStyle;   // the style to start with instead of the last session
     std::string mAudio;   // headless: the sound file listened to
     int mClicks = 0;      // headless: the tempo of a generated click track listened to (0 = none)
+    std::string mScript;  // a scripted session fed into the message queue
+    int mUiScale = 0;     // magnification of the controls, help and alert windows (0 = by the desktop's size)
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

@@ -4,6 +4,8 @@
 
 #include "music/music.h"
 #include "platform/platform.h"
+#include "platform/script.h"
+#include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
@@ -42,6 +44,16 @@ int main(int argc, char** argv) {
     }
     gMusicFirstStyle = gOptions.mStyle;
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
+    int myDesktopWidth = 0, myDesktopHeight = 0;
+    PlatformDesktopSize(&myDesktopWidth, &myDesktopHeight);
+    WindowSetScale(gOptions.mUiScale
+                       ? gOptions.mUiScale
+                       : (gOptions.mHeadless ? 1 : WindowScaleForDesktop(myDesktopWidth, myDesktopHeight)));
+    if (!gOptions.mScript.empty() && !ScriptStart(gOptions.mScript, myError)) {
+        std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+        PlatformStop();
+        return 2;
+    }
     const int myCode = WinMain();
     PlatformStop();
     return myCode;

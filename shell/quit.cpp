@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "controls/pop_list.h"
+#include "controls/file_popup.h"
 #include "controls/popup_state.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
@@ -31,7 +31,7 @@
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
-#include "storage/file_disk.h"
+#include "storage/pop_list.h"
 #include "storage/style.h"
 
 namespace {
@@ -99,6 +99,8 @@ void QuitSequence(uint8_t myPressed) {
     } else {
         gTimer = 0;
     }
+    // An alert opened while saving keeps the keyboard, so Enter answers it over the farewell.
+    if (gStateAlert) WindowActivate(kWinAlert);
 }
 
 void QuitDrawLogo() {
@@ -117,6 +119,7 @@ void QuitDrawLogo() {
     gUpdateNext = gUpdateLength == kNever ? kNever : 0;
     gMovements[static_cast<uint8_t>(gCurrentMove) % kMoveSlots].mLingerCount = 0;
     gEffectBrush.BEffectLoad(kNoName, 0, 0, nullptr);
+    gEffectBrush.BEffectInit();
     if (gBEffectColor.mFileFlag) {
         gBEffectColor.mFileFlag = 0;
         gBEffectColor.CEffectSetColor(gEditsRave[kEditBrushColor], gEditsRave[kEditBrushColor]);
@@ -138,7 +141,8 @@ bool MainQuitLoop() {
     Message myMessage;
     if (WindowPeekMessage(myMessage, true)) {
         if (myMessage.mKind == kMsgQuit) return false;
-        MainEventProcess(myMessage);
+        // An alert opened while quitting (a session that could not be saved) is answered here.
+        MainDispatch(myMessage);
     } else if (gTimer != 0 && gStatePaint) {
         const uint32_t myTime = QuitElapsed();
         if (myTime <= 2000) {
@@ -174,9 +178,8 @@ void QuitCleanup() {
         SurfaceFill(WindowSurface(kWinPaint), gRectDisplay, kColorBlack);
         WindowPresent(kWinPaint);
     }
-    for (Surface* mySurface :
-         {&gWorldButtons, &gWorldControls, &gWorldIcons, &gWorldPaint, &gWorldPopup, &gWorldPreview,
-          &gWorldArrows, &gWorldPanelArt, &gWorldDisplay, &gWorldControls2})
+    for (Surface* mySurface : {&gWorldButtons, &gWorldControls, &gWorldIcons, &gWorldPaint, &gWorldPopup,
+                               &gWorldPreview, &gWorldArrows, &gWorldPanelArt, &gWorldDisplay})
         SurfaceRelease(*mySurface);
     if (gDirIDOrbex[0]) {
         char myPath[kPathSize];

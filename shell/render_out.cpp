@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/image_out.h"
 #include "platform/palette.h"
+#include "platform/script.h"
 #include "platform/window.h"
 #include "shell/options.h"
 
@@ -24,6 +25,7 @@ int sTotal = 0;
 bool sActive = false;
 bool sDoneSent = false;
 bool sFailed = false;
+bool sUntilScriptEnds = false;
 VideoOut sVideo;
 std::vector<uint32_t> sSheet;
 int sSheetWidth = 0;
@@ -86,7 +88,12 @@ bool RenderOutStart() {
     sWritten = 0;
     sDoneSent = false;
     sFailed = false;
-    sTotal = gOptions.mDemo ? kSheetFrames : (gOptions.mFrames > 0 ? gOptions.mFrames : 10 * gOptions.mFps);
+    // A scripted session without a frame count lasts as long as its script.
+    sUntilScriptEnds = !gOptions.mDemo && !gOptions.mScript.empty() && gOptions.mFrames <= 0;
+    sTotal = gOptions.mDemo         ? kSheetFrames
+             : gOptions.mFrames > 0 ? gOptions.mFrames
+             : sUntilScriptEnds     ? INT32_MAX
+                                    : 10 * gOptions.mFps;
     const Surface& myScreen = WindowSurface(kWinPaint);
     if (gOptions.mDemo) {
         sSheetWidth = kSheetColumns * (myScreen.mWidth / 2);
@@ -112,7 +119,8 @@ void RenderOutTurn() {
         ++sWritten;
     }
     const bool myDemoOver = gOptions.mDemo && myElapsed >= kDemoLength;
-    if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || sFailed) {
+    const bool myScriptOver = sUntilScriptEnds && !ScriptRunning();
+    if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || myScriptOver || sFailed) {
         Message myMessage;
         myMessage.mKind = kMsgRenderDone;
         myMessage.mTime = ClockTicks();

@@ -50,11 +50,11 @@ void VFill::Release() {
 }
 
 bool Effect::EffectReadCodes(FileHandle myFile) {
-    uint8_t mySizes[6] = {};
-    FileRead(myFile, 6, mySizes);
-    const int32_t myInit = static_cast<uint16_t>(mySizes[0] | (mySizes[1] << 8));
-    const int32_t myReset = static_cast<uint16_t>(mySizes[2] | (mySizes[3] << 8));
-    const int32_t myUpdate = static_cast<uint16_t>(mySizes[4] | (mySizes[5] << 8));
+    CodeSizes mySizes = {};
+    FileRead(myFile, kCodeSizesBytes, &mySizes);
+    const int32_t myInit = BytesU16(mySizes.mInit);
+    const int32_t myReset = BytesU16(mySizes.mReset);
+    const int32_t myUpdate = BytesU16(mySizes.mUpdate);
     // The programs must lie inside the file; a size beyond its end marks a damaged file.
     if (static_cast<int64_t>(FileTell(myFile)) + myInit + myReset + myUpdate > FileLength(myFile))
         return false;
@@ -78,10 +78,10 @@ void Effect::EffectFreeCodes() {
 }
 
 void MEffect::MEffectSetFallback() {
-    static const uint8_t kFallback[8] = {0x78, 0x70, 0x04, 0x00, 0x78, 0x63, 0x50, 0x52};
     EffectFreeCodes();
-    mInit.assign(kFallback, kFallback + sizeof(kFallback));
-    mInitSize = sizeof(kFallback);
+    // x := 4 times the centre's x: far beyond the right edge.
+    ProgramAddInstruction(mInit, kWordX, ProgramLiteral(4), kWordCentreX, kOpProduct);
+    mInitSize = static_cast<uint16_t>(mInit.size());
     mNumParams = 0;
     mCenteredFlag = 0;
     std::memset(mMin, 0, sizeof(mMin));

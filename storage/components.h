@@ -1,5 +1,13 @@
 // The components in memory: brushes, fills, gradients, movements and effects, and the tables that hold them.
 // Loading lives in storage/loading*; drawing and running them lives in engine/.
+//
+// Thumbnails: each brush, fill and movement keeps the picture its slot shows in the controls window, mThumb,
+// ready to copy. Its loader leaves there the file's icon, halved for brushes and fills, with its gradient
+// colours moved to the preview colours 201-245, on the icon's background (a brush with black pixels on
+// colour 12, anything else on 0); an empty slot, or a file whose icon cannot be read, leaves it black. The
+// loader then asks for the controls window to be redrawn; the controls drawing copies every thumbnail to its
+// place in the FILLS, BRUSHES and MOVEMENTS columns (DrawThumbnails). Sizes: kBrushThumbWidth x kThumbHeight,
+// kFillThumbWidth x kThumbHeight, kMoveIconSide x kMoveIconSide.
 #pragma once
 
 #include <cstdint>
@@ -9,13 +17,14 @@
 #include "platform/palette.h"
 #include "platform/surface.h"
 #include "storage/file.h"
+#include "storage/format_bitmap.h"
+#include "storage/format_gradient.h"
+#include "storage/format_program.h"
 
-constexpr int kGradientBytes = 270; // 90 RGB triples
-constexpr int kGradientColors = 90;
-constexpr int kMaxParams = 3;
-constexpr int kParamNameSize = 24;
-constexpr int kParamDescSize = 120;
 constexpr const char* kNoName = "(None)";
+constexpr int kBrushThumbWidth = kBrushIconWidth / 2;
+constexpr int kFillThumbWidth = kFillIconWidth / 2;
+constexpr int kThumbHeight = kBitmapIconHeight / 2;
 
 // Effect kinds, as stored in Effect::mType and used as the component type of their load records.
 enum EffectKind : char { kEffectBrush = 0, kEffectMovement = 1, kEffectBrushColor = 2, kEffectFillColor = 3 };
@@ -55,6 +64,7 @@ struct VBrush : VBitmap {
     int32_t mTop = 0;
     int32_t mRight = 0;
     int32_t mBottom = 0;
+    Surface mThumb;
 
     bool BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t myRecord, uint8_t myRedraw,
                    StyleRecord* myStyle, uint8_t myQuiet);
@@ -69,6 +79,7 @@ struct VBrush : VBitmap {
 struct VFill : VBitmap {
     Rect mBackRect;
     uint8_t mFileFlag = 0;
+    Surface mThumb;
 
     bool FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet);
@@ -82,7 +93,7 @@ struct GradientData {
     uint8_t mBrushGrad[kGradientBytes];
     uint8_t mFillGrad[kGradientBytes];
 };
-static_assert(sizeof(GradientData) == 540);
+static_assert(sizeof(GradientData) == 2 * kGradientBytes);
 
 struct Effect {
     uint16_t mInitSize = 0;
@@ -150,6 +161,7 @@ struct MEffect : Effect {
     char mName[kParamNameSize * kMaxParams] = {};
     char mDesc[kParamDescSize * kMaxParams] = {};
     int16_t mLingerCount = 0;
+    Surface mThumb;
 
     MEffect() : Effect(kEffectMovement) {}
     bool MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams, uint8_t myRecord,

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "storage/format_program.h"
+
 namespace {
 
 // The write position of a backwards decoder: a picture of myWidth x myHeight at the top-left of a surface.
@@ -168,11 +170,10 @@ bool BitmapDecodeMask(Surface& mySurface, const uint8_t* mySource, int32_t mySiz
 }
 
 bool LoadDecodeMoveIcon(Surface& mySurface, int32_t mySize) {
-    constexpr int kIconSide = 24;
-    if (!BitmapFits(mySurface, kIconSide, kIconSide)) return false;
+    if (!BitmapFits(mySurface, kMoveIconSide, kMoveIconSide)) return false;
     if (mySize < 0 || static_cast<size_t>(mySize) > mySurface.mPixels.size()) return false;
     const uint8_t* myIn = mySurface.mPixels.data();
-    BackWriter myOut(mySurface, kIconSide, kIconSide);
+    BackWriter myOut(mySurface, kMoveIconSide, kMoveIconSide);
     int32_t myPos = mySize - 1;
     for (; myPos >= 0 && !myOut.Done(); --myPos) {
         const uint8_t myValue = myIn[myPos];

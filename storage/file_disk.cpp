@@ -1,34 +1,14 @@
-// Saving and loading the files the popups name: the typed name goes to the kind of file gPopup asks for.
+// Writing a whole file of the program folder by kind folder, name and extension.
 #include "storage/file_disk.h"
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
-#include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/style_record.h"
-#include "music/music.h"
 #include "platform/platform.h"
 #include "storage/file.h"
-#include "storage/sets.h"
-#include "storage/style.h"
-
-namespace {
-char FileSetKind(uint16_t myPopup) {
-    switch (myPopup) {
-    case kPopupGradientSet:
-        return kSetGradient;
-    case kPopupFillSet:
-        return kSetFill;
-    case kPopupBrushSet:
-        return kSetBrush;
-    case kPopupMoveSet:
-        return kSetMove;
-    default:
-        return 0;
-    }
-}
-} // namespace
 
 bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* myExt, const void* myBytes,
                       int32_t myCount) {
@@ -44,29 +24,12 @@ bool FileSaveInFolder(const char* myKindFolder, const char* myName, const char* 
         myCode = FileReplace(myFileName, myFolder.c_str(), myBytes, myCount);
     }
     if (myCode == 0) return true;
-    MainCheckErrors(myCode);
+    // The user learns which file could not be written and why; the old file, if there was one, is still
+    // whole.
+    char myText[2 * kPathSize];
+    std::snprintf(myText, sizeof(myText), "Unable to save %s in %s: %s", myFileName, myKindFolder,
+                  std::strerror(myCode));
+    MainOpenAlert(myText);
     PlatformBeep();
     return false;
-}
-
-bool FileSaveToDisk() {
-    switch (gPopup) {
-    case kPopupStyle:
-        // The command that asked for the name has filled gStyleTemp (the semicolon key with its counters
-        // off).
-        return StyleSave(gEditableText, gStyleTemp);
-    case kPopupLastSession:
-        // While a rave drives the picture, the user's own settings are the ones to come back to.
-        return StyleSave(gEditableText, gStateRaveOnDisk ? gStyleLast : gStyle);
-    default: {
-        const char myKind = FileSetKind(gPopup);
-        return myKind && StyleSaveSet(myKind, gEditableText);
-    }
-    }
-}
-
-bool FileLoadFromDisk(const char* myName) {
-    if (gPopup == kPopupStyle || gPopup == kPopupLastSession) return StyleLoad(myName, kStyleFromFile);
-    const char myKind = FileSetKind(gPopup);
-    return myKind && StyleLoadSet(myKind, myName);
 }

@@ -9,22 +9,10 @@
 
 #include "core/alert.h"
 #include "core/display.h"
-#include "engine/animate.h"
-#include "engine/edits.h"
-#include "music/music.h"
 #include "platform/platform.h"
-#include "platform/window.h"
 #include "storage/decode.h"
 
-int16_t LoadI16(const uint8_t* myBytes) {
-    return static_cast<int16_t>(myBytes[0] | (myBytes[1] << 8));
-}
-
-int32_t LoadI32(const uint8_t* myBytes) {
-    return static_cast<int32_t>(static_cast<uint32_t>(myBytes[0]) | (static_cast<uint32_t>(myBytes[1]) << 8) |
-                                (static_cast<uint32_t>(myBytes[2]) << 16) |
-                                (static_cast<uint32_t>(myBytes[3]) << 24));
-}
+LoadRecorder gLoadRecorder = nullptr;
 
 void LoadPickName(char* myOut, const char* myName, const char* myField) {
     const char* mySource = gStartUp || !myName ? myField : myName;
@@ -48,25 +36,16 @@ int16_t LoadOpenFile(const char* myFileName, const char* myFolder, FileHandle* m
     return FileOpen(myFileName, myFolder, myFile, false);
 }
 
-bool LoadCheckHeader(const uint8_t* myHeader, char myType1, char myType2, FileHandle myFile,
+bool LoadCheckHeader(const ComponentHeader& myHeader, char myType1, char myType2, FileHandle myFile,
                      uint8_t myQuiet) {
-    const char myType = static_cast<char>(myHeader[0]);
+    const char myType = static_cast<char>(myHeader.mType);
     if (myType == myType1 || myType == myType2) return true;
     FileClose(myFile);
     if (!myQuiet) MainOpenAlert("Not a valid file!");
     return false;
 }
 
-bool LoadSetCodePointer(std::vector<uint8_t>& myBlock, FileHandle myFile, int32_t mySize) {
-    myBlock.clear();
-    myBlock.shrink_to_fit();
-    if (mySize <= 0) return true;
-    myBlock.assign(static_cast<size_t>(mySize), 0);
-    FileRead(myFile, mySize, myBlock.data());
-    return true;
-}
-
-bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface* myDest,
+bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface& myDest,
                    const Rect& myDestRect, uint8_t myBackground, uint8_t myRemap) {
     Surface& myPreview = gWorldPreview;
     int myWidth = myIconRect.Width();
@@ -85,11 +64,10 @@ bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Su
         myHeight /= 2;
     }
     if (myRemap) LoadRemapIcon(myPreview, myWidth, myHeight, myIconRect.Width() == kFillIconWidth);
-    Surface& myTarget = myDest ? *myDest : WindowSurface(kWinControls);
-    SurfaceFill(myTarget, myDestRect, myBackground);
+    SurfaceFill(myDest, myDestRect, myBackground);
     const int myKey = myPreview.mColorKey;
-    SurfaceSetColorKey(myPreview, 255);
-    SurfaceCopyKeyed(myTarget, myDestRect.left, myDestRect.top, myPreview,
+    SurfaceSetColorKey(myPreview, kPixelTransparent);
+    SurfaceCopyKeyed(myDest, myDestRect.left, myDestRect.top, myPreview,
                      {0, 0, std::min(myWidth, myDestRect.Width()), std::min(myHeight, myDestRect.Height())});
     SurfaceSetColorKey(myPreview, myKey);
     return myDecoded;
@@ -114,27 +92,10 @@ void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char
     std::memset(myCopy, 0, kNameSize);
     std::memcpy(myCopy, myName, strnlen(myName, kNameSize - 1));
     StyleCopy(myDest, myCopy);
-    if (myRecord == 0) return;
-    if (gStatePlay || gStatePause) {
-        ExecuteRecordLoad(myType, mySlot, myCopy, myRecord);
-    } else if (!gStateStart && static_cast<size_t>(myOffset) + kNameSize <= kStyleSize) {
-        StyleCopy(reinterpret_cast<char*>(&gStyleStart) + myOffset, myCopy);
-    }
+    if (myRecord != 0 && gLoadRecorder) gLoadRecorder(myType, myOffset, myCopy, mySlot, myRecord);
 }
 
-void LoadFillBlack(const Rect& myRect) {
-    SurfaceFill(gWorldControls, myRect, 0);
-}
-
-Rect LoadThumbRect(char myType, int mySlot) {
-    // The FILLS, BRUSHES and MOVEMENTS columns at the bottom of the controls, six 25-pixel rows each.
-    const int myTop = 250 + 25 * mySlot;
-    switch (myType) {
-    case 'F':
-        return {9, myTop, 9 + kFillIconWidth / 2, myTop + kIconHeight / 2};
-    case 'B':
-        return {139, myTop, 139 + kBrushIconWidth / 2, myTop + kIconHeight / 2};
-    default:
-        return {269, myTop, 269 + kMoveIconSide, myTop + kMoveIconSide};
-    }
+void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight) {
+    if (myThumb.mWidth != myWidth || myThumb.mHeight != myHeight) SurfaceCreate(myThumb, myWidth, myHeight);
+    SurfaceFill(myThumb, {0, 0, myWidth, myHeight}, kPixelBlack);
 }

@@ -8,13 +8,16 @@
 #include "storage/components.h"
 #include "storage/file.h"
 
-constexpr int kBitmapHeaderSize = 25;
-constexpr int kBrushIconWidth = 48;
-constexpr int kFillIconWidth = 64;
-constexpr int kIconHeight = 48;
-constexpr int kMoveIconSide = 24;
 constexpr uint8_t kIconBackBlack = 0;
 constexpr uint8_t kIconBackDark = 12;
+
+// Recording a load belongs to change execution, which keeps the song's edit list above this layer: it puts
+// its recorder here (ExecuteRecordComponent) once, before the program runs, and LoadUpdateSettings hands it
+// every load it is asked to record, with the style offset of the name and the 1-based slot. It is a link
+// between the layers, not state: nothing resets it.
+using LoadRecorder = void (*)(char myType, uint16_t myOffset, const char* myName, char mySlot,
+                              uint8_t myRecord);
+extern LoadRecorder gLoadRecorder;
 
 // Builds the component's folder and file name; true when the name is "(None)" (then nothing is opened).
 bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder, const char* myKindFolder,
@@ -22,30 +25,25 @@ bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder,
 // Opens the file read-only; 0 or the system's error code.
 int16_t LoadOpenFile(const char* myFileName, const char* myFolder, FileHandle* myFile);
 // Accepts a header whose first byte is one of the two types; otherwise closes the file and says so.
-bool LoadCheckHeader(const uint8_t* myHeader, char myType1, char myType2, FileHandle myFile, uint8_t myQuiet);
-// Replaces a program block with mySize bytes read from the file (empty for 0); false when the file ends
-// first.
-bool LoadSetCodePointer(std::vector<uint8_t>& myBlock, FileHandle myFile, int32_t mySize);
+bool LoadCheckHeader(const ComponentHeader& myHeader, char myType1, char myType2, FileHandle myFile,
+                     uint8_t myQuiet);
 // Decodes an icon of myIconRect's size from the file into the preview surface, halves it when myDestRect is
 // smaller, remaps its colours to the preview range when asked, and puts it on myBackground at myDestRect of
-// myDest (the controls window when myDest is null).
-bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface* myDest,
+// myDest (a slot's thumbnail). False when the icon cannot be read whole.
+bool LoadIconImage(FileHandle myFile, int32_t mySize, const Rect& myIconRect, Surface& myDest,
                    const Rect& myDestRect, uint8_t myBackground, uint8_t myRemap);
 void LoadDefaultGradient(uint8_t* myGrad, uint8_t myCount);
 // The largest pixel size a load may take.
 int64_t LoadGetMaxMemory(int64_t myCurrent);
-// Writes a loaded name into its field and, when recording, into the song's start record or the rave.
+// Writes a loaded name into its field and, when recording, hands the load to the recorder (the song's start
+// record or the rave).
 void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char* myDest, char mySlot,
                         uint8_t myRecord);
-void LoadFillBlack(const Rect& myRect);
-// Where a slot's thumbnail sits in the controls artwork (myType 'B', 'F' or 'M'; slot 0-5).
-Rect LoadThumbRect(char myType, int mySlot);
+// Makes a slot's thumbnail myWidth x myHeight and black.
+void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight);
 
 bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet);
 
 // The name to load: while starting up, the one already in the style's field.
 void LoadPickName(char* myOut, const char* myName, const char* myField);
-// Little-endian fields of a header.
-int16_t LoadI16(const uint8_t* myBytes);
-int32_t LoadI32(const uint8_t* myBytes);

@@ -3,32 +3,30 @@
 #include <cstring>
 
 #include "core/alert.h"
-#include "core/display.h"
 #include "core/state.h"
 #include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
 
-constexpr int kFrameBlockUsed = 8;
-
 // A header the converter could have written: sizes that fit the file, and a stream that could cover the
 // strip.
-bool BrushHeaderSound(const uint8_t* myHeader, int32_t myFileLength) {
-    const int32_t myWidth = LoadI16(myHeader + 3);
-    const int32_t myHeight = LoadI16(myHeader + 5);
-    const int64_t myColor = LoadI32(myHeader + 7);
-    const int64_t myMask = LoadI32(myHeader + 11);
-    const int32_t myIcon = LoadI16(myHeader + 21);
-    const int32_t myOffset = LoadI16(myHeader + 23);
+bool BrushHeaderSound(const BitmapHeader& myHeader, int32_t myFileLength) {
+    const int32_t myWidth = BytesI16(myHeader.mWidth);
+    const int32_t myHeight = BytesI16(myHeader.mHeight);
+    const int64_t myColor = BytesI32(myHeader.mColorSize);
+    const int64_t myMask = BytesI32(myHeader.mMaskSize);
+    const int32_t myIcon = BytesI16(myHeader.mIconSize);
+    const int32_t myOffset = BytesI16(myHeader.mDataOffset);
     if (myWidth < 0 || myHeight < 0 || myColor < 0 || myMask < 0 || myIcon < 0 || myOffset < myIcon)
         return false;
     if (myOffset + myColor + myMask > myFileLength) return false;
     const int64_t myPixels = static_cast<int64_t>(myWidth) * myHeight;
-    // No token of the 8-bit coding gives more than 28 pixels a byte, nor one of the mask coding 1024.
-    if (myColor > 0 && myPixels > 28 * myColor) return false;
-    if (myMask > 0 && static_cast<int64_t>((myWidth + 7) / 8 * 8) * myHeight > 1024 * myMask) return false;
-    return myHeader[15] <= kGradientColors;
+    if (myColor > 0 && myPixels > kMostPixelsPerByte * myColor) return false;
+    if (myMask > 0 &&
+        static_cast<int64_t>((myWidth + 7) / 8 * 8) * myHeight > kMostMaskPixelsPerByte * myMask)
+        return false;
+    return myHeader.mColorCount <= kBitmapMaxColors;
 }
 
 } // namespace
@@ -40,28 +38,27 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
     char* myField = myRecordStyle.mBrushNames[mySlotIndex];
     char myLoadName[kNameSize];
     LoadPickName(myLoadName, myName, myField);
-    const Rect myThumb = LoadThumbRect('B', mySlotIndex);
     const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
 
     char myFileName[kPathSize], myFolder[kPathSize];
     bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Brushes", ".bru")) {
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, kPlaceBrush.mFolder, kPlaceBrush.mExt)) {
         FileHandle myFile = nullptr;
         if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            uint8_t myHeader[kBitmapHeaderSize] = {};
-            FileRead(myFile, kBitmapHeaderSize, myHeader);
-            if (!LoadCheckHeader(myHeader, 'B', 'B', myFile, myQuiet)) return false;
+            BitmapHeader myHeader = {};
+            FileRead(myFile, kBitmapHeaderSize, &myHeader);
+            if (!LoadCheckHeader(myHeader.mHeader, kTypeBrush, kTypeBrush, myFile, myQuiet)) return false;
             if (!BrushHeaderSound(myHeader, FileLength(myFile))) {
                 FileClose(myFile);
                 if (!myQuiet) MainOpenAlert("Not a valid file!");
                 return false;
             }
-            const int myStripWidth = LoadI16(myHeader + 3);
-            const int myHeight = LoadI16(myHeader + 5);
-            const int32_t myColorSize = LoadI32(myHeader + 7);
-            const int32_t myMaskSize = LoadI32(myHeader + 11);
-            const int32_t myIconSize = LoadI16(myHeader + 21);
-            const int32_t myOffset = LoadI16(myHeader + 23);
+            const int myStripWidth = BytesI16(myHeader.mWidth);
+            const int myHeight = BytesI16(myHeader.mHeight);
+            const int32_t myColorSize = BytesI32(myHeader.mColorSize);
+            const int32_t myMaskSize = BytesI32(myHeader.mMaskSize);
+            const int32_t myIconSize = BytesI16(myHeader.mIconSize);
+            const int32_t myOffset = BytesI16(myHeader.mDataOffset);
 
             int64_t myNeeded = 0;
             if (myColorSize > 0) myNeeded += (myStripWidth + 3) / 4 * 4;
@@ -77,11 +74,12 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
                 return false;
             }
 
-            uint8_t myFrames[kFrameBlockUsed] = {0, 0, 0, 0, 1, 1, 0, 0};
-            const int myBlockSize = myHeader[19];
-            FileRead(myFile, std::min(myBlockSize, kFrameBlockUsed), myFrames);
-            if (myBlockSize > kFrameBlockUsed) FileSeek(myFile, myBlockSize - kFrameBlockUsed, 1);
-            int myFrameCount = LoadI16(myFrames + 5);
+            // A shorter frame block leaves one frame, no beat frame, no palindrome.
+            BitmapFrameBlock myFrames = {0, {0, 0, 0}, 1, {1, 0}, 0};
+            const int myBlockSize = myHeader.mFrameBlockSize;
+            FileRead(myFile, std::min(myBlockSize, kBitmapFrameBlockSize), &myFrames);
+            if (myBlockSize > kBitmapFrameBlockSize) FileSeek(myFile, myBlockSize - kBitmapFrameBlockSize, 1);
+            const int myFrameCount = BytesI16(myFrames.mFrames);
             if (myFrameCount < 1) {
                 FileClose(myFile);
                 if (!myQuiet) MainOpenAlert("Not a valid file!");
@@ -89,13 +87,13 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
             }
 
             Release();
-            mType = static_cast<char>(myHeader[0]);
+            mType = static_cast<char>(myHeader.mHeader.mType);
             mWidth = static_cast<int16_t>(myStripWidth);
             mHeight = static_cast<int16_t>(myHeight);
-            mFixedSize = myHeader[15];
-            mCompress = myHeader[17];
-            mBeatFrame = static_cast<char>(myFrames[0]);
-            mPalindrome = myFrames[7];
+            mFixedSize = myHeader.mColorCount;
+            mCompress = myHeader.mMaskRaw;
+            mBeatFrame = static_cast<char>(myFrames.mBeatFrame);
+            mPalindrome = myFrames.mPalindrome;
             mLayers = (myColorSize > 0 ? 8 : 0) + (myMaskSize > 0 ? 1 : 0);
             if (mFixedSize > 0) BitmapGetGradient(myFile);
 
@@ -103,7 +101,7 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
             FileSeek(myFile, myOffset, 0);
             if (myColorSize > 0) {
                 if (SurfaceCreate(m8BitWorld, myStripWidth, myHeight)) {
-                    SurfaceSetColorKey(m8BitWorld, 255);
+                    SurfaceSetColorKey(m8BitWorld, kPixelTransparent);
                     BitmapLoadPixels(m8BitWorld, myFile, myColorSize, myStripWidth, myHeight, false, 0);
                 } else {
                     mLayers = 0;
@@ -119,10 +117,11 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
             }
 
             FileSeek(myFile, myOffset - myIconSize, 0);
-            const uint8_t myBack = myHeader[16] == 1 ? kIconBackDark : kIconBackBlack;
-            if (!LoadIconImage(myFile, myIconSize, {0, 0, kBrushIconWidth, kIconHeight}, &gWorldControls,
-                               myThumb, myBack, 1))
-                LoadFillBlack(myThumb);
+            const uint8_t myBack = myHeader.mHasBlack == 1 ? kIconBackDark : kIconBackBlack;
+            LoadFillBlack(mThumb, kBrushThumbWidth, kThumbHeight);
+            if (!LoadIconImage(myFile, myIconSize, {0, 0, kBrushIconWidth, kBitmapIconHeight}, mThumb,
+                               {0, 0, kBrushThumbWidth, kThumbHeight}, myBack, 1))
+                LoadFillBlack(mThumb, kBrushThumbWidth, kThumbHeight);
             FileClose(myFile);
 
             mSize = static_cast<int32_t>(myNeeded);
@@ -144,7 +143,7 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
         mBeatFrame = 0;
         mPalindrome = 0;
         mFixedSize = 0;
-        LoadFillBlack(myThumb);
+        LoadFillBlack(mThumb, kBrushThumbWidth, kThumbHeight);
     }
     if (myClear) std::memset(&myRecordStyle.mAttachments[mySlotIndex], 0x80, sizeof(AttachRecord));
     if (!gStartUp) {

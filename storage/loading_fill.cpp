@@ -11,17 +11,16 @@
 
 namespace {
 
-bool FillHeaderSound(const uint8_t* myHeader, int32_t myFileLength) {
-    const int32_t myWidth = LoadI16(myHeader + 3);
-    const int32_t myHeight = LoadI16(myHeader + 5);
-    const int64_t mySize = LoadI32(myHeader + 7);
-    const int32_t myIcon = LoadI16(myHeader + 21);
-    const int32_t myOffset = LoadI16(myHeader + 23);
+bool FillHeaderSound(const BitmapHeader& myHeader, int32_t myFileLength) {
+    const int32_t myWidth = BytesI16(myHeader.mWidth);
+    const int32_t myHeight = BytesI16(myHeader.mHeight);
+    const int64_t mySize = BytesI32(myHeader.mColorSize);
+    const int32_t myIcon = BytesI16(myHeader.mIconSize);
+    const int32_t myOffset = BytesI16(myHeader.mDataOffset);
     if (myWidth < 0 || myHeight < 0 || mySize < 0 || myIcon < 0 || myOffset < myIcon) return false;
     if (myOffset + mySize > myFileLength) return false;
-    // No token gives more than 28 pixels a byte.
-    if (static_cast<int64_t>(myWidth) * myHeight > 28 * mySize) return false;
-    return myHeader[15] <= kGradientColors;
+    if (static_cast<int64_t>(myWidth) * myHeight > kMostPixelsPerByte * mySize) return false;
+    return myHeader.mColorCount <= kBitmapMaxColors;
 }
 
 } // namespace
@@ -34,30 +33,30 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
     char myLoadName[kNameSize];
     LoadPickName(myLoadName, myName, myField);
     const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
-    const Rect myThumb = LoadThumbRect('F', mySlotIndex);
     const int myScreenWidth = gRectDisplay.Width();
     const int myScreenHeight = gRectDisplay.Height();
 
     char myFileName[kPathSize], myFolder[kPathSize];
     bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Fills", ".fil")) {
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, kPlaceFill.mFolder, kPlaceFill.mExt)) {
         FileHandle myFile = nullptr;
         if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            uint8_t myHeader[kBitmapHeaderSize] = {};
-            FileRead(myFile, kBitmapHeaderSize, myHeader);
-            if (!LoadCheckHeader(myHeader, 'F', 'T', myFile, myQuiet)) return false;
+            BitmapHeader myHeader = {};
+            FileRead(myFile, kBitmapHeaderSize, &myHeader);
+            if (!LoadCheckHeader(myHeader.mHeader, kTypeFill, kTypeTile, myFile, myQuiet)) return false;
             if (!FillHeaderSound(myHeader, FileLength(myFile))) {
                 FileClose(myFile);
                 if (!myQuiet) MainOpenAlert("Not a valid file!");
                 return false;
             }
-            const int myWidth = LoadI16(myHeader + 3);
-            const int myHeight = LoadI16(myHeader + 5);
-            const int32_t myPictureSize = LoadI32(myHeader + 7);
-            const int32_t myIconSize = LoadI16(myHeader + 21);
-            const int32_t myOffset = LoadI16(myHeader + 23);
+            const int myWidth = BytesI16(myHeader.mWidth);
+            const int myHeight = BytesI16(myHeader.mHeight);
+            const int32_t myPictureSize = BytesI32(myHeader.mColorSize);
+            const int32_t myIconSize = BytesI16(myHeader.mIconSize);
+            const int32_t myOffset = BytesI16(myHeader.mDataOffset);
 
-            const bool myStretch = myWidth >= 640 && myHeight >= 480 && myScreenWidth > myWidth;
+            const bool myStretch =
+                myWidth >= kFillPictureWidth && myHeight >= kFillPictureHeight && myScreenWidth > myWidth;
             const int64_t myNeeded =
                 myStretch ? static_cast<int64_t>((myScreenWidth + 3) / 4) * 8 * (myScreenHeight / 2)
                           : static_cast<int64_t>((myWidth + 3) / 4) * 4 * myHeight;
@@ -72,11 +71,11 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
             }
 
             Release();
-            mType = static_cast<char>(myHeader[0]);
+            mType = static_cast<char>(myHeader.mHeader.mType);
             mWidth = static_cast<int16_t>(myWidth);
             mHeight = static_cast<int16_t>(myHeight);
-            mFixedSize = myHeader[15];
-            mCompress = myHeader[17];
+            mFixedSize = myHeader.mColorCount;
+            mCompress = myHeader.mMaskRaw;
             BitmapGetGradient(myFile);
             mBackRect = myStretch ? Rect{0, 0, myScreenWidth, myScreenHeight} : Rect{0, 0, myWidth, myHeight};
 
@@ -101,9 +100,10 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
             }
 
             FileSeek(myFile, myOffset - myIconSize, 0);
-            if (!LoadIconImage(myFile, myIconSize, {0, 0, kFillIconWidth, kIconHeight}, &gWorldControls,
-                               myThumb, kIconBackBlack, 1))
-                LoadFillBlack(myThumb);
+            LoadFillBlack(mThumb, kFillThumbWidth, kThumbHeight);
+            if (!LoadIconImage(myFile, myIconSize, {0, 0, kFillIconWidth, kBitmapIconHeight}, mThumb,
+                               {0, 0, kFillThumbWidth, kThumbHeight}, kIconBackBlack, 1))
+                LoadFillBlack(mThumb, kFillThumbWidth, kThumbHeight);
             FileClose(myFile);
             mSize = static_cast<int32_t>(myNeeded);
             myLoaded = true;
@@ -117,7 +117,7 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
         mWidth = mHeight = 0;
         mFixedSize = 0;
         mBackRect = {};
-        LoadFillBlack(myThumb);
+        LoadFillBlack(mThumb, kFillThumbWidth, kThumbHeight);
     }
     if (!gStartUp) {
         LoadUpdateSettings(kComponentFill,

@@ -3,14 +3,9 @@
 #include <cstring>
 
 #include "core/alert.h"
-#include "core/display.h"
 #include "core/state.h"
 #include "platform/window.h"
 #include "storage/loading.h"
-
-namespace {
-constexpr int kGradHeaderSize = 5;
-}
 
 bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet) {
@@ -24,13 +19,14 @@ bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myR
 
     char myFileName[kPathSize], myFolder[kPathSize];
     bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Gradients", ".gra")) {
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, kPlaceGradient.mFolder, kPlaceGradient.mExt)) {
         FileHandle myFile = nullptr;
         if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            uint8_t myHeader[kGradHeaderSize] = {};
-            FileRead(myFile, kGradHeaderSize, myHeader);
-            if (!LoadCheckHeader(myHeader, 'G', 'G', myFile, myQuiet)) return false;
-            if (FileLength(myFile) < kGradHeaderSize + static_cast<int32_t>(sizeof(GradientData))) {
+            GradientHeader myHeader = {};
+            FileRead(myFile, kGradientHeaderSize, &myHeader);
+            if (!LoadCheckHeader(myHeader.mHeader, kTypeGradient, kTypeGradient, myFile, myQuiet))
+                return false;
+            if (FileLength(myFile) < kGradientFileSize) {
                 FileClose(myFile);
                 if (!myQuiet) MainOpenAlert("Not a valid file!");
                 return false;

@@ -4,31 +4,25 @@
 #include <cstring>
 
 #include "core/alert.h"
-#include "core/display.h"
 #include "core/state.h"
 #include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
 
-constexpr int kMoveHeaderSize = 7;
-constexpr int kMoveSkipped = 120;
-constexpr int kEffectHeaderSize = 4;
-constexpr int kEffectSkipped = 90;
-
 void LoadRedraw(uint8_t myRedraw) {
     if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
 // Reads a movement file after its header; false when it is damaged.
-bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize, const Rect& myThumb) {
+bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize) {
     if (myIconSize < 0) return false;
-    const int32_t myIconAt = kMoveHeaderSize + kMoveSkipped;
-    FileSeek(myFile, myIconAt, 0);
-    if (!LoadIconImage(myFile, myIconSize, {0, 0, kMoveIconSide, kMoveIconSide}, &gWorldControls, myThumb,
-                       kIconBackBlack, 1))
-        LoadFillBlack(myThumb);
-    FileSeek(myFile, myIconAt + myIconSize, 0);
+    FileSeek(myFile, kMoveIconAt, 0);
+    const Rect myIcon = {0, 0, kMoveIconSide, kMoveIconSide};
+    LoadFillBlack(myMove.mThumb, kMoveIconSide, kMoveIconSide);
+    if (!LoadIconImage(myFile, myIconSize, myIcon, myMove.mThumb, myIcon, kIconBackBlack, 1))
+        LoadFillBlack(myMove.mThumb, kMoveIconSide, kMoveIconSide);
+    FileSeek(myFile, kMoveIconAt + myIconSize, 0);
     uint8_t myCounts[2] = {};
     FileRead(myFile, 2, myCounts);
     if (myCounts[1] > kMaxParams) return false;
@@ -63,18 +57,18 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
     char myLoadName[kNameSize];
     LoadPickName(myLoadName, myName, myField);
     const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
-    const Rect myThumb = LoadThumbRect('M', mySlotIndex);
 
     char myFileName[kPathSize], myFolder[kPathSize];
     bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Movements", ".mvm")) {
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, kPlaceMovement.mFolder, kPlaceMovement.mExt)) {
         FileHandle myFile = nullptr;
         if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            uint8_t myHeader[kMoveHeaderSize] = {};
-            FileRead(myFile, kMoveHeaderSize, myHeader);
-            if (!LoadCheckHeader(myHeader, 'M', 'M', myFile, myQuiet)) return false;
+            MoveHeader myHeader = {};
+            FileRead(myFile, kMoveHeaderSize, &myHeader);
+            if (!LoadCheckHeader(myHeader.mHeader, kTypeMovement, kTypeMovement, myFile, myQuiet))
+                return false;
             MEffect myMove;
-            const bool mySound = LoadMovementBody(myMove, myFile, LoadI16(myHeader + 5), myThumb);
+            const bool mySound = LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize));
             FileClose(myFile);
             if (!mySound) {
                 if (!myQuiet) MainOpenAlert("Not a valid file!");
@@ -92,7 +86,7 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
         std::strcpy(myLoadName, kNoName);
         MEffectSetFallback();
         mFileFlag = 0;
-        LoadFillBlack(myThumb);
+        LoadFillBlack(mThumb, kMoveIconSide, kMoveIconSide);
     }
     if (myResetParams) MEffectResetPar(static_cast<char>(mySlotIndex), &myRecordStyle);
     if (!gStartUp) {
@@ -110,20 +104,20 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
 namespace {
 
 // The shared part of the two effect loaders: myField is the style's name field of this effect.
-bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const char* myExt, char* myField,
-                uint16_t myOffset, uint8_t myRecord, uint8_t myRedraw) {
+bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const FormatPlace& myPlace,
+                char* myField, uint16_t myOffset, uint8_t myRecord, uint8_t myRedraw) {
     char myLoadName[kNameSize];
     LoadPickName(myLoadName, myName, myField);
     const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
     char myFileName[kPathSize], myFolder[kPathSize];
     bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, "Effects", myExt)) {
+    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, myPlace.mFolder, myPlace.mExt)) {
         FileHandle myFile = nullptr;
         if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            uint8_t myHeader[kEffectHeaderSize] = {};
-            FileRead(myFile, kEffectHeaderSize, myHeader);
-            if (!LoadCheckHeader(myHeader, myFileType, myFileType, myFile, 0)) return false;
-            FileSeek(myFile, kEffectHeaderSize + kEffectSkipped, 0);
+            EffectHeader myHeader = {};
+            FileRead(myFile, kEffectHeaderSize, &myHeader);
+            if (!LoadCheckHeader(myHeader.mHeader, myFileType, myFileType, myFile, 0)) return false;
+            FileSeek(myFile, kEffectCodeAt, 0);
             Effect myRead(myEffect.mType);
             const bool mySound = myRead.EffectReadCodes(myFile);
             FileClose(myFile);
@@ -163,11 +157,12 @@ bool CEffect::CEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw
     char* myField = myBrush ? myRecordStyle.mBrushColorEffect : myRecordStyle.mFillColorEffect;
     const auto myOffset = static_cast<uint16_t>(myBrush ? offsetof(StyleRecord, mBrushColorEffect)
                                                         : offsetof(StyleRecord, mFillColorEffect));
-    return LoadEffect(*this, myName, 'C', ".efc", myField, myOffset, myRecord, myRedraw);
+    return LoadEffect(*this, myName, kTypeColorEffect, kPlaceColorEffect, myField, myOffset, myRecord,
+                      myRedraw);
 }
 
 bool BEffect::BEffectLoad(const char* myName, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle) {
     StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
-    return LoadEffect(*this, myName, 'E', ".efb", myRecordStyle.mBrushEffect,
+    return LoadEffect(*this, myName, kTypeBrushEffect, kPlaceBrushEffect, myRecordStyle.mBrushEffect,
                       static_cast<uint16_t>(offsetof(StyleRecord, mBrushEffect)), myRecord, myRedraw);
 }

@@ -1,24 +1,30 @@
-// Sets: the gradients, fills, brushes (with their attachments) or movements of the look, kept apart from a
-// style in the "Settings" folder.
+// Sets on disk: the gradients, fills, brushes (with their attachments) or movements of the look, kept apart
+// from a style in the "Settings" folder. Loading a set into the running picture lives with change execution
+// (StyleLoadSet, engine/style_apply.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
-// The set kinds, by their file type.
-constexpr char kSetGradient = 'g';
-constexpr char kSetFill = 'f';
-constexpr char kSetBrush = 'B';
-constexpr char kSetMove = 'm';
-// The older brush set, without its fill section.
-constexpr char kSetBrushOld = 'b';
+#include "core/style_record.h"
+#include "storage/format_sets.h"
 
-constexpr int kSetSizeGradient = 134;
-constexpr int kSetSizeFill = 102;
-constexpr int kSetSizeMove = 139;
-constexpr int kSetSizeBrush = 801;
+// A set read whole, its sections laid where they lie in a settings record (the rest zero).
+struct SetImage {
+    StyleRecord mRecord;
+    char mType = 0; // the file's type: the older brush set reads as a brush set of type 'b'
+};
 
 // Writes the set of myKind from gStyle as myName and stores the name as the set's name.
 bool StyleSaveSet(char myKind, const char* myName);
-// Loads the set myName of myKind: only differing components load; the set's current slot becomes current.
-// A missing file or one of another kind gives its message and changes nothing.
-bool StyleLoadSet(char myKind, const char* myName);
+// The bytes of a set of myFormat's kind taken from myRecord: the header, then the sections.
+std::vector<uint8_t> StyleSetBytes(const SetFormat& myFormat, const StyleRecord& myRecord);
+// A set of myFormat's kind from its bytes. False when the bytes are of another kind, end before its sections,
+// or name as current a slot the set does not have.
+bool StyleSetFromBytes(const SetFormat& myFormat, const uint8_t* myData, size_t mySize, SetImage& myImage);
+// Reads the set file myName of myFormat's kind. "Unable to load file set!" when it cannot be opened, the
+// kind's own message ("Not a valid brush set file!", ...) when it is not such a set.
+bool StyleReadSet(const SetFormat& myFormat, const char* myName, SetImage& myImage);
+// The name field of gStyle that keeps the name of the set of myKind.
+char* StyleSetNameField(char myKind);

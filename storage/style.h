@@ -1,10 +1,13 @@
-// Styles: the whole look as one settings record, loaded from its file or a rave and applied as edits.
+// Styles on disk: reading a settings record from a style file, a rave or bytes, and converting version 1.
+// Applying a style to the running picture lives with change execution (engine/style_apply.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "core/style_record.h"
 #include "storage/file.h"
+#include "storage/format_sets.h"
 
 // Modes of StyleLoad.
 constexpr int kStyleFromFile = -1;
@@ -13,23 +16,20 @@ constexpr int kStyleTrackStart = -3;
 constexpr int kStyleTrackStartNewFill = -4;
 constexpr int kStyleFromLast = -5;
 
-constexpr int kStyleHeaderSize = 4;
-constexpr int kStyleVersion1Size = 953;
 extern const char* const kStyleLastSession;
 
-// Loads a style and applies it; true on success. A style file that is missing gives the defaults, silently.
-// From a rave (myRave open at its start), myKeepLast first keeps the user's own settings in gStyleLast.
-bool StyleLoad(const char* myName, int myMode, uint8_t myKeepLast = 0, FileHandle myRave = nullptr);
-// Loads each component myStyle names that differs from the one loaded; movements whose name stays get
-// their parameters reset from the file's defaults when myResetParams is set.
-void StyleLoadComponents(const StyleRecord& myStyle, uint8_t myQuiet, uint8_t myRedraw, uint8_t myResetParams,
-                         uint8_t myRecord);
+// Reads the style myName into myRecord. A missing file leaves myRecord as it is (true); a file that is not a
+// style says "Not a valid style file!" and fails, except "Last_Session", which leaves myRecord too.
+bool StyleReadFile(const char* myName, StyleRecord& myRecord);
+// Reads the record of an open rave at its start ('r' or 'R'); false when it holds none.
+bool StyleReadRave(FileHandle myRave, StyleRecord& myRecord);
 // Reads the rest of a record whose 4-byte header is already in myRecord, by the header's version; a version 1
 // record is converted. False when the version is unknown or the file ends first.
 bool StyleReadBody(FileHandle myFile, StyleRecord& myRecord);
+// A record from a style file's bytes, version 1 converted; false when the version is unknown or the bytes
+// end first. The type byte is not checked.
+bool StyleFromBytes(const uint8_t* myData, size_t mySize, StyleRecord& myRecord);
 // Turns a version 1 record, read as it lies, into version 2.
 void StyleConvertVersion1(StyleRecord& myRecord);
-// Saves mySource as the style myName, through gStyleTemp; false when it could not be written.
-bool StyleSave(const char* myName, const StyleRecord& mySource);
 // The slot (0-based) a stored 1-based current-slot byte names, whatever the byte holds.
 int StyleSlot(int8_t myValue, int myCount);

@@ -2,7 +2,6 @@
 // depends on what another left behind, in whatever order they run (./test shuffles them).
 #include <gtest/gtest.h>
 
-#include "controls/pop_list.h"
 #include "controls/popup_state.h"
 #include "core/alert.h"
 #include "core/display.h"
@@ -24,6 +23,7 @@
 #include "platform/config.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/script.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "shell/display.h"
@@ -36,6 +36,7 @@
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
+#include "storage/pop_list.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ void TestResetAllState() {
     RandomResetState();
     StateResetState();
     StyleResetState();
+    ScriptResetState();
     WindowResetState();
     AudioInResetState();
     TextCloseFonts(); // the fonts are the text module's only state

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/style_record.h"
+#include "storage/sets.h"
 
 namespace {
 
@@ -103,15 +104,8 @@ bool Write(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
     return static_cast<bool>(myStream);
 }
 
-// A set file: its header, then sections copied straight from the record (offset, length).
-std::vector<uint8_t> Set(char myType, const StyleRecord& myStyle,
-                         std::initializer_list<std::pair<int, int>> mySections) {
-    std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myType), 0, 2, 16};
-    const auto* myRecord = reinterpret_cast<const uint8_t*>(&myStyle);
-    for (const auto& mySection : mySections)
-        myBytes.insert(myBytes.end(), myRecord + mySection.first,
-                       myRecord + mySection.first + mySection.second);
-    return myBytes;
+std::vector<uint8_t> Set(char myType, const StyleRecord& myStyle) {
+    return StyleSetBytes(*SetFindFormat(myType), myStyle);
 }
 
 } // namespace
@@ -133,11 +127,9 @@ int main(int myCount, char** myArgs) {
     // One set of each kind, each taken from the style whose name it shares in spirit.
     const StyleRecord myEmber = Build(kStyles[0]), myIce = Build(kStyles[1]), myNeon = Build(kStyles[2]),
                       myQuiet = Build(kStyles[3]);
-    myGood = Write(myRoot + "/Settings/Embers.gst", Set('g', myEmber, {{542, 130}})) && myGood;
-    myGood = Write(myRoot + "/Settings/Cold_Fills.fst", Set('f', myIce, {{839, 98}})) && myGood;
-    myGood = Write(myRoot + "/Settings/Orbits.mst", Set('m', myQuiet, {{688, 98}, {802, 37}})) && myGood;
-    myGood = Write(myRoot + "/Settings/Neon_Toys.bst",
-                   Set('B', myNeon, {{55, 98}, {169, 373}, {542, 130}, {688, 98}, {839, 98}})) &&
-             myGood;
+    myGood = Write(myRoot + "/Settings/Embers.gst", Set(kSetGradient, myEmber)) && myGood;
+    myGood = Write(myRoot + "/Settings/Cold_Fills.fst", Set(kSetFill, myIce)) && myGood;
+    myGood = Write(myRoot + "/Settings/Orbits.mst", Set(kSetMove, myQuiet)) && myGood;
+    myGood = Write(myRoot + "/Settings/Neon_Toys.bst", Set(kSetBrush, myNeon)) && myGood;
     return myGood ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 
 #include "converter/bitmap_reader.h"
 #include "converter/info.h"
+#include "storage/format_bytes.h"
 
 struct TestColor {
     uint8_t mBlue, mGreen, mRed;
@@ -24,23 +25,22 @@ constexpr TestColor kTestGreen{0, 255, 0}; // brush index 21, fill index 111
 inline std::vector<uint8_t> TestMakeBmp(int myWidth, int myHeight,
                                         const std::function<TestColor(int, int)>& myColor) {
     const int myRowBytes = (myWidth * 3 + 3) / 4 * 4;
-    std::vector<uint8_t> myFile(54 + static_cast<size_t>(myRowBytes) * myHeight, 0);
-    auto myPut32 = [&](size_t myAt, uint32_t myValue) {
-        for (int i = 0; i < 4; ++i)
-            myFile[myAt + i] = static_cast<uint8_t>(myValue >> (8 * i));
-    };
-    myFile[0] = 'B', myFile[1] = 'M';
-    myPut32(2, static_cast<uint32_t>(myFile.size()));
-    myPut32(10, 54);
-    myPut32(14, 40);
-    myPut32(18, static_cast<uint32_t>(myWidth));
-    myPut32(22, static_cast<uint32_t>(myHeight));
-    myFile[26] = 1;
-    myFile[28] = 24;
+    std::vector<uint8_t> myFile(kBmpHeadersSize + static_cast<size_t>(myRowBytes) * myHeight, 0);
+    BmpHeaders myHeader = {};
+    myHeader.mMagic[0] = 'B', myHeader.mMagic[1] = 'M';
+    BytesPut32(myHeader.mFileSize, static_cast<int64_t>(myFile.size()));
+    BytesPut32(myHeader.mDataOffset, kBmpHeadersSize);
+    BytesPut32(myHeader.mInfoSize, 40);
+    BytesPut32(myHeader.mWidth, myWidth);
+    BytesPut32(myHeader.mHeight, myHeight);
+    BytesPut16(myHeader.mPlanes, 1);
+    BytesPut16(myHeader.mBitsPerPixel, 24);
+    std::memcpy(myFile.data(), &myHeader, kBmpHeadersSize);
     for (int y = 0; y < myHeight; ++y)
         for (int x = 0; x < myWidth; ++x) {
             const TestColor myPixel = myColor(x, y);
-            uint8_t* myAt = myFile.data() + 54 + static_cast<size_t>(myHeight - 1 - y) * myRowBytes + 3 * x;
+            uint8_t* myAt =
+                myFile.data() + kBmpHeadersSize + static_cast<size_t>(myHeight - 1 - y) * myRowBytes + 3 * x;
             myAt[0] = myPixel.mBlue, myAt[1] = myPixel.mGreen, myAt[2] = myPixel.mRed;
         }
     return myFile;
@@ -57,11 +57,10 @@ inline std::vector<uint8_t> TestReadFile(const std::string& myPath) {
 }
 
 inline int TestRead16(const std::vector<uint8_t>& myFile, size_t myAt) {
-    return static_cast<int16_t>(myFile[myAt] | myFile[myAt + 1] << 8);
+    return BytesI16(myFile.data() + myAt);
 }
 inline int32_t TestRead32(const std::vector<uint8_t>& myFile, size_t myAt) {
-    return static_cast<int32_t>(myFile[myAt] | myFile[myAt + 1] << 8 | myFile[myAt + 2] << 16 |
-                                static_cast<uint32_t>(myFile[myAt + 3]) << 24);
+    return BytesI32(myFile.data() + myAt);
 }
 
 inline uint8_t TestPixel(const ConvertInfoPicture& myPicture, int x, int y) {

@@ -3,8 +3,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 
+#include "storage/sets.h"
 #include "tests/converter/bmp_writer.h"
 
 namespace {
@@ -81,6 +83,20 @@ TEST_F(PixelmillCli, FailuresGiveTheirMessageAndANonZeroStatus) {
     TestWriteFile(Path("junk.bru"), {'B', 0, 1, 9, 9});
     EXPECT_EQ(Run({"info", Path("junk.bru")}), 1);
     EXPECT_NE(mOutput.find("Damaged file"), std::string::npos);
+}
+
+TEST_F(PixelmillCli, InfoTellsABrushSetFromABrushByItsName) {
+    StyleRecord myStyle;
+    std::memset(&myStyle, 0, sizeof(myStyle));
+    StyleDefault(reinterpret_cast<char*>(&myStyle));
+    const std::vector<uint8_t> mySet = StyleSetBytes(*SetFindFormat(kSetBrush), myStyle);
+    TestWriteFile(Path("Toys.bst"), mySet);
+    EXPECT_EQ(Run({"info", Path("Toys.bst")}), 0);
+    EXPECT_EQ(mOutput.substr(0, mOutput.find('\n')), "Kind: brush set (B)");
+    EXPECT_NE(mOutput.find("Brush 6: Disc_Spin\n"), std::string::npos) << mOutput;
+    TestWriteFile(Path("Toys.sty"), mySet);
+    EXPECT_EQ(Run({"info", Path("Toys.sty")}), 1);
+    EXPECT_EQ(mOutput, "Not a valid style file!\n");
 }
 
 TEST_F(PixelmillCli, DefaultsComeFromTheTitleAndZerosCountAsOne) {

@@ -1,6 +1,15 @@
 // Change execution: what each edit does, the attachments that refuse or bring changes, and where recording
 // puts the values in the edit list.
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "engine/brush_effect_program.h"
 #include "engine_fixture.h"
+#include "storage/file.h"
 
 namespace {
 
@@ -8,7 +17,8 @@ class ExecuteTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        for (int i = 0; i < kFillSlots; ++i) MakeTile(gFills[i], 20 + i, 20);
+        for (int i = 0; i < kFillSlots; ++i)
+            MakeTile(gFills[i], 20 + i, 20);
         gEditsRave[kEditFill] = 1;
         gEditsRave[kEditGradient] = 1;
         gEditsRave[kEditMove] = 1;
@@ -127,8 +137,9 @@ TEST_F(ExecuteTest, TheListHoldsAtMost9000Records) {
     EXPECT_TRUE(ExecuteInsert(kRecordChange, nullptr));
     EXPECT_FALSE(ExecuteInsert(kRecordChange, nullptr));
     EXPECT_EQ(gStateFull, 1);
-    EXPECT_STREQ(gAlertText, "The maximum allowed number of beats per song has been exceeded! Further recording is "
-                             "now disabled for this song.");
+    EXPECT_STREQ(gAlertText,
+                 "The maximum allowed number of beats per song has been exceeded! Further recording is "
+                 "now disabled for this song.");
     gAlertText[0] = 0;
     EXPECT_FALSE(ExecuteInsert(kRecordChange, nullptr));
     EXPECT_STREQ(gAlertText, "") << "the alert comes once";
@@ -160,4 +171,71 @@ TEST_F(ExecuteTest, RandomComponentsEndWhenNothingElseLoads) {
     StyleCopy(gStyle.mGradNames[0], "Only");
     gStartUp = 0; // past start-up, loads take the name they are given
     EXPECT_FALSE(ExecuteRandomComponent(308, myList, 0));
+}
+
+// An effect that comes with a brush, or with a replayed load, starts from its own init program: a colour
+// effect aims at its own target, never at the one before; a brush effect's variables are set by its init.
+TEST_F(ExecuteTest, EffectsBroughtByABrushOrAReplayStartFromTheirInitPrograms) {
+    namespace fs = std::filesystem;
+    const fs::path myRoot = fs::temp_directory_path() / ("orbex-effects-" + std::to_string(::getpid()));
+    fs::create_directories(myRoot / "Effects");
+    std::snprintf(gDirIDOrbex, kPathSize, "%s/", myRoot.c_str());
+    auto myWrite = [&](const char* myFile, char myType, const std::vector<uint8_t>& myInit) {
+        std::vector<uint8_t> myBytes = {static_cast<uint8_t>(myType), 0, 1, 0};
+        myBytes.resize(4 + 90, 0);
+        const auto mySize = static_cast<uint8_t>(myInit.size());
+        myBytes.insert(myBytes.end(), {mySize, 0, 0, 0, 0, 0});
+        myBytes.insert(myBytes.end(), myInit.begin(), myInit.end());
+        std::ofstream(myRoot / "Effects" / myFile, std::ios::binary)
+            .write(reinterpret_cast<const char*>(myBytes.data()),
+                   static_cast<std::streamsize>(myBytes.size()));
+    };
+    std::vector<uint8_t> myGrey, myTurn, myVars;
+    Instruction(myGrey, 0x0000, 0, 0, Word("SS")); // towards grey
+    Instruction(myTurn, 0x3C00, 0, 0, Word("SH")); // towards one hue
+    Instruction(myVars, 0x7E00, 0x0500, 0, Word("ST"));
+    myWrite("Grey.efc", 'C', myGrey);
+    myWrite("Turn.efc", 'C', myTurn);
+    myWrite("Vars.efb", 'E', myVars);
+    const GradientData myOldGradient = gGradData[0];
+    for (int i = 0; i < kGradientBytes; ++i)
+        gGradData[0].mBrushGrad[i] = gGradData[0].mFillGrad[i] = static_cast<uint8_t>(37 * i + 11);
+    gStartUp = 0; // past start-up, loads take the name they are given
+
+    ASSERT_TRUE(gBEffectColor.CEffectLoad("Turn", 0, 0, nullptr));
+    gBEffectColor.CEffectInit(0, 0);
+    const std::vector<int16_t> myTurnShifts = gBEffectColor.mShiftArray;
+    StyleCopy(gStyle.mAttachments[1].mAttachBrushColorEffect, "Grey");
+    StyleCopy(gStyle.mAttachments[1].mAttachBrushEffect, "Vars");
+    gEffParam[0] = 0;
+    ExecuteEdits(kEditBrush, 2, 0, 0, 0, kModeExecute, 0, 0);
+    ASSERT_STREQ(gStyle.mBrushColorEffect, "Grey");
+    const std::vector<int16_t> myBrought = gBEffectColor.mShiftArray;
+    gBEffectColor.CEffectCreateDest();
+    EXPECT_EQ(myBrought, gBEffectColor.mShiftArray) << "the shifts are the new effect's own";
+    EXPECT_NE(myBrought, myTurnShifts);
+    EXPECT_EQ(gEffParam[0], 5.0) << "the attached brush effect ran its init program";
+    ExecuteEdits(kEditBrush, 3, 0, 0, 0, kModeExecute, 0, 0);
+    EXPECT_STREQ(gStyle.mBrushColorEffect, "Turn");
+    EXPECT_EQ(gBEffectColor.mShiftArray, myTurnShifts) << "the effect given back is rebuilt too";
+
+    // Replayed load records of the fill colour effect and the brush effect.
+    ASSERT_TRUE(gFEffectColor.CEffectLoad("Turn", 0, 0, nullptr));
+    gFEffectColor.CEffectInit(0, 0);
+    auto myLoad = [](int myType, const char* myName) {
+        int8_t myEdits[kEditKinds] = {};
+        myEdits[0] = static_cast<int8_t>(myType * 8 - 126);
+        std::memcpy(myEdits + 1, myName, std::strlen(myName));
+        ExecuteLoads(myEdits);
+    };
+    myLoad(kEffectFillColor, "Grey");
+    const std::vector<int16_t> myReplayed = gFEffectColor.mShiftArray;
+    gFEffectColor.CEffectCreateDest();
+    EXPECT_EQ(myReplayed, gFEffectColor.mShiftArray);
+    gEffParam[0] = 0;
+    myLoad(kEffectBrush, "Vars");
+    EXPECT_EQ(gEffParam[0], 5.0);
+
+    gGradData[0] = myOldGradient;
+    fs::remove_all(myRoot);
 }

@@ -41,14 +41,16 @@ class HeadlessProgram : public ::testing::Test {
         fs::remove_all(mRoot);
     }
 
-    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code.
+    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code (124
+    // for a run that had not ended after two minutes).
     int Run(const std::string& myArguments, std::string* myErrors = nullptr, const std::string& myEnv = "") {
         const fs::path myErrorFile = mRoot / "stderr.txt";
-        const std::string myCommand =
-            "cd '" + (mRoot / "work").string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
-            (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' " + myEnv +
-            " '" + ORBEX_BIN_DIR + "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
-            "' 2>'" + myErrorFile.string() + "'";
+        const std::string myCommand = "cd '" + (mRoot / "work").string() +
+                                      "' && timeout -k 5 120 env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
+                                      (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
+                                      (mRoot / "runtime").string() + "' " + myEnv + " '" + ORBEX_BIN_DIR +
+                                      "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
+                                      "' 2>'" + myErrorFile.string() + "'";
         const int myStatus = std::system(myCommand.c_str());
         if (myErrors) {
             std::ifstream myStream(myErrorFile);
@@ -147,13 +149,22 @@ TEST_F(HeadlessProgram, WithoutADisplayItMakesTheDemoSheet) {
     EXPECT_TRUE(fs::is_directory(mRoot / "home" / "Raves"));
 }
 
-TEST_F(HeadlessProgram, NoUsableVideoDriverGivesTheDirectXAlertText) {
+// A start that fails says what failed here, in SDL's own words too.
+TEST_F(HeadlessProgram, AFailedStartSaysWhatFailedAndWhy) {
     std::string myErrors;
     EXPECT_EQ(Run("", &myErrors, "DISPLAY=:9876 SDL_VIDEODRIVER=x11"), 0);
-    EXPECT_NE(
-        myErrors.find(
-            "DLL: Unsupported version of DirectX! Read the Troubleshooting Guide for upgrade instructions."),
-        std::string::npos)
+    const std::string kDisplay = "orbex: Unable to open the display: ";
+    ASSERT_EQ(myErrors.rfind(kDisplay, 0), 0u) << myErrors;
+    EXPECT_GT(myErrors.size(), kDisplay.size() + 1) << "SDL's reason follows";
+    EXPECT_EQ(myErrors.find("DirectX"), std::string::npos);
+    EXPECT_FALSE(LockHeld("ORBEX"));
+
+    // A machine without any font.
+    const fs::path myFonts = mRoot / "fonts.conf";
+    std::ofstream(myFonts) << "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n";
+    EXPECT_EQ(Run("--headless --frames 1", &myErrors, "FONTCONFIG_FILE='" + myFonts.string() + "'"), 0);
+    EXPECT_NE(myErrors.find("orbex: Unable to open the fonts: no font is installed for \"sans-serif\"\n"),
+              std::string::npos)
         << myErrors;
     EXPECT_FALSE(LockHeld("ORBEX"));
 }
@@ -216,6 +227,26 @@ TEST_F(HeadlessProgram, LastSessionSurvivesAQuitAndARestart) {
         EXPECT_EQ(myEntry.path().extension(), ".sty") << "nothing is left beside it: " << myEntry.path();
 }
 
+// A program folder that takes no new file: quitting says what could not be saved and why, the alert is
+// answered, the program ends, and the session saved the time before is still there, whole.
+TEST_F(HeadlessProgram, ASessionThatCannotBeSavedCostsNothingAndTheProgramEnds) {
+    ASSERT_EQ(Run("--headless --frames 2 --size 160x120"), 0);
+    const fs::path myStyles = mRoot / "home" / "Styles";
+    const std::vector<uint8_t> myBefore = ReadAll(myStyles / "Last_Session.sty");
+    ASSERT_EQ(myBefore.size(), 1006u);
+    // Read-only stops an ordinary user; the new file's place taken stops root as well.
+    fs::create_directory(myStyles / ".Last_Session.sty.new");
+    fs::permissions(myStyles, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    std::string myErrors;
+    EXPECT_EQ(Run("--headless --frames 2 --size 160x120", &myErrors), 0) << myErrors;
+    fs::permissions(myStyles, fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_NE(myErrors.find("orbex: Unable to save Last_Session.sty in Styles: "), std::string::npos)
+        << myErrors;
+    EXPECT_EQ(ReadAll(myStyles / "Last_Session.sty"), myBefore);
+    EXPECT_FALSE(LockHeld("ORBEX"));
+}
+
 TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {
     ASSERT_EQ(Run("--headless --frames 2 --size 160x120"), 0);
     const fs::path myStyles = mRoot / "home" / "Styles";
@@ -235,4 +266,27 @@ TEST_F(HeadlessProgram, StyleOptionStartsWithThatStyle) {
     std::string myErrors;
     EXPECT_EQ(Run("--headless --frames 2 --style ThisNameIsFarTooLong", &myErrors), 2);
     EXPECT_NE(myErrors.find("--style"), std::string::npos);
+}
+
+TEST_F(HeadlessProgram, AScriptedSessionRunsAsLongAsItsScript) {
+    std::ofstream(mRoot / "work" / "session.txt") << "# the picture after a second, then the end\n"
+                                                     "1 shot animation first.png\n"
+                                                     "1.5 shot animation second.png\n";
+    ASSERT_EQ(Run("--headless --size 160x120 --script session.txt"), 0);
+    Picture myFirst, mySecond;
+    ASSERT_TRUE(ReadPng(mRoot / "work" / "first.png", myFirst));
+    ASSERT_TRUE(ReadPng(mRoot / "work" / "second.png", mySecond));
+    EXPECT_EQ(myFirst.mWidth, 160);
+    EXPECT_EQ(myFirst.mPalette.size(), 256u) << "an 8-bit picture with its palette";
+    EXPECT_NE(myFirst.mPixels, mySecond.mPixels) << "half a second later the picture has moved on";
+    EXPECT_TRUE(fs::exists(mRoot / "home" / "Styles" / "Last_Session.sty")) << "the session ends by quitting";
+
+    std::string myErrors;
+    std::ofstream(mRoot / "work" / "bad.txt") << "1 key a\n\n2 shot nowhere x.png\n";
+    EXPECT_EQ(Run("--headless --script bad.txt", &myErrors), 2);
+    EXPECT_NE(myErrors.find("bad.txt line 3: no window \"nowhere\""), std::string::npos) << myErrors;
+    std::ofstream(mRoot / "work" / "unwritable.txt") << "0.1 shot animation no/such/folder.png\n";
+    EXPECT_EQ(Run("--headless --script unwritable.txt", &myErrors), 1);
+    EXPECT_NE(myErrors.find("unwritable.txt line 1: cannot write no/such/folder.png"), std::string::npos)
+        << myErrors;
 }

@@ -11,22 +11,12 @@
 #include "../converter/bmp_writer.h"
 #include "converter/convert.h"
 #include "core/style_record.h"
+#include "storage/format_gradient.h"
+#include "storage/format_program.h"
 
 inline void TestWriteBytes(const std::filesystem::path& myPath, const std::vector<uint8_t>& myBytes) {
     std::ofstream(myPath, std::ios::binary)
         .write(reinterpret_cast<const char*>(myBytes.data()), static_cast<std::streamsize>(myBytes.size()));
-}
-
-inline void TestInstruction(std::vector<uint8_t>& myCode, uint16_t myDest, uint16_t myA, uint16_t myB,
-                            uint16_t myOp) {
-    for (uint16_t myWord : {myDest, myA, myB, myOp}) {
-        myCode.push_back(static_cast<uint8_t>(myWord >> 8));
-        myCode.push_back(static_cast<uint8_t>(myWord & 0xFF));
-    }
-}
-
-inline uint16_t TestWord(const char* myLetters) {
-    return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
 }
 
 // The default style with every slot and effect empty, so starting with it loads nothing and alerts nothing.
@@ -75,13 +65,14 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo,
     myFill.mKind = kConvertFill;
     if (!ConvertSave(myBitmap, myFill, (myHome / "Fills").string(), "Checks.fil").mOk) return false;
 
-    std::vector<uint8_t> myGradient = {'G', 0, 1, 0, 0};
+    std::vector<uint8_t> myGradient(kGradientHeaderSize, 0);
+    myGradient[0] = kTypeGradient;
     // Triangle waves of three periods.
     auto myTriangle = [](int myAt, int myPeriod) {
         const int myPhase = myAt % myPeriod;
         return static_cast<uint8_t>(255 * std::abs(2 * myPhase - myPeriod) / myPeriod);
     };
-    for (int i = 0; i < 180; ++i) {
+    for (int i = 0; i < 2 * kGradientColors; ++i) {
         myGradient.push_back(myTriangle(i, 45));
         myGradient.push_back(myTriangle(i + 15, 60));
         myGradient.push_back(myTriangle(i + 30, 90));
@@ -90,23 +81,24 @@ inline bool TestWriteLibrary(const std::filesystem::path& myHome, int myTempo,
 
     // A path that sweeps across and down and starts over: v0 counts the updates.
     std::vector<uint8_t> myInit, myUpdate;
-    TestInstruction(myInit, TestWord("xp"), TestWord("xc"), 0, TestWord("ST"));
-    TestInstruction(myInit, TestWord("yp"), TestWord("yc"), 0, TestWord("ST"));
-    TestInstruction(myUpdate, 0x7E00, 0x7E00, 0x0300, TestWord("SM"));
-    TestInstruction(myUpdate, 0x7E01, 0x7E00, 0xC800, TestWord("MO"));
-    TestInstruction(myUpdate, TestWord("xp"), 0x7E01, 0x3C00, TestWord("SM"));
-    TestInstruction(myUpdate, 0x7E02, 0x7E00, 0x7800, TestWord("MO"));
-    TestInstruction(myUpdate, TestWord("yp"), 0x7E02, 0x3C00, TestWord("SM"));
-    std::vector<uint8_t> myMove = {'M', 0, 1, 0, 0, 24, 0};
-    myMove.resize(127, 0);
-    for (int y = 0; y < 24; ++y)
-        myMove.push_back(43); // 24 black pixels a row
-    myMove.push_back(0);      // not centred
-    myMove.push_back(0);      // no parameters
-    for (size_t mySize : {myInit.size(), size_t{0}, myUpdate.size()}) {
-        myMove.push_back(static_cast<uint8_t>(mySize & 0xFF));
-        myMove.push_back(static_cast<uint8_t>(mySize >> 8));
-    }
+    const uint16_t myV0 = kVariableBase, myV1 = kVariableBase + 1, myV2 = kVariableBase + 2;
+    ProgramAddInstruction(myInit, kWordX, kWordCentreX, 0, kOpStore);
+    ProgramAddInstruction(myInit, kWordY, kWordCentreY, 0, kOpStore);
+    ProgramAddInstruction(myUpdate, myV0, myV0, ProgramLiteral(3), kOpSum);
+    ProgramAddInstruction(myUpdate, myV1, myV0, ProgramLiteral(200), kOpModulo);
+    ProgramAddInstruction(myUpdate, kWordX, myV1, ProgramLiteral(60), kOpSum);
+    ProgramAddInstruction(myUpdate, myV2, myV0, ProgramLiteral(120), kOpModulo);
+    ProgramAddInstruction(myUpdate, kWordY, myV2, ProgramLiteral(60), kOpSum);
+    std::vector<uint8_t> myMove(kMoveIconAt, 0);
+    myMove[0] = kTypeMovement;
+    myMove[2] = 1;
+    BytesPut16(myMove.data() + offsetof(MoveHeader, mIconSize), kMoveIconSide);
+    for (int y = 0; y < kMoveIconSide; ++y)
+        myMove.push_back(kMoveIconSide + 19); // a row of black pixels
+    myMove.push_back(0);                      // not centred
+    myMove.push_back(0);                      // no parameters
+    for (size_t mySize : {myInit.size(), size_t{0}, myUpdate.size()})
+        BytesAdd16(myMove, static_cast<int64_t>(mySize));
     myMove.insert(myMove.end(), myInit.begin(), myInit.end());
     myMove.insert(myMove.end(), myUpdate.begin(), myUpdate.end());
     TestWriteBytes(myHome / "Movements" / "Circle.mvm", myMove);

@@ -2,6 +2,7 @@
 // that slide in to meet beside it.
 #include <gtest/gtest.h>
 
+#include "core/alert.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/fill.h"
@@ -76,4 +77,46 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     WindowCloseAll();
     ClockUseVirtual(false);
     gStatePaint = 0;
+}
+
+// An alert that opens while quitting (the session could not be saved) is answered during the farewell: Enter,
+// its button or closing its window; other windows' messages still reach their own handler.
+TEST(Farewell, AnAlertOpenAtQuitIsAnsweredByItsOwnWindow) {
+    PlatformStart(true);
+    ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
+    ASSERT_TRUE(WindowCreate(kWinAlert, "Alert", 0, 0, kAlertWidth, kAlertHeight, kWindowTopmost));
+    gStartUp = 0;
+    gStateRunning = 0;
+    gStatePaint = 0;
+    gTimer = 0; // no farewell picture: the loop only takes messages
+    Message myEnter;
+    myEnter.mKind = kMsgChar;
+    myEnter.mWParam = '\r';
+    Message myButton;
+    myButton.mKind = kMsgButtonUp;
+    myButton.mX = kAlertButtonRect.left + 5;
+    myButton.mY = kAlertButtonRect.top + 5;
+    Message myClose;
+    myClose.mKind = kMsgClose;
+    // Each turn of the farewell takes one message; these turns take all that wait.
+    auto myFarewellTurns = [] {
+        Message myWaiting;
+        while (WindowPeekMessage(myWaiting, false))
+            EXPECT_FALSE(MainQuitLoop());
+    };
+    for (Message myAnswer : {myEnter, myButton, myClose}) {
+        MainOpenAlert("Unable to save Last_Session.sty in Styles: Permission denied");
+        ASSERT_EQ(gStateAlert, 1);
+        // Enter typed into the animation window is no answer.
+        Message myElsewhere = myEnter;
+        myElsewhere.mWindow = kWinPaint;
+        WindowPushMessage(myElsewhere);
+        myFarewellTurns();
+        EXPECT_EQ(gStateAlert, 1);
+        myAnswer.mWindow = kWinAlert;
+        WindowPushMessage(myAnswer);
+        myFarewellTurns();
+        EXPECT_EQ(gStateAlert, 0) << "answered by message kind " << myAnswer.mKind;
+    }
+    WindowCloseAll();
 }

@@ -2,13 +2,17 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
+#include "controls/thumbs.h"
 #include "core/alert.h"
 #include "engine/animate.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
 #include "shell/display.h"
 #include "storage/loading.h"
 
@@ -22,21 +26,25 @@ struct Bytes {
         mData.push_back(static_cast<uint8_t>(myValue));
         return *this;
     }
-    Bytes& I16(int myValue) { return U8(myValue & 0xFF).U8((myValue >> 8) & 0xFF); }
-    Bytes& I32(int64_t myValue) {
-        return I16(static_cast<int>(myValue & 0xFFFF)).I16(static_cast<int>(myValue >> 16));
+    Bytes& I16(int myValue) {
+        BytesAdd16(mData, myValue);
+        return *this;
     }
     Bytes& Add(const std::vector<uint8_t>& myMore) {
         mData.insert(mData.end(), myMore.begin(), myMore.end());
         return *this;
     }
-    Bytes& Zeros(int myCount) { return Add(std::vector<uint8_t>(static_cast<size_t>(myCount), 0)); }
-    void Put(int myAt, int myValue) { mData[static_cast<size_t>(myAt)] = static_cast<uint8_t>(myValue); }
-    void Put16(int myAt, int myValue) {
-        Put(myAt, myValue & 0xFF);
-        Put(myAt + 1, (myValue >> 8) & 0xFF);
+    template <typename Header> Bytes& Add(const Header& myHeader) {
+        const auto* myBytes = reinterpret_cast<const uint8_t*>(&myHeader);
+        mData.insert(mData.end(), myBytes, myBytes + sizeof(Header));
+        return *this;
     }
+    Bytes& Zeros(int myCount) { return Add(std::vector<uint8_t>(static_cast<size_t>(myCount), 0)); }
 };
+
+ComponentHeader Header(char myType) {
+    return {static_cast<uint8_t>(myType), 0, 1};
+}
 
 // A picture of one value in literal pixels, or in runs of 3-56 where the value allows no literal.
 std::vector<uint8_t> Solid(int myCount, uint8_t myValue) {
@@ -66,37 +74,45 @@ struct BrushLayout {
 };
 
 std::vector<uint8_t> BrushFile(const BrushLayout& myLayout) {
+    BitmapHeader myHeader = {};
+    myHeader.mHeader = Header(kTypeBrush);
+    BytesPut16(myHeader.mWidth, myLayout.mStripWidth);
+    BytesPut16(myHeader.mHeight, myLayout.mHeight);
+    BytesPut32(myHeader.mColorSize, static_cast<int64_t>(myLayout.mPixels.size()));
+    BytesPut32(myHeader.mMaskSize, static_cast<int64_t>(myLayout.mMask.size()));
+    myHeader.mColorCount = static_cast<uint8_t>(myLayout.mColors.size() / 3);
+    myHeader.mHasBlack = myLayout.mBlack;
+    myHeader.mMaskRaw = myLayout.mMaskRaw;
+    myHeader.mFrameBlockSize = kBitmapFrameBlockSize;
+    BytesPut16(myHeader.mIconSize, static_cast<int64_t>(myLayout.mIcon.size()));
+    BytesPut16(myHeader.mDataOffset,
+               kBitmapHeaderSize + kBitmapFrameBlockSize +
+                   static_cast<int64_t>(myLayout.mColors.size() + myLayout.mIcon.size()));
+    BitmapFrameBlock myFrames = {};
+    myFrames.mBeatFrame = myLayout.mBeatFrame;
+    myFrames.mOne = 1;
+    BytesPut16(myFrames.mFrames, myLayout.mFrames);
+    myFrames.mPalindrome = myLayout.mPalindrome;
     Bytes myFile;
-    myFile.U8('B').U8(0).U8(1).I16(myLayout.mStripWidth).I16(myLayout.mHeight);
-    myFile.I32(static_cast<int64_t>(myLayout.mPixels.size()))
-        .I32(static_cast<int64_t>(myLayout.mMask.size()));
-    myFile.U8(static_cast<int>(myLayout.mColors.size() / 3))
-        .U8(myLayout.mBlack)
-        .U8(myLayout.mMaskRaw)
-        .U8(0)
-        .U8(8)
-        .U8(0);
-    const int myOffset = 25 + 8 + static_cast<int>(myLayout.mColors.size() + myLayout.mIcon.size());
-    myFile.I16(static_cast<int>(myLayout.mIcon.size())).I16(myOffset);
-    myFile.U8(myLayout.mBeatFrame).U8(0).U8(0).U8(0).U8(1).I16(myLayout.mFrames).U8(myLayout.mPalindrome);
+    myFile.Add(myHeader).Add(myFrames);
     myFile.Add(myLayout.mColors).Add(myLayout.mIcon).Add(myLayout.mPixels).Add(myLayout.mMask);
     return myFile.mData;
 }
 
 std::vector<uint8_t> FillFile(char myType, int myWidth, int myHeight, const std::vector<uint8_t>& myPixels,
                               const std::vector<uint8_t>& myColors = {}) {
-    const std::vector<uint8_t> myIcon = Solid(64 * 48, 150);
+    const std::vector<uint8_t> myIcon = Solid(kFillIconWidth * kBitmapIconHeight, 150);
+    BitmapHeader myHeader = {};
+    myHeader.mHeader = Header(myType);
+    BytesPut16(myHeader.mWidth, myWidth);
+    BytesPut16(myHeader.mHeight, myHeight);
+    BytesPut32(myHeader.mColorSize, static_cast<int64_t>(myPixels.size()));
+    myHeader.mColorCount = static_cast<uint8_t>(myColors.size() / 3);
+    BytesPut16(myHeader.mIconSize, static_cast<int64_t>(myIcon.size()));
+    BytesPut16(myHeader.mDataOffset,
+               kBitmapHeaderSize + static_cast<int64_t>(myColors.size() + myIcon.size()));
     Bytes myFile;
-    myFile.U8(myType)
-        .U8(0)
-        .U8(1)
-        .I16(myWidth)
-        .I16(myHeight)
-        .I32(static_cast<int64_t>(myPixels.size()))
-        .I32(0);
-    myFile.U8(static_cast<int>(myColors.size() / 3)).U8(0).U8(0).Zeros(3);
-    myFile.I16(static_cast<int>(myIcon.size())).I16(25 + static_cast<int>(myColors.size() + myIcon.size()));
-    myFile.Add(myColors).Add(myIcon).Add(myPixels);
+    myFile.Add(myHeader).Add(myColors).Add(myIcon).Add(myPixels);
     return myFile.mData;
 }
 
@@ -108,15 +124,26 @@ std::vector<uint8_t> CodeBlock(const std::vector<uint8_t>& myInit, const std::ve
     return myBlock.mData;
 }
 
-const std::vector<uint8_t> kInit = {0x78, 0x70, 0x00, 0x05, 0x00, 0x00, 0x50, 0x52};
-const std::vector<uint8_t> kUpdate = {0x79, 0x70, 0x00, 0x06, 0x00, 0x00, 0x50, 0x52, 1, 2, 3, 4, 5, 6, 7, 8};
+std::vector<uint8_t> Instructions(std::initializer_list<std::array<uint16_t, 4>> myInstructions) {
+    std::vector<uint8_t> myCode;
+    for (const auto& [myDest, myA, myB, myOperation] : myInstructions)
+        ProgramAddInstruction(myCode, myDest, myA, myB, myOperation);
+    return myCode;
+}
+
+const std::vector<uint8_t> kInit = Instructions({{kWordX, ProgramLiteral(5), 0, kOpProduct}});
+const std::vector<uint8_t> kUpdate =
+    Instructions({{kWordY, ProgramLiteral(6), 0, kOpProduct}, {0x0102, 0x0304, 0x0506, 0x0708}});
 
 std::vector<uint8_t> MovementFile(int myParams) {
     Bytes myFile;
     std::vector<uint8_t> myIcon;
-    for (int y = 0; y < 24; ++y)
+    for (int y = 0; y < kMoveIconSide; ++y)
         myIcon.insert(myIcon.end(), {41, 5, 250});
-    myFile.U8('M').U8(0).U8(1).U8(0).U8(0).I16(static_cast<int>(myIcon.size())).Zeros(120).Add(myIcon);
+    MoveHeader myHeader = {};
+    myHeader.mHeader = Header(kTypeMovement);
+    BytesPut16(myHeader.mIconSize, static_cast<int64_t>(myIcon.size()));
+    myFile.Add(myHeader).Zeros(kMoveDescriptionSize).Add(myIcon);
     myFile.U8(1).U8(myParams);
     for (int p = 0; p < myParams; ++p)
         myFile.U8(-5 + p);
@@ -125,12 +152,12 @@ std::vector<uint8_t> MovementFile(int myParams) {
     for (int p = 0; p < myParams; ++p)
         myFile.U8(p == 0 ? 0x80 : 7);
     for (int p = 0; p < myParams; ++p) {
-        std::vector<uint8_t> myName(24, 0);
+        std::vector<uint8_t> myName(kParamNameSize, 0);
         myName[0] = static_cast<uint8_t>('A' + p);
         myFile.Add(myName);
     }
     for (int p = 0; p < myParams; ++p) {
-        std::vector<uint8_t> myDesc(120, 'd');
+        std::vector<uint8_t> myDesc(kParamDescSize, 'd');
         myFile.Add(myDesc);
     }
     myFile.Add(CodeBlock(kInit, {}, kUpdate));
@@ -138,8 +165,10 @@ std::vector<uint8_t> MovementFile(int myParams) {
 }
 
 std::vector<uint8_t> EffectFile(char myType) {
+    EffectHeader myHeader = {};
+    myHeader.mHeader = Header(myType);
     Bytes myFile;
-    myFile.U8(myType).U8(0).U8(1).U8(0).Zeros(90).Add(CodeBlock(kInit, kInit, {}));
+    myFile.Add(myHeader).Zeros(kEffectDescriptionSize).Add(CodeBlock(kInit, kInit, {}));
     return myFile.mData;
 }
 
@@ -180,7 +209,7 @@ class LoadingTest : public ::testing::Test {
             .write(reinterpret_cast<const char*>(myBytes.data()),
                    static_cast<std::streamsize>(myBytes.size()));
     }
-    uint8_t Controls(int myX, int myY) { return gWorldControls.Row(myY)[myX]; }
+    static uint8_t Thumb(const Surface& myThumb, int myX, int myY) { return myThumb.Row(myY)[myX]; }
 };
 
 } // namespace
@@ -229,10 +258,10 @@ TEST_F(LoadingTest, BrushStripMaskIconAndColours) {
     EXPECT_EQ(myBrush.mGradient[0], 250);
     EXPECT_EQ(myBrush.mGradient[3 * 89 + 2], 30);
     // The icon is halved and moved to the preview colours: 40 becomes 201 + 19 / 2.
-    const Rect myThumb = LoadThumbRect('B', 2);
-    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 210);
-    EXPECT_EQ(Controls(myThumb.right - 1, myThumb.bottom - 1), 210);
-    EXPECT_EQ(Controls(myThumb.right, myThumb.top), 13);
+    EXPECT_EQ(myBrush.mThumb.mWidth, 24);
+    EXPECT_EQ(myBrush.mThumb.mHeight, 24);
+    EXPECT_EQ(Thumb(myBrush.mThumb, 0, 0), 210);
+    EXPECT_EQ(Thumb(myBrush.mThumb, 23, 23), 210);
     // The style names it, the song's start record too, attachments are cleared and the set is no more.
     EXPECT_STREQ(gStyle.mBrushNames[2], "Spin");
     EXPECT_STREQ(gStyleStart.mBrushNames[2], "Spin");
@@ -294,8 +323,7 @@ TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
     EXPECT_EQ(myBrush.mWidth, 0);
     EXPECT_EQ(myBrush.mNumFrames, 1);
     EXPECT_EQ(myBrush.mLayers, 0);
-    const Rect myThumb = LoadThumbRect('B', 1);
-    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 0);
+    EXPECT_EQ(Thumb(myBrush.mThumb, 0, 0), 0);
     MainCloseAlert();
 
     // "(None)" is no error.
@@ -316,8 +344,45 @@ TEST_F(LoadingTest, AtStartUpTheStyleNamesTheFileAndNothingIsRecorded) {
     EXPECT_STREQ(gStyle.mBrushSetName, "Set");
 }
 
+TEST_F(LoadingTest, WhileATrackPlaysALoadGoesIntoTheRaveInstead) {
+    Write("Brushes/Veve.bru", BrushFile(BrushLayout{}));
+    StyleCopy(gStyleStart.mBrushNames[2], "Other");
+    gStatePlay = 1;
+    ExecuteResetEdits();
+    ASSERT_TRUE(gBrushes[2].BrushLoad("Veve", 2, 0, 1, 0, nullptr, 0));
+    const int8_t* myRecord = gEditsList[gEditsCurrent].mEdits;
+    EXPECT_EQ(gEditsCurrent, 1);
+    EXPECT_EQ(myRecord[0], kComponentBrush * 8 + 3 + kRecordLoad);
+    EXPECT_STREQ(reinterpret_cast<const char*>(myRecord + 1), "Veve");
+    EXPECT_STREQ(gStyleStart.mBrushNames[2], "Other");
+    gStatePlay = 0;
+    ExecuteResetEdits();
+}
+
+TEST_F(LoadingTest, TheControlsCopyEachThumbnailToItsSlot) {
+    Write("Brushes/Veve.bru", BrushFile(BrushLayout{}));
+    ASSERT_TRUE(gBrushes[3].BrushLoad("Veve", 3, 0, 0, 0, nullptr, 0));
+    ASSERT_TRUE(gFills[0].FillLoad("(None)", 0, 0, 0, nullptr, 0));
+    DrawThumbnails();
+    const Rect myBrush = DrawThumbRect('B', 3);
+    EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.left], 210);
+    EXPECT_EQ(gWorldControls.Row(myBrush.bottom - 1)[myBrush.right - 1], 210);
+    EXPECT_EQ(gWorldControls.Row(myBrush.top)[myBrush.right], 13) << "nothing beyond the thumbnail";
+    const Rect myEmpty = DrawThumbRect('F', 0);
+    EXPECT_EQ(gWorldControls.Row(myEmpty.top)[myEmpty.left], 0);
+    EXPECT_EQ(gWorldControls.Row(myEmpty.bottom - 1)[myEmpty.right - 1], 0);
+    // A fill's thumbnail is wider than its well: the well is filled with its middle.
+    Write("Fills/Tile.fil", FillFile('T', 10, 10, Solid(100, 120)));
+    ASSERT_TRUE(gFills[1].FillLoad("Tile", 1, 0, 0, nullptr, 0));
+    DrawThumbnails();
+    const Rect myFill = DrawThumbRect('F', 1);
+    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.left], 201 + (150 - 111) / 2);
+    EXPECT_EQ(gWorldControls.Row(myFill.bottom - 1)[myFill.right - 1], 201 + (150 - 111) / 2);
+    EXPECT_EQ(gWorldControls.Row(myFill.top)[myFill.right], 13);
+}
+
 TEST_F(LoadingTest, LoadsIntoAnotherRecordWhenAsked) {
-    Write("Gradients/Sky.gra", Bytes{}.U8('G').U8(0).U8(1).U8(0).U8(0).Zeros(540).mData);
+    Write("Gradients/Sky.gra", Bytes{}.Add(GradientHeader{Header(kTypeGradient), {0, 0}}).Zeros(540).mData);
     StyleRecord myRecord;
     StyleDefault(reinterpret_cast<char*>(&myRecord));
     ASSERT_TRUE(LoadGradient("Sky", 3, 0, 0, &myRecord, 0));
@@ -362,8 +427,8 @@ TEST_F(LoadingTest, FillPicturesStretchCentreOrStayAsTheyAre) {
     EXPECT_EQ(gFills[1].mFixedSize, 1);
     EXPECT_EQ(gFills[1].mGradient[3 * 89], 1);
     EXPECT_EQ(gFills[1].m8BitWorld.Row(9)[9], 120);
-    const Rect myThumb = LoadThumbRect('F', 1);
-    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 201 + (150 - 111) / 2);
+    EXPECT_EQ(gFills[1].mThumb.mWidth, 32);
+    EXPECT_EQ(Thumb(gFills[1].mThumb, 0, 0), 201 + (150 - 111) / 2);
 }
 
 TEST_F(LoadingTest, FillFailuresEmptyTheSlot) {
@@ -383,7 +448,7 @@ TEST_F(LoadingTest, FillFailuresEmptyTheSlot) {
 
 TEST_F(LoadingTest, GradientsAndTheirFallbackRamp) {
     Bytes myFile;
-    myFile.U8('G').U8(0).U8(1).U8(9).U8(9);
+    myFile.Add(GradientHeader{Header(kTypeGradient), {9, 9}});
     for (int i = 0; i < 540; ++i)
         myFile.U8(i % 256);
     Write("Gradients/Flame.gra", myFile.mData);
@@ -432,10 +497,9 @@ TEST_F(LoadingTest, MovementsWithParametersProgramsAndIcon) {
     EXPECT_EQ(myParams.mValue[1], 7);
     EXPECT_EQ(std::memcmp(&gStyleStart.mMoveParam[1], &myParams, sizeof(myParams)), 0);
     // The icon: 22 black pixels, then 5 and 250.
-    const Rect myThumb = LoadThumbRect('M', 1);
-    EXPECT_EQ(Controls(myThumb.left, myThumb.top), 0);
-    EXPECT_EQ(Controls(myThumb.left + 22, myThumb.top), 5);
-    EXPECT_EQ(Controls(myThumb.left + 23, myThumb.bottom - 1), 250);
+    EXPECT_EQ(Thumb(myMove.mThumb, 0, 0), 0);
+    EXPECT_EQ(Thumb(myMove.mThumb, 22, 0), 5);
+    EXPECT_EQ(Thumb(myMove.mThumb, 23, 23), 250);
     EXPECT_STREQ(gStyle.mMoveSetName, "(None)");
 }
 

@@ -1,7 +1,7 @@
 // Sets: their byte layouts, the attachment-driven loads of a brush set, and their refusals.
 #include <cstddef>
 
-#include "storage/file_disk.h"
+#include "controls/file_popup.h"
 #include "storage/sets.h"
 #include "style_fixture.h"
 
@@ -25,14 +25,9 @@ class SetsTest : public StyleFolderTest {
     }
     // A brush set as another program would write it: every section from a record of our own making.
     std::vector<uint8_t> BrushSetFile(const StyleRecord& myRecord, char myType) {
-        const std::vector<uint8_t> myBytes = Bytes(myRecord);
-        std::vector<uint8_t> myFile = {static_cast<uint8_t>(myType), 0, 2, 16};
-        const std::pair<size_t, size_t> mySections[] = {
-            {55, 98}, {169, 373}, {542, 130}, {688, 98}, {839, 98}};
-        for (const auto& [myOffset, mySize] : mySections) {
-            if (myType == 'b' && myOffset == 839) break;
-            myFile.insert(myFile.end(), myBytes.begin() + myOffset, myBytes.begin() + myOffset + mySize);
-        }
+        std::vector<uint8_t> myFile = StyleSetBytes(*SetFindFormat(kSetBrush), myRecord);
+        if (myType == kSetBrushOld) myFile.resize(kSetSizeBrushOld);
+        myFile[0] = static_cast<uint8_t>(myType);
         return myFile;
     }
 };
@@ -75,10 +70,7 @@ TEST_F(SetsTest, GradientSetLoadsItsGradientsAndSelectsItsCurrentOne) {
     Name(mySet.mGradNames[0], "Warm");
     Name(mySet.mGradNames[6], "Cool");
     mySet.mCurrentGrad = 7;
-    std::vector<uint8_t> myFile = {'g', 0, 2, 16};
-    const std::vector<uint8_t> myBytes = Bytes(mySet);
-    myFile.insert(myFile.end(), myBytes.begin() + 542, myBytes.begin() + 672);
-    Write("Settings/Pair.gst", myFile);
+    Write("Settings/Pair.gst", StyleSetBytes(*SetFindFormat(kSetGradient), mySet));
     ASSERT_TRUE(LoadAs(kPopupGradientSet, "Pair"));
     EXPECT_EQ(gAlertText[0], 0) << gAlertText;
     EXPECT_STREQ(gStyle.mGradNames[0], "Warm");
@@ -137,11 +129,7 @@ TEST_F(SetsTest, MovementSetBringsItsParameters) {
     mySet.mCurrentMove = 4;
     mySet.mMoveParam[3].mValue[0] = 42;
     mySet.mMoveParam[3].mFixed[0] = 1;
-    std::vector<uint8_t> myFile = {'m', 0, 2, 16};
-    const std::vector<uint8_t> myBytes = Bytes(mySet);
-    myFile.insert(myFile.end(), myBytes.begin() + 688, myBytes.begin() + 786);
-    myFile.insert(myFile.end(), myBytes.begin() + 802, myBytes.begin() + 839);
-    Write("Settings/Params.mst", myFile);
+    Write("Settings/Params.mst", StyleSetBytes(*SetFindFormat(kSetMove), mySet));
     ASSERT_TRUE(LoadAs(kPopupMoveSet, "Params"));
     EXPECT_EQ(gStyle.mMoveParam[3].mValue[0], 42);
     EXPECT_EQ(gStyleStart.mMoveParam[3].mValue[0], 42) << "no track runs: the start record follows";

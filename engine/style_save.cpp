@@ -2,8 +2,9 @@
 #include <cstring>
 
 #include "engine/animate.h"
+#include "engine/style_apply.h"
 #include "storage/file_disk.h"
-#include "storage/style.h"
+#include "storage/format_bytes.h"
 
 bool StyleSave(const char* myName, const StyleRecord& mySource) {
     if (!myName || !*myName) return false;
@@ -11,5 +12,6 @@ bool StyleSave(const char* myName, const StyleRecord& mySource) {
     StyleCopy(gStyleTemp.mStyleName, myName);
     // Manual mode beats by hand: the style keeps no thresholds that would set the channels off by themselves.
     if (gStateManual) std::memset(gStyleTemp.mThreshold, 0, sizeof(gStyleTemp.mThreshold));
-    return FileSaveInFolder("Styles", myName, ".sty", &gStyleTemp, static_cast<int32_t>(kStyleSize));
+    return FileSaveInFolder(kPlaceStyle.mFolder, myName, kPlaceStyle.mExt, &gStyleTemp,
+                            static_cast<int32_t>(kStyleSize));
 }

@@ -1,5 +1,5 @@
 // Lists of component files for the popups and for "Random File on HD".
-#include "controls/pop_list.h"
+#include "storage/pop_list.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "storage/file.h"
+#include "storage/format_bytes.h"
 
 char gFileListFills[kPopupListSize];
 char gFileListBrushes[kPopupListSize];
@@ -69,15 +70,14 @@ bool PopGetList(char* myList, const char* myFolder, const char* myExt, const cha
 void PopBuildFileLists() {
     struct {
         char* mList;
-        const char* mFolder;
-        const char* mExt;
-    } const kLists[] = {{gFileListFills, "Fills", ".fil"},
-                        {gFileListBrushes, "Brushes", ".bru"},
-                        {gFileListMovements, "Movements", ".mvm"},
-                        {gFileListGradients, "Gradients", ".gra"}};
+        const FormatPlace& mPlace;
+    } const kLists[] = {{gFileListFills, kPlaceFill},
+                        {gFileListBrushes, kPlaceBrush},
+                        {gFileListMovements, kPlaceMovement},
+                        {gFileListGradients, kPlaceGradient}};
     for (const auto& myList : kLists) {
         myList.mList[0] = 0;
-        PopGetList(myList.mList, myList.mFolder, myList.mExt, nullptr, nullptr);
+        PopGetList(myList.mList, myList.mPlace.mFolder, myList.mPlace.mExt, nullptr, nullptr);
     }
 }
 

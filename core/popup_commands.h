@@ -1,0 +1,19 @@
+// The popup menus' command numbers. Beyond the menus they say what a command is for: which component list a
+// random file comes from, and which kind of file a typed name is saved as or loaded from.
+#pragma once
+
+#include <cstdint>
+
+// The lists of component files, as the FILLS, BRUSHES, MOVEMENTS and GRADIENTS columns open them.
+constexpr uint16_t kPopupFills = 300;
+constexpr uint16_t kPopupBrushes = 301;
+constexpr uint16_t kPopupMovements = 302;
+constexpr uint16_t kPopupGradients = 308;
+
+// The files saved and loaded by name.
+constexpr uint16_t kPopupStyle = 312;
+constexpr uint16_t kPopupGradientSet = 314;
+constexpr uint16_t kPopupFillSet = 315;
+constexpr uint16_t kPopupBrushSet = 316;
+constexpr uint16_t kPopupMoveSet = 317;
+constexpr uint16_t kPopupLastSession = 347;

@@ -1,0 +1,114 @@
+// Start-up leaves no change queued, and coming back to a screen of another size brings the fills back with
+// it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "../program/test_library.h"
+#include "core/alert.h"
+#include "core/state.h"
+#include "engine/edits.h"
+#include "engine/fill.h"
+#include "platform/platform.h"
+#include "platform/window.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "storage/components.h"
+#include "storage/file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+fs::path InitTestRoot() {
+    return fs::temp_directory_path() / ("orbex-init-" + std::to_string(::getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+}
+
+int CountNonBlack(const Surface& mySurface, const Rect& myRect) {
+    int myCount = 0;
+    for (int y = myRect.top; y < myRect.bottom; ++y)
+        for (int x = myRect.left; x < myRect.right; ++x)
+            myCount += mySurface.Row(y)[x] != 0;
+    return myCount;
+}
+} // namespace
+
+// The whole start-up runs in a child process, so none of what it sets up stays behind for other tests.
+TEST(InitProgramDeathTest, NothingIsCuedOrSkippedOnceStarted) {
+    const fs::path myRoot = InitTestRoot();
+    fs::create_directories(myRoot / "runtime");
+    EXPECT_EXIT(
+        {
+            setenv("ORBEX_HOME", (myRoot / "home").c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", (myRoot / "runtime").c_str(), 1);
+            PlatformStart(true);
+            PlatformSetHeadlessSize(320, 240);
+            // What a process starts with, and what a track's replay may leave.
+            std::memset(gCueList, 0, sizeof(gCueList));
+            std::memset(gEditsSkip, 1, sizeof(gEditsSkip));
+            gStartUp = 1;
+            const bool myStarted = InitProgram();
+            int myWrong = 0;
+            for (int myKind = 0; myKind < kEditKinds; ++myKind)
+                myWrong += gCueList[myKind] != kNotSet || gEditsSkip[myKind] != 0;
+            std::fprintf(stderr, "started %d, wrong %d\n", myStarted ? 1 : 0, myWrong);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "started 1, wrong 0");
+    fs::remove_all(myRoot);
+}
+
+TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
+    const fs::path myRoot = InitTestRoot();
+    ASSERT_TRUE(TestWriteLibrary(myRoot, 12000)); // its tile "Checks"
+    ConvertBitmap myBitmap;
+    const auto myPhoto = TestMakeBmp(640, 480, [](int x, int y) {
+        return TestColor{static_cast<uint8_t>(x % 200 + 40), static_cast<uint8_t>(y % 200 + 40), 90};
+    });
+    ASSERT_TRUE(ConvertOpenBitmapBytes(myPhoto, 1, myBitmap).mOk);
+    ConvertSettings myFill;
+    myFill.mKind = kConvertFill;
+    ASSERT_TRUE(ConvertSave(myBitmap, myFill, (myRoot / "Fills").string(), "Photo.fil").mOk);
+
+    PlatformStart(true);
+    PlatformSetHeadlessSize(800, 600);
+    gWindowedWidth = gWindowedHeight = 0;
+    gStartUp = 0;
+    gStateRunning = 1;
+    gStateOutsideApp = 1;
+    ASSERT_TRUE(InitPaintWindow());
+    ASSERT_TRUE(SurfaceCreate(gWorldPreview, 128, 48));
+    ASSERT_TRUE(SurfaceCreate(gWorldControls, 390, 409));
+    std::snprintf(gDirIDOrbex, kPathSize, "%s/", myRoot.c_str());
+    TestEmptyStyle(gStyle);
+    StyleCopy(gStyle.mFillNames[0], "Checks");
+    StyleCopy(gStyle.mFillNames[1], "Photo");
+    ASSERT_TRUE(gFills[0].FillLoad(nullptr, 0, 0, 0, nullptr, 1));
+    ASSERT_TRUE(gFills[1].FillLoad(nullptr, 1, 0, 0, nullptr, 1));
+    ASSERT_EQ(gFills[1].m8BitWorld.mWidth, 800) << "a whole picture is fitted to the screen";
+    gCurrentFill = 0;
+
+    PlatformSetHeadlessSize(1024, 768);
+    MainRestoreApp();
+    EXPECT_EQ(gRectDisplay.right, 1024);
+    EXPECT_EQ(gFills[1].m8BitWorld.mWidth, 1024) << "fitted again to the new screen";
+    EXPECT_EQ(gFills[1].m8BitWorld.mHeight, 768);
+    EXPECT_STREQ(gStyle.mFillNames[1], "Photo");
+    // The tiles cover the new screen to its far corner, in the picture and in the window.
+    const Rect myCorner{824, 568, 1024, 768};
+    EXPECT_GT(CountNonBlack(gWorldPaint, myCorner), 200 * 200 / 4);
+    EXPECT_GT(CountNonBlack(WindowSurface(kWinPaint), myCorner), 200 * 200 / 4);
+
+    for (auto& myFillSlot : gFills)
+        myFillSlot.Release();
+    WindowCloseAll();
+    gStatePaint = 0;
+    gStateRunning = 0;
+    gStateOutsideApp = 0;
+    fs::remove_all(myRoot);
+}
