@@ -60,16 +60,6 @@ class LibraryTest : public ::testing::Test {
         InitSetScreenSize(800, 600);
         StyleDefault(reinterpret_cast<char*>(&gStyle));
         StyleDefault(reinterpret_cast<char*>(&gStyleStart));
-        gStartUp = 0;
-        gStatePlay = 0;
-        gAlertText[0] = 0;
-    }
-    void TearDown() override {
-        MainCloseAlert();
-        for (auto& myBrush : gBrushes)
-            myBrush.Release();
-        for (auto& myFill : gFills)
-            myFill.Release();
     }
 };
 

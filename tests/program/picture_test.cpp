@@ -115,8 +115,6 @@ TEST_F(PictureTest, CountedBeatsChangeTheColoursAndTheEditListKeepsThem) {
     SurfaceCreate(gWorldControls, 390, 409);
     gStateColorChange = 1;
     gStartUp = 1;
-    gStateLastSession = 0;
-    gStatePlay = gStatePause = 0;
     MusicPlay(0, 1);
     gStartUp = 0;
     EXPECT_STREQ(gAlertText, "");

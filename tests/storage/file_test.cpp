@@ -24,12 +24,8 @@ class FileTest : public ::testing::Test {
         fs::create_directories(mRoot);
         mFolder = mRoot.string() + "/";
         gStartUp = 1; // alerts only store their text
-        gAlertText[0] = 0;
     }
-    void TearDown() override {
-        fs::remove_all(mRoot);
-        gStartUp = 0;
-    }
+    void TearDown() override { fs::remove_all(mRoot); }
     void Write(const std::string& myName, const std::string& myContent) {
         std::ofstream(mRoot / myName, std::ios::binary) << myContent;
     }
