@@ -124,3 +124,34 @@ bool AudioFileDecode(const uint8_t* myData, size_t mySize, std::vector<uint8_t>&
     sf_close(myFile);
     return myOk;
 }
+
+bool AudioFileOpenStream(AudioFileStream& myStream, const std::string& myPath, std::string& myError) {
+    AudioFileCloseStream(myStream);
+    SF_INFO myInfo{};
+    SNDFILE* myFile = sf_open(myPath.c_str(), SFM_READ, &myInfo);
+    if (!myFile) {
+        myError = std::string("cannot read ") + myPath + ": " + sf_strerror(nullptr);
+        return false;
+    }
+    if (myInfo.channels <= 0 || myInfo.samplerate <= 0) {
+        sf_close(myFile);
+        myError = myPath + ": the file has no sound channels";
+        return false;
+    }
+    myStream.mHandle = myFile;
+    myStream.mRate = myInfo.samplerate;
+    myStream.mChannels = myInfo.channels;
+    myStream.mFrames = myInfo.frames;
+    return true;
+}
+
+int64_t AudioFileReadStream(AudioFileStream& myStream, float* myOut, int64_t myFrames) {
+    if (!myStream.mHandle || myFrames <= 0) return 0;
+    const sf_count_t myRead = sf_readf_float(static_cast<SNDFILE*>(myStream.mHandle), myOut, myFrames);
+    return myRead > 0 ? myRead : 0;
+}
+
+void AudioFileCloseStream(AudioFileStream& myStream) {
+    if (myStream.mHandle) sf_close(static_cast<SNDFILE*>(myStream.mHandle));
+    myStream = AudioFileStream();
+}

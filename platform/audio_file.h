@@ -16,3 +16,16 @@ bool AudioFileRead(const std::string& myPath, std::vector<uint8_t>& mySamples, s
 // tiny file that claims a sample rate of 1 Hz).
 bool AudioFileDecode(const uint8_t* myData, size_t mySize, std::vector<uint8_t>& mySamples,
                      std::string& myError, size_t myMostSamples = kAudioFileMostSamples);
+
+// A sound file read piece by piece in its own rate and channels (what a video carries of the song).
+struct AudioFileStream {
+    void* mHandle = nullptr;
+    int mRate = 0;
+    int mChannels = 0;
+    int64_t mFrames = 0; // frames of mChannels samples
+};
+
+bool AudioFileOpenStream(AudioFileStream& myStream, const std::string& myPath, std::string& myError);
+// Reads up to myFrames frames as interleaved floats of -1 to 1; returns how many were read (0 at the end).
+int64_t AudioFileReadStream(AudioFileStream& myStream, float* myOut, int64_t myFrames);
+void AudioFileCloseStream(AudioFileStream& myStream);

@@ -28,3 +28,7 @@ void ClockResetState() {
     sVirtual = false;
     sVirtualTicks = 0;
 }
+
+double ClockRealSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}

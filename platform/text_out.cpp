@@ -1,5 +1,7 @@
-// Plain text lines written to a file as they happen (the beat log).
+// Plain text lines written to a file as they happen, and the status line on a terminal.
 #include "platform/text_out.h"
+
+#include <unistd.h>
 
 std::FILE* TextOutOpen(const char* myPath) {
     return std::fopen(myPath, "w");
@@ -14,4 +16,18 @@ void TextOutLine(std::FILE* myFile, const char* myLine) {
 
 void TextOutClose(std::FILE* myFile) {
     if (myFile) std::fclose(myFile);
+}
+
+bool TextOutStatusShown() {
+    return ::isatty(STDERR_FILENO) == 1;
+}
+
+void TextOutStatus(const char* myLine) {
+    // Back to the start of the line, the new text, then the rest of the old one cleared.
+    std::fprintf(stderr, "\r%s\033[K", myLine);
+    std::fflush(stderr);
+}
+
+void TextOutStatusEnd() {
+    std::fputc('\n', stderr);
 }

@@ -1,4 +1,4 @@
-// Plain text lines written to a file as they happen (the beat log).
+// Plain text lines written to a file as they happen (the beat log), and a status line on the terminal.
 #pragma once
 
 #include <cstdio>
@@ -7,3 +7,9 @@
 std::FILE* TextOutOpen(const char* myPath);
 void TextOutLine(std::FILE* myFile, const char* myLine);
 void TextOutClose(std::FILE* myFile);
+
+// True when standard error is a terminal, where a status line can be redrawn in place.
+bool TextOutStatusShown();
+// Redraws the status line on standard error; TextOutStatusEnd leaves it standing and moves below it.
+void TextOutStatus(const char* myLine);
+void TextOutStatusEnd();

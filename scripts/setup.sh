@@ -5,7 +5,8 @@ set -euo pipefail
 PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libgtest-dev libgmock-dev libbenchmark-dev
           libsdl2-dev libsdl2-ttf-dev libx11-dev libfontconfig-dev libpng-dev
-          libsndfile1-dev libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
+          libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
+          libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
           fonts-liberation xvfb xauth xdotool)
 
 missing=()

@@ -1,5 +1,6 @@
 // The entry of the visualizer: start-up, the main loop that alternates messages and animation, and the end.
 #include <cstdio>
+#include <string>
 
 #include "controls/help.h"
 #include "controls/mousekey.h"
@@ -182,10 +183,7 @@ int WinMain() {
     if (!gOptions.mBeatLog.empty() && !AnimateOpenBeatLog(gOptions.mBeatLog.c_str()))
         std::fprintf(stderr, "orbex: cannot write the beat log %s\n", gOptions.mBeatLog.c_str());
     MainOpenAppEvent();
-    if (gPlatformHeadless && !RenderOutStart()) {
-        std::fprintf(stderr, "orbex: cannot write the frames\n");
-        QuitSequence(0);
-    }
+    if (gPlatformHeadless) RenderOutStart();
 
     Message myMessage;
     while (gStateRunning) {
@@ -215,11 +213,12 @@ int WinMain() {
         }
     } while (gStateAlert);
 
-    const bool myOutputOk = RenderOutFinish();
+    std::string myOutputError;
+    const bool myOutputOk = RenderOutFinish(myOutputError);
     AnimateCloseBeatLog();
     QuitCleanup();
     if (!myOutputOk) {
-        std::fprintf(stderr, "orbex: writing the frames failed\n");
+        std::fprintf(stderr, "orbex: %s\n", myOutputError.c_str());
         return 1;
     }
     if (!ScriptError().empty()) {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 Options gOptions;
 
@@ -31,11 +32,15 @@ const char* OptionsUsage() {
            "Orbex, the music visualizer. With no options it starts full screen.\n"
            "\n"
            "  --headless            run without a display, on a virtual clock\n"
-           "  --frames N            headless: write N frames, then quit\n"
+           "  --frames N            headless: write N frames, then quit (default: the whole --audio song,\n"
+           "                        else 10 seconds)\n"
            "  --fps F               headless: frames per second of virtual time (default 30)\n"
            "  --size WxH            headless: picture size (default 640x480)\n"
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
-           "  --video FILE.y4m      headless: write frames as one Y4M video stream\n"
+           "  --video FILE          headless: write a video; .mp4, .mkv, .mov (H.264 and AAC), .webm (VP9\n"
+           "                        and Opus) or .y4m (raw pictures), with the sound of --audio\n"
+           "  --quality Q           headless: fast, good or small (default fast): speed against file size\n"
+           "  --quiet               headless: no progress line\n"
            "  --style NAME          start with the style NAME instead of the last session\n"
            "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
            "  --clicks BPM          headless: listen to a generated click track at BPM beats per minute\n"
@@ -102,10 +107,26 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 myError = "--audio needs a sound file";
         } else if (myArg == "--video") {
             const char* myValue = myTake();
-            if (myValue)
-                gOptions.mVideo = myValue;
-            else
+            if (!myValue)
                 myError = "--video needs a file name";
+            else if (VideoFormOfPath(myValue) == kVideoUnknown)
+                myError =
+                    std::string("--video ") + myValue + ": unknown kind of video; name it " + VideoFormList();
+            else
+                gOptions.mVideo = myValue;
+        } else if (myArg == "--quality") {
+            const char* myText = myTake();
+            const std::string myValue = myText ? myText : "";
+            if (myValue == "fast")
+                gOptions.mQuality = kVideoFast;
+            else if (myValue == "good")
+                gOptions.mQuality = kVideoGood;
+            else if (myValue == "small")
+                gOptions.mQuality = kVideoSmall;
+            else
+                myError = "--quality needs fast, good or small";
+        } else if (myArg == "--quiet") {
+            gOptions.mQuiet = true;
         } else if (myArg == "--style") {
             const char* myValue = myTake();
             // A style's name field holds 15 characters, and its file lies in the styles folder itself.
@@ -121,6 +142,10 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
     if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
                                 !gOptions.mAudio.empty() || gOptions.mClicks)) {
         myError = "--frames, --out, --video, --audio and --clicks need --headless";
+        return false;
+    }
+    if (!gOptions.mOutDir.empty() && !gOptions.mVideo.empty()) {
+        myError = "--out and --video cannot be used together";
         return false;
     }
     return true;

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/video_out.h"
+
 struct Options {
     bool mHeadless = false;
     bool mDemo = false; // headless by itself for want of a display: writes the contact sheet
@@ -13,7 +15,9 @@ struct Options {
     int mWindowWidth = 0;
     int mWindowHeight = 0;
     std::string mOutDir;
-    std::string mVideo;
+    std::string mVideo; // the extension picks the form
+    VideoQuality mQuality = kVideoFast;
+    bool mQuiet = false;  // no progress line
     std::string mBeatLog; // every beat's song time, one per line
     std::string mStyle;   // the style to start with instead of the last session
     std::string mAudio;   // headless: the sound file listened to

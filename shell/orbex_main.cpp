@@ -37,6 +37,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "orbex: %s\n", myError.c_str());
             return 2;
         }
+        if (!RenderOutOpen(myError)) {
+            std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+            return 2;
+        }
         PlatformSetHeadlessSize(gOptions.mWidth, gOptions.mHeight);
     } else {
         gWindowedWidth = gOptions.mWindowWidth;
@@ -51,10 +55,12 @@ int main(int argc, char** argv) {
                        : (gOptions.mHeadless ? 1 : WindowScaleForDesktop(myDesktopWidth, myDesktopHeight)));
     if (!gOptions.mScript.empty() && !ScriptStart(gOptions.mScript, myError)) {
         std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+        RenderOutDiscard();
         PlatformStop();
         return 2;
     }
     const int myCode = WinMain();
+    RenderOutDiscard();
     PlatformStop();
     return myCode;
 }

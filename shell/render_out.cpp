@@ -1,23 +1,31 @@
 // Frames of a headless run, taken from the animation window through the palette of that moment.
 #include "shell/render_out.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
 
+#include "platform/audio_file.h"
 #include "platform/audioin.h"
 #include "platform/clock.h"
 #include "platform/image_out.h"
 #include "platform/palette.h"
 #include "platform/script.h"
+#include "platform/text_out.h"
+#include "platform/video_out.h"
 #include "platform/window.h"
 #include "shell/options.h"
+#include "shell/render_progress.h"
 
 namespace {
 constexpr int kSheetColumns = 4;
 constexpr int kSheetFrames = 16;
 constexpr uint32_t kDemoLength = 10000; // ms of virtual time
 constexpr double kDemoTempo = 120;      // beats per minute of the demo's click track
+constexpr int kDefaultSeconds = 10;     // the length of a run without a song or --frames
+constexpr double kProgressEvery = 0.1;  // seconds of real time between redraws of the progress line
 
 uint32_t sStart = 0;
 int sWritten = 0;
@@ -25,11 +33,15 @@ int sTotal = 0;
 bool sActive = false;
 bool sDoneSent = false;
 bool sFailed = false;
+std::string sFailure;
 bool sUntilScriptEnds = false;
 VideoOut sVideo;
 std::vector<uint32_t> sSheet;
 int sSheetWidth = 0;
 int sSheetHeight = 0;
+bool sProgress = false;
+double sProgressStart = 0;
+double sProgressShown = 0;
 
 uint32_t RenderFrameTime(int myFrame) {
     if (gOptions.mDemo)
@@ -58,13 +70,34 @@ void RenderAddToSheet(const Surface& myFrame, int myIndex) {
 void RenderWriteFrame(const Surface& myFrame) {
     if (gOptions.mDemo) {
         RenderAddToSheet(myFrame, sWritten);
-    } else if (!gOptions.mVideo.empty()) {
+    } else if (VideoIsOpen(sVideo)) {
         if (!VideoWriteFrame(sVideo, myFrame, gPalette)) sFailed = true;
     } else if (!gOptions.mOutDir.empty()) {
         char myName[32];
         std::snprintf(myName, sizeof(myName), "/frame-%06d.png", sWritten);
-        if (!ImageWritePng(gOptions.mOutDir + myName, myFrame, gPalette)) sFailed = true;
+        if (!ImageWritePng(gOptions.mOutDir + myName, myFrame, gPalette)) {
+            sFailed = true;
+            sFailure = "cannot write " + gOptions.mOutDir + myName;
+        }
     }
+}
+
+void RenderShowProgress(bool myLast) {
+    if (!sProgress) return;
+    const double myNow = ClockRealSeconds();
+    if (!myLast && myNow - sProgressShown < kProgressEvery) return;
+    sProgressShown = myNow;
+    TextOutStatus(RenderProgressLine(sWritten, sTotal, myNow - sProgressStart).c_str());
+    if (myLast) TextOutStatusEnd();
+}
+
+// Frames that cover the whole song: the last one shows its final moment.
+int RenderSongFrames(std::string& myError) {
+    AudioFileStream mySong;
+    if (!AudioFileOpenStream(mySong, gOptions.mAudio, myError)) return -1;
+    const int64_t myFrames = (mySong.mFrames * gOptions.mFps + mySong.mRate - 1) / mySong.mRate;
+    AudioFileCloseStream(mySong);
+    return static_cast<int>(std::min<int64_t>(myFrames, 100000000));
 }
 } // namespace
 
@@ -83,41 +116,70 @@ bool RenderOutSetUpSound(std::string& myError) {
     return true;
 }
 
-bool RenderOutStart() {
+bool RenderOutOpen(std::string& myError) {
+    if (gOptions.mDemo) {
+        sTotal = kSheetFrames;
+        return true;
+    }
+    // A scripted session without a frame count lasts as long as its script.
+    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0;
+    sTotal = gOptions.mFrames > 0 ? gOptions.mFrames
+             : sUntilScriptEnds   ? INT32_MAX
+                                  : kDefaultSeconds * gOptions.mFps;
+    if (gOptions.mFrames <= 0 && !sUntilScriptEnds && !gOptions.mAudio.empty()) {
+        sTotal = RenderSongFrames(myError);
+        if (sTotal < 0) return false;
+    }
+    if (!gOptions.mVideo.empty()) {
+        VideoSettings mySettings;
+        mySettings.mPath = gOptions.mVideo;
+        mySettings.mWidth = gOptions.mWidth;
+        mySettings.mHeight = gOptions.mHeight;
+        mySettings.mFps = gOptions.mFps;
+        mySettings.mQuality = gOptions.mQuality;
+        mySettings.mSound = gOptions.mAudio;
+        mySettings.mFrames = sUntilScriptEnds ? 0 : sTotal;
+        return VideoOpen(sVideo, mySettings, myError);
+    }
+    if (!gOptions.mOutDir.empty()) {
+        std::error_code myFault;
+        std::filesystem::create_directories(gOptions.mOutDir, myFault);
+        if (!std::filesystem::is_directory(gOptions.mOutDir, myFault)) {
+            myError = "cannot write frames into the folder " + gOptions.mOutDir;
+            return false;
+        }
+    }
+    return true;
+}
+
+void RenderOutStart() {
     sStart = ClockTicks();
     sWritten = 0;
     sDoneSent = false;
     sFailed = false;
-    // A scripted session without a frame count lasts as long as its script.
-    sUntilScriptEnds = !gOptions.mDemo && !gOptions.mScript.empty() && gOptions.mFrames <= 0;
-    sTotal = gOptions.mDemo         ? kSheetFrames
-             : gOptions.mFrames > 0 ? gOptions.mFrames
-             : sUntilScriptEnds     ? INT32_MAX
-                                    : 10 * gOptions.mFps;
+    sFailure.clear();
     const Surface& myScreen = WindowSurface(kWinPaint);
     if (gOptions.mDemo) {
         sSheetWidth = kSheetColumns * (myScreen.mWidth / 2);
         sSheetHeight = kSheetColumns * (myScreen.mHeight / 2);
         sSheet.assign(static_cast<size_t>(sSheetWidth) * sSheetHeight, 0xFF000000u);
-    } else if (!gOptions.mVideo.empty()) {
-        if (!VideoOpen(sVideo, gOptions.mVideo, myScreen.mWidth, myScreen.mHeight, gOptions.mFps))
-            return false;
-    } else if (!gOptions.mOutDir.empty()) {
-        std::error_code myError;
-        std::filesystem::create_directories(gOptions.mOutDir, myError);
-        if (!std::filesystem::is_directory(gOptions.mOutDir, myError)) return false;
     }
+    // A script's length is unknown until it has run, so it gets no progress line.
+    sProgress = !gOptions.mDemo && !sUntilScriptEnds && !gOptions.mQuiet && TextOutStatusShown();
+    sProgressStart = ClockRealSeconds();
+    sProgressShown = 0;
     sActive = true;
-    return true;
 }
 
 void RenderOutTurn() {
     if (!sActive || sDoneSent) return;
     const uint32_t myElapsed = ClockTicks() - sStart;
-    while (sWritten < sTotal && myElapsed >= RenderFrameTime(sWritten)) {
+    const int myBefore = sWritten;
+    while (sWritten < sTotal && myElapsed >= RenderFrameTime(sWritten) && !sFailed) {
         RenderWriteFrame(WindowSurface(kWinPaint));
         ++sWritten;
     }
+    if (sWritten != myBefore) RenderShowProgress(false);
     const bool myDemoOver = gOptions.mDemo && myElapsed >= kDemoLength;
     const bool myScriptOver = sUntilScriptEnds && !ScriptRunning();
     if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || myScriptOver || sFailed) {
@@ -129,27 +191,60 @@ void RenderOutTurn() {
     }
 }
 
-bool RenderOutFinish() {
+bool RenderOutFinish(std::string& myError) {
     if (!sActive) return true;
     sActive = false;
-    VideoClose(sVideo);
     bool myOk = !sFailed;
+    myError = sFailure;
+    if (VideoIsOpen(sVideo)) {
+        std::string myVideoError;
+        if (!VideoFinish(sVideo, myVideoError)) {
+            myOk = false;
+            if (myError.empty()) myError = myVideoError;
+        }
+    }
+    // The last line counts the encoder's finishing too.
+    if (myOk)
+        RenderShowProgress(true);
+    else if (sProgress)
+        TextOutStatusEnd();
     if (gOptions.mDemo) {
-        myOk = myOk && ImageWritePngRgb(gOptions.mDemoPath, sSheet.data(), sSheetWidth, sSheetHeight);
+        if (myOk && !ImageWritePngRgb(gOptions.mDemoPath, sSheet.data(), sSheetWidth, sSheetHeight)) {
+            myOk = false;
+            myError = "cannot write " + gOptions.mDemoPath;
+        }
         sSheet.clear();
     }
+    if (!myOk && myError.empty()) myError = "writing the frames failed";
     return myOk;
+}
+
+void RenderOutDiscard() {
+    VideoAbandon(sVideo);
 }
 
 int RenderOutFramesWritten() {
     return sWritten;
 }
 
+int RenderOutFramesTotal() {
+    return sTotal;
+}
+
 void RenderOutResetState() {
-    VideoClose(sVideo);
+    VideoAbandon(sVideo);
     sStart = 0;
-    sWritten = sTotal = 0;
-    sActive = sDoneSent = sFailed = false;
+    sWritten = 0;
+    sTotal = 0;
+    sActive = false;
+    sDoneSent = false;
+    sFailed = false;
+    sFailure.clear();
+    sUntilScriptEnds = false;
     sSheet.clear();
-    sSheetWidth = sSheetHeight = 0;
+    sSheetWidth = 0;
+    sSheetHeight = 0;
+    sProgress = false;
+    sProgressStart = 0;
+    sProgressShown = 0;
 }

@@ -12,26 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/platform/wav_writer.h"
+#include "click_track.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int kRate = 44100;
-constexpr double kClickPeriod = 0.5; // 120 beats per minute
-
-// Bass thumps (a decaying 72 Hz square, 100 ms) every half second from time 0, as 16-bit stereo.
-void WriteClickTrack(const fs::path& myPath, double mySeconds) {
-    std::vector<double> mySignal(static_cast<size_t>(mySeconds * kRate));
-    for (size_t myFrame = 0; myFrame < mySignal.size(); ++myFrame) {
-        const double myTime = std::fmod(double(myFrame) / kRate, kClickPeriod);
-        if (myTime >= 0.1) continue;
-        const double mySign = std::fmod(myTime * 72.0, 1.0) < 0.5 ? 1.0 : -1.0;
-        mySignal[myFrame] = mySign * 0.75 * (1.0 - myTime / 0.1);
-    }
-    WavWrite(myPath, kRate, 2, 16, mySignal);
-}
-
 class ListeningProgram : public ::testing::Test {
   protected:
     fs::path mRoot;
@@ -69,7 +54,7 @@ TEST_F(ListeningProgram, BeatsFallOnTheClicksOfAClickTrack) {
     ASSERT_EQ(Run("--help"), 0);
     if (Read(mRoot / "stdout.txt").find("--beat-log") == std::string::npos)
         GTEST_SKIP() << "this orbex has no --beat-log to read the beats from";
-    WriteClickTrack(mRoot / "clicks.wav", 8);
+    TestWriteClickTrack(mRoot / "clicks.wav", 8);
     const fs::path myLog = mRoot / "beats.txt";
     std::string myErrors;
     ASSERT_EQ(Run("--headless --frames 70 --fps 10 --audio '" + (mRoot / "clicks.wav").string() +
@@ -85,7 +70,7 @@ TEST_F(ListeningProgram, BeatsFallOnTheClicksOfAClickTrack) {
     // Clicks at 1.0, 1.5, ... 6.5 s: each gives one beat soon after its onset, and nothing falls between.
     ASSERT_EQ(myBeats.size(), 12u) << Read(myLog);
     for (size_t myIndex = 0; myIndex < myBeats.size(); ++myIndex) {
-        const double myClick = 1.0 + kClickPeriod * myIndex;
+        const double myClick = 1.0 + kTestClickPeriod * myIndex;
         EXPECT_GE(myBeats[myIndex], myClick) << myIndex;
         EXPECT_LE(myBeats[myIndex], myClick + 0.030) << myIndex;
     }

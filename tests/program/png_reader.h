@@ -41,4 +41,3 @@ inline bool ReadPng(const std::filesystem::path& myPath, Picture& myPicture) {
     std::fclose(myFile);
     return true;
 }
-
