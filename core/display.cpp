@@ -1,9 +1,14 @@
-// The shared pictures and the display's geometry, and the two drawings on the animation window that every
-// module may ask for: a status line on the splash, and a part of the picture brought to the screen.
+// The shared pictures and the display's geometry, the two drawings on the animation window that every
+// module may ask for (a status line on the splash, a part of the picture brought to the screen), and the
+// screen the animation fills.
 #include "core/display.h"
 
+#include <cstdlib>
 #include <initializer_list>
+#include <string>
 
+#include "platform/config.h"
+#include "platform/screens.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
@@ -46,9 +51,29 @@ void InitText(const char* myText) {
     WindowPresent(kWinPaint);
 }
 
+namespace {
+const char* const kScreenKey = "Display";
+}
+
+int MainKeptScreen() {
+    return std::atoi(ConfigGetString("registry.ini", "Software\\Orbex", kScreenKey, "0").c_str());
+}
+
+void MainKeepScreen(int myScreen) {
+    ConfigSetString("registry.ini", "Software\\Orbex", kScreenKey, std::to_string(myScreen).c_str());
+}
+
+void MainPaintToControlsScreen() {
+    if (!WindowExists(kWinControls)) return;
+    const int myScreen = WindowScreen(kWinControls);
+    if (myScreen == ScreenChosen() || !WindowMoveToScreen(kWinPaint, myScreen)) return;
+    ScreenChoose(myScreen);
+    MainKeepScreen(myScreen);
+}
+
 void DrawPaintWin(const Rect& myRect) {
     SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
-    WindowPresent(kWinPaint);
+    WindowPresentRows(kWinPaint, myRect.top, myRect.bottom);
 }
 
 void DisplayResetState() {

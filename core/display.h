@@ -55,3 +55,8 @@ void InitSetScreenSize(int myWidth, int myHeight);
 void InitText(const char* myText);
 // Copies a part of the animation picture to the window.
 void DrawPaintWin(const Rect& myRect);
+// The screen the user chose last for the animation, kept in the configuration; and keeping a new choice.
+int MainKeptScreen();
+void MainKeepScreen(int myScreen);
+// Moves the full-screen animation window onto the screen the controls window is on, and keeps that choice.
+void MainPaintToControlsScreen();

@@ -228,6 +228,11 @@ void CEffect::CEffectModify(char myShift) {
     if (gStateColorChange) PaletteAnimate(mStart, mSize, mDestGrad.data());
 }
 
+void CEffect::CEffectShow() {
+    if (mSourceGrad.size() != mSize) CEffectAlloc();
+    PaletteAnimate(mStart, mSize, mFileFlag ? mDestGrad.data() : mSourceGrad.data());
+}
+
 void ColorEffectResetState() {
     gCurrentGrad = 0;
 }

@@ -11,6 +11,7 @@
 #include "engine/style_apply.h"
 #include "platform/clock.h"
 #include "sound/listen.h"
+#include "sound/search.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 
@@ -38,7 +39,8 @@ void MusicPlay(int myTrack, int myFirst) {
     gTrackCurrent = static_cast<int8_t>(myTrack);
     MusicGetSongLength();
     // The first start of a run brings back the last session's look, or the style asked for.
-    if (!gStateLastSession) {
+    const bool myFirstOfRun = !gStateLastSession;
+    if (myFirstOfRun) {
         StyleLoad(gMusicFirstStyle.empty() ? kStyleLastSession : gMusicFirstStyle.c_str(), kStyleFromFile);
         gStateLastSession = 1;
     }
@@ -48,9 +50,12 @@ void MusicPlay(int myTrack, int myFirst) {
     gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
     if (!gStateListen) TempoStartBeats(0);
     if (gStateInput) {
+        // A search in progress keeps the source it is trying.
         const uint8_t myInput = MusicChosenInput();
-        if (myInput != gAudioCurrentInputType) InitSetSoundInput(myInput);
+        if (myInput != gAudioCurrentInputType && gSoundQueryFlag < 0) InitSetSoundInput(myInput);
         if (gStateListen) MusicStartRecording();
+        // A style that listens, started with the run, switches listening on.
+        if (myFirstOfRun && gStateListen) AnimateStartSearch(kSearchQuiet);
     }
     gTimer = ClockTicks();
     gStatePlay = 1;

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <vector>
@@ -40,7 +41,10 @@ int sSelectedSignal = -1;
 std::string sSelectedDevice;
 
 SDL_AudioDeviceID sDevice = 0;
-bool sDeviceLost = false;
+// The selected source went away: nothing more is delivered until another is selected.
+bool sLost = false;
+bool sLossUnreported = false;
+std::string sHeadlessDefaultOutput;
 
 uint8_t* sBuffers = nullptr;
 int sLength = 0;
@@ -144,18 +148,21 @@ bool AudioInOpenDevice(const std::string& myName) {
     myWanted.samples = kAudioInChunk;
     SDL_AudioSpec myObtained{};
     sDevice = SDL_OpenAudioDevice(myName.c_str(), 1, &myWanted, &myObtained, 0);
-    sDeviceLost = false;
     if (sDevice && sRecording) SDL_PauseAudioDevice(sDevice, 0);
     return sDevice != 0;
 }
 
+void AudioInLose() {
+    sLost = true;
+    sLossUnreported = true;
+}
+
 void AudioInDrainDevice() {
     if (!sDevice) return;
+    // SDL stops a device that was unplugged or whose server went away.
     if (SDL_GetAudioDeviceStatus(sDevice) == SDL_AUDIO_STOPPED) {
-        if (!sDeviceLost)
-            std::fprintf(stderr, "orbex: the sound input device \"%s\" has gone away\n",
-                         sSelectedDevice.c_str());
-        sDeviceLost = true;
+        std::fprintf(stderr, "orbex: the sound input device \"%s\" has gone away\n", sSelectedDevice.c_str());
+        AudioInLose();
         return;
     }
     uint8_t myChunk[4096];
@@ -211,6 +218,27 @@ void AudioInClearSignals() {
     sSignals.clear();
     sSelectedSignal = -1;
     sOriginSet = false; // a new set of sources keeps its own time
+    sLost = false;
+    sLossUnreported = false;
+    sHeadlessDefaultOutput.clear();
+}
+
+void AudioInRemoveSignal(const char* myName) {
+    for (int myIndex = 0; myIndex < static_cast<int>(sSignals.size()); ++myIndex) {
+        if (sSignals[myIndex].mName != myName) continue;
+        sSignals.erase(sSignals.begin() + myIndex);
+        if (!sSelectedIsDevice && sSelectedSignal == myIndex) {
+            sSelectedSignal = -1;
+            AudioInLose();
+        } else if (sSelectedSignal > myIndex) {
+            --sSelectedSignal;
+        }
+        return;
+    }
+}
+
+void AudioInSetDefaultOutput(const char* myName) {
+    sHeadlessDefaultOutput = myName;
 }
 
 void AudioInAddSignal(const char* myName, int myType, AudioInSignal mySignal, double myParam) {
@@ -226,6 +254,37 @@ bool AudioInAddFile(const char* myName, int myType, const std::string& myPath, s
 
 double AudioInClickPeriod(double myTempo) {
     return myTempo > 0 ? kAudioInRate * 60.0 / myTempo : 0;
+}
+
+std::string AudioInDefaultOutputName() {
+    if (gPlatformHeadless) return sHeadlessDefaultOutput;
+    char* myName = nullptr;
+    SDL_AudioSpec mySpec{};
+    if (SDL_GetDefaultAudioInfo(&myName, &mySpec, 0) != 0 || !myName) return "";
+    std::string myResult = myName;
+    SDL_free(myName);
+    return myResult;
+}
+
+std::string AudioInMonitorName(const std::string& myOutput) {
+    return myOutput.empty() ? "" : "Monitor of " + myOutput;
+}
+
+void AudioInChooseBackend() {
+    const char* myDriver = SDL_GetCurrentAudioDriver();
+    if (gPlatformHeadless || !myDriver || std::strcmp(myDriver, "pipewire") != 0 ||
+        std::getenv("SDL_AUDIODRIVER"))
+        return;
+    for (int myIndex = 0; myIndex < SDL_GetNumAudioDevices(1); ++myIndex) {
+        const char* myName = SDL_GetAudioDeviceName(myIndex, 1);
+        if (myName && AudioInTypeOfName(myName) == kAudioTypeWaveOut) return;
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, "pulseaudio");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return;
+    // No PulseAudio service beside PipeWire: its inputs are better than none.
+    SDL_SetHint(SDL_HINT_AUDIODRIVER, nullptr);
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
 }
 
 int AudioInListSources(AudioInSource* mySources, int myMax) {
@@ -276,6 +335,8 @@ bool AudioInSelect(int mySource) {
         sSelectedDevice = myName;
     }
     if (!sSelectedIsDevice) AudioInCloseDevice();
+    sLost = false;
+    sLossUnreported = false;
     if (sRecording) AudioInSyncSignal();
     return true;
 }
@@ -337,7 +398,7 @@ void AudioInClose() {
 }
 
 uint32_t AudioInPosition() {
-    if (sRecording) {
+    if (sRecording && !sLost) {
         if (sSelectedIsDevice)
             AudioInDrainDevice();
         else
@@ -346,13 +407,21 @@ uint32_t AudioInPosition() {
     return sPosition;
 }
 
+bool AudioInTakeLoss() {
+    const bool myLost = sLossUnreported;
+    sLossUnreported = false;
+    return myLost;
+}
+
 void AudioInResetState() {
     AudioInClose();
     sSignals.clear();
     sSelectedIsDevice = false;
     sSelectedSignal = -1;
     sSelectedDevice.clear();
-    sDeviceLost = false;
+    sLost = false;
+    sLossUnreported = false;
+    sHeadlessDefaultOutput.clear();
     sLength = 0;
     sCount = 0;
     sPosition = 0;

@@ -44,8 +44,21 @@ void AudioInClearSignals();
 void AudioInAddSignal(const char* myName, int myType, AudioInSignal mySignal, double myParam);
 // A sound file as a headless source; false with a message when it cannot be read.
 bool AudioInAddFile(const char* myName, int myType, const std::string& myPath, std::string& myError);
+// Takes a headless source away, as a device is unplugged; the recorder hears nothing more from it.
+void AudioInRemoveSignal(const char* myName);
+// The default output a headless desktop reports (none unless set).
+void AudioInSetDefaultOutput(const char* myName);
 // Where each click of a click track starts, in samples of the source's own time, for measurements.
 double AudioInClickPeriod(double myTempo);
+
+// The name of the sound server's default output ("" when the server names none).
+std::string AudioInDefaultOutputName();
+// The capture device that records what an output plays: PulseAudio and PipeWire call it "Monitor of"
+// the output's name.
+std::string AudioInMonitorName(const std::string& myOutput);
+// Where SDL reached the sound server through its PipeWire backend, which may list inputs only, and the user
+// asked for no driver, capture goes through the PulseAudio backend (pipewire-pulse), which lists monitors.
+void AudioInChooseBackend();
 
 // The sources as the platform sees them now (capture devices may come and go between calls).
 int AudioInListSources(AudioInSource* mySources, int myMax);
@@ -63,5 +76,7 @@ void AudioInReset();
 void AudioInClose();
 // Takes in what was recorded since the last call and returns the samples recorded since the start.
 uint32_t AudioInPosition();
+// True once after the selected source went away (a headset unplugged); selecting a source clears it.
+bool AudioInTakeLoss();
 // Closes the recorder and forgets the headless sources and the selection.
 void AudioInResetState();

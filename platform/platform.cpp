@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/audioin.h"
 #include "platform/clock.h"
+#include "platform/screens.h"
 
 bool gPlatformHeadless = false;
 int gPlatformBeepCount = 0;
@@ -43,6 +45,8 @@ PlatformStartResult PlatformStart(bool myHeadless) {
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return kPlatformNoVideo;
     SDL_InitSubSystem(SDL_INIT_AUDIO);
+    AudioInChooseBackend();
+    ScreenRefresh();
     SDL_StartTextInput();
     sStarted = true;
     return kPlatformStarted;
@@ -66,10 +70,10 @@ void PlatformDesktopSize(int* myWidth, int* myHeight) {
         *myHeight = sHeadlessHeight;
         return;
     }
-    SDL_DisplayMode myMode;
-    if (SDL_GetDesktopDisplayMode(0, &myMode) == 0) {
-        *myWidth = myMode.w;
-        *myHeight = myMode.h;
+    const Rect myScreen = ScreenBounds(ScreenChosen());
+    if (myScreen.Width() > 0 && myScreen.Height() > 0) {
+        *myWidth = myScreen.Width();
+        *myHeight = myScreen.Height();
     } else {
         *myWidth = sHeadlessWidth;
         *myHeight = sHeadlessHeight;

@@ -18,7 +18,7 @@ void PlatformStop();
 // True when a desktop display can be reached at all (used to fall back to headless by itself).
 bool PlatformHasDisplay();
 
-// The desktop's size in pixels; in headless runs the configured virtual size.
+// The size in pixels of the screen the animation window fills; in headless runs the configured virtual size.
 void PlatformDesktopSize(int* myWidth, int* myHeight);
 void PlatformSetHeadlessSize(int myWidth, int myHeight);
 

@@ -10,8 +10,9 @@
 #include <deque>
 
 #include "platform/clock.h"
-#include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/present.h"
+#include "platform/screens.h"
 #include "platform/script.h"
 
 namespace {
@@ -20,14 +21,10 @@ struct WindowState {
     bool mExists = false;
     bool mVisible = false;
     bool mEnabled = true;
-    bool mDirty = false;
     uint32_t mFlags = 0;
-    uint32_t mLastPresent = 0;
-    uint32_t mPresentedSerial = 0;
     Surface mSurface;
     SDL_Window* mWindow = nullptr;
-    SDL_Renderer* mRenderer = nullptr;
-    SDL_Texture* mTexture = nullptr;
+    Presenter mPresenter;
 };
 
 WindowState sWindows[kWinCount];
@@ -41,7 +38,6 @@ int sActive = kWinNone;
 int sCursorWindow = kWinNone;
 int sCursorX = 0;
 int sCursorY = 0;
-constexpr uint32_t kPresentInterval = 15; // ms, about one refresh of a 60 Hz display
 
 bool WindowValid(int myId) {
     return myId >= 0 && myId < kWinCount;
@@ -59,44 +55,29 @@ int WindowFromSDL(uint32_t mySDLId) {
 }
 
 void WindowReleaseSDL(WindowState& myState) {
-    if (myState.mTexture) SDL_DestroyTexture(myState.mTexture);
-    if (myState.mRenderer) SDL_DestroyRenderer(myState.mRenderer);
+    myState.mPresenter.PresenterClose();
     if (myState.mWindow) SDL_DestroyWindow(myState.mWindow);
-    myState.mTexture = nullptr;
-    myState.mRenderer = nullptr;
     myState.mWindow = nullptr;
 }
 
-bool WindowMakeTexture(WindowState& myState) {
-    if (myState.mTexture) SDL_DestroyTexture(myState.mTexture);
-    myState.mTexture =
-        SDL_CreateTexture(myState.mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                          myState.mSurface.mWidth, myState.mSurface.mHeight);
-    return myState.mTexture != nullptr;
-}
-
-void WindowPresentNow(WindowState& myState) {
-    if (!myState.mTexture || !myState.mVisible) return;
-    void* myPixels = nullptr;
-    int myPitch = 0;
-    if (SDL_LockTexture(myState.mTexture, nullptr, &myPixels, &myPitch) != 0) return;
-    PaletteConvert(myState.mSurface.mPixels.data(), myState.mSurface.mPitch, myState.mSurface.mWidth,
-                   myState.mSurface.mHeight, static_cast<uint32_t*>(myPixels), myPitch / 4);
-    SDL_UnlockTexture(myState.mTexture);
-    SDL_RenderCopy(myState.mRenderer, myState.mTexture, nullptr, nullptr);
-    SDL_RenderPresent(myState.mRenderer);
-    myState.mDirty = false;
-    myState.mPresentedSerial = gPaletteSerial;
-    myState.mLastPresent = ClockTicks();
+// Where a full-screen window goes: SDL's own full screen on the chosen display, or a borderless window
+// over the chosen head where SDL cannot tell the screens apart.
+uint32_t WindowFullScreenPlace(int* myX, int* myY) {
+    const int myScreen = ScreenChosen();
+    if (ScreenSDLDisplays()) {
+        *myX = *myY = static_cast<int>(SDL_WINDOWPOS_UNDEFINED_DISPLAY(myScreen));
+        return SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    }
+    const Rect myBounds = ScreenBounds(myScreen);
+    *myX = myBounds.left;
+    *myY = myBounds.top;
+    return SDL_WINDOW_BORDERLESS;
 }
 
 void WindowPresentDue() {
     const uint32_t myNow = ClockTicks();
-    for (WindowState& myState : sWindows) {
-        if (!myState.mExists || !myState.mVisible) continue;
-        const bool myChanged = myState.mDirty || myState.mPresentedSerial != gPaletteSerial;
-        if (myChanged && myNow - myState.mLastPresent >= kPresentInterval) WindowPresentNow(myState);
-    }
+    for (WindowState& myState : sWindows)
+        if (myState.mExists && myState.mVisible) myState.mPresenter.PresenterShow(myState.mSurface, myNow);
 }
 
 uint8_t WindowMods(uint16_t mySDLMods) {
@@ -273,6 +254,10 @@ void WindowTranslate(const SDL_Event& myEvent) {
         case SDL_WINDOWEVENT_EXPOSED:
             WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
             break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // The window's pixels were made anew: all of the picture must reach them again.
+            sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+            break;
         case SDL_WINDOWEVENT_MINIMIZED:
             WindowQueue(kMsgMinimize, myId, 0, 0, 0, 0);
             break;
@@ -334,13 +319,12 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
     myState.mVisible = false;
     if (!gPlatformHeadless) {
         uint32_t mySDLFlags = SDL_WINDOW_HIDDEN;
-        if (myFlags & kWindowFullScreen) mySDLFlags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+        if (myFlags & kWindowFullScreen) mySDLFlags |= WindowFullScreenPlace(&myX, &myY);
         if (myFlags & kWindowTopmost) mySDLFlags |= SDL_WINDOW_ALWAYS_ON_TOP;
         const int myScale = WindowScaleOf(myId);
         myState.mWindow = SDL_CreateWindow(myTitle, myX * myScale, myY * myScale, myWidth * myScale,
                                            myHeight * myScale, mySDLFlags);
-        if (myState.mWindow) myState.mRenderer = SDL_CreateRenderer(myState.mWindow, -1, 0);
-        if (!myState.mRenderer || !WindowMakeTexture(myState)) {
+        if (!myState.mWindow || !myState.mPresenter.PresenterOpen(myState.mWindow, myWidth, myHeight)) {
             sLastFailure = myState.mWindow ? kWindowFailRenderer : kWindowFailWindow;
             WindowReleaseSDL(myState);
             SurfaceRelease(myState.mSurface);
@@ -382,7 +366,7 @@ void WindowShow(int myId, bool myShow, bool myActivate) {
     if (myShow) {
         SDL_ShowWindow(myState.mWindow);
         if (myActivate) SDL_RaiseWindow(myState.mWindow);
-        myState.mDirty = true;
+        myState.mPresenter.mRows.ChangedRowsMarkAll();
     } else {
         SDL_HideWindow(myState.mWindow);
     }
@@ -415,9 +399,34 @@ void WindowResize(int myId, int myWidth, int myHeight) {
         const int myScale = WindowScaleOf(myId);
         if (!(myState.mFlags & kWindowFullScreen))
             SDL_SetWindowSize(myState.mWindow, myWidth * myScale, myHeight * myScale);
-        WindowMakeTexture(myState);
+        myState.mPresenter.PresenterResize(myWidth, myHeight);
     }
-    myState.mDirty = true;
+}
+
+int WindowScreen(int myId) {
+    if (!WindowExists(myId) || !sWindows[myId].mWindow) return ScreenChosen();
+    int myX = 0, myY = 0, myWidth = 0, myHeight = 0;
+    SDL_GetWindowPosition(sWindows[myId].mWindow, &myX, &myY);
+    SDL_GetWindowSize(sWindows[myId].mWindow, &myWidth, &myHeight);
+    return ScreenAt(myX + myWidth / 2, myY + myHeight / 2);
+}
+
+bool WindowMoveToScreen(int myId, int myScreen) {
+    if (!WindowExists(myId) || !sWindows[myId].mWindow || !(sWindows[myId].mFlags & kWindowFullScreen))
+        return false;
+    SDL_Window* myWindow = sWindows[myId].mWindow;
+    const Rect myBounds = ScreenBounds(myScreen);
+    if (ScreenSDLDisplays()) {
+        // SDL fills the display the window is on: leave full screen, move, and fill the new one.
+        SDL_SetWindowFullscreen(myWindow, 0);
+        SDL_SetWindowPosition(myWindow, myBounds.left, myBounds.top);
+        SDL_SetWindowFullscreen(myWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowPosition(myWindow, myBounds.left, myBounds.top);
+        SDL_SetWindowSize(myWindow, myBounds.Width(), myBounds.Height());
+    }
+    sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+    return true;
 }
 
 Surface& WindowSurface(int myId) {
@@ -434,7 +443,13 @@ void WindowInvalidate(int myId) {
 
 void WindowPresent(int myId) {
     if (!WindowExists(myId)) return;
-    sWindows[myId].mDirty = true;
+    sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
+    sDrewSinceLastTurn = true;
+}
+
+void WindowPresentRows(int myId, int myTop, int myBottom) {
+    if (!WindowExists(myId)) return;
+    sWindows[myId].mPresenter.mRows.ChangedRowsMark(myTop, myBottom);
     sDrewSinceLastTurn = true;
 }
 
@@ -594,5 +609,11 @@ void WindowResetState() {
     WindowCloseAll();
     for (WindowState& myState : sWindows)
         myState = WindowState();
+    sLastFailure = kWindowFailNone;
     sDrewSinceLastTurn = false;
+    sScale = 1;
+    sActive = kWinNone;
+    sCursorWindow = kWinNone;
+    sCursorX = sCursorY = 0;
+    gWindowKeyState = 0;
 }

@@ -93,7 +93,7 @@ extern uint8_t gWindowKeyState;
 // or 0.
 uint32_t WindowControlCharacter(uint32_t myVirtualKey, uint8_t myMods);
 
-constexpr uint32_t kWindowFullScreen = 1; // borderless, the whole desktop
+constexpr uint32_t kWindowFullScreen = 1; // borderless, the whole of the chosen screen
 constexpr uint32_t kWindowTopmost = 2;
 
 // Creates a hidden window whose client area is myWidth x myHeight. False when the system refuses it.
@@ -109,12 +109,18 @@ bool WindowVisible(int myId);
 void WindowEnable(int myId, bool myEnable);
 void WindowActivate(int myId);
 void WindowResize(int myId, int myWidth, int myHeight);
+// The screen the window is on (the middle of it).
+int WindowScreen(int myId);
+// Moves a full-screen window onto myScreen (its picture keeps its size until resized); false for others.
+bool WindowMoveToScreen(int myId, int myScreen);
 // The window's client picture; what is drawn here shows at the next present, through the shared palette.
 Surface& WindowSurface(int myId);
 // Asks for a paint message, as an invalidated window would.
 void WindowInvalidate(int myId);
 // Marks the client picture as changed; it reaches the screen at most once per display refresh.
 void WindowPresent(int myId);
+// Marks only rows myTop to myBottom - 1 as changed: less to bring to the screen.
+void WindowPresentRows(int myId, int myTop, int myBottom);
 void WindowShowCursor(bool myShow);
 // The cursor in myWindow's client pixels (unscaled); false when it is not over that window.
 bool WindowCursorPosition(int myWindow, int* myX, int* myY);
@@ -148,5 +154,6 @@ void WindowPostQuit(int myCode);
 void WindowSetTurnHook(void (*myHook)());
 
 void WindowCloseAll();
-// Closes every window and forgets the messages and the turn hook, as before the first window opened.
+// Closes every window and forgets the messages, the turn hook, the scale, the cursor and the keys held, as
+// before the first window opened.
 void WindowResetState();

@@ -7,7 +7,8 @@ PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libsdl2-dev libsdl2-ttf-dev libx11-dev libfontconfig-dev libpng-dev
           libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
           libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
-          fonts-liberation xvfb xauth xdotool)
+          libx11-dev libxinerama-dev
+          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

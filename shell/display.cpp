@@ -9,10 +9,12 @@
 #include "engine/fill.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/screens.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
 #include "shell/main.h"
+#include "shell/options.h"
 #include "shell/quit.h"
 #include "storage/components.h"
 
@@ -49,6 +51,19 @@ bool InitFailWindow() {
     return InitFail(WindowLastFailure() == kWindowFailRenderer ? kInitFailRenderer : kInitFailWindow);
 }
 } // namespace
+
+void InitChooseScreen() {
+    int myScreen = gOptions.mDisplay;
+    if (myScreen < 0) {
+        // A screen unplugged since is kept as the choice: it is used again once it is back.
+        myScreen = MainKeptScreen();
+    } else if (myScreen < ScreenTotal()) {
+        MainKeepScreen(myScreen);
+    } else {
+        std::fprintf(stderr, "orbex: there is no screen %d; the first one is used\n", myScreen);
+    }
+    ScreenChoose(myScreen);
+}
 
 // Whether a video driver could be started at all: without one there is nothing to draw on.
 bool InitCheckDirectX() {
@@ -134,6 +149,9 @@ void InitPictToGWorld(Surface& mySurface, int myPicture) {
 
 void MainDrawPaint() {
     if (gStateRunning) {
+        // Realizing the palette: both ranges show at once, whether or not their colours cycle.
+        gBEffectColor.CEffectShow();
+        gFEffectColor.CEffectShow();
         DrawPaintWin(gRectDisplay);
     } else {
         QuitDrawLogo();
@@ -190,6 +208,9 @@ void MainRestoreApp() {
     gStateOutsideApp = 0;
     MainHideMenuBars();
     int myWidth = 0, myHeight = 0;
+    // Opened again by the user, the animation goes where the controls are; coming back from another
+    // program, it stays where it was, beside controls the user may keep on another screen.
+    if (!myWasOutside) MainPaintToControlsScreen();
     InitScreenSize(&myWidth, &myHeight);
     if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
         InitSetScreenSize(myWidth, myHeight);

@@ -13,6 +13,8 @@ extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
 
+// The screen the animation fills: the one asked for on the command line, else the one chosen last.
+void InitChooseScreen();
 // What stopped start-up, for WinMain to say: the display, a window, a renderer for the windows, or the fonts.
 enum InitFailure : int { kInitFailNone, kInitFailDisplay, kInitFailWindow, kInitFailRenderer, kInitFailFont };
 constexpr int kInitFailureTextSize = 256;

@@ -20,6 +20,7 @@
 
 namespace {
 void InitScreen() {
+    InitChooseScreen();
     int myWidth = 0, myHeight = 0;
     if (gWindowedWidth > 0) {
         myWidth = gWindowedWidth;
@@ -35,9 +36,10 @@ bool InitProgram() {
     gMutex = LockAcquire("ORBEX");
     if (gMutex < 0) return false; // another copy runs: leave without a word
 
-    InitScreen();
-    // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both.
+    // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both; the
+    // screen chosen last is read from the configuration there.
     const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
+    InitScreen();
     gStateAlert = 1;
     if (!InitCheckDirectX() || !InitDialogWindow() || !InitFonts()) return false;
     MainSeedRandom(ClockTicks());

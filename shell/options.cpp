@@ -45,6 +45,7 @@ const char* OptionsUsage() {
            "  --audio FILE          headless: listen to a sound file (any format libsndfile reads)\n"
            "  --clicks BPM          headless: listen to a generated click track at BPM beats per minute\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
+           "  --display N           fill screen N (0 is the first); it is remembered for next time\n"
            "  --beat-log FILE       write the song time of every beat to FILE, in seconds\n"
            "  --script FILE         play the timed keys, clicks and pictures of a script (headless: then "
            "quit)\n"
@@ -77,6 +78,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         } else if (myArg == "--window") {
             if (!OptionsSize(myTake(), gOptions.mWindowWidth, gOptions.mWindowHeight))
                 myError = "--window needs WxH";
+        } else if (myArg == "--display") {
+            if (!OptionsNumber(myTake(), 0, 63, gOptions.mDisplay))
+                myError = "--display needs a screen number";
         } else if (myArg == "--out") {
             const char* myValue = myTake();
             if (myValue)

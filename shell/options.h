@@ -14,6 +14,7 @@ struct Options {
     int mHeight = 480;
     int mWindowWidth = 0;
     int mWindowHeight = 0;
+    int mDisplay = -1; // the screen to fill, from 0 (-1: the one chosen last)
     std::string mOutDir;
     std::string mVideo; // the extension picks the form
     VideoQuality mQuality = kVideoFast;

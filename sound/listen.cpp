@@ -15,6 +15,7 @@ uint32_t gSoundSamplePos = 0;
 uint32_t gSoundSampleLast = 0;
 uint8_t gSoundSampleNew = 0;
 uint8_t gMeterCurrent = 0;
+uint8_t gMeterHeard = 0;
 uint8_t gMeterMax = 0;
 uint32_t gSoundPeakTime = 0;
 uint32_t gSoundFadeTime = 0;
@@ -75,6 +76,7 @@ void AnimateGetMeter(uint32_t myPosition, uint32_t myNow) {
                     static_cast<uint32_t>(static_cast<int64_t>(myNow + (myScale - 1) * myFade * 100));
         }
     }
+    if (gMeterCurrent > gMeterHeard) gMeterHeard = gMeterCurrent;
     // With no fade time the fade never counts; the signed difference keeps a fade begun "before" time 0
     // right.
     if (myFade > 0) {
@@ -231,7 +233,7 @@ void AnimateComputeSpectrum(uint8_t myHeights[kSpectrumColumns]) {
 void ListenResetState() {
     gSoundSamplePos = gSoundSampleLast = 0;
     gSoundSampleNew = 0;
-    gMeterCurrent = gMeterMax = 0;
+    gMeterCurrent = gMeterMax = gMeterHeard = 0;
     gSoundPeakTime = gSoundFadeTime = 0;
     gMeterAbove = 0;
     gEffOffset = 0;

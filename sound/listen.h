@@ -10,6 +10,9 @@ extern uint32_t gSoundSamplePos;
 extern uint32_t gSoundSampleLast;
 extern uint8_t gSoundSampleNew;
 extern uint8_t gMeterCurrent;
+// The loudest gMeterCurrent since the search for sound last looked: music has rests, and a level read
+// at one instant may fall into one.
+extern uint8_t gMeterHeard;
 extern uint8_t gMeterMax;
 extern uint32_t gSoundPeakTime;
 extern uint32_t gSoundFadeTime;

@@ -2,11 +2,19 @@
 #include "sound/search.h"
 
 #include "core/alert.h"
+#include "platform/audioin.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 
 namespace {
 int sGraceUsed = 0;
+
+// Whether the source heard since the last look carried sound; the next look starts afresh.
+bool SearchHeardSound() {
+    const bool myHeard = gMeterHeard > 2;
+    gMeterHeard = 0;
+    return myHeard;
+}
 
 void SearchEnd() {
     gSoundQueryFlag = kSearchNone;
@@ -14,15 +22,22 @@ void SearchEnd() {
 }
 } // namespace
 
+void AnimateStartSearch(uint8_t myKind) {
+    gMeterHeard = 0;
+    gSoundQueryFlag = -1;
+    gSearchFlag = myKind;
+    sGraceUsed = 0;
+}
+
 void AnimateSearchAudio() {
-    if (gMeterCurrent > 2) {
+    if (SearchHeardSound()) {
         if (gSoundQueryFlag == -1) {
-            if (gSearchFlag == 2) MainOpenAlert("Sound was successfully located.");
+            if (gSearchFlag == kSearchLoud) MainOpenAlert("Sound was successfully located.");
         } else {
-            gAudioInputType = static_cast<uint8_t>(gSoundQueryFlag);
-            MainOpenAlert(gSearchFlag == 2 ? "Sound was successfully located."
-                                           : "Current sound channel inactive! However, program "
-                                             "successfully located active sound channel.");
+            MusicStoreInput(static_cast<uint8_t>(gSoundQueryFlag));
+            MainOpenAlert(gSearchFlag == kSearchLoud ? "Sound was successfully located."
+                                                     : "Current sound channel inactive! However, program "
+                                                       "successfully located active sound channel.");
         }
         SearchEnd();
         return;
@@ -40,13 +55,16 @@ void AnimateSearchAudio() {
 }
 
 void AnimateSearchHalfSecond() {
-    if (gSoundQueryFlag == kSearchNone) {
-        sGraceUsed = 0;
-        return;
+    if (AudioInTakeLoss() && gSoundQueryFlag == kSearchNone) {
+        // An unplugged headset leaves the picture deaf: look for sound elsewhere at once, since none can
+        // come back on a source that is gone.
+        AnimateStartSearch(kSearchQuiet);
+        sGraceUsed = kSearchGrace;
     }
-    if (gSearchFlag < 2 && sGraceUsed < kSearchGrace) {
+    if (gSoundQueryFlag == kSearchNone) return;
+    if (gSearchFlag < kSearchLoud && sGraceUsed < kSearchGrace) {
         ++sGraceUsed;
-        if (gSearchFlag == 1 && gMeterCurrent > 2) SearchEnd();
+        if (SearchHeardSound() && gSearchFlag == kSearchQuiet) SearchEnd();
         return;
     }
     AnimateSearchAudio();

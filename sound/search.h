@@ -4,10 +4,15 @@
 #include <cstdint>
 
 constexpr int kSearchGrace = 8; // half seconds a quiet search waits for sound on the current source
+constexpr uint8_t kSearchQuiet = 1;
+constexpr uint8_t kSearchLoud = 2; // asked for by the user: every outcome is told
 
+// Starts a search of kind myKind; a search already running starts over.
+void AnimateStartSearch(uint8_t myKind);
 // One step of the search, every half second while one is pending.
 void AnimateSearchAudio();
-// The frame loop's half-second call: a quiet search's grace first, then its steps.
+// The frame loop's half-second call: a source that went away starts a quiet search; a quiet search's grace
+// comes first, then its steps.
 void AnimateSearchHalfSecond();
 // Forgets the grace periods of a search that was under way.
 void SearchResetState();

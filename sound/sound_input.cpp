@@ -2,6 +2,7 @@
 #include "sound/sound_input.h"
 
 #include <cstring>
+#include <string>
 
 #include "core/alert.h"
 #include "engine/animate.h"
@@ -42,18 +43,24 @@ uint8_t* SoundBufferAt(int myBuffer) {
 void InitGetInputs() {
     static AudioInSource sList[kListMax];
     const int myCount = AudioInListSources(sList, kListMax);
+    // Here the music comes from a player on the desktop rather than through the card's CD line, so a
+    // source never chosen is what the desktop plays: the monitor of the sound server's default output.
+    const bool myNeverChosen = gAudioInputType == kInputNotChosen;
+    const std::string myMonitor = myNeverChosen ? AudioInMonitorName(AudioInDefaultOutputName()) : "";
+    int myMonitorAt = -1;
     gSoundInputNum = 0;
     std::memset(gSoundInputNames, 0, sizeof(gSoundInputNames));
-    for (int myType = 0; myType < kAudioTypeCount; ++myType) {
-        for (int myIndex = 0; myIndex < myCount; ++myIndex) {
+    for (int myType = 0; myType < kAudioTypeCount && gSoundInputNum < kSoundInputsMax; ++myType) {
+        for (int myIndex = 0; myIndex < myCount && gSoundInputNum < kSoundInputsMax; ++myIndex) {
             if (sList[myIndex].mType != myType) continue;
-            if (gSoundInputNum >= kSoundInputsMax) return;
             std::strncpy(gSoundInputNames[gSoundInputNum], SoundSourceName(sList[myIndex]), 15);
+            if (!myMonitor.empty() && sList[myIndex].mLongName == myMonitor) myMonitorAt = gSoundInputNum;
             if (gAudioInputType == kInputNotChosen && myType == kAudioTypeMicrophone)
                 gAudioInputType = gSoundInputNum;
             ++gSoundInputNum;
         }
     }
+    if (myMonitorAt >= 0) gAudioInputType = static_cast<uint8_t>(myMonitorAt);
 }
 
 bool InitSetCDChannel(int myDestination, uint8_t myInput, bool myMonitor) {
@@ -128,8 +135,19 @@ void MusicRestartRecording(int myMessage, int myBuffer) {
     AudioInAddBuffer(myBuffer);
 }
 
-uint8_t MusicChosenInput() {
+namespace {
+// The choice that belongs to what plays now: the silent clock plays no disc, so it is the normal one.
+uint8_t& MusicChoiceNow() {
     return gAudioInputType;
+}
+} // namespace
+
+uint8_t MusicChosenInput() {
+    return MusicChoiceNow();
+}
+
+void MusicStoreInput(uint8_t myInput) {
+    MusicChoiceNow() = myInput;
 }
 
 void MusicChangeInputs(uint8_t myInput) {
@@ -140,7 +158,7 @@ void MusicChangeInputs(uint8_t myInput) {
         MainOpenAlert("Can't record from that channel!");
         return;
     }
-    gAudioInputType = myInput;
+    MusicStoreInput(myInput);
 }
 
 void MusicCloseRecording() {

@@ -41,7 +41,9 @@ void MusicStartRecording();
 void MusicStopRecording();
 void MusicRestartRecording(int myMessage, int myBuffer);
 void MusicChangeInputs(uint8_t myInput);
-// The source playback listens to now: the silent clock plays no disc, so it is the normal choice.
+// The source playback listens to now: the CD choice while Orbex's own disc plays, else the normal one.
 uint8_t MusicChosenInput();
+// Stores myInput as the choice of what plays now.
+void MusicStoreInput(uint8_t myInput);
 // The clean-up's end of the recorder.
 void MusicCloseRecording();

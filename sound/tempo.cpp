@@ -4,6 +4,7 @@
 #include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
+#include "sound/search.h"
 #include "sound/sound_input.h"
 
 namespace {
@@ -43,6 +44,8 @@ void MouseKeySetBPM(const uint8_t myTempo[2], uint32_t myTime) {
 }
 
 void MouseKeySetListen(bool myListen, uint32_t myTime) {
+    // Switched on, listening first makes sure the chosen source carries sound.
+    if (myListen && !gStateListen) AnimateStartSearch(kSearchQuiet);
     gStateListen = myListen ? 1 : 0;
     gStyle.mFlags =
         static_cast<uint8_t>(myListen ? (gStyle.mFlags | kFlagListen) : (gStyle.mFlags & ~kFlagListen));

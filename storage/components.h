@@ -146,6 +146,9 @@ struct CEffect : Effect {
     void CEffectCreateDest();
     void CEffectCycle(char myShift);
     void CEffectModify(char myShift);
+    // Puts the range's colours into the palette as they stand: the effect's target while a program is
+    // loaded, else the base palette.
+    void CEffectShow();
 };
 
 struct C2Effect : CEffect {

@@ -23,6 +23,7 @@
 #include "platform/config.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/screens.h"
 #include "platform/script.h"
 #include "platform/text.h"
 #include "platform/window.h"
@@ -71,6 +72,7 @@ void TestResetAllState() {
     StyleResetState();
     ScriptResetState();
     WindowResetState();
+    ScreenResetState();
     AudioInResetState();
     TextCloseFonts(); // the fonts are the text module's only state
     PaletteResetState();

@@ -1,9 +1,14 @@
 // Recording sources, their selection, the recorder's buffer rotation, and the search for sound.
+#include <cstdio>
+#include <string>
 #include <vector>
 
+#include "core/state.h"
+#include "music/music.h"
 #include "sound/search.h"
 #include "sound/tempo.h"
 #include "sound_fixture.h"
+#include "storage/file.h"
 
 namespace {
 // Runs the frame loop's half-second bookkeeping of a search for myHalves half seconds, listening between;
@@ -187,4 +192,124 @@ TEST_F(SoundTest, ListeningSwitchedOnDuringPlaybackStartsCapture) {
     MouseKeySetListen(true, 0);
     ClockAdvance(500);
     EXPECT_GT(AudioInPosition(), 0u);
+}
+
+TEST_F(SoundTest, NeverChosenBecomesTheMonitorOfTheDefaultOutput) {
+    // PulseAudio's names: the card's capture jack is called like its output, and the output's monitor
+    // is "Monitor of" that name.
+    AudioInAddSignal("Built-in Audio Analog Stereo", kAudioTypeMicrophone, kSignalSilence, 0);
+    AudioInAddSignal("Monitor of HDMI Digital Stereo", kAudioTypeWaveOut, kSignalSilence, 0);
+    AudioInAddSignal("Monitor of Built-in Audio Analog Stereo", kAudioTypeWaveOut, kSignalSilence, 0);
+    AudioInSetDefaultOutput("Built-in Audio Analog Stereo");
+    InitSound();
+    ASSERT_EQ(gSoundInputNum, 4);
+    EXPECT_STREQ(gSoundInputNames[gAudioInputType], "Mix Built-in Au");
+    EXPECT_EQ(gAudioCDInputType, 0) << "what Orbex's own disc plays stays \"CD Audio\"";
+    gAudioInputType = 3; // a choice once made is kept
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 3);
+}
+
+TEST_F(SoundTest, PipeWireNodeDescriptionsFindTheirMonitorToo) {
+    AudioInAddSignal("Monitor of Rembrandt Radeon High Definition Audio Controller Digital Stereo (HDMI)",
+                     kAudioTypeWaveOut, kSignalSilence, 0);
+    AudioInAddSignal("Monitor of Family 17h/19h HD Audio Controller Speaker + Headphones", kAudioTypeWaveOut,
+                     kSignalSilence, 0);
+    AudioInAddSignal("Family 17h/19h HD Audio Controller Headphones Stereo Microphone", kAudioTypeMicrophone,
+                     kSignalSilence, 0);
+    AudioInSetDefaultOutput("Family 17h/19h HD Audio Controller Speaker + Headphones");
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 2);
+}
+
+TEST_F(SoundTest, WithoutTheDefaultOutputsMonitorNeverChosenIsTheMicrophone) {
+    // SDL's PipeWire backend lists inputs only; the monitor of another output is not what plays.
+    AudioInAddSignal("Monitor of USB Speakers", kAudioTypeWaveOut, kSignalSilence, 0);
+    AudioInAddSignal("Built-in Audio Analog Stereo", kAudioTypeMicrophone, kSignalSilence, 0);
+    AudioInSetDefaultOutput("Built-in Audio Analog Stereo");
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 2);
+    // A sound server that names no default output (ALSA).
+    gAudioInputType = kInputNotChosen;
+    AudioInSetDefaultOutput("");
+    InitSound();
+    EXPECT_EQ(gAudioInputType, 2);
+}
+
+TEST_F(SoundTest, SwitchingListeningOnStartsAQuietSearchThatKeepsASourceWithSound) {
+    AudioInAddSignal("Line", kAudioTypeLine, kSignalSine, 100);
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    InitSound();
+    InitSetSoundInput(gAudioInputType);
+    gStatePlay = 1;
+    MouseKeySetListen(true, 0);
+    EXPECT_EQ(gSoundQueryFlag, -1);
+    EXPECT_EQ(gSearchFlag, kSearchQuiet);
+    const std::vector<int> myHeard = RunSearch(20);
+    // The silent microphone through the grace, "CD Audio" for half a second, then the line, which stays.
+    const std::vector<int> myExpected = {2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 1};
+    EXPECT_EQ(myHeard, myExpected);
+    EXPECT_EQ(gAudioInputType, 1) << "the source found is the choice for the rest of the run";
+    EXPECT_STREQ(
+        gAlertText,
+        "Current sound channel inactive! However, program successfully located active sound channel.");
+    gSoundQueryFlag = kSearchNone;
+    MouseKeySetListen(true, 0);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone) << "already on: nothing is switched on";
+}
+
+TEST_F(SoundTest, SoundInARestlessTrackIsHeardWhereverTheHalfSecondsFall) {
+    // Clicks of 100 ms every half second: at each half second itself the source is quiet.
+    AudioInAddSignal("Clicks", kAudioTypeMicrophone, kSignalClicks, 120);
+    StartListening();
+    AnimateStartSearch(kSearchQuiet);
+    for (int myStep = 0; myStep < 500; ++myStep) {
+        ClockAdvance(1);
+        AnimateGetSound(ClockTicks());
+    }
+    AnimateSearchHalfSecond();
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+    EXPECT_EQ(gAlertText[0], 0);
+}
+
+TEST_F(SoundTest, ASourceThatGoesAwayStartsASearchWithoutGrace) {
+    AudioInAddSignal("USB Headset", kAudioTypeMicrophone, kSignalSine, 100);
+    AudioInAddSignal("Line", kAudioTypeLine, kSignalSine, 200);
+    StartListening();
+    ASSERT_EQ(gAudioCurrentInputType, 2);
+    Listen(500);
+    AnimateSearchHalfSecond();
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone) << "nothing is searched while the source is there";
+    AudioInRemoveSignal("USB Headset");
+    const uint32_t myPosition = AudioInPosition();
+    ClockAdvance(300);
+    EXPECT_EQ(AudioInPosition(), myPosition) << "a source that is gone delivers nothing";
+    AnimateSearchHalfSecond();
+    EXPECT_EQ(gSearchFlag, kSearchQuiet);
+    EXPECT_EQ(gAudioCurrentInputType, 0) << "the first source is tried at once";
+    RunSearch(10);
+    EXPECT_EQ(gAudioCurrentInputType, 1);
+    EXPECT_EQ(gAudioInputType, 1);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+    Listen(500);
+    AnimateSearchHalfSecond();
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone) << "one loss, one search";
+}
+
+TEST_F(SoundTest, TheFirstPlayOfARunThatListensStartsAQuietSearch) {
+    AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalSilence, 0);
+    InitSound();
+    // No style file to bring back: the record stays the default one, which listens.
+    const std::string myHome = ::testing::TempDir() + "orbex-first-play/";
+    std::snprintf(gDirIDOrbex, kPathSize, "%s", myHome.c_str());
+    gStateLastSession = 0;
+    gStateListen = 1;
+    MusicPlay(0, 1);
+    EXPECT_EQ(gSoundQueryFlag, -1);
+    EXPECT_EQ(gSearchFlag, kSearchQuiet);
+    gSoundQueryFlag = kSearchNone;
+    gSearchFlag = 0;
+    MusicPlay(1, 0);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone) << "the next track does not switch listening on again";
+    MusicStop(0, 0);
 }

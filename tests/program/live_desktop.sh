@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# A desktop made for one test: an X server (Xvfb), a PulseAudio server of its own whose only output is a
+# null sink (so its monitor is the only recording source), a click track played into it with paplay, and
+# orbex started with nothing chosen, in an 800 x 600 window, quit with Escape after SECONDS.
+# Usage: live_desktop.sh ROOT ORBEX SECONDS, with ROOT/clicks.wav; writes ROOT/beats.txt and ROOT/code.txt.
+set -u
+root=$1
+orbex=$2
+seconds=$3
+mkdir -p "$root/runtime" "$root/home" "$root/config" "$root/orbex"
+chmod 700 "$root/runtime"
+export XDG_RUNTIME_DIR="$root/runtime" HOME="$root/home" XDG_CONFIG_HOME="$root/config" ORBEX_HOME="$root/orbex"
+unset PULSE_SERVER SDL_AUDIODRIVER
+
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
+  -L "module-null-sink sink_name=orbex_test" -L "module-native-protocol-unix" 2>"$root/pulse.log" &
+pulse=$!
+for _ in $(seq 1 50); do
+  pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+paplay "$root/clicks.wav" 2>/dev/null &
+player=$!
+
+# Escape goes to the program's window, whichever of its windows has the keyboard.
+session='
+"$1" --window 800x600 --beat-log "$2/beats.txt" 2>"$2/orbex.log" &
+pid=$!
+sleep "$3"
+window=$(xdotool search --name "Orbex Animation" 2>/dev/null | head -n 1)
+[ -n "$window" ] && xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool key Escape
+for _ in $(seq 1 100); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+kill $pid 2>/dev/null
+wait $pid
+echo $? >"$2/code.txt"
+'
+timeout $((seconds + 40)) xvfb-run -a -s '-screen 0 1024x768x24' bash -c "$session" session "$orbex" "$root" \
+  "$seconds" >/dev/null 2>&1
+
+kill "$player" "$pulse" 2>/dev/null
+wait "$player" "$pulse" 2>/dev/null
+exit 0
