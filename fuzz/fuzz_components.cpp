@@ -9,6 +9,7 @@
 
 #include "core/alert.h"
 #include "core/display.h"
+#include "fuzz/fuzz_kinds.h"
 #include "storage/file.h"
 #include "storage/loading.h"
 
@@ -22,16 +23,6 @@ struct Kind {
 const Kind kKinds[] = {{'B', "Brushes/Fuzz.bru"},   {'F', "Fills/Fuzz.fil"},     {'T', "Fills/Fuzz.fil"},
                        {'G', "Gradients/Fuzz.gra"}, {'M', "Movements/Fuzz.mvm"}, {'C', "Effects/Fuzz.efc"},
                        {'E', "Effects/Fuzz.efb"}};
-constexpr int kKindCount = sizeof(kKinds) / sizeof(kKinds[0]);
-
-// A program folder that is not on disk: the files the loaders look for beside the fuzzed one are not found.
-const char* const kFolder = "/nonexistent-orbex-fuzz/";
-
-const Kind& KindOf(uint8_t myType) {
-    for (const Kind& myKind : kKinds)
-        if (myKind.mType == static_cast<char>(myType)) return myKind;
-    return kKinds[myType % kKindCount];
-}
 
 } // namespace
 
@@ -43,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
         for (char* myName : {sStyle.mFillNames[0], sStyle.mBrushNames[0], sStyle.mGradNames[0],
                              sStyle.mMoveNames[0], sStyle.mBrushEffect, sStyle.mBrushColorEffect})
             StyleCopy(myName, "Fuzz");
-        std::snprintf(gDirIDOrbex, kPathSize, "%s", kFolder);
+        std::snprintf(gDirIDOrbex, kPathSize, "%s", kFuzzFolder);
         SurfaceCreate(gWorldPreview, 128, 48);
         SurfaceSetColorKey(gWorldPreview, 255);
         SurfaceCreate(gWorldControls, 390, 409);
@@ -52,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     }();
     (void)sReady;
     if (mySize < 1) return 0;
-    const Kind& myKind = KindOf(myData[0]);
-    FileMemoryPut((std::string(kFolder) + myKind.mFile).c_str(), myData, mySize);
+    const Kind& myKind = FuzzKindOf(kKinds, myData[0]);
+    FileMemoryPut((std::string(kFuzzFolder) + myKind.mFile).c_str(), myData, mySize);
     // Pictures of 640 x 480 and more are stretched to a wider screen, and smaller ones are not: the length
     // picks the screen, so both ways are taken (the costly stretch less often).
     if (mySize % 4 == 1)

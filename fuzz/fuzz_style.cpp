@@ -19,6 +19,7 @@
 #include "core/display.h"
 #include "engine/edits.h"
 #include "engine/style_apply.h"
+#include "fuzz/fuzz_kinds.h"
 #include "storage/components.h"
 #include "storage/file.h"
 #include "storage/style.h"
@@ -39,31 +40,21 @@ const Kind kKinds[] = {{'S', "Styles/Fuzz.sty", kPopupStyle},
                        {'m', "Settings/Fuzz.mst", kPopupMoveSet},
                        {'B', "Settings/Fuzz.bst", kPopupBrushSet},
                        {'b', "Settings/Fuzz.bst", kPopupBrushSet}};
-constexpr int kKindCount = sizeof(kKinds) / sizeof(kKinds[0]);
-
-// A program folder that is not on disk: the components a style names are not found, and nothing is saved.
-const char* const kFolder = "/nonexistent-orbex-fuzz/";
-
-const Kind& KindOf(uint8_t myType) {
-    for (const Kind& myKind : kKinds)
-        if (myKind.mType == static_cast<char>(myType)) return myKind;
-    return kKinds[myType % kKindCount];
-}
 
 void HoldComponents() {
-    const std::pair<const char*, const char*> kFolders[] = {{".bru", "Brushes/"},   {".fil", "Fills/"},
-                                                            {".gra", "Gradients/"}, {".mvm", "Movements/"},
-                                                            {".efc", "Effects/"},   {".efb", "Effects/"}};
+    const std::pair<const char*, const char*> kKindFolders[] = {
+        {".bru", "Brushes/"},   {".fil", "Fills/"},   {".gra", "Gradients/"},
+        {".mvm", "Movements/"}, {".efc", "Effects/"}, {".efb", "Effects/"}};
     std::error_code myError;
     for (std::filesystem::directory_iterator myIt(ORBEX_FUZZ_CORPUS "/fuzz_components", myError), myEnd;
          !myError && myIt != myEnd; myIt.increment(myError))
-        for (const auto& [myExt, myKindFolder] : kFolders)
+        for (const auto& [myExt, myKindFolder] : kKindFolders)
             if (myIt->path().extension() == myExt) {
                 std::ifstream myStream(myIt->path(), std::ios::binary);
                 const std::vector<uint8_t> myBytes((std::istreambuf_iterator<char>(myStream)),
                                                    std::istreambuf_iterator<char>());
                 const std::string myPath =
-                    std::string(kFolder) + myKindFolder + myIt->path().filename().string();
+                    std::string(kFuzzFolder) + myKindFolder + myIt->path().filename().string();
                 FileMemoryPut(myPath.c_str(), myBytes.data(), myBytes.size());
             }
 }
@@ -72,7 +63,7 @@ void HoldComponents() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     static const bool sReady = [] {
-        std::snprintf(gDirIDOrbex, kPathSize, "%s", kFolder);
+        std::snprintf(gDirIDOrbex, kPathSize, "%s", kFuzzFolder);
         SurfaceCreate(gWorldPreview, 128, 48);
         SurfaceCreate(gWorldControls, 390, 409);
         SurfaceCreate(gWorldPaint, 160, 120);
@@ -84,8 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     }();
     (void)sReady;
     if (mySize < 1) return 0;
-    const Kind& myKind = KindOf(myData[0]);
-    FileMemoryPut((std::string(kFolder) + myKind.mFile).c_str(), myData, mySize);
+    const Kind& myKind = FuzzKindOf(kKinds, myData[0]);
+    FileMemoryPut((std::string(kFuzzFolder) + myKind.mFile).c_str(), myData, mySize);
     std::memset(&gStyle, 0, sizeof(gStyle));
     StyleDefault(reinterpret_cast<char*>(&gStyle));
     gStyleStart = gStyleLast = gStyle;
@@ -96,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
         FileLoadFromDisk("Fuzz");
     } else {
         FileHandle myFile = nullptr;
-        if (FileOpen(myKind.mFile, kFolder, &myFile, false) == 0) {
+        if (FileOpen(myKind.mFile, kFuzzFolder, &myFile, false) == 0) {
             StyleLoad(nullptr, kStyleFromRave, 1, myFile);
             FileClose(myFile);
         }
