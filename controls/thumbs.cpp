@@ -12,8 +12,9 @@ Rect DrawThumbRect(char myType, int mySlot) {
                          : myType == 'B' ? kLayoutBrushesList
                                          : kLayoutMovesList;
     const Rect myRow = LayoutListRow(myList, mySlot, kLayoutListRowHeight);
-    return {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize,
-            myRow.top + 1 + kLayoutThumbSize};
+    // The artwork lies in the window from its origin: the well's place in the window, moved into the picture.
+    return ArtToControlsPicture(
+        {myRow.left + 1, myRow.top + 1, myRow.left + 1 + kLayoutThumbSize, myRow.top + 1 + kLayoutThumbSize});
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "platform/config.h"
 #include "platform/screens.h"
+#include "platform/platform.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
@@ -23,6 +24,8 @@ Surface gWorldPanelArt;
 Surface gWorldArrows;
 Surface gWorldPopup;
 
+int gWindowedWidth = 0;
+int gWindowedHeight = 0;
 Rect gRectDisplay;
 double gCentX = 0;
 double gCentY = 0;
@@ -35,6 +38,15 @@ void InitSetScreenSize(int myWidth, int myHeight) {
     gCentXInt = myWidth / 2;
     gCentYInt = myHeight / 2;
     gRectDisplay = {0, 0, myWidth, myHeight};
+}
+
+void InitScreenSize(int* myWidth, int* myHeight) {
+    if (gWindowedWidth > 0 && gWindowedHeight > 0) {
+        *myWidth = gWindowedWidth;
+        *myHeight = gWindowedHeight;
+    } else {
+        PlatformDesktopSize(myWidth, myHeight);
+    }
 }
 
 void InitText(const char* myText) {

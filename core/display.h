@@ -43,6 +43,10 @@ extern Surface gWorldPanelArt;
 extern Surface gWorldArrows;
 extern Surface gWorldPopup;
 
+// A window of this size instead of the full screen (0 = full screen).
+extern int gWindowedWidth;
+extern int gWindowedHeight;
+
 extern Rect gRectDisplay;
 extern double gCentX;
 extern double gCentY;
@@ -51,6 +55,8 @@ extern int gCentYInt;
 // Puts the values above back to their start values.
 void DisplayResetState();
 void InitSetScreenSize(int myWidth, int myHeight);
+// The size the animation window takes: the window asked for, or the desktop's.
+void InitScreenSize(int* myWidth, int* myHeight);
 // Shows a status line under the splash picture while the program starts.
 void InitText(const char* myText);
 // Copies a part of the animation picture to the window.

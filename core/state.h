@@ -18,10 +18,17 @@ extern uint8_t gStateEject;
 extern uint8_t gSaverTrigger;
 extern uint8_t gStateLastSession;
 extern uint8_t gSaverFlag;
+// Preferences of the screen saver: play the disc when it starts, and its delay in minutes.
+extern uint8_t gSaverSound;
+extern uint16_t gSaverDelay;
 extern uint8_t gNewDisk;
 extern uint32_t gNewDiskTime;
 extern uint32_t gTimer;
 // Length of the beat meter's bar, 0-64; 0 makes the meter redraw whole.
 extern int gMeterOffset;
+// A name is being typed for a save (the TEXT ENTRY or REPLACE FILE panel shows): a song that ends meanwhile
+// stops, and gStateEndSong remembers to play on once the entry is done.
+extern uint8_t gStateTextEntry;
+extern uint8_t gStateEndSong;
 // Puts the values above back to their start values.
 void StateResetState();

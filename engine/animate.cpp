@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 #include "core/alert.h"
@@ -206,7 +207,12 @@ void AnimateMain() {
     uint32_t myNow = AnimateGetElapsedTime();
     if (gStatePlay) {
         if (myNow >= gSongLength) {
-            MusicSkipTrack(0, 0);
+            if (gStateTextEntry) {
+                gStateEndSong = 1;
+                MusicStop(0, 1);
+            } else {
+                MusicSkipTrack(0, 0);
+            }
             AnimateFollowVolume();
             return;
         }
@@ -269,8 +275,14 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
         if (myCounter <= 0 || (gBeatCountOffset[c] + static_cast<int64_t>(gBeatCount)) % myCounter != 0)
             continue;
         const int myThreshold = gStyle.mThreshold[c];
+        // With the whole controls showing, each evaluated channel keeps the strongest beat it saw for its
+        // meter.
+        if (gStateAllVisible && myMeter > (gSliderHL[c] & 0x7F))
+            gSliderHL[c] = static_cast<uint8_t>((gSliderHL[c] & 0x80) | (myMeter & 0x7F));
         if (myThreshold * (gStateListen ? 1 : 0) > myMeter) continue;
         const int myMode = gStyle.mTrigger[c];
+        int8_t myBefore[kEditKinds];
+        std::memcpy(myBefore, myEdits, sizeof(myBefore));
         switch (c) {
         case kChannelFill:
             if (AnimateQueued(kEditFill) || myAttach.mAttachFill != kNotSet) break;
@@ -313,6 +325,8 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
             break;
         }
         myFired = true;
+        // A channel that made a change lights its lamp.
+        if (gStateAllVisible && std::memcmp(myBefore, myEdits, sizeof(myBefore)) != 0) gSliderHL[c] |= 0x80;
     }
     ++gBeatCount;
     ExecuteInsert(kRecordBeat, nullptr);
@@ -343,13 +357,15 @@ void AnimateFinishBeat(uint8_t myReset, uint32_t myTime) {
     }
 }
 
+// The controls window draws the meter's bar and the lamps from these, after the step.
 void AnimateDrawBeatMeter(uint8_t myValue, uint8_t myLamp) {
-    // The meter itself is drawn with the controls window; its length is kept in any case.
     if (myLamp && gStateAllVisible) AnimateDrawBeatHilite();
     gMeterOffset = myValue;
 }
 
-void AnimateDrawBeatHilite() {}
+void AnimateDrawBeatHilite() {
+    if (!gStateHilite) gStateHilite = 16;
+}
 
 void AnimateExecuteEdits(uint32_t myTime) {
     const int myIndex = gEditsList[gEditsCurrent].mNext;

@@ -76,7 +76,7 @@ void MusicStop(int myEject, int myWait) {
     gEditsCurrent = 0;
 }
 
-void MusicPause(uint8_t mySilent, uint8_t myCommand) {
+void MusicPause(uint8_t mySilent, uint16_t myCommand) {
     (void)myCommand;
     if (!mySilent) {
         gStatePlay = 0;

@@ -21,7 +21,7 @@ extern std::string gMusicFirstStyle;
 // Puts the values above back to their start values.
 void MusicResetState();
 
-void MusicPause(uint8_t mySilent, uint8_t myCommand);
+void MusicPause(uint8_t mySilent, uint16_t myCommand);
 void MusicResume();
 void MusicSkipTrack(int myStep, uint8_t myDraw);
 void MusicGetSongLength();

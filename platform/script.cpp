@@ -235,15 +235,7 @@ bool ScriptParseLine(const std::string& myLine, int myLineNumber, ScriptCommand&
 }
 
 void ScriptQueue(MessageKind myKind, int myWindow, uint32_t myWParam, int myX, int myY, uint8_t myMods) {
-    Message myMessage;
-    myMessage.mKind = myKind;
-    myMessage.mWindow = myWindow;
-    myMessage.mWParam = myWParam;
-    myMessage.mX = myX;
-    myMessage.mY = myY;
-    myMessage.mMods = myMods;
-    myMessage.mTime = ClockTicks();
-    WindowPushMessage(myMessage);
+    WindowQueueMessage(myKind, myWindow, myWParam, 0, myX, myY, myMods);
 }
 
 void ScriptCursor(int myWindow, int myX, int myY) {

@@ -34,6 +34,9 @@ void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
 int sScale = 1;
 int sActive = kWinNone;
+// The modifier keys as the key events seen so far left them: the characters and clicks that follow were made
+// with these, whatever is held by the time the events are read.
+uint8_t sKeyMods = 0;
 // Where a scripted session (or a headless run) has put the cursor.
 int sCursorWindow = kWinNone;
 int sCursorX = 0;
@@ -169,20 +172,6 @@ uint32_t WindowVirtualKey(SDL_Keycode mySym) {
     }
 }
 
-void WindowQueue(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX, int myY,
-                 uint8_t myMods = 0) {
-    Message myMessage;
-    myMessage.mMods = myMods;
-    myMessage.mKind = myKind;
-    myMessage.mWindow = myWindow;
-    myMessage.mWParam = myWParam;
-    myMessage.mLParam = myLParam;
-    myMessage.mX = myX;
-    myMessage.mY = myY;
-    myMessage.mTime = ClockTicks();
-    sQueue.push_back(myMessage);
-}
-
 int WindowFocused() {
     for (int myId = 0; myId < kWinCount; ++myId)
         if (sWindows[myId].mWindow && (SDL_GetWindowFlags(sWindows[myId].mWindow) & SDL_WINDOW_INPUT_FOCUS))
@@ -198,27 +187,31 @@ bool WindowTakesInput(int myId) {
 void WindowTranslate(const SDL_Event& myEvent) {
     switch (myEvent.type) {
     case SDL_QUIT:
-        WindowQueue(kMsgClose, kWinControls, 0, 0, 0, 0);
+        WindowQueueMessage(kMsgClose, kWinControls, 0, 0, 0, 0);
+        break;
+    case SDL_KEYUP:
+        sKeyMods = WindowMods(myEvent.key.keysym.mod);
         break;
     case SDL_KEYDOWN: {
+        sKeyMods = WindowMods(myEvent.key.keysym.mod);
         const int myId = WindowFromSDL(myEvent.key.windowID);
         if (!WindowTakesInput(myId)) break;
         const uint32_t myKey = WindowVirtualKey(myEvent.key.keysym.sym);
-        const uint8_t myMods = WindowMods(myEvent.key.keysym.mod);
-        if (myKey) WindowQueue(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
+        const uint8_t myMods = sKeyMods;
+        if (myKey) WindowQueueMessage(kMsgKeyDown, myId, myKey, 0, 0, 0, myMods);
         const uint32_t myChar = WindowControlCharacter(myKey, myMods);
-        if (myChar) WindowQueue(kMsgChar, myId, myChar, 0, 0, 0, myMods);
+        if (myChar) WindowQueueMessage(kMsgChar, myId, myChar, 0, 0, 0, myMods);
         break;
     }
     case SDL_TEXTINPUT: {
         const int myId = WindowFromSDL(myEvent.text.windowID);
         if (!WindowTakesInput(myId)) break;
-        const uint8_t myMods = WindowMods(static_cast<uint16_t>(SDL_GetModState()));
+        const uint8_t myMods = sKeyMods;
         // Ctrl with a digit is a command of its own; what some layouts type for it is not a character.
         if (myMods & kModCtrl) break;
         for (const char* myText = myEvent.text.text; *myText; ++myText) {
             const auto myByte = static_cast<unsigned char>(*myText);
-            if (myByte >= 32 && myByte < 127) WindowQueue(kMsgChar, myId, myByte, 0, 0, 0, myMods);
+            if (myByte >= 32 && myByte < 127) WindowQueueMessage(kMsgChar, myId, myByte, 0, 0, 0, myMods);
         }
         break;
     }
@@ -232,16 +225,16 @@ void WindowTranslate(const SDL_Event& myEvent) {
         const MessageKind myKind =
             myLeft ? (myDown ? kMsgButtonDown : kMsgButtonUp) : (myDown ? kMsgRButtonDown : kMsgRButtonUp);
         const int myScale = WindowScaleOf(myId);
-        WindowQueue(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
-                    WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+        WindowQueueMessage(myKind, myId, 0, 0, myEvent.button.x / myScale, myEvent.button.y / myScale,
+                           sKeyMods);
         break;
     }
     case SDL_MOUSEMOTION: {
         const int myId = WindowFromSDL(myEvent.motion.windowID);
         const int myScale = WindowScaleOf(myId);
         if (WindowTakesInput(myId))
-            WindowQueue(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale, myEvent.motion.y / myScale,
-                        WindowMods(static_cast<uint16_t>(SDL_GetModState())));
+            WindowQueueMessage(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale,
+                               myEvent.motion.y / myScale, sKeyMods);
         break;
     }
     case SDL_WINDOWEVENT: {
@@ -249,26 +242,28 @@ void WindowTranslate(const SDL_Event& myEvent) {
         if (!WindowValid(myId)) break;
         switch (myEvent.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            WindowQueue(kMsgClose, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgClose, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
-            WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             // The window's pixels were made anew: all of the picture must reach them again.
             sWindows[myId].mPresenter.mRows.ChangedRowsMarkAll();
             break;
         case SDL_WINDOWEVENT_MINIMIZED:
-            WindowQueue(kMsgMinimize, myId, 0, 0, 0, 0);
+            WindowQueueMessage(kMsgMinimize, myId, 0, 0, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+            // Keys let go while another program had the keyboard sent the program no events.
+            sKeyMods = WindowMods(static_cast<uint16_t>(SDL_GetModState()));
             sActive = myId;
-            WindowQueue(kMsgActivate, myId, 1, kWinNone, 0, 0);
+            WindowQueueMessage(kMsgActivate, myId, 1, kWinNone, 0, 0);
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST: {
             // The focus moves within the program when another of its windows takes it next.
             const int myOther = WindowFocused();
-            WindowQueue(kMsgActivate, myId, 0, myOther, 0, 0);
+            WindowQueueMessage(kMsgActivate, myId, 0, myOther, 0, 0);
             break;
         }
         default:
@@ -358,7 +353,7 @@ bool WindowExists(int myId) {
 void WindowShow(int myId, bool myShow, bool myActivate) {
     if (!WindowExists(myId)) return;
     WindowState& myState = sWindows[myId];
-    if (myShow && !myState.mVisible) WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+    if (myShow && !myState.mVisible) WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
     myState.mVisible = myShow;
     if (myShow && myActivate) sActive = myId;
     if (!myShow && sActive == myId) sActive = WindowVisible(kWinControls) ? kWinControls : kWinPaint;
@@ -429,6 +424,25 @@ bool WindowMoveToScreen(int myId, int myScreen) {
     return true;
 }
 
+void WindowPlaceBeside(int myId, int myAnchor) {
+    if (!WindowExists(myId) || !WindowExists(myAnchor)) return;
+    SDL_Window* myWindow = sWindows[myId].mWindow;
+    SDL_Window* myBeside = sWindows[myAnchor].mWindow;
+    if (!myWindow || !myBeside) return;
+    int myX = 0, myY = 0, myWidth = 0, myHeight = 0;
+    SDL_GetWindowPosition(myBeside, &myX, &myY);
+    SDL_GetWindowSize(myBeside, &myWidth, &myHeight);
+    int myTop = 0, myLeft = 0, myBottom = 0, myRight = 0;
+    SDL_GetWindowBordersSize(myBeside, &myTop, &myLeft, &myBottom, &myRight);
+    int myOwnLeft = 0;
+    SDL_GetWindowBordersSize(myWindow, nullptr, &myOwnLeft, nullptr, nullptr);
+    SDL_SetWindowPosition(myWindow, myX + myWidth + myRight + myOwnLeft, myY);
+}
+
+void WindowRestore(int myId) {
+    if (WindowExists(myId) && sWindows[myId].mWindow) SDL_RestoreWindow(sWindows[myId].mWindow);
+}
+
 Surface& WindowSurface(int myId) {
     static Surface sNoSurface;
     return WindowValid(myId) ? sWindows[myId].mSurface : sNoSurface;
@@ -438,7 +452,7 @@ void WindowInvalidate(int myId) {
     if (!WindowExists(myId)) return;
     for (const Message& myMessage : sQueue)
         if (myMessage.mKind == kMsgPaint && myMessage.mWindow == myId) return;
-    WindowQueue(kMsgPaint, myId, 0, 0, 0, 0);
+    WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
 }
 
 void WindowPresent(int myId) {
@@ -582,12 +596,26 @@ bool WindowButtonUpWaiting() {
     return false;
 }
 
+void WindowQueueMessage(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX,
+                        int myY, uint8_t myMods) {
+    Message myMessage;
+    myMessage.mMods = myMods;
+    myMessage.mKind = myKind;
+    myMessage.mWindow = myWindow;
+    myMessage.mWParam = myWParam;
+    myMessage.mLParam = myLParam;
+    myMessage.mX = myX;
+    myMessage.mY = myY;
+    myMessage.mTime = ClockTicks();
+    sQueue.push_back(myMessage);
+}
+
 void WindowPushMessage(const Message& myMessage) {
     sQueue.push_back(myMessage);
 }
 
 void WindowPostQuit(int myCode) {
-    WindowQueue(kMsgQuit, kWinNone, static_cast<uint32_t>(myCode), 0, 0, 0);
+    WindowQueueMessage(kMsgQuit, kWinNone, static_cast<uint32_t>(myCode), 0, 0, 0);
 }
 
 void WindowSetTurnHook(void (*myHook)()) {
@@ -600,6 +628,7 @@ void WindowCloseAll() {
     sQueue.clear();
     sTurnHook = nullptr;
     sActive = kWinNone;
+    sKeyMods = 0;
     sCursorWindow = kWinNone;
     sScale = 1;
     gWindowKeyState = 0;

@@ -113,6 +113,10 @@ void WindowResize(int myId, int myWidth, int myHeight);
 int WindowScreen(int myId);
 // Moves a full-screen window onto myScreen (its picture keeps its size until resized); false for others.
 bool WindowMoveToScreen(int myId, int myScreen);
+// Puts window myId right beside window myAnchor's frame, their tops level.
+void WindowPlaceBeside(int myId, int myAnchor);
+// Brings a window the window manager minimized back to its place.
+void WindowRestore(int myId);
 // The window's client picture; what is drawn here shows at the next present, through the shared palette.
 Surface& WindowSurface(int myId);
 // Asks for a paint message, as an invalidated window would.
@@ -148,6 +152,9 @@ bool WindowPeekButtonDown(int myWindow, bool myRemove);
 bool WindowButtonUpWaiting();
 bool WindowMessagesWaiting();
 void WindowPushMessage(const Message& myMessage);
+// Queues a message made now, with the modifier keys held.
+void WindowQueueMessage(MessageKind myKind, int myWindow, uint32_t myWParam, int32_t myLParam, int myX,
+                        int myY, uint8_t myMods = 0);
 void WindowPostQuit(int myCode);
 
 // Headless runs: called after every virtual millisecond, so frames can be written at their exact times.

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "controls/draw.h"
 #include "controls/thumbs.h"
 #include "core/alert.h"
-#include "engine/fill.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/screens.h"
@@ -18,22 +18,11 @@
 #include "shell/quit.h"
 #include "storage/components.h"
 
-int gWindowedWidth = 0;
-int gWindowedHeight = 0;
 PlatformStartResult gPlatformStartResult = kPlatformStarted;
 InitFailure gInitFailure = kInitFailNone;
 char gInitFailureText[kInitFailureTextSize] = "";
 
 namespace {
-void InitScreenSize(int* myWidth, int* myHeight) {
-    if (gWindowedWidth > 0 && gWindowedHeight > 0) {
-        *myWidth = gWindowedWidth;
-        *myHeight = gWindowedHeight;
-    } else {
-        PlatformDesktopSize(myWidth, myHeight);
-    }
-}
-
 bool InitSurface(Surface& mySurface, int myWidth, int myHeight, bool myKeyed) {
     if (!SurfaceCreate(mySurface, myWidth, myHeight)) return false;
     SurfaceSetColorKey(mySurface, myKeyed ? kColorKey : kNoColorKey);
@@ -74,8 +63,10 @@ bool InitCheckDirectX() {
 }
 
 bool InitDialogWindow() {
-    const int myX = gCentXInt - 120;
-    const int myY = gCentYInt - 57;
+    // Centred on the screen at its magnified size; windows are placed in unmagnified pixels.
+    const int myScale = WindowScale();
+    const int myX = gCentXInt / myScale - kAlertWidth / 2 + 1;
+    const int myY = gCentYInt / myScale - kAlertHeight / 2;
     if (!WindowCreate(kWinAlert, "Alert", myX < 0 ? 0 : myX, myY < 0 ? 0 : myY, kAlertWidth, kAlertHeight,
                       kWindowTopmost))
         return InitFailWindow();
@@ -138,8 +129,7 @@ void InitControlsWindow() {
     if (!WindowCreate(kWinControls, "Orbex Controls", 0, 0, kControlsWidth, kControlsHeight, kWindowTopmost))
         QuitFast();
     if (!InitSurface(gWorldPreview, 128, 48, true)) QuitFast();
-    if (!InitSurface(gWorldControls, 390, 409, true)) QuitFast();
-    SurfaceFill(gWorldControls, {0, 0, 390, 409}, kColorControlsBack);
+    if (!DrawInitArtwork()) QuitFast();
 }
 
 void InitPictToGWorld(Surface& mySurface, int myPicture) {
@@ -160,9 +150,7 @@ void MainDrawPaint() {
 
 void MainDrawControls() {
     DrawThumbnails();
-    Surface& mySurface = WindowSurface(kWinControls);
-    SurfaceCopy(mySurface, 0, 0, gWorldControls, {0, 0, mySurface.mWidth, mySurface.mHeight});
-    WindowPresent(kWinControls);
+    DrawWindow();
 }
 
 void MainDrawHelp() {
@@ -174,62 +162,6 @@ void MainDrawHelp() {
 // The desktop's panels stay out of the way of a full-screen window by themselves.
 void MainHideMenuBars() {}
 void MainRestoreMenuBars() {}
-
-void MainLeaveApp() {
-    if (!gStateRunning || gStateOutsideApp) return;
-    gStateOutsideApp = 1;
-    if (!gStatePaint) return;
-    gStatePaint = 0;
-    gStateColorChange = 0;
-    gStatePaintClose = 1;
-    WindowShow(kWinPaint, false, false);
-    // The controls stay on the desktop so a click on them brings the program back.
-    WindowShow(kWinControls, true, false);
-    if (gStateAlert) WindowShow(kWinAlert, true, false);
-    WindowShowCursor(true);
-    MainRestoreMenuBars();
-}
-
-void MainReopenPaint() {
-    MainHideMenuBars();
-    WindowShow(kWinPaint, true, false);
-    gStatePaint = 1;
-    MainRestoreApp();
-    gStatePaintClose = 0;
-    if (!gStateControlsVisible) {
-        WindowShow(kWinControls, false, false);
-        WindowShowCursor(false);
-    }
-    WindowInvalidate(kWinPaint);
-}
-
-void MainRestoreApp() {
-    const bool myWasOutside = gStateOutsideApp;
-    gStateOutsideApp = 0;
-    MainHideMenuBars();
-    int myWidth = 0, myHeight = 0;
-    // Opened again by the user, the animation goes where the controls are; coming back from another
-    // program, it stays where it was, beside controls the user may keep on another screen.
-    if (!myWasOutside) MainPaintToControlsScreen();
-    InitScreenSize(&myWidth, &myHeight);
-    if (myWidth != gRectDisplay.right || myHeight != gRectDisplay.bottom) {
-        InitSetScreenSize(myWidth, myHeight);
-        if (!InitSurface(gWorldPaint, myWidth, myHeight, false)) QuitFast();
-        SurfaceFill(gWorldPaint, gRectDisplay, kColorBlack);
-        WindowResize(kWinPaint, myWidth, myHeight);
-        // Whole pictures were fitted to the old screen as they loaded: they load again for this one.
-        for (int i = 0; i < kFillSlots; ++i)
-            gFills[i].FillLoad(nullptr, static_cast<char>(i), 0, 0, nullptr, 1);
-        gFills[static_cast<uint8_t>(gCurrentFill) % kFillSlots].FillDraw(0);
-    }
-    WindowActivate(kWinPaint);
-    if (gStateAlert && myWasOutside) {
-        WindowActivate(kWinAlert);
-    } else if (gStateControlsVisible) {
-        WindowActivate(kWinControls);
-    }
-    gStatePalChange = 1;
-}
 
 void InitDisplayResetState() {
     gWindowedWidth = gWindowedHeight = 0;

@@ -7,9 +7,6 @@
 
 #include "core/display.h"
 
-// A window of this size instead of the full screen (0 = full screen).
-extern int gWindowedWidth;
-extern int gWindowedHeight;
 // What starting the platform gave: whether any video driver could be used.
 extern PlatformStartResult gPlatformStartResult;
 
@@ -39,8 +36,4 @@ void MainDrawControls();
 void MainDrawHelp();
 void MainHideMenuBars();
 void MainRestoreMenuBars();
-void MainLeaveApp();
-void MainRestoreApp();
-// Reopens the animation window after the user came back to the program.
-void MainReopenPaint();
 void QuitDisposeColor();

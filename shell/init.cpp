@@ -22,12 +22,7 @@ namespace {
 void InitScreen() {
     InitChooseScreen();
     int myWidth = 0, myHeight = 0;
-    if (gWindowedWidth > 0) {
-        myWidth = gWindowedWidth;
-        myHeight = gWindowedHeight;
-    } else {
-        PlatformDesktopSize(&myWidth, &myHeight);
-    }
+    InitScreenSize(&myWidth, &myHeight);
     InitSetScreenSize(myWidth, myHeight);
 }
 } // namespace

@@ -2,8 +2,13 @@
 #include <cstdio>
 #include <string>
 
+#include "controls/app_window.h"
+#include "controls/draw.h"
 #include "controls/help.h"
+#include "controls/key.h"
+#include "controls/mouse.h"
 #include "controls/mousekey.h"
+#include "controls/text_field.h"
 #include "core/alert.h"
 #include "engine/animate.h"
 #include "music/music.h"
@@ -90,7 +95,7 @@ void MainEventProcess(const Message& myMessage) {
             if (WindowPeekButtonDown(kWinControls, false)) gStateClickReturn = 1;
             if (gStatePaintClose) {
                 if (gStateClickReturn) gStateClickReturn += 2;
-                MainReopenPaint();
+                MouseKeyTogglePaint(0);
             }
         }
         break;
@@ -109,14 +114,28 @@ void MainEventProcess(const Message& myMessage) {
         if (myMessage.mWindow == kWinControls || myMessage.mWindow == kWinPaint) {
             if (gStateRunning) QuitSequence(0);
         } else if (myMessage.mWindow == kWinHelp) {
-            WindowShow(kWinHelp, false, false);
+            MouseKeyToggleHelp();
         }
         break;
     case kMsgKeyDown:
-        KeyDownHandler(myMessage.mWParam, myMessage.mTime);
+        // The text field has the keyboard while it is open.
+        if (TextFieldExists() && myMessage.mWindow == kWinControls)
+            KeyEventProcess(false, myMessage.mWParam, myMessage.mTime);
+        else
+            KeyDownHandler(myMessage.mWParam, myMessage.mTime);
         break;
     case kMsgChar:
-        KeyHandler(myMessage.mWParam, myMessage.mTime, 0);
+        if (TextFieldExists() && myMessage.mWindow == kWinControls)
+            KeyEventProcess(true, myMessage.mWParam, myMessage.mTime);
+        else
+            KeyHandler(myMessage.mWParam, myMessage.mTime, 0);
+        break;
+    case kMsgMinimize:
+        // Minimizing the controls over the full-screen picture hides them instead, as the space bar does.
+        if (gStatePaint && myMessage.mWindow == kWinControls) {
+            WindowRestore(kWinControls);
+            if (gStateControlsVisible) MouseKeyToggleControls(0);
+        }
         break;
     case kMsgButtonDown:
         // A quick double press costs one handling.
@@ -145,7 +164,7 @@ void MainAlertProcess(const Message& myMessage) {
     switch (myMessage.mKind) {
     case kMsgActivate:
         if (myMessage.mWParam == 0 && gStateAlert && myMessage.mLParam == kWinNone) MainLeaveApp();
-        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MainReopenPaint();
+        if (myMessage.mWParam == 1 && gStateOutsideApp && gStatePaintClose) MouseKeyTogglePaint(0);
         break;
     case kMsgPaint:
         MainDrawAlert();
@@ -195,7 +214,10 @@ int WinMain() {
             MainDispatch(myMessage);
         } else {
             AnimateMain();
-            if (gStateControlsVisible) HelpDisplay();
+            if (gStateControlsVisible) {
+                DrawUpdateLive();
+                HelpDisplay();
+            }
         }
     }
     // Nobody sits at a headless run to answer an alert, the one quitting may have opened included: its text

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "controls/draw.h"
 #include "controls/file_popup.h"
 #include "controls/popup_state.h"
+#include "controls/text_field.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/edits.h"
@@ -74,12 +76,14 @@ void QuitChooseBrush() {
 } // namespace
 
 void QuitSequence(uint8_t myPressed) {
-    (void)myPressed; // drawn on the quit button once the controls window draws its buttons
     gStateRunning = 0;
+    if (gStateControlsVisible)
+        DrawControlButton(static_cast<short>(DrawButtonNumber(kButtonQuit)), 1, myPressed);
     MusicStop(0, 1);
     // Only a run that brought the last session back leaves one for the next run.
     if (gStateLastSession) {
         gPopup = kPopupLastSession;
+        TextFieldDestroy();
         std::snprintf(gEditableText, sizeof(gEditableText), "%s", kStyleLastSession);
         FileSaveToDisk();
     }

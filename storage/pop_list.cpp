@@ -16,6 +16,7 @@ char gFileListFills[kPopupListSize];
 char gFileListBrushes[kPopupListSize];
 char gFileListMovements[kPopupListSize];
 char gFileListGradients[kPopupListSize];
+char gPopupList[kPopupListSize];
 
 int PopCompare(const void* myA, const void* myB) {
     const auto* myLeft = static_cast<const unsigned char*>(myA);
@@ -82,6 +83,7 @@ void PopBuildFileLists() {
 }
 
 void PopListResetState() {
-    for (char* myList : {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients})
+    for (char* myList :
+         {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients, gPopupList})
         std::memset(myList, 0, kPopupListSize);
 }

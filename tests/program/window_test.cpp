@@ -64,3 +64,94 @@ TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
     EXPECT_EQ(ReadAll(myRoot / "code.txt"), "0\n") << "Escape leads through the farewell to a clean exit";
     fs::remove_all(myRoot);
 }
+
+// The controls over the picture in a window: a click expands them, keys typed into them change the look, a
+// cue waits for Enter, a gradient loads by its first letters, and Escape's quit keeps it all in the session.
+TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
+    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    const fs::path myRoot =
+        fs::temp_directory_path() / ("orbex-controls-window-" + std::to_string(::getpid()));
+    fs::remove_all(myRoot);
+    fs::create_directories(myRoot / "runtime");
+    const fs::path mySilence = myRoot / "silence.raw";
+    std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
+    const fs::path myScript = myRoot / "session.sh";
+    std::ofstream(myScript)
+        << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
+        << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
+        << "export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='"
+        << mySilence.string() << "'\n"
+        << "'" << ORBEX_BIN_DIR << "/orbex' --window 1024x768 & PID=$!\n"
+        << "for i in $(seq 1 100); do\n"
+        << "  C=$(xdotool search --onlyvisible --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
+        << "  [ -n \"$C\" ] && break; sleep 0.1\n"
+        << "done\n"
+        << "sleep 1\n"
+        << "xdotool mousemove --window \"$C\" 180 10 click 1; sleep 0.5\n"
+        << "xdotool getwindowgeometry \"$C\" > '" << (myRoot / "geometry.txt").string() << "'\n"
+        << "xdotool windowfocus --sync \"$C\"\n"
+        << "xdotool type --delay 40 '12c60r96t3G'; sleep 0.3\n"
+        << "xdotool key Return; sleep 0.3\n"
+        << "xdotool key ctrl+2; xdotool type --delay 40 dro; xdotool key ctrl+3; sleep 0.5\n"
+        << "xdotool key Escape\n"
+        << "wait $PID; echo $? > '" << (myRoot / "code.txt").string() << "'\n";
+    const std::string myCommand =
+        "timeout 60 xvfb-run -a -s '-screen 0 1280x1024x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(myCommand.c_str()), 0);
+    EXPECT_EQ(ReadAll(myRoot / "code.txt"), "0\n");
+    EXPECT_NE(ReadAll(myRoot / "geometry.txt").find("404x441"), std::string::npos)
+        << "expanded: " << ReadAll(myRoot / "geometry.txt");
+    std::ifstream myFile(myRoot / "home" / "Styles" / "Last_Session.sty", std::ios::binary);
+    std::vector<uint8_t> myStyle((std::istreambuf_iterator<char>(myFile)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(myStyle.size(), 1006u);
+    const auto* myRecord = reinterpret_cast<const StyleRecord*>(myStyle.data());
+    EXPECT_EQ(myRecord->mBrushColor, 12);
+    EXPECT_EQ(myRecord->mColorSpeed, 120);
+    EXPECT_EQ(StyleGetTempo(*myRecord), 9600);
+    EXPECT_EQ(myRecord->mCurrentGrad, 3) << "the cued gradient, applied by Enter";
+    EXPECT_STREQ(myRecord->mGradNames[2], "Dropout5");
+    fs::remove_all(myRoot);
+}
+
+// A desktop of 1920 x 1080 magnifies the controls twice; a click lands where it is seen, and --ui-scale sets
+// the factor by hand.
+TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
+    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    const fs::path myRoot = fs::temp_directory_path() / ("orbex-scale-window-" + std::to_string(::getpid()));
+    fs::remove_all(myRoot);
+    fs::create_directories(myRoot / "runtime");
+    const fs::path mySilence = myRoot / "silence.raw";
+    std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
+    const fs::path myScript = myRoot / "session.sh";
+    auto myRun = [&](const std::string& myOptions, const std::string& myOut, bool myClick) {
+        return std::string("'") + ORBEX_BIN_DIR + "/orbex' --window 800x600 " + myOptions + " & PID=$!\n" +
+               "for i in $(seq 1 100); do\n"
+               "  C=$(xdotool search --onlyvisible --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
+               "  [ -n \"$C\" ] && break; sleep 0.1\n"
+               "done\n"
+               "sleep 1\n"
+               "xdotool getwindowgeometry \"$C\" > '" +
+               (myRoot / (myOut + "-collapsed.txt")).string() + "'\n" +
+               (myClick ? "xdotool mousemove --window \"$C\" 360 20 click 1; sleep 0.5\n"
+                          "xdotool getwindowgeometry \"$C\" > '" +
+                              (myRoot / (myOut + "-clicked.txt")).string() + "'\n"
+                        : std::string()) +
+               "xdotool windowfocus --sync \"$C\"; xdotool key Escape; wait $PID\n";
+    };
+    std::ofstream(myScript) << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
+                            << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
+                            << "export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='"
+                            << mySilence.string() << "'\n"
+                            << myRun("", "double", true) << myRun("--ui-scale 1", "single", false);
+    const std::string myCommand =
+        "timeout 90 xvfb-run -a -s '-screen 0 1920x1080x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(myCommand.c_str()), 0);
+    EXPECT_NE(ReadAll(myRoot / "double-collapsed.txt").find("426x292"), std::string::npos)
+        << ReadAll(myRoot / "double-collapsed.txt");
+    EXPECT_NE(ReadAll(myRoot / "double-clicked.txt").find("808x882"), std::string::npos)
+        << "the click at (360, 20) is the expand button's (180, 10): "
+        << ReadAll(myRoot / "double-clicked.txt");
+    EXPECT_NE(ReadAll(myRoot / "single-collapsed.txt").find("213x146"), std::string::npos)
+        << ReadAll(myRoot / "single-collapsed.txt");
+    fs::remove_all(myRoot);
+}

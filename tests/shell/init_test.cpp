@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../program/test_library.h"
+#include "controls/app_window.h"
 #include "core/alert.h"
 #include "core/state.h"
 #include "engine/edits.h"
