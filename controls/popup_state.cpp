@@ -1,6 +1,14 @@
 // The popup selector and the text entry's name, which the save and load commands read.
 #include "controls/popup_state.h"
 
+#include <cstring>
+
 uint16_t gPopup = 0;
 char gEditableText[kEditableSize] = "";
 uint8_t gStateSaveTitle = 0;
+
+void PopupResetState() {
+    gPopup = 0;
+    gStateSaveTitle = 0;
+    std::memset(gEditableText, 0, sizeof(gEditableText));
+}

@@ -11,3 +11,5 @@ extern uint16_t gPopup;
 extern char gEditableText[kEditableSize];
 // The typed name is a song title only: a rave popup's save renames the rave instead of writing one.
 extern uint8_t gStateSaveTitle;
+// Puts the values above back to their start values.
+void PopupResetState();

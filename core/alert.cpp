@@ -95,3 +95,9 @@ void MainDrawAlert() {
     TextDrawCentered(mySurface, kFontAlert, kAlertButtonRect, "OK", kColorBlack);
     WindowPresent(kWinAlert);
 }
+
+void AlertResetState() {
+    std::memset(gAlertText, 0, sizeof(gAlertText));
+    gStateAlert = 0;
+    gStartUp = 0;
+}

@@ -12,6 +12,8 @@ constexpr Rect kAlertButtonRect{90, 82, 150, 104};
 extern char gAlertText[kAlertTextSize];
 extern uint8_t gStateAlert;
 extern uint8_t gStartUp;
+// Puts the values above back to their start values.
+void AlertResetState();
 
 void MainOpenAlert(const char* myText);
 void MainCloseAlert();

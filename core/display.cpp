@@ -4,6 +4,7 @@
 #include "core/display.h"
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 #include "platform/config.h"
@@ -85,4 +86,13 @@ void MainPaintToControlsScreen() {
 void DrawPaintWin(const Rect& myRect) {
     SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
     WindowPresentRows(kWinPaint, myRect.top, myRect.bottom);
+}
+
+void DisplayResetState() {
+    for (Surface* mySurface : {&gWorldPaint, &gWorldControls, &gWorldPreview, &gWorldButtons, &gWorldIcons,
+                               &gWorldDisplay, &gWorldPanelArt, &gWorldArrows, &gWorldPopup})
+        *mySurface = Surface();
+    gRectDisplay = Rect();
+    gCentX = gCentY = 0;
+    gCentXInt = gCentYInt = 0;
 }

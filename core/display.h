@@ -52,6 +52,8 @@ extern double gCentX;
 extern double gCentY;
 extern int gCentXInt;
 extern int gCentYInt;
+// Puts the values above back to their start values.
+void DisplayResetState();
 void InitSetScreenSize(int myWidth, int myHeight);
 // The size the animation window takes: the window asked for, or the desktop's.
 void InitScreenSize(int* myWidth, int* myHeight);

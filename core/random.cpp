@@ -13,3 +13,7 @@ int MainRandom() {
     sSeed = sSeed * 214013u + 2531011u;
     return static_cast<int>((sSeed >> 16) & 0x7FFF);
 }
+
+void RandomResetState() {
+    sSeed = 1;
+}

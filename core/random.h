@@ -8,3 +8,5 @@ constexpr int kRandomRange = 32768;
 
 void MainSeedRandom(uint32_t mySeed);
 int MainRandom();
+// Starts the sequence again from the seed a new run has.
+void RandomResetState();

@@ -1,6 +1,8 @@
 // The shared on/off states and clocks, at their start values.
 #include "core/state.h"
 
+#include <initializer_list>
+
 uint8_t gStateRunning = 0;
 uint8_t gStateOutsideApp = 0;
 uint8_t gStatePaint = 0;
@@ -23,3 +25,14 @@ uint32_t gTimer = 0;
 int gMeterOffset = 0;
 uint8_t gStateTextEntry = 0;
 uint8_t gStateEndSong = 0;
+
+void StateResetState() {
+    for (uint8_t* myState : {&gStateRunning, &gStateOutsideApp, &gStatePaint, &gStatePaintClose,
+                             &gStateClickReturn, &gStateControlsVisible, &gStateAllVisible,
+                             &gStateColorChange, &gStatePalChange, &gStateCD, &gStateEject, &gSaverTrigger,
+                             &gStateLastSession, &gSaverFlag, &gNewDisk, &gStateTextEntry, &gStateEndSong})
+        *myState = 0;
+    gNewDiskTime = 0;
+    gTimer = 0;
+    gMeterOffset = 0;
+}

@@ -30,3 +30,5 @@ extern int gMeterOffset;
 // stops, and gStateEndSong remembers to play on once the entry is done.
 extern uint8_t gStateTextEntry;
 extern uint8_t gStateEndSong;
+// Puts the values above back to their start values.
+void StateResetState();

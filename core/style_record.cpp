@@ -2,6 +2,7 @@
 #include "core/style_record.h"
 
 #include <cstring>
+#include <initializer_list>
 
 StyleRecord gStyle;
 StyleRecord gStyleStart;
@@ -105,4 +106,9 @@ void StyleDefault(char* myStyle) {
     StyleCopy(myRecord.mBrushEffect, "(None)");
 
     std::memcpy(myStyle, &myRecord, kStyleSize);
+}
+
+void StyleResetState() {
+    for (StyleRecord* myRecord : {&gStyle, &gStyleStart, &gStyleLast, &gStyleTemp})
+        std::memset(myRecord, 0, sizeof(StyleRecord));
 }

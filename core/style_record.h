@@ -136,6 +136,8 @@ extern StyleRecord gStyle;
 extern StyleRecord gStyleStart;
 extern StyleRecord gStyleLast;
 extern StyleRecord gStyleTemp;
+// Puts the values above back to their start values.
+void StyleResetState();
 
 // Fills a record with the defaults; bytes 25-27 are left as they were.
 void StyleDefault(char* myStyle);

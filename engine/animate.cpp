@@ -2,9 +2,11 @@
 // picture on counted beats, and advances the brush and the colour cycling when their deadlines pass.
 #include "engine/animate.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "core/alert.h"
 #include "core/popup_commands.h"
@@ -404,4 +406,29 @@ void AnimateExecuteEdits(uint32_t myTime) {
         }
     }
     AnimateFinishBeat(myEdits[0] == kRecordBeat ? 1 : 0, myTime);
+}
+
+void AnimateResetState() {
+    AnimateCloseBeatLog();
+    gBeatNext = gBeatLength = kNever;
+    gBeatLast = 0;
+    gStatePattern = 0;
+    std::fill(std::begin(gTapTime), std::end(gTapTime), 0u);
+    std::fill(std::begin(gTapTemp), std::end(gTapTemp), 0u);
+    gTapPos = gTapCount = 0;
+    gTapLength = 0;
+    gBeatCount = 0;
+    gEffScale = 0;
+    gStateListen = gStateManual = gStatePlay = gStateVolume = 0;
+    gUpdateNext = gUpdateLength = gCycleNext = gCycleLength = kNever;
+    gCycleDir = 0;
+    gCycleForce = 0;
+    gHalfSeconds = 0;
+    std::fill(std::begin(gBeatCountOffset), std::end(gBeatCountOffset), int8_t{1});
+    std::fill(std::begin(gSliderHL), std::end(gSliderHL), uint8_t{0});
+    gStateHilite = 0;
+    gHiliteTime = 0;
+    gStateRave = gStateFlash = 0;
+    gShiftLast = 0;
+    gScale = 0;
 }

@@ -35,6 +35,8 @@ extern uint8_t gStateRave;
 extern uint8_t gStateFlash;
 extern int gShiftLast;
 extern double gScale; // the sound scale of the colour kick, set by listening
+// Puts the values above back to their start values and closes the beat log.
+void AnimateResetState();
 
 // Milliseconds since gTimer; the one place that measures from it.
 uint32_t AnimateGetElapsedTime();

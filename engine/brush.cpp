@@ -175,3 +175,14 @@ void ExecuteTrails(char myOn) {
         myFill.FillDraw(0);
     }
 }
+
+void BrushResetState() {
+    gCurrentBrush = 0;
+    gBrushFrame = 0;
+    gBrushDirection = 1;
+    gBrushBeat = 0;
+    gBrushRect = Rect();
+    gGradColorNum = 21;
+    gStateTrails = 0;
+    gStateBTrails = 1;
+}

@@ -13,6 +13,8 @@ extern Rect gBrushRect;
 extern uint8_t gGradColorNum;
 extern uint8_t gStateTrails;
 extern uint8_t gStateBTrails;
+// Puts the values above back to their start values.
+void BrushResetState();
 
 // A change of the trails state: switched on, the single untrailed image goes; switched off, every trail goes.
 void ExecuteTrails(char myOn);

@@ -2,7 +2,9 @@
 // take nothing, and a result that is not finite (a division by zero) counts as 0, which paints nothing.
 #include "engine/brush_effect_program.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "storage/format_program.h"
 
@@ -82,4 +84,8 @@ double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectI
         if (myDest) *myDest = std::isfinite(myResult) ? myResult : 0.0;
     }
     return myScale;
+}
+
+void BrushEffectResetState() {
+    std::fill(std::begin(gEffParam), std::end(gEffParam), 0.0);
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 extern double gEffParam[4];
+// Puts the parameters back to their start values.
+void BrushEffectResetState();
 
 struct BrushEffectInputs {
     double mSoundScale = 0;

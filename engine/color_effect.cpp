@@ -232,3 +232,7 @@ void CEffect::CEffectShow() {
     if (mSourceGrad.size() != mSize) CEffectAlloc();
     PaletteAnimate(mStart, mSize, mFileFlag ? mDestGrad.data() : mSourceGrad.data());
 }
+
+void ColorEffectResetState() {
+    gCurrentGrad = 0;
+}

@@ -7,3 +7,5 @@
 constexpr uint8_t kPaletteAnimated = 5; // reserved for animation, never matched
 
 extern int8_t gCurrentGrad; // 0-7
+// Puts the current gradient slot back to its start value.
+void ColorEffectResetState();

@@ -1,6 +1,9 @@
 // Storage of the edit list and its companions.
 #include "engine/edits.h"
 
+#include <cstring>
+#include <initializer_list>
+
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
 int32_t gEditsTotal = 0;
@@ -22,4 +25,13 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
     myType = myValue / 8;
     mySlot = myValue % 8;
     if (myType == 1 && mySlot == 0) mySlot = 8;
+}
+
+void EditsResetState() {
+    std::memset(gEditsList, 0, sizeof(gEditsList));
+    gEditsCurrent = gEditsTotal = gEditsCount = 0;
+    for (int8_t* myKinds : {gEditsRave, gEditsStart, gCueList, gEditsSkip})
+        std::memset(myKinds, 0, kEditKinds);
+    gStateFull = 0;
+    std::memset(gAttachList, 0, sizeof(gAttachList));
 }

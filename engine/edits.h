@@ -55,6 +55,8 @@ extern int8_t gCueList[kEditKinds];
 extern int8_t gEditsSkip[kEditKinds];
 extern uint8_t gStateFull;
 extern int8_t gAttachList[62];
+// Empties the edit list and puts the values above back to their start values.
+void EditsResetState();
 
 // A load record's type byte: component type x 8 + slot - 126, slots counted from 1 (effects have slot 0).
 // Gradient slot 8 would take the brush colour effect's code that way, so it is stored as slot 0 of the

@@ -335,3 +335,8 @@ void ExecuteEdits(char myKind, char myValue, uint32_t myTime, uint8_t myRedraw, 
     if (myRecord && !gStateFull && myKnown && myKindIndex <= kEditColorKick)
         ExecuteRecordEdit(myKind, static_cast<char>(myNew), static_cast<char>(myPrevious), myTime, myMode);
 }
+
+void ExecuteResetState() {
+    gCueFill = gCueWipe = gCueFlags = kNotSet;
+    gActionTime = 0;
+}

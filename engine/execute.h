@@ -10,6 +10,8 @@ extern int8_t gCueWipe;
 extern int8_t gCueFlags;
 // The song time of the user's latest choice, stamped on the loads and edits it causes.
 extern uint32_t gActionTime;
+// Puts the values above back to their start values.
+void ExecuteResetState();
 
 // Modes of ExecuteEdits.
 constexpr uint8_t kModeExecute = 0;

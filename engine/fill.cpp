@@ -88,3 +88,9 @@ void VFill::BackClip(const Rect& myRect) {
         SurfaceFill(gWorldPaint, myClip, 0);
     SurfaceCopy(gWorldPaint, myClip.left, myClip.top, m8BitWorld, mySource);
 }
+
+void FillResetState() {
+    gCurrentFill = 0;
+    std::memset(gFillLast, 0, sizeof(gFillLast));
+    gStateClearTrails = 0;
+}

@@ -8,3 +8,5 @@
 extern int8_t gCurrentFill; // 0-5
 extern char gFillLast[kNameSize];
 extern uint8_t gStateClearTrails;
+// Puts the values above back to their start values.
+void FillResetState();

@@ -94,3 +94,7 @@ void MEffectClearRaveParameters(char mySlot, const int8_t* myParams) {
             if (myEdits[kEditParam1 + p] >= 0) myEdits[kEditParam1 + p] = myParams[p];
     }
 }
+
+void MovementResetState() {
+    gCurrentMove = 0;
+}

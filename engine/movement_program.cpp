@@ -3,7 +3,9 @@
 // can trap or hand the painter a position it cannot use.
 #include "engine/movement_program.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "core/random.h"
 #include "storage/format_program.h"
@@ -202,4 +204,9 @@ void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const 
     }
     if (!std::isfinite(gX) || std::fabs(gX) > kFarAway) gX = kFarAway;
     if (!std::isfinite(gY) || std::fabs(gY) > kFarAway) gY = kFarAway;
+}
+
+void MovementProgramResetState() {
+    gX = gY = 0;
+    std::fill(std::begin(gMoveParam), std::end(gMoveParam), 0.0);
 }

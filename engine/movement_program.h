@@ -6,6 +6,8 @@
 extern double gX;
 extern double gY;
 extern double gMoveParam[12];
+// Puts the position and parameters back to their start values.
+void MovementProgramResetState();
 
 // What the programs may read of the current brush.
 struct MovementBrush {

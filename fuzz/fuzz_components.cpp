@@ -1,63 +1,57 @@
-// Fuzz target: component files of any content load into their slots without harm. The first byte picks the
-// kind; the rest is the file, whose type byte is set to the kind's so the fuzzer reaches past the header.
-#include <unistd.h>
-
+// Fuzz target: component files of any content load into their slots without harm. The input is the whole
+// file, held in memory by the disk layer; its type byte picks the loader (another byte picks one by its
+// value, so a wrong type meets the check that refuses it), so the bundled components are seeds as they are.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <initializer_list>
+#include <string>
 
 #include "core/alert.h"
-#include "shell/display.h"
+#include "core/display.h"
+#include "fuzz/fuzz_kinds.h"
+#include "storage/file.h"
 #include "storage/loading.h"
 
 namespace {
 
 struct Kind {
-    const char* mFolder;
-    const char* mFile;
     char mType;
+    const char* mFile; // in the program folder
 };
 
-const Kind kKinds[] = {{"Brushes", "Fuzz.bru", 'B'},   {"Fills", "Fuzz.fil", 'F'},
-                       {"Fills", "Fuzz.fil", 'T'},     {"Gradients", "Fuzz.gra", 'G'},
-                       {"Movements", "Fuzz.mvm", 'M'}, {"Effects", "Fuzz.efc", 'C'},
-                       {"Effects", "Fuzz.efb", 'E'}};
+const Kind kKinds[] = {{'B', "Brushes/Fuzz.bru"},   {'F', "Fills/Fuzz.fil"},     {'T', "Fills/Fuzz.fil"},
+                       {'G', "Gradients/Fuzz.gra"}, {'M', "Movements/Fuzz.mvm"}, {'C', "Effects/Fuzz.efc"},
+                       {'E', "Effects/Fuzz.efb"}};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
-    static const std::filesystem::path kFolder =
-        std::filesystem::temp_directory_path() / ("orbex-fuzz-components-" + std::to_string(::getpid()));
-    static bool sReady = [] {
-        for (const Kind& myKind : kKinds)
-            std::filesystem::create_directories(kFolder / myKind.mFolder);
-        std::snprintf(gDirIDOrbex, kPathSize, "%s/", kFolder.c_str());
+    // The style that names the fuzzed file in every slot it may fill; copied, not rebuilt, for each input.
+    static StyleRecord sStyle;
+    static const bool sReady = [] {
+        StyleDefault(reinterpret_cast<char*>(&sStyle));
+        for (char* myName : {sStyle.mFillNames[0], sStyle.mBrushNames[0], sStyle.mGradNames[0],
+                             sStyle.mMoveNames[0], sStyle.mBrushEffect, sStyle.mBrushColorEffect})
+            StyleCopy(myName, "Fuzz");
+        std::snprintf(gDirIDOrbex, kPathSize, "%s", kFuzzFolder);
         SurfaceCreate(gWorldPreview, 128, 48);
         SurfaceSetColorKey(gWorldPreview, 255);
         SurfaceCreate(gWorldControls, 390, 409);
-        InitSetScreenSize(640, 480);
         gStartUp = 1; // alerts only keep their text
         return true;
     }();
     (void)sReady;
-    if (mySize < 2) return 0;
-    const Kind& myKind = kKinds[myData[0] % (sizeof(kKinds) / sizeof(kKinds[0]))];
-    {
-        std::ofstream myStream(kFolder / myKind.mFolder / myKind.mFile, std::ios::binary | std::ios::trunc);
-        const char myType = (myData[0] & 0x80) ? static_cast<char>(myData[1]) : myKind.mType;
-        myStream.put(myType);
-        myStream.write(reinterpret_cast<const char*>(myData + 2), static_cast<std::streamsize>(mySize - 2));
-    }
-    StyleDefault(reinterpret_cast<char*>(&gStyle));
-    for (int i = 0; i < kFillSlots; ++i)
-        StyleCopy(gStyle.mFillNames[i], "Fuzz");
-    StyleCopy(gStyle.mBrushNames[0], "Fuzz");
-    StyleCopy(gStyle.mGradNames[0], "Fuzz");
-    StyleCopy(gStyle.mMoveNames[0], "Fuzz");
-    StyleCopy(gStyle.mBrushEffect, "Fuzz");
-    StyleCopy(gStyle.mBrushColorEffect, "Fuzz");
+    if (mySize < 1) return 0;
+    const Kind& myKind = FuzzKindOf(kKinds, myData[0]);
+    FileMemoryPut((std::string(kFuzzFolder) + myKind.mFile).c_str(), myData, mySize);
+    // Pictures of 640 x 480 and more are stretched to a wider screen, and smaller ones are not: the length
+    // picks the screen, so both ways are taken (the costly stretch less often).
+    if (mySize % 4 == 1)
+        InitSetScreenSize(800, 600);
+    else
+        InitSetScreenSize(160, 120);
+    gStyle = sStyle;
     switch (myKind.mType) {
     case 'B':
         gBrushes[0].BrushLoad(nullptr, 0, 1, 0, 0, nullptr, 0);

@@ -284,5 +284,4 @@ void MusicResetState() {
     MusicDiscResetState();
     MusicRaveResetState();
     MusicDiscFilesResetState();
-    CDAudioResetState();
 }

@@ -8,8 +8,6 @@
 #include <cstring>
 
 namespace {
-// Four hours of sound at the recorder's rate: a file claiming more is cut there rather than filling memory.
-constexpr size_t kMaxSamples = size_t(4) * 3600 * kAudioFileRate;
 constexpr int kBlockFrames = 4096;
 
 struct MemoryFile {
@@ -56,7 +54,7 @@ uint8_t AudioFileToByte(double myValue) {
 // Mixes each frame to mono and resamples by linear interpolation; above the recorder's rate two one-pole
 // low-passes first keep the high frequencies from folding down into the range the analysis listens to.
 bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_t>& mySamples,
-                      std::string& myError) {
+                      std::string& myError, size_t myMostSamples) {
     mySamples.clear();
     if (myInfo.channels <= 0 || myInfo.samplerate <= 0) {
         myError = "the file has no sound channels";
@@ -65,11 +63,14 @@ bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_
     const double myStep = double(myInfo.samplerate) / kAudioFileRate;
     const double myAlpha =
         myInfo.samplerate > kAudioFileRate ? 1.0 - std::exp(-2.0 * M_PI * 4500.0 / myInfo.samplerate) : 1.0;
-    std::vector<float> myBlock(static_cast<size_t>(kBlockFrames) * myInfo.channels);
+    // A short file needs no more than its own length of block.
+    const sf_count_t myBlockFrames =
+        myInfo.frames > 0 ? std::min<sf_count_t>(myInfo.frames, kBlockFrames) : kBlockFrames;
+    std::vector<float> myBlock(static_cast<size_t>(myBlockFrames) * myInfo.channels);
     double myStage = 0, myFiltered = 0, myPrevious = 0, myNextPos = 0;
     int64_t myIndex = 0;
     sf_count_t myRead;
-    while ((myRead = sf_readf_float(myFile, myBlock.data(), kBlockFrames)) > 0) {
+    while ((myRead = sf_readf_float(myFile, myBlock.data(), myBlockFrames)) > 0) {
         for (sf_count_t myFrame = 0; myFrame < myRead; ++myFrame, ++myIndex) {
             double myMono = 0;
             for (int myChannel = 0; myChannel < myInfo.channels; ++myChannel)
@@ -82,7 +83,7 @@ bool AudioFileConvert(SNDFILE* myFile, const SF_INFO& myInfo, std::vector<uint8_
             while (myNextPos <= double(myIndex)) {
                 const double myPart = myNextPos - double(myIndex - 1);
                 mySamples.push_back(AudioFileToByte(myPrevious + (myFiltered - myPrevious) * myPart));
-                if (mySamples.size() >= kMaxSamples) return true;
+                if (mySamples.size() >= myMostSamples) return true;
                 myNextPos = double(mySamples.size()) * myStep;
             }
             myPrevious = myFiltered;
@@ -103,14 +104,14 @@ bool AudioFileRead(const std::string& myPath, std::vector<uint8_t>& mySamples, s
         myError = std::string("cannot read ") + myPath + ": " + sf_strerror(nullptr);
         return false;
     }
-    const bool myOk = AudioFileConvert(myFile, myInfo, mySamples, myError);
+    const bool myOk = AudioFileConvert(myFile, myInfo, mySamples, myError, kAudioFileMostSamples);
     sf_close(myFile);
     if (!myOk) myError = myPath + ": " + myError;
     return myOk;
 }
 
 bool AudioFileDecode(const uint8_t* myData, size_t mySize, std::vector<uint8_t>& mySamples,
-                     std::string& myError) {
+                     std::string& myError, size_t myMostSamples) {
     MemoryFile myMemory{myData, static_cast<sf_count_t>(mySize), 0};
     SF_VIRTUAL_IO myIo{MemoryLength, MemorySeek, MemoryRead, MemoryWrite, MemoryTell};
     SF_INFO myInfo{};
@@ -119,7 +120,7 @@ bool AudioFileDecode(const uint8_t* myData, size_t mySize, std::vector<uint8_t>&
         myError = std::string("not a sound file: ") + sf_strerror(nullptr);
         return false;
     }
-    const bool myOk = AudioFileConvert(myFile, myInfo, mySamples, myError);
+    const bool myOk = AudioFileConvert(myFile, myInfo, mySamples, myError, myMostSamples);
     sf_close(myFile);
     return myOk;
 }

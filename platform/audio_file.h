@@ -7,12 +7,15 @@
 #include <vector>
 
 constexpr int kAudioFileRate = 11025;
+// Four hours of sound at the recorder's rate: a file claiming more is cut there rather than filling memory.
+constexpr size_t kAudioFileMostSamples = size_t(4) * 3600 * kAudioFileRate;
 
 // Unsigned 8-bit samples (128 is silence); false with a message when the file cannot be read as sound.
 bool AudioFileRead(const std::string& myPath, std::vector<uint8_t>& mySamples, std::string& myError);
-// The same from bytes already in memory.
+// The same from bytes already in memory, cut after myMostSamples (a fuzzer wants the parsing, not hours of a
+// tiny file that claims a sample rate of 1 Hz).
 bool AudioFileDecode(const uint8_t* myData, size_t mySize, std::vector<uint8_t>& mySamples,
-                     std::string& myError);
+                     std::string& myError, size_t myMostSamples = kAudioFileMostSamples);
 
 // A sound file read piece by piece in its own rate and channels (what a video carries of the song).
 struct AudioFileStream {

@@ -417,3 +417,20 @@ bool AudioInTakeLoss() {
     sLossUnreported = false;
     return myLost;
 }
+
+void AudioInResetState() {
+    AudioInClose();
+    sSignals.clear();
+    sSelectedIsDevice = false;
+    sSelectedSignal = -1;
+    sSelectedDevice.clear();
+    sLost = false;
+    sLossUnreported = false;
+    sHeadlessDefaultOutput.clear();
+    sLength = 0;
+    sCount = 0;
+    sPosition = 0;
+    sOriginSet = false;
+    sOrigin = 0;
+    sNextSample = 0;
+}

@@ -78,3 +78,5 @@ void AudioInClose();
 uint32_t AudioInPosition();
 // True once after the selected source went away (a headset unplugged); selecting a source clears it.
 bool AudioInTakeLoss();
+// Closes the recorder and forgets the headless sources and the selection.
+void AudioInResetState();

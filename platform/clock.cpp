@@ -24,6 +24,11 @@ void ClockSetVirtual(uint32_t myTicks) {
     sVirtualTicks = myTicks;
 }
 
+void ClockResetState() {
+    sVirtual = false;
+    sVirtualTicks = 0;
+}
+
 double ClockRealSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }

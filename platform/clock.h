@@ -9,3 +9,5 @@ void ClockAdvance(uint32_t myMilliseconds);
 void ClockSetVirtual(uint32_t myTicks);
 // Seconds of real time from an arbitrary start, whatever clock the program runs on (progress and speed).
 double ClockRealSeconds();
+// Back to the system's clock, with the virtual one at 0.
+void ClockResetState();

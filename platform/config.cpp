@@ -1,24 +1,26 @@
 // A small INI store: read whole, changed in memory, written back through a new file renamed over the old.
 #include "platform/config.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <vector>
+#include <string_view>
 
 namespace {
 std::string sFolder;
 
-std::string ConfigTrim(const std::string& myText) {
+std::string_view ConfigTrim(std::string_view myText) {
     const size_t myFirst = myText.find_first_not_of(" \t\r");
-    if (myFirst == std::string::npos) return "";
+    if (myFirst == std::string_view::npos) return {};
     const size_t myLast = myText.find_last_not_of(" \t\r");
     return myText.substr(myFirst, myLast - myFirst + 1);
 }
 
-bool ConfigSameName(const std::string& myA, const std::string& myB) {
+bool ConfigSameName(std::string_view myA, std::string_view myB) {
     if (myA.size() != myB.size()) return false;
     for (size_t myIndex = 0; myIndex < myA.size(); ++myIndex)
         if (std::tolower(static_cast<unsigned char>(myA[myIndex])) !=
@@ -27,13 +29,34 @@ bool ConfigSameName(const std::string& myA, const std::string& myB) {
     return true;
 }
 
-std::vector<std::string> ConfigReadLines(const std::string& myPath) {
-    std::vector<std::string> myLines;
-    std::ifstream myStream(myPath);
-    std::string myLine;
-    while (std::getline(myStream, myLine))
-        myLines.push_back(myLine);
-    return myLines;
+// The line that starts at myStart, without its end; myNext is where the next one starts.
+std::string_view ConfigLine(std::string_view myText, size_t myStart, size_t& myNext) {
+    const size_t myEnd = std::min(myText.find('\n', myStart), myText.size());
+    myNext = myEnd + 1;
+    return ConfigTrim(myText.substr(myStart, myEnd - myStart));
+}
+
+// A trimmed line "[name]" opens the section of that name.
+bool ConfigSectionLine(std::string_view myLine, std::string_view& mySection) {
+    if (myLine.empty() || myLine.front() != '[' || myLine.back() != ']') return false;
+    mySection = myLine.substr(1, myLine.size() - 2);
+    return true;
+}
+
+// A trimmed line "key = value" gives the key a value.
+bool ConfigKeyLine(std::string_view myLine, std::string_view myKey, std::string_view& myValue) {
+    const size_t myEquals = myLine.find('=');
+    if (myEquals == std::string_view::npos || !ConfigSameName(ConfigTrim(myLine.substr(0, myEquals)), myKey))
+        return false;
+    myValue = ConfigTrim(myLine.substr(myEquals + 1));
+    return true;
+}
+
+std::string ConfigReadText(const std::string& myPath) {
+    std::ifstream myStream(myPath, std::ios::binary);
+    std::ostringstream myText;
+    myText << myStream.rdbuf();
+    return myText.str();
 }
 } // namespace
 
@@ -64,62 +87,62 @@ void ConfigSetFolder(const std::string& myFolder) {
     if (!sFolder.empty() && sFolder.back() != '/') sFolder += '/';
 }
 
-std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,
+std::string ConfigFindValue(const std::string& myText, const char* mySection, const char* myKey,
                             const char* myDefault) {
-    std::string myCurrent;
-    for (const std::string& myRaw : ConfigReadLines(ConfigFolder() + myFile)) {
-        const std::string myLine = ConfigTrim(myRaw);
-        if (myLine.empty() || myLine[0] == ';' || myLine[0] == '#') continue;
-        if (myLine.front() == '[' && myLine.back() == ']') {
-            myCurrent = myLine.substr(1, myLine.size() - 2);
+    std::string_view myCurrent;
+    for (size_t myStart = 0, myNext = 0; myStart < myText.size(); myStart = myNext) {
+        const std::string_view myLine = ConfigLine(myText, myStart, myNext);
+        std::string_view myValue;
+        if (myLine.empty() || myLine[0] == ';' || myLine[0] == '#' || ConfigSectionLine(myLine, myCurrent))
             continue;
-        }
-        const size_t myEquals = myLine.find('=');
-        if (myEquals == std::string::npos || !ConfigSameName(myCurrent, mySection)) continue;
-        if (ConfigSameName(ConfigTrim(myLine.substr(0, myEquals)), myKey))
-            return ConfigTrim(myLine.substr(myEquals + 1));
+        if (ConfigSameName(myCurrent, mySection) && ConfigKeyLine(myLine, myKey, myValue))
+            return std::string(myValue);
     }
     return myDefault ? myDefault : "";
 }
 
-bool ConfigSetString(const char* myFile, const char* mySection, const char* myKey, const char* myValue) {
-    const std::string myPath = ConfigFolder() + myFile;
-    std::vector<std::string> myLines = ConfigReadLines(myPath);
-    std::string myCurrent;
-    int mySectionEnd = -1;
-    bool myDone = false;
-    for (size_t myIndex = 0; myIndex < myLines.size() && !myDone; ++myIndex) {
-        const std::string myLine = ConfigTrim(myLines[myIndex]);
-        if (!myLine.empty() && myLine.front() == '[' && myLine.back() == ']') {
-            myCurrent = myLine.substr(1, myLine.size() - 2);
-            if (ConfigSameName(myCurrent, mySection)) mySectionEnd = static_cast<int>(myIndex) + 1;
+std::string ConfigWithValue(const std::string& myText, const char* mySection, const char* myKey,
+                            const char* myValue) {
+    // Every line ends in a line end once written back.
+    std::string myResult = myText;
+    if (!myResult.empty() && myResult.back() != '\n') myResult += '\n';
+    const std::string myEntry = std::string(myKey) + "=" + myValue + "\n";
+    std::string_view myCurrent;
+    size_t myInsertAt = std::string::npos; // after the section's last line that is not empty
+    for (size_t myStart = 0, myNext = 0; myStart < myResult.size(); myStart = myNext) {
+        const std::string_view myLine = ConfigLine(myResult, myStart, myNext);
+        std::string_view myOld;
+        if (ConfigSectionLine(myLine, myCurrent)) {
+            if (ConfigSameName(myCurrent, mySection)) myInsertAt = myNext;
             continue;
         }
         if (!ConfigSameName(myCurrent, mySection)) continue;
-        if (!myLine.empty()) mySectionEnd = static_cast<int>(myIndex) + 1;
-        const size_t myEquals = myLine.find('=');
-        if (myEquals != std::string::npos && ConfigSameName(ConfigTrim(myLine.substr(0, myEquals)), myKey)) {
-            myLines[myIndex] = std::string(myKey) + "=" + myValue;
-            myDone = true;
-        }
+        if (!myLine.empty()) myInsertAt = myNext;
+        if (ConfigKeyLine(myLine, myKey, myOld)) return myResult.replace(myStart, myNext - myStart, myEntry);
     }
-    if (!myDone) {
-        const std::string myEntry = std::string(myKey) + "=" + myValue;
-        if (mySectionEnd < 0) {
-            myLines.push_back("[" + std::string(mySection) + "]");
-            myLines.push_back(myEntry);
-        } else {
-            myLines.insert(myLines.begin() + mySectionEnd, myEntry);
-        }
-    }
+    if (myInsertAt == std::string::npos) return myResult + "[" + mySection + "]\n" + myEntry;
+    return myResult.insert(myInsertAt, myEntry);
+}
+
+std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,
+                            const char* myDefault) {
+    return ConfigFindValue(ConfigReadText(ConfigFolder() + myFile), mySection, myKey, myDefault);
+}
+
+bool ConfigSetString(const char* myFile, const char* mySection, const char* myKey, const char* myValue) {
+    const std::string myPath = ConfigFolder() + myFile;
+    const std::string myText = ConfigWithValue(ConfigReadText(myPath), mySection, myKey, myValue);
     const std::string myTemp = myPath + ".new";
     {
-        std::ofstream myStream(myTemp, std::ios::trunc);
-        for (const std::string& myLine : myLines)
-            myStream << myLine << '\n';
+        std::ofstream myStream(myTemp, std::ios::trunc | std::ios::binary);
+        myStream << myText;
         if (!myStream.flush()) return false;
     }
     std::error_code myError;
     std::filesystem::rename(myTemp, myPath, myError);
     return !myError;
+}
+
+void ConfigResetState() {
+    sFolder.clear();
 }

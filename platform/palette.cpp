@@ -2,6 +2,7 @@
 #include "platform/palette.h"
 
 #include <algorithm>
+#include <iterator>
 
 PaletteEntry gPalette[kPaletteSize];
 uint32_t gPaletteSerial = 0;
@@ -73,4 +74,10 @@ void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHei
         for (; myX < myWidth; ++myX)
             myDest[myX] = sLookup[mySource[myX]];
     }
+}
+
+void PaletteResetState() {
+    std::fill(std::begin(gPalette), std::end(gPalette), PaletteEntry());
+    gPaletteSerial = 0;
+    sLookupSerial = ~0u;
 }

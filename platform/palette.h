@@ -18,6 +18,8 @@ constexpr int kPaletteSize = 256;
 extern PaletteEntry gPalette[kPaletteSize];
 // Counts every change, so presenters know when the picture must be converted again.
 extern uint32_t gPaletteSerial;
+// Puts the values above back to their start values.
+void PaletteResetState();
 
 // The classic twenty static colours of the system, entries 0-9 and 246-255.
 void PaletteSystemColors(PaletteEntry myEntries[kPaletteSize]);

@@ -116,3 +116,11 @@ int64_t PlatformAvailableMemory() {
     if (sysinfo(&myInfo) != 0) return 0;
     return (static_cast<int64_t>(myInfo.freeram) + myInfo.bufferram + myInfo.freeswap) * myInfo.mem_unit;
 }
+
+void PlatformResetState() {
+    PlatformStop();
+    gPlatformHeadless = false;
+    gPlatformBeepCount = 0;
+    sHeadlessWidth = 640;
+    sHeadlessHeight = 480;
+}

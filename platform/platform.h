@@ -25,6 +25,8 @@ void PlatformSetHeadlessSize(int myWidth, int myHeight);
 // The exclamation sound: a short tone, or only counted when headless.
 void PlatformBeep();
 extern int gPlatformBeepCount;
+// Stops SDL if it runs and puts the face, the headless size and the beep count back to their start values.
+void PlatformResetState();
 
 // Bytes of memory a large allocation may still take: free memory and swap.
 int64_t PlatformAvailableMemory();

@@ -93,3 +93,9 @@ int ScreenAt(int myX, int myY) {
 bool ScreenSDLDisplays() {
     return sSDLDisplays;
 }
+
+void ScreenResetState() {
+    sScreens.clear();
+    sSDLDisplays = true;
+    sChosen = 0;
+}

@@ -16,3 +16,5 @@ int ScreenChosen();
 int ScreenAt(int myX, int myY);
 // Whether SDL knows the screens apart, so that it can make a window full screen on each.
 bool ScreenSDLDisplays();
+// Forgets the screens read and the one chosen.
+void ScreenResetState();

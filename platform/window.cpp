@@ -633,3 +633,16 @@ void WindowCloseAll() {
     sScale = 1;
     gWindowKeyState = 0;
 }
+
+void WindowResetState() {
+    WindowCloseAll();
+    for (WindowState& myState : sWindows)
+        myState = WindowState();
+    sLastFailure = kWindowFailNone;
+    sDrewSinceLastTurn = false;
+    sScale = 1;
+    sActive = kWinNone;
+    sCursorWindow = kWinNone;
+    sCursorX = sCursorY = 0;
+    gWindowKeyState = 0;
+}

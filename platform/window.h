@@ -161,3 +161,6 @@ void WindowPostQuit(int myCode);
 void WindowSetTurnHook(void (*myHook)());
 
 void WindowCloseAll();
+// Closes every window and forgets the messages, the turn hook, the scale, the cursor and the keys held, as
+// before the first window opened.
+void WindowResetState();

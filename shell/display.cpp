@@ -2,6 +2,7 @@
 #include "shell/display.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "controls/draw.h"
 #include "controls/thumbs.h"
@@ -161,3 +162,10 @@ void MainDrawHelp() {
 // The desktop's panels stay out of the way of a full-screen window by themselves.
 void MainHideMenuBars() {}
 void MainRestoreMenuBars() {}
+
+void InitDisplayResetState() {
+    gWindowedWidth = gWindowedHeight = 0;
+    gPlatformStartResult = kPlatformStarted;
+    gInitFailure = kInitFailNone;
+    std::memset(gInitFailureText, 0, sizeof(gInitFailureText));
+}

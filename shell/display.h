@@ -18,6 +18,8 @@ constexpr int kInitFailureTextSize = 256;
 extern InitFailure gInitFailure;
 // The system's own words for it, taken when it happened.
 extern char gInitFailureText[kInitFailureTextSize];
+// Puts the values above back to their start values.
+void InitDisplayResetState();
 
 // Each of these start-up steps records its failure in gInitFailure before it returns false.
 bool InitCheckDirectX();

@@ -10,6 +10,8 @@ extern int gMutex;
 extern int gExitCode;
 // The path the program was started by, to find the bundled content beside it.
 extern const char* gProgramPath;
+// Puts the values above back to their start values.
+void MainResetState();
 
 // Runs the visualizer from start-up to clean-up and returns the process's exit code.
 int WinMain();

@@ -249,3 +249,9 @@ int WinMain() {
     }
     return gExitCode;
 }
+
+void MainResetState() {
+    gMutex = -1;
+    gExitCode = 0;
+    gProgramPath = nullptr;
+}

@@ -172,3 +172,7 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
     }
     return true;
 }
+
+void OptionsResetState() {
+    gOptions = Options();
+}

@@ -34,6 +34,8 @@ struct Options {
 };
 
 extern Options gOptions;
+// Puts the options back to their defaults.
+void OptionsResetState();
 
 // Parses the arguments into gOptions; false with a message in myError when they make no sense.
 bool OptionsParse(int myArgc, char** myArgv, std::string& myError);

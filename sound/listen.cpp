@@ -229,3 +229,12 @@ void AnimateComputeSpectrum(uint8_t myHeights[kSpectrumColumns]) {
         myHeights[myColumn] = static_cast<uint8_t>(myHeight > kSpectrumHeight ? kSpectrumHeight : myHeight);
     }
 }
+
+void ListenResetState() {
+    gSoundSamplePos = gSoundSampleLast = 0;
+    gSoundSampleNew = 0;
+    gMeterCurrent = gMeterMax = gMeterHeard = 0;
+    gSoundPeakTime = gSoundFadeTime = 0;
+    gMeterAbove = 0;
+    gEffOffset = 0;
+}

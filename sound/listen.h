@@ -18,6 +18,8 @@ extern uint32_t gSoundPeakTime;
 extern uint32_t gSoundFadeTime;
 extern uint8_t gMeterAbove;
 extern uint8_t gEffOffset;
+// Puts the values above back to their start values.
+void ListenResetState();
 
 // The newest sound: updates the levels and returns the meter value, 0 to 64.
 int AnimateGetSound(uint32_t myNow);

@@ -69,3 +69,7 @@ void AnimateSearchHalfSecond() {
     }
     AnimateSearchAudio();
 }
+
+void SearchResetState() {
+    sGraceUsed = 0;
+}

@@ -14,3 +14,5 @@ void AnimateSearchAudio();
 // The frame loop's half-second call: a source that went away starts a quiet search; a quiet search's grace
 // comes first, then its steps.
 void AnimateSearchHalfSecond();
+// Forgets the grace periods of a search that was under way.
+void SearchResetState();

@@ -170,3 +170,20 @@ void MusicCloseRecording() {
     AudioInClose();
     gStateInput = 0;
 }
+
+void SoundInputResetState() {
+    MusicCloseRecording();
+    std::memset(gSoundInputNames, 0, sizeof(gSoundInputNames));
+    gSoundInputNum = 0;
+    gAudioInputType = gAudioCDInputType = kInputNotChosen;
+    gAudioCurrentInputType = 0;
+    gSoundChanInput = 0;
+    gSoundChanOutput = -1;
+    gSoundMonitorFlag = 0;
+    gVolume = 255;
+    gStateInput = 0;
+    std::memset(gSoundBuffer, 0, sizeof(gSoundBuffer));
+    gStateBuffer = 0;
+    gSoundQueryFlag = kSearchNone;
+    gSearchFlag = 0;
+}

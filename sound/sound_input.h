@@ -26,6 +26,8 @@ extern uint8_t gSoundBuffer[kSoundBufferSize];
 extern uint8_t gStateBuffer;
 extern int8_t gSoundQueryFlag;
 extern uint8_t gSearchFlag;
+// Closes the recording and puts the values above back to their start values.
+void SoundInputResetState();
 
 void InitSound();
 void InitGetInputs();

@@ -90,3 +90,17 @@ void MEffect::MEffectSetFallback() {
     std::memset(mName, 0, sizeof(mName));
     std::memset(mDesc, 0, sizeof(mDesc));
 }
+
+void ComponentsResetState() {
+    for (VBrush& myBrush : gBrushes)
+        myBrush = VBrush();
+    for (VFill& myFill : gFills)
+        myFill = VFill();
+    for (GradientData& myGrad : gGradData)
+        myGrad = GradientData();
+    for (MEffect& myMove : gMovements)
+        myMove = MEffect();
+    gEffectBrush = BEffect();
+    gBEffectColor = CEffect();
+    gFEffectColor = C2Effect();
+}

@@ -187,3 +187,5 @@ extern MEffect gMovements[kMoveSlots];
 extern BEffect gEffectBrush;
 extern CEffect gBEffectColor;
 extern C2Effect gFEffectColor;
+// Empties every slot and effect, as before the first load.
+void ComponentsResetState();

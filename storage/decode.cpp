@@ -3,6 +3,7 @@
 #include "storage/decode.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "storage/format_program.h"
@@ -34,10 +35,28 @@ struct BackWriter {
             --mRow;
         }
     }
+    // myCount pixels of one value, a row's stretch at a time: long runs and the rest of a short stream cost
+    // little more than one pixel.
+    void PutRun(uint8_t myValue, int myCount) {
+        while (myCount > 0) {
+            if (Done()) {
+                mOverrun = true;
+                return;
+            }
+            const int myTaken = std::min(myCount, mCol + 1);
+            mCol -= myTaken;
+            std::memset(mBase + static_cast<size_t>(mRow) * mPitch + mCol + 1, myValue, myTaken);
+            myCount -= myTaken;
+            if (mCol < 0) {
+                mCol = mWidth - 1;
+                --mRow;
+            }
+        }
+    }
     // What a short stream leaves unwritten must not keep the compressed bytes that lay there.
     void Finish() {
         while (!Done())
-            Put(0);
+            PutRun(0, mCol + 1);
     }
 };
 
@@ -67,8 +86,7 @@ bool BitmapDecodePixels(Surface& mySurface, int32_t mySize, int myWidth, int myH
         }
         const uint8_t myValue = myIn[myPos - 1];
         if (myCode >= 201) {
-            for (int i = 0; i < myCode - 198; ++i)
-                myOut.Put(myValue);
+            myOut.PutRun(myValue, myCode - 198);
             myPos -= 2;
             continue;
         }
@@ -115,10 +133,11 @@ bool BitmapDecodeMask(Surface& mySurface, const uint8_t* mySource, int32_t mySiz
     if (myRaw) {
         const int myRowBytes = myRowWidth / 8;
         for (int y = 0; y < myHeight; ++y)
-            for (int x = 0; x < myRowWidth; ++x) {
-                const int64_t myAt = static_cast<int64_t>(y) * myRowBytes + x / 8;
+            for (int myByte = 0; myByte < myRowBytes; ++myByte) {
+                const int64_t myAt = static_cast<int64_t>(y) * myRowBytes + myByte;
                 if (myAt >= mySize) return false;
-                myPut(y, x, (mySource[myAt] >> (7 - x % 8)) & 1 ? 255 : 0);
+                for (int myBit = 0; myBit < 8; ++myBit)
+                    myPut(y, 8 * myByte + myBit, (mySource[myAt] >> (7 - myBit)) & 1 ? 255 : 0);
             }
         return static_cast<int64_t>(myRowBytes) * myHeight == mySize;
     }
@@ -134,9 +153,11 @@ bool BitmapDecodeMask(Surface& mySurface, const uint8_t* mySource, int32_t mySiz
             const uint8_t myByte = mySource[myPos];
             if (myByte == 0 || (myByte == 255 && myMarker)) {
                 if (myPos < 1) return false;
-                const int myRun = (mySource[myPos - 1] + 1) * 8;
-                for (int i = 0; i < myRun && x >= 0; ++i, --x)
-                    myPut(y, x, myByte);
+                const int myRun = std::min((mySource[myPos - 1] + 1) * 8, x + 1);
+                const int myVisibleEnd = std::min(x + 1, myVisible);
+                if (myVisibleEnd > x + 1 - myRun)
+                    std::memset(mySurface.Row(y) + x + 1 - myRun, myByte, myVisibleEnd - (x + 1 - myRun));
+                x -= myRun;
                 myPos -= 2;
             } else {
                 for (int i = 0; i < 8 && x >= 0; ++i, --x)
@@ -157,8 +178,7 @@ bool LoadDecodeMoveIcon(Surface& mySurface, int32_t mySize) {
     for (; myPos >= 0 && !myOut.Done(); --myPos) {
         const uint8_t myValue = myIn[myPos];
         if (myValue >= 21 && myValue <= 200) {
-            for (int i = 0; i < myValue - 19; ++i)
-                myOut.Put(0);
+            myOut.PutRun(0, myValue - 19);
         } else {
             myOut.Put(myValue);
         }

@@ -7,13 +7,14 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include <fcntl.h>
+#include <filesystem>
+#include <initializer_list>
+#include <map>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 #include "core/alert.h"
 
@@ -33,11 +34,16 @@ struct FileStream {
     std::FILE* mFile = nullptr;
     FileDirection mLast = FileDirection::kNone;
     bool mWritten = false;
+    const std::vector<uint8_t>* mMemory = nullptr; // a file held in memory, read from mAt
+    int64_t mAt = 0;
 };
+
+// Files held in memory, by folder + name.
+std::map<std::string, std::vector<uint8_t>> sMemoryFiles;
 
 FileStream* FileStreamOf(FileHandle myHandle) {
     auto* myStream = static_cast<FileStream*>(myHandle);
-    return myStream && myStream->mFile ? myStream : nullptr;
+    return myStream && (myStream->mFile || myStream->mMemory) ? myStream : nullptr;
 }
 
 // Seeking to where the stream already is turns it round without moving it.
@@ -66,6 +72,25 @@ bool FileNameAllowed(const char* myName) {
     if (!myName || !*myName) return false;
     return !std::strchr(myName, '/') && !std::strchr(myName, '\\') && !std::strstr(myName, "..") &&
            std::strcmp(myName, ".") != 0;
+}
+
+const std::vector<uint8_t>* FileMemoryFind(const char* myName, const char* myFolder) {
+    if (!FileNameAllowed(myName) || !myFolder) return nullptr;
+    const auto myFound = sMemoryFiles.find(std::string(myFolder) + myName);
+    return myFound == sMemoryFiles.end() ? nullptr : &myFound->second;
+}
+
+// As on disk, any place at or after the start may be sought; reads there find nothing.
+bool FileSeekMemory(FileStream& myStream, int32_t myOffset, int myOrigin) {
+    const int64_t myBase =
+        myOrigin == 1 ? myStream.mAt : (myOrigin == 2 ? static_cast<int64_t>(myStream.mMemory->size()) : 0);
+    if (myBase + myOffset < 0) return false;
+    myStream.mAt = myBase + myOffset;
+    return true;
+}
+
+int32_t FileClamp(int64_t myValue) {
+    return myValue < 0 ? 0 : (myValue > INT32_MAX ? INT32_MAX : static_cast<int32_t>(myValue));
 }
 
 // Folder + name, with the name matched case-insensitively against what the folder holds when the exact
@@ -103,6 +128,13 @@ bool FileFolderPath(char* myOut, const std::string& myFolder) {
 
 int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle, bool myWrite) {
     if (myHandle) *myHandle = nullptr;
+    if (!sMemoryFiles.empty()) {
+        const std::vector<uint8_t>* myBytes = FileMemoryFind(myName, myFolder);
+        if (!myBytes || !myHandle) return kFileNotFound;
+        if (myWrite) return EROFS;
+        *myHandle = new FileStream{nullptr, FileDirection::kNone, false, myBytes};
+        return 0;
+    }
     const std::string myPath = FileResolve(myName, myFolder);
     if (myPath.empty() || !myHandle) return kFileNotFound;
     std::error_code myError;
@@ -118,7 +150,10 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
 void FileSeek(FileHandle myHandle, int32_t myOffset, int myOrigin) {
     FileStream* myStream = FileStreamOf(myHandle);
     const int myWhence = myOrigin == 1 ? SEEK_CUR : (myOrigin == 2 ? SEEK_END : SEEK_SET);
-    if (!myStream || myOrigin < 0 || myOrigin > 2 || std::fseek(myStream->mFile, myOffset, myWhence) != 0) {
+    const bool mySought = myStream && myOrigin >= 0 && myOrigin <= 2 &&
+                          (myStream->mMemory ? FileSeekMemory(*myStream, myOffset, myOrigin)
+                                             : std::fseek(myStream->mFile, myOffset, myWhence) == 0);
+    if (!mySought) {
         MainOpenAlert("File seek error!");
         return;
     }
@@ -132,6 +167,13 @@ void FileRead(FileHandle myHandle, int32_t myCount, void* myBuffer) {
         MainOpenAlert("End of file error!");
         return;
     }
+    if (myStream->mMemory) {
+        const int64_t mySize = static_cast<int64_t>(myStream->mMemory->size());
+        const int64_t myTaken = std::min<int64_t>(myCount, std::max<int64_t>(mySize - myStream->mAt, 0));
+        if (myTaken > 0) std::memcpy(myBuffer, myStream->mMemory->data() + myStream->mAt, myTaken);
+        myStream->mAt += myTaken;
+        return;
+    }
     FileTurn(*myStream, FileDirection::kReading);
     const size_t myRead = std::fread(myBuffer, 1, static_cast<size_t>(myCount), myStream->mFile);
     // A short read at the end of the file is quiet: the caller goes on with what the buffer holds.
@@ -143,7 +185,7 @@ void FileRead(FileHandle myHandle, int32_t myCount, void* myBuffer) {
 void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer) {
     if (myCount <= 0) return;
     FileStream* myStream = FileStreamOf(myHandle);
-    if (!myStream || !myBuffer) {
+    if (!myStream || myStream->mMemory || !myBuffer) {
         MainOpenAlert("File write error!");
         return;
     }
@@ -167,18 +209,20 @@ void FileClose(FileHandle myHandle) {
 
 int32_t FileLength(FileHandle myHandle) {
     FileStream* myStream = FileStreamOf(myHandle);
+    if (myStream && myStream->mMemory) return FileClamp(static_cast<int64_t>(myStream->mMemory->size()));
     struct stat myInfo {};
     if (!myStream || fstat(fileno(myStream->mFile), &myInfo) != 0) return 0;
-    return myInfo.st_size > INT32_MAX ? INT32_MAX : static_cast<int32_t>(myInfo.st_size);
+    return FileClamp(myInfo.st_size);
 }
 
 int32_t FileTell(FileHandle myHandle) {
     FileStream* myStream = FileStreamOf(myHandle);
-    const long myPos = myStream ? std::ftell(myStream->mFile) : 0;
-    return myPos < 0 ? 0 : (myPos > INT32_MAX ? INT32_MAX : static_cast<int32_t>(myPos));
+    if (myStream && myStream->mMemory) return FileClamp(myStream->mAt);
+    return FileClamp(myStream ? std::ftell(myStream->mFile) : 0);
 }
 
 int16_t FileFind(const char* myName, const char* myFolder) {
+    if (!sMemoryFiles.empty()) return FileMemoryFind(myName, myFolder) ? 0 : 1;
     const std::string myPath = FileResolve(myName, myFolder);
     std::error_code myError;
     return !myPath.empty() && fs::exists(myPath, myError) ? 0 : 1;
@@ -328,4 +372,14 @@ void FileListFolders(const char* myFolderPath, std::vector<std::string>& myNames
         if (myIt->is_directory(myTypeError)) myNames.push_back(myIt->path().filename().string());
     }
     std::sort(myNames.begin(), myNames.end());
+}
+
+void FileMemoryPut(const char* myPath, const uint8_t* myBytes, size_t mySize) {
+    sMemoryFiles[myPath].assign(myBytes, myBytes + mySize);
+}
+
+void FileResetState() {
+    for (char* myFolder : {gDirIDOrbex, gDirIDRave, gDirIDPref, gDirIDOrbexCD})
+        std::memset(myFolder, 0, kPathSize);
+    sMemoryFiles.clear();
 }

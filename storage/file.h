@@ -1,6 +1,7 @@
 // The disk layer: every file the visualizer reads or writes goes through these, with folder and name apart.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,14 @@ extern char gDirIDOrbex[kPathSize];
 extern char gDirIDRave[kPathSize];
 extern char gDirIDPref[kPathSize];
 extern char gDirIDOrbexCD[kPathSize];
+
+// Files held in memory stand in for the disk: while any is held, opening and finding look only at them (by
+// folder + name, exactly), and the files open, read, seek and tell their length from their bytes. Fuzzers
+// feed the readers this way, thousands of files a second, without touching the disk. Such a file cannot be
+// opened for writing.
+void FileMemoryPut(const char* myPath, const uint8_t* myBytes, size_t mySize);
+// Forgets the folders above and the files held in memory.
+void FileResetState();
 
 // Names are matched case-insensitively inside their folder; a name that holds a folder separator or ".." is
 // treated as not found, so no caller can reach outside the folder it names.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -79,4 +80,10 @@ void PopBuildFileLists() {
         myList.mList[0] = 0;
         PopGetList(myList.mList, myList.mPlace.mFolder, myList.mPlace.mExt, nullptr, nullptr);
     }
+}
+
+void PopListResetState() {
+    for (char* myList :
+         {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients, gPopupList})
+        std::memset(myList, 0, kPopupListSize);
 }

@@ -13,6 +13,8 @@ extern char gFileListMovements[kPopupListSize];
 extern char gFileListGradients[kPopupListSize];
 // The list of the menu being shown, or of the kind being loaded by name.
 extern char gPopupList[kPopupListSize];
+// Empties the lists above.
+void PopListResetState();
 
 // Appends the names of myFolder's files ending in myExt to myList (creating the folder when it is missing);
 // myIndex receives the row of the first name that starts with myCurrent (or -1). True when a name was found.

@@ -20,7 +20,6 @@
 #include "core/state.h"
 #include "music/disc_files.h"
 #include "music/music.h"
-#include "music/rave.h"
 #include "resources/pictures.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
@@ -42,9 +41,6 @@ class ControlsTest : public EngineTest {
         std::snprintf(gDirIDOrbex, kPathSize, "%s/", mRoot.c_str());
         std::snprintf(gDirIDRave, kPathSize, "%s/Raves/", mRoot.c_str());
         WindowCloseAll();
-        MusicResetState();
-        MusicRaveResetState();
-        MusicDiscFilesResetState();
         KeyResetState();
         MouseKeyResetState();
         DrawResetState();
@@ -90,10 +86,6 @@ class ControlsTest : public EngineTest {
         gWindowKeyState = 0;
         WindowCloseAll();
         DrawResetState();
-        MusicResetState();
-        MusicRaveResetState();
-        MusicDiscFilesResetState();
-        gDirIDRave[0] = 0;
         std::filesystem::remove_all(mRoot);
         EngineTest::TearDown();
     }

@@ -1,4 +1,4 @@
-// The pixelmill command line, run as a program: its messages, exit status and picture output.
+// The pixelmill command line, run as a program: its messages, exit status, picture output and program texts.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +27,9 @@ class PixelmillCli : public ::testing::Test {
     }
     void TearDown() override { std::filesystem::remove_all(mFolder); }
     std::string Path(const std::string& myName) const { return (mFolder / myName).string(); }
+    void WriteText(const std::string& myName, const std::string& myText) {
+        TestWriteFile(Path(myName), std::vector<uint8_t>(myText.begin(), myText.end()));
+    }
 
     // Runs pixelmill with the arguments; gives the exit status and keeps what it printed in mOutput.
     int Run(const std::vector<std::string>& myArgs) {
@@ -108,4 +111,44 @@ TEST_F(PixelmillCli, DefaultsComeFromTheTitleAndZerosCountAsOne) {
     EXPECT_EQ(Run({"fill", Path("wave5.bmp"), "-o", Path("w.fil")}), 0); // a fill's digits say nothing
     EXPECT_EQ(Run({"brush", "--help"}), 0);
     EXPECT_NE(mOutput.find("pixelmill brush IN.bmp"), std::string::npos);
+}
+
+TEST_F(PixelmillCli, ProgramsAssembleInspectAndAssembleAgain) {
+    WriteText("wave.txt", "movement\ncentred no\nparam 1 4 2 \"Waves\" \"Crests\"\nupdate\n  SS yp xp xc\n");
+    ASSERT_EQ(Run({"movement", Path("wave.txt"), "-o", Path("My Wave.mvm")}), 0) << mOutput;
+    ASSERT_EQ(Run({"info", Path("My_Wave.mvm"), "--text", Path("back.txt")}), 0);
+    EXPECT_NE(mOutput.find("  SS yp xp xc"), std::string::npos) << mOutput;
+    ASSERT_EQ(Run({"movement", Path("back.txt"), "-o", Path("Again.mvm")}), 0);
+    EXPECT_EQ(TestReadFile(Path("Again.mvm")), TestReadFile(Path("My_Wave.mvm")));
+}
+
+TEST_F(PixelmillCli, ProgramsRefuseTheWrongCommandOrExtension) {
+    WriteText("fx.txt", "colour-effect\ninit\n  SS 0\n");
+    const std::pair<std::vector<std::string>, std::string> myCases[] = {
+        {{"movement", Path("fx.txt"), "-o", Path("Fx.mvm")},
+         "This program is an effect: use pixelmill effect."},
+        {{"effect", Path("fx.txt"), "-o", Path("Fx.efb")}, "The output file needs the extension .efc."},
+        {{"effect", Path("fx.txt"), "-o", Path("Sixteen_Letters_.efc")},
+         "The file name is too long! 15 letters is maximum."},
+    };
+    for (const auto& [myArgs, myMessage] : myCases) {
+        EXPECT_EQ(Run(myArgs), 1) << myMessage;
+        EXPECT_NE(mOutput.find(myMessage), std::string::npos) << mOutput;
+    }
+    WriteText("bad.txt", "colour-effect\ninit\n  SS zz\n");
+    EXPECT_EQ(Run({"effect", Path("bad.txt"), "-o", Path("Bad.efc")}), 1);
+    EXPECT_NE(mOutput.find("Line 3: unknown operand \"zz\"."), std::string::npos) << mOutput;
+    EXPECT_FALSE(std::filesystem::exists(Path("Bad.efc")));
+}
+
+TEST_F(PixelmillCli, SheetNeedsAGradient) {
+    std::filesystem::create_directories(mFolder / "lib" / "Gradients");
+    EXPECT_EQ(Run({"sheet", Path("lib"), "-o", Path("s.png")}), 1);
+    EXPECT_NE(mOutput.find("The folder has no gradient."), std::string::npos);
+    WriteText("g.txt", "brush\n0 #102030\n");
+    ASSERT_EQ(Run({"gradient", Path("g.txt"), "-o", Path("lib/Gradients/G.gra")}), 0);
+    EXPECT_EQ(Run({"sheet", Path("lib"), "-o", Path("s.png"), "--gradient", "Other"}), 1);
+    EXPECT_NE(mOutput.find("No such gradient in the folder."), std::string::npos);
+    EXPECT_EQ(Run({"sheet", Path("lib"), "-o", Path("s.png")}), 0) << mOutput;
+    EXPECT_GT(std::filesystem::file_size(Path("s.png")), 0u);
 }

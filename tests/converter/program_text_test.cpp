@@ -1,17 +1,9 @@
 // The text forms of movements, effects and gradients: what the assembler writes, the errors it names, and
-// exact round trips through the disassembler, in process and through pixelmill's command line.
+// exact round trips through the disassembler.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "converter/gradient_text.h"
 #include "converter/program_text.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -190,75 +182,6 @@ TEST(GradientTextTest, ErrorsNameTheLine) {
     EXPECT_EQ(GradientAssemble("fill\n0 1 2 3\nbrush\n", myFile).mMessage,
               "Line 3: the brush section comes first, each once.");
     EXPECT_EQ(GradientAssemble("brush\n", myFile).mMessage, "The gradient has no brush stops.");
-}
-
-class PixelmillTextTest : public ::testing::Test {
-  protected:
-    fs::path mRoot;
-    void SetUp() override {
-        mRoot = fs::temp_directory_path() / ("orbex-text-" + std::to_string(::getpid()));
-        fs::create_directories(mRoot);
-    }
-    void TearDown() override { fs::remove_all(mRoot); }
-    int Run(const std::string& myArgs) {
-        const std::string myCommand = std::string(ORBEX_BIN_DIR) + "/pixelmill " + myArgs + " > " +
-                                      (mRoot / "out.txt").string() + " 2>&1";
-        return WEXITSTATUS(std::system(myCommand.c_str()));
-    }
-    std::string Output() {
-        std::ifstream myStream(mRoot / "out.txt");
-        return std::string((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
-    }
-    void Write(const char* myName, const std::string& myText) { std::ofstream(mRoot / myName) << myText; }
-    std::vector<uint8_t> Read(const char* myName) {
-        std::ifstream myStream(mRoot / myName, std::ios::binary);
-        return std::vector<uint8_t>((std::istreambuf_iterator<char>(myStream)),
-                                    std::istreambuf_iterator<char>());
-    }
-};
-
-TEST_F(PixelmillTextTest, AssemblesInspectsAndAssemblesAgain) {
-    Write("wave.txt", "movement\ncentred no\nparam 1 4 2 \"Waves\" \"Crests\"\nupdate\n  SS yp xp xc\n");
-    ASSERT_EQ(
-        Run("movement " + (mRoot / "wave.txt").string() + " -o '" + (mRoot / "My Wave.mvm").string() + "'"),
-        0)
-        << Output();
-    ASSERT_EQ(Run("info " + (mRoot / "My_Wave.mvm").string() + " --text " + (mRoot / "back.txt").string()),
-              0);
-    EXPECT_NE(Output().find("  SS yp xp xc"), std::string::npos) << Output();
-    ASSERT_EQ(Run("movement " + (mRoot / "back.txt").string() + " -o " + (mRoot / "Again.mvm").string()), 0);
-    EXPECT_EQ(Read("Again.mvm"), Read("My_Wave.mvm"));
-}
-
-TEST_F(PixelmillTextTest, RefusesTheWrongCommandOrExtension) {
-    Write("fx.txt", "colour-effect\ninit\n  SS 0\n");
-    EXPECT_EQ(Run("movement " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Fx.mvm").string()), 1);
-    EXPECT_NE(Output().find("This program is an effect: use pixelmill effect."), std::string::npos);
-    EXPECT_EQ(Run("effect " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Fx.efb").string()), 1);
-    EXPECT_NE(Output().find("The output file needs the extension .efc."), std::string::npos);
-    EXPECT_EQ(
-        Run("effect " + (mRoot / "fx.txt").string() + " -o " + (mRoot / "Sixteen_Letters_.efc").string()), 1);
-    EXPECT_NE(Output().find("The file name is too long! 15 letters is maximum."), std::string::npos);
-    Write("bad.txt", "colour-effect\ninit\n  SS zz\n");
-    EXPECT_EQ(Run("effect " + (mRoot / "bad.txt").string() + " -o " + (mRoot / "Bad.efc").string()), 1);
-    EXPECT_NE(Output().find("Line 3: unknown operand \"zz\"."), std::string::npos) << Output();
-    EXPECT_FALSE(fs::exists(mRoot / "Bad.efc"));
-}
-
-TEST_F(PixelmillTextTest, SheetNeedsAGradient) {
-    fs::create_directories(mRoot / "lib" / "Gradients");
-    EXPECT_EQ(Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string()), 1);
-    EXPECT_NE(Output().find("The folder has no gradient."), std::string::npos);
-    Write("g.txt", "brush\n0 #102030\n");
-    ASSERT_EQ(Run("gradient " + (mRoot / "g.txt").string() + " -o " +
-                  (mRoot / "lib" / "Gradients" / "G.gra").string()),
-              0);
-    EXPECT_EQ(
-        Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string() + " --gradient Other"),
-        1);
-    EXPECT_NE(Output().find("No such gradient in the folder."), std::string::npos);
-    EXPECT_EQ(Run("sheet " + (mRoot / "lib").string() + " -o " + (mRoot / "s.png").string()), 0) << Output();
-    EXPECT_TRUE(fs::file_size(mRoot / "s.png") > 0);
 }
 
 } // namespace

@@ -136,9 +136,7 @@ TEST_F(BeatTest, PatternBeatsRepeatTheirIntervals) {
 }
 
 TEST_F(BeatTest, ABeatRestartsTheMovementAndKicksTheColours) {
-    std::vector<uint8_t> myReset;
-    Instruction(myReset, Word("xp"), 0x0700, 0, Word("ST"));
-    SetProgram(gMovements[0].mReset, gMovements[0].mResetSize, myReset);
+    TestProgram().Add(W("xp"), Lit(7), 0, "ST").Into(gMovements[0].mReset, gMovements[0].mResetSize);
     gUpdateLength = 25;
     AnimateFinishBeat(1, 1000);
     EXPECT_EQ(gX, 7);

@@ -44,9 +44,7 @@ TEST_F(BrushTest, LingeringMovementsPaintSeveralImagesAnUpdate) {
     MakeBrush(gBrushes[0], 4, 4, 8);
     gBrushes[0].BrushInit();
     // The update program moves the brush 10 pixels right each run.
-    std::vector<uint8_t> myCode;
-    Instruction(myCode, Word("xp"), Word("xp"), 0x0A00, Word("SM"));
-    SetProgram(gMovements[0].mUpdate, gMovements[0].mUpdateSize, myCode);
+    TestProgram().Add(W("xp"), W("xp"), Lit(10), "SM").Into(gMovements[0].mUpdate, gMovements[0].mUpdateSize);
     gMovements[0].mLingerCount = -3;
     gX = 100;
     gBrushes[0].BrushDraw(0);
@@ -72,7 +70,8 @@ TEST_F(BrushTest, ClippingAtEveryEdgeShowsTheRightPartOfTheFrame) {
     VBrush& myBrush = gBrushes[0];
     MakeBrush(myBrush, 10, 10, 1);
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) myBrush.m8BitWorld.Row(y)[x] = static_cast<uint8_t>(21 + x);
+        for (int x = 0; x < 10; ++x)
+            myBrush.m8BitWorld.Row(y)[x] = static_cast<uint8_t>(21 + x);
     myBrush.BrushInit();
     Rect myRect;
     gX = 2, gY = 300;
@@ -100,10 +99,7 @@ TEST_F(BrushTest, ClippingAtEveryEdgeShowsTheRightPartOfTheFrame) {
 TEST_F(BrushTest, BrushEffectsScaleTheImageAndZeroPaintsNothing) {
     MakeBrush(gBrushes[0], 10, 10, 1);
     gBrushes[0].BrushInit();
-    // bs := vs x 2
-    std::vector<uint8_t> myDouble;
-    Instruction(myDouble, Word("bs"), Word("vs"), 0x0200, Word("PR"));
-    SetProgram(gEffectBrush.mUpdate, gEffectBrush.mUpdateSize, myDouble);
+    TestProgram().Add(W("bs"), W("vs"), Lit(2), "PR").Into(gEffectBrush.mUpdate, gEffectBrush.mUpdateSize);
     gEffScale = 1.0;
     Rect myRect;
     gBrushes[0].BrushDrawPaint(gWorldPaint, &myRect, 2, 1);

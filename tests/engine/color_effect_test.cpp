@@ -18,17 +18,15 @@
 #include "engine/fill.h"
 #include "shell/main.h"
 #include "storage/components.h"
+#include "storage/format_program.h"
 
 namespace {
 
-constexpr uint16_t Word(char myHigh, char myLow) {
-    return static_cast<uint16_t>((static_cast<uint8_t>(myHigh) << 8) | static_cast<uint8_t>(myLow));
-}
-constexpr uint16_t kSD = Word('S', 'D'), kSH = Word('S', 'H'), kSS = Word('S', 'S'), kQV = Word('Q', 'V'),
-                   kSC = Word('S', 'C');
-constexpr uint16_t kBC = Word('b', 'c'), kFC = Word('f', 'c');
+constexpr uint16_t kSD = kOpColorDestination, kSH = kOpColorHue, kSS = kOpColorSaturation, kQV = kOpColorDim,
+                   kSC = kOpColorNoRed;
+constexpr uint16_t kBC = kWordBrushColor, kFC = kWordFillColor;
 constexpr uint16_t Value(int myValue) {
-    return static_cast<uint16_t>(myValue << 8);
+    return ProgramLiteral(myValue);
 }
 
 // Instructions as (value word, operation word); the middle words carry junk that must be ignored.
@@ -76,24 +74,15 @@ void ExpectNear(const PaletteEntry& myShown, const uint8_t* myRGB, int myToleran
     EXPECT_NEAR(myShown.mBlue, myRGB[2], myTolerance) << "entry " << myIndex;
 }
 
-// Every test starts from the default style, a known gradient in slot 1 and a marked shared palette.
+// Every test starts from the default style, a known gradient in slot 1 and a marked shared palette (and
+// every module from its start values, tests/test_main.cpp).
 class ColorEffectState : public testing::Test {
   protected:
     void SetUp() override {
-        std::memcpy(mSavedPalette, gPalette, sizeof(gPalette));
-        mSavedStyle = gStyle;
-        mSavedGrad = gGradData[0];
-        std::memcpy(mSavedBrushColors, gBrushes[2].mGradient, kGradientBytes);
-        std::memcpy(mSavedFillColors, gFills[1].mGradient, kGradientBytes);
         StyleDefault(reinterpret_cast<char*>(&gStyle));
-        gCurrentGrad = 0;
-        gCurrentBrush = 0;
-        gCurrentFill = 0;
         gEditsRave[kEditBrushColor] = 1;
         gEditsRave[kEditFillColor] = 1;
-        gEffScale = 0;
         gStateColorChange = 1;
-        gStatePaint = 0;
         uint8_t* myBrush = gGradData[0].mBrushGrad;
         uint8_t* myFill = gGradData[0].mFillGrad;
         for (int myIndex = 0; myIndex < kGradientColors; ++myIndex) {
@@ -114,26 +103,9 @@ class ColorEffectState : public testing::Test {
         mBrush.CEffectAlloc();
         mFill.CEffectAlloc();
     }
-    void TearDown() override {
-        std::memcpy(gPalette, mSavedPalette, sizeof(gPalette));
-        gStyle = mSavedStyle;
-        gGradData[0] = mSavedGrad;
-        std::memcpy(gBrushes[2].mGradient, mSavedBrushColors, kGradientBytes);
-        std::memcpy(gFills[1].mGradient, mSavedFillColors, kGradientBytes);
-        gStateColorChange = 0;
-        gEffScale = 0;
-        gCurrentGrad = 0;
-        gCurrentBrush = 0;
-        gCurrentFill = 0;
-    }
 
     CEffect mBrush;
     C2Effect mFill;
-    PaletteEntry mSavedPalette[kPaletteSize];
-    StyleRecord mSavedStyle;
-    GradientData mSavedGrad;
-    uint8_t mSavedBrushColors[kGradientBytes];
-    uint8_t mSavedFillColors[kGradientBytes];
 };
 
 class ColorEffectSource : public ColorEffectState {};
@@ -367,7 +339,7 @@ TEST_F(ColorEffectProgram, DimmingAndItsZeroValue) {
 }
 
 TEST_F(ColorEffectProgram, UnknownOperationsAndEmptyProgramsLeaveTheBase) {
-    LoadProgram(mBrush, {{Value(0), kSS}, {Value(9), Word('X', 'Y')}});
+    LoadProgram(mBrush, {{Value(0), kSS}, {Value(9), ProgramWord('X', 'Y')}});
     mBrush.CEffectInit(0, 0);
     EXPECT_TRUE(
         std::all_of(mBrush.mShiftArray.begin(), mBrush.mShiftArray.end(), [](int16_t v) { return v == 0; }));

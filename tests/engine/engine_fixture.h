@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "../program/test_library.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "engine/animate.h"
@@ -20,15 +21,16 @@
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/window.h"
+#include "program_builder.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "storage/components.h"
 
+// Every module starts from its start values (tests/test_main.cpp); this is what differs from them.
 class EngineTest : public ::testing::Test {
   protected:
     void SetUp() override {
         PlatformStart(true);
-        ClockUseVirtual(true);
         ClockSetVirtual(1000);
         gTimer = 1000;
         InitSetScreenSize(800, 600);
@@ -36,62 +38,23 @@ class EngineTest : public ::testing::Test {
         SurfaceCreate(gWorldPreview, 128, 48);
         SurfaceSetColorKey(gWorldPreview, 255);
         SurfaceCreate(gWorldControls, 390, 409);
-        StyleDefault(reinterpret_cast<char*>(&gStyle));
-        for (auto& myName : gStyle.mBrushNames)
-            StyleCopy(myName, "(None)");
-        for (auto& myName : gStyle.mFillNames)
-            StyleCopy(myName, "(None)");
-        std::memcpy(&gStyleStart, &gStyle, sizeof(gStyle));
+        TestEmptyStyle(gStyle);
+        gStyleStart = gStyle;
         gStartUp = 1; // alerts keep their text only
-        gAlertText[0] = 0;
-        gStatePaint = 0;
         gStateColorChange = 1;
-        gStateListen = gStateManual = gStatePlay = gStatePause = gStateStart = gStateCD = 0;
         gStateTrails = 1;
-        gStateBTrails = 1;
-        gStateClearTrails = 0;
-        gCurrentBrush = gCurrentFill = gCurrentMove = gCurrentGrad = 0;
-        gBrushRect = {};
         gX = 400;
         gY = 300;
-        for (auto& myBrush : gBrushes) {
-            myBrush.Release();
-            myBrush = VBrush();
-        }
-        for (auto& myFill : gFills) {
-            myFill.Release();
-            myFill = VFill();
-        }
-        for (auto& myMove : gMovements)
-            myMove = MEffect();
-        gEffectBrush = BEffect();
-        gBEffectColor = CEffect();
-        gFEffectColor = C2Effect();
         gBEffectColor.CEffectAlloc();
         gFEffectColor.CEffectAlloc();
         std::memset(gEditsRave, kNotSet, sizeof(gEditsRave));
         std::memset(gCueList, kNotSet, sizeof(gCueList));
         std::memset(gAttachList, kNotSet, sizeof(gAttachList));
-        gCueFill = gCueWipe = gCueFlags = kNotSet;
         gEditsRave[kEditBrushColor] = 1;
         gEditsRave[kEditFillColor] = 1;
         ExecuteResetEdits();
         AnimateResetBeats();
-        gBeatNext = kNever;
-        gBeatLength = kNever;
-        gStatePattern = 0;
-        gUpdateLength = gCycleLength = gUpdateNext = gCycleNext = kNever;
-        gCycleDir = 0;
         MainSeedRandom(7);
-    }
-    void TearDown() override {
-        gStartUp = 0;
-        MainCloseAlert();
-        for (auto& myBrush : gBrushes)
-            myBrush.Release();
-        for (auto& myFill : gFills)
-            myFill.Release();
-        ClockUseVirtual(false);
     }
 
     // A brush strip whose frame k is filled with colour 21 + k; its pixels at the border are transparent
@@ -131,21 +94,4 @@ class EngineTest : public ::testing::Test {
     }
 
     static uint8_t Paint(int myX, int myY) { return gWorldPaint.Row(myY)[myX]; }
-
-    // One 8-byte instruction of the program languages, each word high byte first.
-    static void Instruction(std::vector<uint8_t>& myCode, uint16_t myDest, uint16_t myA, uint16_t myB,
-                            uint16_t myOp) {
-        for (uint16_t myWord : {myDest, myA, myB, myOp}) {
-            myCode.push_back(static_cast<uint8_t>(myWord >> 8));
-            myCode.push_back(static_cast<uint8_t>(myWord & 0xFF));
-        }
-    }
-    static uint16_t Word(const char* myLetters) {
-        return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
-    }
-    static void SetProgram(std::vector<uint8_t>& myBlock, uint16_t& mySize,
-                           const std::vector<uint8_t>& myCode) {
-        myBlock = myCode;
-        mySize = static_cast<uint16_t>(myCode.size());
-    }
 };

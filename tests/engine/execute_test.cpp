@@ -190,13 +190,9 @@ TEST_F(ExecuteTest, EffectsBroughtByABrushOrAReplayStartFromTheirInitPrograms) {
             .write(reinterpret_cast<const char*>(myBytes.data()),
                    static_cast<std::streamsize>(myBytes.size()));
     };
-    std::vector<uint8_t> myGrey, myTurn, myVars;
-    Instruction(myGrey, 0x0000, 0, 0, Word("SS")); // towards grey
-    Instruction(myTurn, 0x3C00, 0, 0, Word("SH")); // towards one hue
-    Instruction(myVars, 0x7E00, 0x0500, 0, Word("ST"));
-    myWrite("Grey.efc", 'C', myGrey);
-    myWrite("Turn.efc", 'C', myTurn);
-    myWrite("Vars.efb", 'E', myVars);
+    myWrite("Grey.efc", 'C', TestProgram().Add(0, 0, 0, "SS").mBytes);       // towards grey
+    myWrite("Turn.efc", 'C', TestProgram().Add(Lit(60), 0, 0, "SH").mBytes); // towards one hue
+    myWrite("Vars.efb", 'E', TestProgram().Add(Var(0), Lit(5), 0, "ST").mBytes);
     const GradientData myOldGradient = gGradData[0];
     for (int i = 0; i < kGradientBytes; ++i)
         gGradData[0].mBrushGrad[i] = gGradData[0].mFillGrad[i] = static_cast<uint8_t>(37 * i + 11);

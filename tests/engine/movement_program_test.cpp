@@ -7,56 +7,28 @@
 
 #include "core/random.h"
 #include "engine/movement_program.h"
+#include "program_builder.h"
 
 namespace {
-// Words as programs spell them: two letters, a literal's high byte, a variable or a parameter.
-uint16_t W(const char* myLetters) {
-    return static_cast<uint16_t>((myLetters[0] << 8) | myLetters[1]);
-}
-uint16_t Lit(int myValue) {
-    return static_cast<uint16_t>(myValue << 8);
-}
-uint16_t Var(int myIndex) {
-    return static_cast<uint16_t>(0x7E00 + myIndex);
-}
-uint16_t Par(int myIndex) {
-    return static_cast<uint16_t>(0x7F00 + myIndex);
-}
-
-struct Program {
-    std::vector<uint8_t> mBytes;
-    Program& Add(uint16_t myDest, uint16_t myA, uint16_t myB, const char* myOp) {
-        for (uint16_t myWord : {myDest, myA, myB, W(myOp)}) {
-            mBytes.push_back(static_cast<uint8_t>(myWord >> 8));
-            mBytes.push_back(static_cast<uint8_t>(myWord & 0xFF));
-        }
-        return *this;
-    }
-};
-
 class MovementProgramTest : public ::testing::Test {
   protected:
     MovementInputs mInputs;
     int16_t mLinger = 1;
     void SetUp() override {
-        gX = gY = 0;
-        for (double& myVariable : gMoveParam)
-            myVariable = 0;
         mInputs.mCentX = 400;
         mInputs.mCentY = 300;
         mInputs.mBrush.mFrameWidth = 64;
         mInputs.mBrush.mFrameHeight = 48;
         MainSeedRandom(12345);
     }
-    void Run(const Program& myProgram, bool myCentered = false) {
-        MovementRun(myProgram.mBytes.data(), static_cast<uint16_t>(myProgram.mBytes.size()), myCentered,
-                    mInputs, mLinger);
+    void Run(const TestProgram& myProgram, bool myCentered = false) {
+        MovementRun(myProgram.mBytes.data(), myProgram.Size(), myCentered, mInputs, mLinger);
     }
 };
 } // namespace
 
 TEST_F(MovementProgramTest, ArithmeticOnVariablesAndPosition) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(Var(0), Lit(7), 0, "ST")
         .Add(W("lc"), Var(0), Lit(3), "SM")    // v0 = 10
         .Add(Var(1), Var(0), Lit(4), "DF")     // v1 = 6
@@ -79,14 +51,14 @@ TEST_F(MovementProgramTest, ArithmeticOnVariablesAndPosition) {
 
 TEST_F(MovementProgramTest, ModuloKeepsTheSignOfA) {
     gMoveParam[1] = -7;
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(Var(0), Var(1), Lit(3), "MO");
     Run(myProgram);
     EXPECT_DOUBLE_EQ(gMoveParam[0], -1);
 }
 
 TEST_F(MovementProgramTest, RandomWholeNumbersAreEvenlySpread) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(Var(0), Lit(1), Lit(6), "RN");
     std::map<double, int> myCounts;
     for (int myRun = 0; myRun < 60000; ++myRun) {
@@ -103,7 +75,7 @@ TEST_F(MovementProgramTest, RandomWholeNumbersAreEvenlySpread) {
 }
 
 TEST_F(MovementProgramTest, SkipsPassOverExactlyTheirCount) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(Var(0), Lit(5), 0, "ST")
         .Add(W("lc"), Lit(4), Lit(2), "IE") // 5 != 4: skip two
         .Add(Var(1), Lit(1), 0, "ST")
@@ -121,14 +93,14 @@ TEST_F(MovementProgramTest, SkipsPassOverExactlyTheirCount) {
     EXPECT_EQ(gMoveParam[4], 1);
     EXPECT_EQ(gMoveParam[5], 0);
     // A skip beyond the last instruction simply ends the run.
-    Program myLong;
+    TestProgram myLong;
     myLong.Add(Var(0), Lit(0), Lit(250), "IE").Add(Var(6), Lit(1), 0, "ST");
     Run(myLong);
     EXPECT_EQ(gMoveParam[6], 0);
 }
 
 TEST_F(MovementProgramTest, OutsideTestSkipsWhileTheBrushIsOnTheScreen) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(0, Lit(1), 0, "IO").Add(Var(0), Lit(1), 0, "SM");
     gX = 799;
     gY = 300;
@@ -147,7 +119,7 @@ TEST_F(MovementProgramTest, OutsideTestSkipsWhileTheBrushIsOnTheScreen) {
 }
 
 TEST_F(MovementProgramTest, CentredMovementsWorkFromTheCentre) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram.Add(W("xp"), 0, 0, "ST").Add(W("yp"), 0, 0, "ST");
     Run(myProgram, true);
     EXPECT_DOUBLE_EQ(gX, 400);
@@ -159,7 +131,7 @@ TEST_F(MovementProgramTest, TrigonometryLingerParametersAndTheFallback) {
     mInputs.mParams[1] = 4;
     mInputs.mSpread = 40;
     mInputs.mSoundScale = 0.5;
-    Program myProgram;
+    TestProgram myProgram;
     myProgram
         .Add(Var(0), Par(0), Lit(4), "SS")   // sin(2 pi 3 / 4) = -1
         .Add(Var(1), Par(1), Lit(8), "CS")   // cos(2 pi 4 / 8) = -1
@@ -176,7 +148,7 @@ TEST_F(MovementProgramTest, TrigonometryLingerParametersAndTheFallback) {
     EXPECT_NEAR(gMoveParam[4], 3.14159265358979 / 2, 1e-12);
     EXPECT_NEAR(gMoveParam[5], 300, 1e-9);
     EXPECT_EQ(mLinger, 3);
-    Program myNegated;
+    TestProgram myNegated;
     myNegated.Add(0, Lit(3), 0, "SE");
     Run(myNegated);
     EXPECT_EQ(mLinger, -3);
@@ -187,7 +159,7 @@ TEST_F(MovementProgramTest, TrigonometryLingerParametersAndTheFallback) {
 }
 
 TEST_F(MovementProgramTest, BadProgramsCannotTrap) {
-    Program myProgram;
+    TestProgram myProgram;
     myProgram
         .Add(Var(0), Lit(1), 0, "QU") // division by zero
         .Add(Var(1), Lit(1), 0, "MO")

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "../engine/style_fixture.h"
 #include "../platform/wav_writer.h"
-#include "../storage/style_fixture.h"
 #include "core/state.h"
 #include "engine/execute.h"
 #include "music/disc_files.h"

@@ -28,16 +28,10 @@ class ScriptPlayTest : public ::testing::Test {
     fs::path mFolder;
     void SetUp() override {
         PlatformStart(true);
-        WindowCloseAll();
-        ScriptResetState();
         mFolder = fs::temp_directory_path() / ("orbex-script-" + std::to_string(::getpid()));
         fs::create_directories(mFolder);
     }
-    void TearDown() override {
-        ScriptResetState();
-        WindowCloseAll();
-        fs::remove_all(mFolder);
-    }
+    void TearDown() override { fs::remove_all(mFolder); }
     void Start(const std::string& myText) {
         std::ofstream(mFolder / "session.txt") << myText;
         std::string myError;

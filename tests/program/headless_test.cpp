@@ -14,52 +14,12 @@
 
 #include "platform/lock.h"
 #include "png_reader.h"
+#include "program_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-class HeadlessProgram : public ::testing::Test {
-  protected:
-    fs::path mRoot;
-
-    void SetUp() override {
-        mRoot = fs::temp_directory_path() / ("orbex-test-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(mRoot);
-        fs::create_directories(mRoot / "home");
-        fs::create_directories(mRoot / "runtime");
-        fs::create_directories(mRoot / "work");
-        setenv("XDG_RUNTIME_DIR", (mRoot / "runtime").c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(mRoot); }
-
-    // Runs orbex with the given arguments in the work folder, without a display; returns the exit code (124
-    // for a run that had not ended after two minutes).
-    int Run(const std::string& myArguments, std::string* myErrors = nullptr, const std::string& myEnv = "") {
-        const fs::path myErrorFile = mRoot / "stderr.txt";
-        const std::string myCommand = "cd '" + (mRoot / "work").string() +
-                                      "' && timeout -k 5 120 env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
-                                      (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
-                                      (mRoot / "runtime").string() + "' " + myEnv + " '" + ORBEX_BIN_DIR +
-                                      "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
-                                      "' 2>'" + myErrorFile.string() + "'";
-        const int myStatus = std::system(myCommand.c_str());
-        if (myErrors) {
-            std::ifstream myStream(myErrorFile);
-            std::stringstream myText;
-            myText << myStream.rdbuf();
-            *myErrors = myText.str();
-        }
-        return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
-    }
-
-    std::string Output() {
-        std::ifstream myStream(mRoot / "stdout.txt");
-        std::stringstream myText;
-        myText << myStream.rdbuf();
-        return myText.str();
-    }
-};
+class HeadlessProgram : public ProgramRunTest {};
 
 int CountNot(const Picture& myPicture, uint8_t myIndex) {
     int myCount = 0;

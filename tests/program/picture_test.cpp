@@ -20,6 +20,7 @@
 #include "platform/platform.h"
 #include "platform/window.h"
 #include "png_reader.h"
+#include "program_run.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "storage/components.h"
@@ -31,23 +32,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PictureTest : public ::testing::Test {
+class PictureTest : public ProgramRunTest {
   protected:
-    fs::path mRoot;
     void SetUp() override {
-        mRoot = fs::temp_directory_path() / ("orbex-picture-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(mRoot);
+        ProgramRunTest::SetUp();
         ASSERT_TRUE(TestWriteLibrary(mRoot / "home", 12000));
     }
-    void TearDown() override { fs::remove_all(mRoot); }
-
-    int Run(const std::string& myArgs) {
-        const std::string myCommand =
-            "ORBEX_HOME='" + (mRoot / "home").string() + "' XDG_RUNTIME_DIR='" + mRoot.string() +
-            "' '" ORBEX_BIN_DIR "/orbex' --headless --style Known " + myArgs + " >/dev/null 2>&1";
-        return std::system(myCommand.c_str());
-    }
+    int RunKnown(const std::string& myArgs) { return Run("--headless --style Known " + myArgs); }
 };
 
 uint64_t Checksum(const Picture& myPicture) {
@@ -66,8 +57,8 @@ uint64_t Checksum(const Picture& myPicture) {
 } // namespace
 
 TEST_F(PictureTest, AKnownLibraryDrawsTheSamePictureEveryRun) {
-    ASSERT_EQ(Run("--frames 4 --fps 1 --size 320x240 --out '" + (mRoot / "a").string() + "'"), 0);
-    ASSERT_EQ(Run("--frames 4 --fps 1 --size 320x240 --out '" + (mRoot / "b").string() + "'"), 0);
+    ASSERT_EQ(RunKnown("--frames 4 --fps 1 --size 320x240 --out '" + (mRoot / "a").string() + "'"), 0);
+    ASSERT_EQ(RunKnown("--frames 4 --fps 1 --size 320x240 --out '" + (mRoot / "b").string() + "'"), 0);
     Picture myFirst, mySecond;
     ASSERT_TRUE(ReadPng(mRoot / "a" / "frame-000003.png", myFirst));
     ASSERT_TRUE(ReadPng(mRoot / "b" / "frame-000003.png", mySecond));
@@ -90,8 +81,8 @@ TEST_F(PictureTest, AKnownLibraryDrawsTheSamePictureEveryRun) {
 
 TEST_F(PictureTest, SixtySecondsAtATempoGiveItsBeats) {
     const fs::path myLog = mRoot / "beats.txt";
-    ASSERT_EQ(Run("--frames 61 --fps 1 --size 160x120 --beat-log '" + myLog.string() + "' --out '" +
-                  (mRoot / "f").string() + "'"),
+    ASSERT_EQ(RunKnown("--frames 61 --fps 1 --size 160x120 --beat-log '" + myLog.string() + "' --out '" +
+                       (mRoot / "f").string() + "'"),
               0);
     std::ifstream myStream(myLog);
     std::vector<double> myBeats;
@@ -115,8 +106,6 @@ TEST_F(PictureTest, CountedBeatsChangeTheColoursAndTheEditListKeepsThem) {
     SurfaceCreate(gWorldControls, 390, 409);
     gStateColorChange = 1;
     gStartUp = 1;
-    gStateLastSession = 0;
-    gStatePlay = gStatePause = 0;
     MusicPlay(0, 1);
     gStartUp = 0;
     EXPECT_STREQ(gAlertText, "");

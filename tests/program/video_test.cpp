@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "click_track.h"
+#include "program_run.h"
 #include "test_library.h"
 #include "video_reader.h"
 
@@ -21,21 +22,15 @@ namespace fs = std::filesystem;
 namespace {
 constexpr int kFps = 30;
 
-class VideoProgram : public ::testing::Test {
+class VideoProgram : public ProgramRunTest {
   protected:
-    fs::path mRoot;
-
     void SetUp() override {
-        mRoot = fs::temp_directory_path() / ("orbex-video-" + std::to_string(::getpid()) + "-" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(mRoot);
-        fs::create_directories(mRoot / "runtime");
+        ProgramRunTest::SetUp();
         fs::create_directories(mRoot / "out");
         StyleRecord myStyle;
         ASSERT_TRUE(TestWriteLibrary(mRoot / "home", 12000, &myStyle));
         WriteBeatColours(myStyle);
     }
-    void TearDown() override { fs::remove_all(mRoot); }
 
     // A flat red and a flat blue gradient, swapped by the gradient channel on every beat it hears.
     void WriteBeatColours(StyleRecord myStyle) {
@@ -62,20 +57,8 @@ class VideoProgram : public ::testing::Test {
                        std::vector<uint8_t>(myBytes, myBytes + kStyleSize));
     }
 
-    int Run(const std::string& myArguments, std::string* myErrors = nullptr) {
-        const fs::path myErrorFile = mRoot / "stderr.txt";
-        const std::string myCommand =
-            "env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" + (mRoot / "home").string() +
-            "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' '" + ORBEX_BIN_DIR +
-            "/orbex' --headless " + myArguments + " >/dev/null 2>'" + myErrorFile.string() + "'";
-        const int myStatus = std::system(myCommand.c_str());
-        if (myErrors) {
-            std::ifstream myStream(myErrorFile);
-            std::stringstream myText;
-            myText << myStream.rdbuf();
-            *myErrors = myText.str();
-        }
-        return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
+    int RunHeadless(const std::string& myArguments, std::string* myErrors = nullptr) {
+        return Run("--headless " + myArguments, myErrors);
     }
 
     std::vector<std::string> OutFiles() {
@@ -122,9 +105,9 @@ TEST_F(VideoProgram, TheColoursChangeWithinAFrameOfEveryClickHeard) {
     TestWriteClickTrack(mRoot / "clicks.wav", kSeconds);
     const fs::path myVideoPath = mRoot / "out" / "clicks.mp4";
     std::string myErrors;
-    ASSERT_EQ(Run("--style Beats --size 96x64 --fps 30 --quiet --audio '" + (mRoot / "clicks.wav").string() +
-                      "' --video '" + myVideoPath.string() + "'",
-                  &myErrors),
+    ASSERT_EQ(RunHeadless("--style Beats --size 96x64 --fps 30 --quiet --audio '" +
+                              (mRoot / "clicks.wav").string() + "' --video '" + myVideoPath.string() + "'",
+                          &myErrors),
               0)
         << myErrors;
     EXPECT_EQ(myErrors, "") << "--quiet and no terminal: nothing to say";
@@ -184,10 +167,10 @@ TEST_F(VideoProgram, EveryFormByItsExtensionAndFramesSetTheLength) {
          {Form{"a.MKV", "h264", "aac"}, Form{"a.mov", "h264", "aac"}, Form{"a.webm", "vp9", "opus"}}) {
         const fs::path myPath = mRoot / "out" / myForm.mName;
         std::string myErrors;
-        ASSERT_EQ(
-            Run("--quiet --size 64x64 --frames 12 --quality small --video '" + myPath.string() + "'" + mySong,
-                &myErrors),
-            0)
+        ASSERT_EQ(RunHeadless("--quiet --size 64x64 --frames 12 --quality small --video '" + myPath.string() +
+                                  "'" + mySong,
+                              &myErrors),
+                  0)
             << myForm.mName << ": " << myErrors;
         VideoReadBack myVideo;
         ASSERT_TRUE(ReadVideo(myPath, myVideo)) << myForm.mName;
@@ -200,7 +183,8 @@ TEST_F(VideoProgram, EveryFormByItsExtensionAndFramesSetTheLength) {
     }
     // Without a song the video is silent.
     const fs::path mySilent = mRoot / "out" / "silent.mp4";
-    ASSERT_EQ(Run("--quiet --size 64x64 --frames 5 --quality good --video '" + mySilent.string() + "'"), 0);
+    ASSERT_EQ(
+        RunHeadless("--quiet --size 64x64 --frames 5 --quality good --video '" + mySilent.string() + "'"), 0);
     VideoReadBack myVideo;
     ASSERT_TRUE(ReadVideo(mySilent, myVideo));
     EXPECT_EQ(myVideo.mPictures.size(), 5u);
@@ -215,28 +199,29 @@ TEST_F(VideoProgram, BadOutputsAndSoundsAreRefusedAndLeaveNothingBehind) {
     std::ofstream(myOld) << "an earlier video";
     std::string myErrors;
 
-    EXPECT_EQ(Run("--video '" + (mRoot / "out" / "song.avi").string() + "'" + mySong, &myErrors), 2);
+    EXPECT_EQ(RunHeadless("--video '" + (mRoot / "out" / "song.avi").string() + "'" + mySong, &myErrors), 2);
     EXPECT_NE(myErrors.find("unknown kind of video"), std::string::npos) << myErrors;
     EXPECT_NE(myErrors.find(".webm"), std::string::npos) << "the message names the forms: " << myErrors;
 
     const fs::path myMissingFolder = mRoot / "nowhere" / "song.mp4";
-    EXPECT_EQ(Run("--video '" + myMissingFolder.string() + "'" + mySong, &myErrors), 2);
+    EXPECT_EQ(RunHeadless("--video '" + myMissingFolder.string() + "'" + mySong, &myErrors), 2);
     EXPECT_NE(myErrors.find("cannot write " + myMissingFolder.string()), std::string::npos) << myErrors;
 
     fs::create_directories(mRoot / "out" / "folder.mp4");
-    EXPECT_EQ(Run("--video '" + (mRoot / "out" / "folder.mp4").string() + "'" + mySong, &myErrors), 2);
+    EXPECT_EQ(RunHeadless("--video '" + (mRoot / "out" / "folder.mp4").string() + "'" + mySong, &myErrors),
+              2);
     EXPECT_NE(myErrors.find("folder"), std::string::npos) << myErrors;
     fs::remove(mRoot / "out" / "folder.mp4");
 
     std::ofstream(mRoot / "noise.wav") << "this is not a sound file";
-    EXPECT_EQ(
-        Run("--video '" + myOld.string() + "' --audio '" + (mRoot / "noise.wav").string() + "'", &myErrors),
-        2);
+    EXPECT_EQ(RunHeadless("--video '" + myOld.string() + "' --audio '" + (mRoot / "noise.wav").string() + "'",
+                          &myErrors),
+              2);
     EXPECT_NE(myErrors.find("noise.wav"), std::string::npos) << myErrors;
 
-    EXPECT_EQ(Run("--size 65x64 --video '" + myOld.string() + "'" + mySong, &myErrors), 2);
+    EXPECT_EQ(RunHeadless("--size 65x64 --video '" + myOld.string() + "'" + mySong, &myErrors), 2);
     EXPECT_NE(myErrors.find("even width and height"), std::string::npos) << myErrors;
-    EXPECT_EQ(Run("--quality best --video '" + myOld.string() + "'", &myErrors), 2);
+    EXPECT_EQ(RunHeadless("--quality best --video '" + myOld.string() + "'", &myErrors), 2);
     EXPECT_NE(myErrors.find("--quality"), std::string::npos) << myErrors;
 
     // The earlier video is still whole, and no half-written file lies beside it.

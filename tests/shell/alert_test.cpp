@@ -15,14 +15,7 @@ class AlertTest : public ::testing::Test {
   protected:
     void SetUp() override {
         PlatformStart(true);
-        gAlertText[0] = 0;
-        gStateAlert = 0;
         gStartUp = 1;
-    }
-    void TearDown() override {
-        WindowCloseAll();
-        gStartUp = 0;
-        gStateAlert = 0;
     }
 };
 } // namespace

@@ -33,7 +33,6 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     PlatformSetHeadlessSize(400, 300);
     ClockUseVirtual(true);
     ClockSetVirtual(10000);
-    gWindowedWidth = gWindowedHeight = 0;
     InitFonts();
     ASSERT_TRUE(InitPaintWindow());
     SurfaceCreate(gWorldPreview, 128, 48);
@@ -46,11 +45,6 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     myBrush.mWidth = myBrush.mHeight = 20;
     myBrush.mNumFrames = 1;
     myBrush.mLeft = myBrush.mRight = myBrush.mTop = myBrush.mBottom = 10;
-    for (auto& myFill : gFills)
-        myFill.Release();
-    gCurrentBrush = gCurrentFill = gCurrentMove = 0;
-    gStateRunning = 0;
-    gX = gY = 0;
 
     QuitDrawLogo();
     const Surface& myScreen = WindowSurface(kWinPaint);
@@ -72,11 +66,6 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     EXPECT_EQ(myScreen.Row(150)[200], 21);
     gTimer = ClockTicks() - 3001;
     EXPECT_FALSE(MainQuitLoop()) << "three seconds in all";
-
-    myBrush.Release();
-    WindowCloseAll();
-    ClockUseVirtual(false);
-    gStatePaint = 0;
 }
 
 // An alert that opens while quitting (the session could not be saved) is answered during the farewell: Enter,
@@ -85,10 +74,7 @@ TEST(Farewell, AnAlertOpenAtQuitIsAnsweredByItsOwnWindow) {
     PlatformStart(true);
     ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
     ASSERT_TRUE(WindowCreate(kWinAlert, "Alert", 0, 0, kAlertWidth, kAlertHeight, kWindowTopmost));
-    gStartUp = 0;
-    gStateRunning = 0;
-    gStatePaint = 0;
-    gTimer = 0; // no farewell picture: the loop only takes messages
+    // gTimer is 0: no farewell picture, the loop only takes messages.
     Message myEnter;
     myEnter.mKind = kMsgChar;
     myEnter.mWParam = '\r';
@@ -118,5 +104,4 @@ TEST(Farewell, AnAlertOpenAtQuitIsAnsweredByItsOwnWindow) {
         myFarewellTurns();
         EXPECT_EQ(gStateAlert, 0) << "answered by message kind " << myAnswer.mKind;
     }
-    WindowCloseAll();
 }

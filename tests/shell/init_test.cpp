@@ -78,8 +78,6 @@ TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
 
     PlatformStart(true);
     PlatformSetHeadlessSize(800, 600);
-    gWindowedWidth = gWindowedHeight = 0;
-    gStartUp = 0;
     gStateRunning = 1;
     gStateOutsideApp = 1;
     ASSERT_TRUE(InitPaintWindow());
@@ -92,7 +90,6 @@ TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
     ASSERT_TRUE(gFills[0].FillLoad(nullptr, 0, 0, 0, nullptr, 1));
     ASSERT_TRUE(gFills[1].FillLoad(nullptr, 1, 0, 0, nullptr, 1));
     ASSERT_EQ(gFills[1].m8BitWorld.mWidth, 800) << "a whole picture is fitted to the screen";
-    gCurrentFill = 0;
 
     PlatformSetHeadlessSize(1024, 768);
     MainRestoreApp();
@@ -104,12 +101,5 @@ TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
     const Rect myCorner{824, 568, 1024, 768};
     EXPECT_GT(CountNonBlack(gWorldPaint, myCorner), 200 * 200 / 4);
     EXPECT_GT(CountNonBlack(WindowSurface(kWinPaint), myCorner), 200 * 200 / 4);
-
-    for (auto& myFillSlot : gFills)
-        myFillSlot.Release();
-    WindowCloseAll();
-    gStatePaint = 0;
-    gStateRunning = 0;
-    gStateOutsideApp = 0;
     fs::remove_all(myRoot);
 }

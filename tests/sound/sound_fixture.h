@@ -14,6 +14,7 @@
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 
+// Every module starts from its start values (tests/test_main.cpp); this is what differs from them.
 class SoundTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -21,27 +22,7 @@ class SoundTest : public ::testing::Test {
         ClockUseVirtual(true);
         ClockSetVirtual(1000);
         gStartUp = 1; // alerts keep their text only
-        gAlertText[0] = 0;
         StyleDefault(reinterpret_cast<char*>(&gStyle));
-        gAudioInputType = gAudioCDInputType = kInputNotChosen;
-        gStateVolume = 0;
-        gStatePlay = 0;
-        gMeterCurrent = gMeterMax = gMeterHeard = 0;
-        gMeterAbove = 0;
-        gSoundPeakTime = gSoundFadeTime = 0;
-        gSoundSampleLast = gSoundSamplePos = 0;
-        gEffScale = gScale = 0;
-        gSoundQueryFlag = kSearchNone;
-        gSearchFlag = 0;
-        std::memset(gSoundBuffer, 0, sizeof(gSoundBuffer));
-        AudioInClearSignals();
-    }
-    void TearDown() override {
-        gStateListen = 0;
-        gStatePlay = 0;
-        MusicCloseRecording();
-        AudioInClearSignals();
-        ClockUseVirtual(false);
     }
 
     // Opens the input over the signals added so far and starts recording as playback does.

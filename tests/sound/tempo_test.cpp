@@ -11,16 +11,7 @@
 namespace {
 class TempoTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        StyleDefault(reinterpret_cast<char*>(&gStyle));
-        gStateListen = 0;
-        gStatePattern = 0;
-        gTapCount = 0;
-        gTapPos = 0;
-        gEditsCount = gEditsTotal = 0;
-        gBeatNext = kNever;
-        gBeatLength = kNever;
-    }
+    void SetUp() override { StyleDefault(reinterpret_cast<char*>(&gStyle)); }
 
     // Beat times as the frame loop produces them from the first one on.
     std::vector<uint32_t> Beats(int myCount) {

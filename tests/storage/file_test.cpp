@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "core/alert.h"
 #include "storage/file.h"
@@ -24,12 +25,8 @@ class FileTest : public ::testing::Test {
         fs::create_directories(mRoot);
         mFolder = mRoot.string() + "/";
         gStartUp = 1; // alerts only store their text
-        gAlertText[0] = 0;
     }
-    void TearDown() override {
-        fs::remove_all(mRoot);
-        gStartUp = 0;
-    }
+    void TearDown() override { fs::remove_all(mRoot); }
     void Write(const std::string& myName, const std::string& myContent) {
         std::ofstream(mRoot / myName, std::ios::binary) << myContent;
     }
@@ -58,6 +55,42 @@ TEST_F(FileTest, ShortReadAtTheEndIsQuietAndKeepsTheRestOfTheBuffer) {
     FileSeek(myFile, -10, 0);
     EXPECT_STREQ(gAlertText, "File seek error!");
     FileClose(myFile);
+}
+
+// The fuzzers read through files held in memory: each step must give what the same file on disk gives.
+TEST_F(FileTest, AFileHeldInMemoryReadsAsTheSameFileOnDisk) {
+    const std::string myBytes = "abcdefgh";
+    Write("disk.bin", myBytes);
+    auto myTrace = [](FileHandle myFile) {
+        std::string mySeen;
+        char myBuffer[12];
+        for (const auto& [myOffset, myOrigin, myCount] :
+             {std::tuple{0, 0, 3}, {2, 1, 2}, {-3, 2, 12}, {20, 0, 4}, {-2, 1, 1}, {-30, 1, 1}}) {
+            std::memset(myBuffer, '.', sizeof(myBuffer));
+            gAlertText[0] = 0;
+            FileSeek(myFile, myOffset, myOrigin);
+            FileRead(myFile, myCount, myBuffer);
+            mySeen += std::string(myBuffer, myCount) + "|" + std::to_string(FileTell(myFile)) + "|" +
+                      gAlertText + ";";
+        }
+        return mySeen + std::to_string(FileLength(myFile));
+    };
+    FileHandle myDisk = nullptr, myMemory = nullptr;
+    ASSERT_EQ(FileOpen("disk.bin", mFolder.c_str(), &myDisk, false), 0);
+    const std::string myExpected = myTrace(myDisk);
+    FileClose(myDisk);
+    FileMemoryPut((mFolder + "held.bin").c_str(), reinterpret_cast<const uint8_t*>(myBytes.data()),
+                  myBytes.size());
+    ASSERT_EQ(FileOpen("held.bin", mFolder.c_str(), &myMemory, false), 0);
+    EXPECT_EQ(myTrace(myMemory), myExpected);
+    FileClose(myMemory);
+    // While files are held, they are the whole disk, and none of them can be written.
+    EXPECT_EQ(FileFind("held.bin", mFolder.c_str()), 0);
+    EXPECT_NE(FileFind("disk.bin", mFolder.c_str()), 0);
+    EXPECT_NE(FileOpen("held.bin", mFolder.c_str(), &myMemory, true), 0);
+    FileResetState();
+    EXPECT_EQ(FileFind("disk.bin", mFolder.c_str()), 0);
+    EXPECT_NE(FileFind("held.bin", mFolder.c_str()), 0);
 }
 
 TEST_F(FileTest, MissingFilesAndRefusedNames) {

@@ -2,12 +2,12 @@
 #include <cstring>
 #include <vector>
 
+#include "../sound/sound_fixture.h"
 #include "engine/brush.h"
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "music/music.h"
 #include "shell/main.h"
-#include "sound_fixture.h"
 
 TEST_F(SoundTest, HeardBeatsChangeFillAndBrushOnTheirCountedBeats) {
     AudioInAddSignal("Mic", kAudioTypeMicrophone, kSignalClicks, 120);
@@ -21,13 +21,7 @@ TEST_F(SoundTest, HeardBeatsChangeFillAndBrushOnTheirCountedBeats) {
     gStyle.mThreshold[kChannelBrush] = 0;
     std::memset(gCueList, kNotSet, sizeof(gCueList));
     gStateListen = 1;
-    gStateManual = 0;
-    gStateColorChange = 0;
-    gUpdateNext = gUpdateLength = kNever;
-    gEditsCount = gEditsTotal = 0;
     gSongLength = 600000;
-    gCurrentFill = 0;
-    gCurrentBrush = 0;
     AnimateResetBeats();
     gTimer = ClockTicks();
 

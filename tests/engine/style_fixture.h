@@ -43,29 +43,14 @@ class StyleFolderTest : public ::testing::Test {
         ASSERT_TRUE(SurfaceCreate(gWorldControls, 390, 409));
         ASSERT_TRUE(SurfaceCreate(gWorldPaint, 320, 240));
         InitSetScreenSize(320, 240);
-        if (gBEffectColor.mSourceGrad.empty()) gBEffectColor.CEffectAlloc();
-        if (gFEffectColor.mSourceGrad.empty()) gFEffectColor.CEffectAlloc();
-        for (StyleRecord* myRecord : {&gStyle, &gStyleStart, &gStyleLast, &gStyleTemp}) {
-            std::memset(myRecord, 0, sizeof(StyleRecord));
+        gBEffectColor.CEffectAlloc();
+        gFEffectColor.CEffectAlloc();
+        for (StyleRecord* myRecord : {&gStyle, &gStyleStart, &gStyleLast, &gStyleTemp})
             StyleDefault(reinterpret_cast<char*>(myRecord));
-        }
         std::memset(gAttachList, kNotSet, sizeof(gAttachList));
-        // Alerts store their text only, so what a load says can be read back.
-        gStartUp = 0;
-        gAlertText[0] = 0;
-        gStatePlay = gStatePause = gStateStart = gStateManual = 0;
-        gStateRaveOnDisk = 0;
-        gPopup = 0;
+        // Past start-up, as for the user: no alert window exists here, and gAlertText tells what a load said.
     }
-    void TearDown() override {
-        std::filesystem::remove_all(mRoot);
-        MainCloseAlert();
-        gStateManual = 0;
-        for (auto& myBrush : gBrushes)
-            myBrush.Release();
-        for (auto& myFill : gFills)
-            myFill.Release();
-    }
+    void TearDown() override { std::filesystem::remove_all(mRoot); }
 
     void Write(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
         std::ofstream(mRoot / myPath, std::ios::binary)

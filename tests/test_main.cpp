@@ -1,0 +1,96 @@
+// The test program's entry: before every test each module's state goes back to its start values, so no test
+// depends on what another left behind, in whatever order they run (./test shuffles them).
+#include <gtest/gtest.h>
+
+#include "controls/popup_state.h"
+#include "core/alert.h"
+#include "core/display.h"
+#include "core/random.h"
+#include "core/state.h"
+#include "core/style_record.h"
+#include "engine/animate.h"
+#include "engine/brush.h"
+#include "engine/brush_effect_program.h"
+#include "engine/color_effect.h"
+#include "engine/edits.h"
+#include "engine/execute.h"
+#include "engine/fill.h"
+#include "engine/movement.h"
+#include "engine/movement_program.h"
+#include "music/music.h"
+#include "platform/audioin.h"
+#include "platform/cdaudio.h"
+#include "platform/clock.h"
+#include "platform/config.h"
+#include "platform/palette.h"
+#include "platform/platform.h"
+#include "platform/screens.h"
+#include "platform/script.h"
+#include "platform/text.h"
+#include "platform/window.h"
+#include "shell/display.h"
+#include "shell/main.h"
+#include "shell/options.h"
+#include "shell/program_folder.h"
+#include "shell/render_out.h"
+#include "sound/listen.h"
+#include "sound/search.h"
+#include "sound/sound_input.h"
+#include "storage/components.h"
+#include "storage/file.h"
+#include "storage/pop_list.h"
+
+namespace {
+
+// From the top of the program down, so what a module closes still finds the modules below it as they were.
+void TestResetAllState() {
+    MainResetState();
+    InitDisplayResetState();
+    OptionsResetState();
+    RenderOutResetState();
+    ProgramFolderRelease();
+    PopListResetState();
+    PopupResetState();
+    MusicResetState();
+    SearchResetState();
+    SoundInputResetState();
+    ListenResetState();
+    AnimateResetState();
+    BrushResetState();
+    BrushEffectResetState();
+    ColorEffectResetState();
+    EditsResetState();
+    ExecuteResetState();
+    FillResetState();
+    MovementResetState();
+    MovementProgramResetState();
+    ComponentsResetState();
+    FileResetState();
+    AlertResetState();
+    DisplayResetState();
+    RandomResetState();
+    StateResetState();
+    StyleResetState();
+    ScriptResetState();
+    WindowResetState();
+    ScreenResetState();
+    AudioInResetState();
+    CDAudioResetState();
+    TextCloseFonts(); // the fonts are the text module's only state
+    PaletteResetState();
+    ConfigResetState();
+    ClockResetState();
+    PlatformResetState();
+}
+
+class ResetEveryModule : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { TestResetAllState(); }
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetEveryModule);
+    return RUN_ALL_TESTS();
+}
