@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "engine/program_arithmetic.h"
 #include "storage/format_program.h"
 
 double gEffParam[4] = {};
@@ -49,37 +50,25 @@ double BrushEffectRun(const uint8_t* myCode, uint16_t mySize, const BrushEffectI
         }
         const double myA = Operand(ProgramReadWord(myAt.mA), myAt.mA, myScale, myInputs);
         const double myB = Operand(ProgramReadWord(myAt.mB), myAt.mB, myScale, myInputs);
+        const uint16_t myOperation = static_cast<uint16_t>(ProgramReadWord(myAt.mOperation));
         double myResult;
-        switch (ProgramReadWord(myAt.mOperation)) {
-        case kOpStore:
-            myResult = myA;
-            break;
-        case kOpSum:
-            myResult = myA + myB;
-            break;
-        case kOpDifference:
-            myResult = myA - myB;
-            break;
-        case kOpProduct:
-            myResult = myA * myB;
-            break;
-        case kOpQuotient:
-            myResult = myA / myB;
-            break;
-        case kOpAddInverse:
-            myResult = myA + 1 / myB;
-            break;
-        case kOpBrushSine:
-            myResult = std::sin(kProgramPi * myA / (2 * myB));
-            break;
-        case kOpBrushCosine:
-            myResult = std::cos(kProgramPi * myA / (2 * myB));
-            break;
-        case kOpHypotenuse:
-            myResult = std::sqrt(myA * myA + myB * myB);
-            break;
-        default:
-            continue;
+        if (!ProgramArithmetic(myOperation, myA, myB, myResult)) {
+            switch (myOperation) {
+            case kOpAddInverse:
+                myResult = myA + 1 / myB;
+                break;
+            case kOpBrushSine:
+                myResult = std::sin(kProgramPi * myA / (2 * myB));
+                break;
+            case kOpBrushCosine:
+                myResult = std::cos(kProgramPi * myA / (2 * myB));
+                break;
+            case kOpHypotenuse:
+                myResult = std::sqrt(myA * myA + myB * myB);
+                break;
+            default:
+                continue;
+            }
         }
         if (myDest) *myDest = std::isfinite(myResult) ? myResult : 0.0;
     }

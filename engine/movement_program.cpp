@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "core/random.h"
+#include "engine/program_arithmetic.h"
 #include "storage/format_program.h"
 
 double gX = 0;
@@ -105,96 +106,84 @@ void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const 
         const double myD = myDest ? *myDest : 0.0;
         double myResult = myD;
         bool myStores = true;
-        switch (ProgramReadWord(myAt.mOperation)) {
-        case kOpStore:
-            myResult = myA;
-            break;
-        case kOpSum:
-            myResult = myA + myB;
-            break;
-        case kOpDifference:
-            myResult = myA - myB;
-            break;
-        case kOpProduct:
-            myResult = myA * myB;
-            break;
-        case kOpQuotient:
-            myResult = Divide(myA, myB);
-            break;
-        case kOpFloorQuotient:
-            myResult = myB == 0 ? 0.0 : std::floor(myA / myB);
-            break;
-        case kOpModulo: {
-            const double myModulus = std::fabs(myB);
-            myResult = myModulus == 0 ? 0.0 : myA - std::trunc(myA / myModulus) * myModulus;
-            break;
-        }
-        case kOpPower:
-            myResult = std::pow(myA, myB);
-            break;
-        case kOpAbsolute:
-            myResult = std::fabs(myD);
-            break;
-        case kOpSine:
-            myResult = std::sin(myA * myB);
-            break;
-        case kOpCosine:
-            myResult = std::cos(myA * myB);
-            break;
-        case kOpSineCycle:
-            myResult = myB == 0 ? 0.0 : std::sin(2 * kProgramPi * myA / myB);
-            break;
-        case kOpCosineCycle:
-            myResult = myB == 0 ? 0.0 : std::cos(2 * kProgramPi * myA / myB);
-            break;
-        case kOpAngle:
-            myResult = Divide(2 * kProgramPi * myA, myB);
-            break;
-        case kOpRandom:
-            myResult = myA + std::floor((myB - myA + 1) * RandomFraction());
-            break;
-        case kOpRandomX:
-            myResult = std::floor((2 * myInputs.mCentX + myFrameWidth + 1) * RandomFraction()) -
-                       std::floor(myFrameWidth / 2);
-            break;
-        case kOpRandomY:
-            myResult = std::floor((2 * myInputs.mCentY + myFrameHeight + 1) * RandomFraction()) -
-                       std::floor(myFrameHeight / 2);
-            break;
-        case kOpScreenRatio:
-            myResult = 5 * myInputs.mCentY * (1.0 / 3) * myA * 0.01;
-            break;
-        case kOpWrapX:
-            myResult = Wrap(myD, myFrameWidth, myInputs.mCentX, gX);
-            break;
-        case kOpWrapY:
-            myResult = Wrap(myD, myFrameHeight, myInputs.mCentY, gY);
-            break;
-        case kOpIfEqual:
-            myStores = false;
-            if (myD != myA) myIndex += SkipCount(myB);
-            break;
-        case kOpIfGreater:
-            myStores = false;
-            if (!(myD > myA)) myIndex += SkipCount(myB);
-            break;
-        case kOpIfOutside:
-            myStores = false;
-            if (std::fabs(gY - myInputs.mCentY) < myFrameHeight + myInputs.mCentY &&
-                std::fabs(gX - myInputs.mCentX) < myFrameWidth + myInputs.mCentX)
-                myIndex += SkipCount(myA);
-            break;
-        case kOpLinger:
-            myStores = false;
-            myLinger = LingerFrom(myA);
-            break;
-        case kOpLingerNegated:
-            myStores = false;
-            myLinger = LingerFrom(-myA);
-            break;
-        default:
-            myStores = false;
-            break;
+        const uint16_t myOperation = static_cast<uint16_t>(ProgramReadWord(myAt.mOperation));
+        if (!ProgramArithmetic(myOperation, myA, myB, myResult)) {
+            switch (myOperation) {
+            case kOpFloorQuotient:
+                myResult = myB == 0 ? 0.0 : std::floor(myA / myB);
+                break;
+            case kOpModulo: {
+                const double myModulus = std::fabs(myB);
+                myResult = myModulus == 0 ? 0.0 : myA - std::trunc(myA / myModulus) * myModulus;
+                break;
+            }
+            case kOpPower:
+                myResult = std::pow(myA, myB);
+                break;
+            case kOpAbsolute:
+                myResult = std::fabs(myD);
+                break;
+            case kOpSine:
+                myResult = std::sin(myA * myB);
+                break;
+            case kOpCosine:
+                myResult = std::cos(myA * myB);
+                break;
+            case kOpSineCycle:
+                myResult = myB == 0 ? 0.0 : std::sin(2 * kProgramPi * myA / myB);
+                break;
+            case kOpCosineCycle:
+                myResult = myB == 0 ? 0.0 : std::cos(2 * kProgramPi * myA / myB);
+                break;
+            case kOpAngle:
+                myResult = Divide(2 * kProgramPi * myA, myB);
+                break;
+            case kOpRandom:
+                myResult = myA + std::floor((myB - myA + 1) * RandomFraction());
+                break;
+            case kOpRandomX:
+                myResult = std::floor((2 * myInputs.mCentX + myFrameWidth + 1) * RandomFraction()) -
+                           std::floor(myFrameWidth / 2);
+                break;
+            case kOpRandomY:
+                myResult = std::floor((2 * myInputs.mCentY + myFrameHeight + 1) * RandomFraction()) -
+                           std::floor(myFrameHeight / 2);
+                break;
+            case kOpScreenRatio:
+                myResult = 5 * myInputs.mCentY * (1.0 / 3) * myA * 0.01;
+                break;
+            case kOpWrapX:
+                myResult = Wrap(myD, myFrameWidth, myInputs.mCentX, gX);
+                break;
+            case kOpWrapY:
+                myResult = Wrap(myD, myFrameHeight, myInputs.mCentY, gY);
+                break;
+            case kOpIfEqual:
+                myStores = false;
+                if (myD != myA) myIndex += SkipCount(myB);
+                break;
+            case kOpIfGreater:
+                myStores = false;
+                if (!(myD > myA)) myIndex += SkipCount(myB);
+                break;
+            case kOpIfOutside:
+                myStores = false;
+                if (std::fabs(gY - myInputs.mCentY) < myFrameHeight + myInputs.mCentY &&
+                    std::fabs(gX - myInputs.mCentX) < myFrameWidth + myInputs.mCentX)
+                    myIndex += SkipCount(myA);
+                break;
+            case kOpLinger:
+                myStores = false;
+                myLinger = LingerFrom(myA);
+                break;
+            case kOpLingerNegated:
+                myStores = false;
+                myLinger = LingerFrom(-myA);
+                break;
+            default:
+                myStores = false;
+                break;
+            }
         }
         if (myStores && myDest) *myDest = std::isfinite(myResult) ? myResult : 0.0;
     }

@@ -8,28 +8,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "png_reader.h"
+#include "test_files.h"
 #include "test_library.h"
 #include "tests/platform/wav_writer.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-bool Have(const char* myProgram) {
-    return std::system((std::string("command -v ") + myProgram + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadAll(const fs::path& myPath) {
-    std::ifstream myStream(myPath);
-    std::stringstream myText;
-    myText << myStream.rdbuf();
-    return myText.str();
-}
-
 class DesktopTest : public ::testing::Test {
   protected:
     fs::path mRoot;
@@ -85,22 +74,23 @@ TEST_F(DesktopTest, TheFirstPictureShowsTheStylesColoursWhenTheyStandStill) {
 }
 
 TEST_F(DesktopTest, MusicPlayingOnTheDesktopIsHeardWithNothingChosen) {
-    if (!Have("xvfb-run") || !Have("xdotool") || !Have("pulseaudio") || !Have("paplay") || !Have("pactl"))
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool") || !TestHaveProgram("pulseaudio") ||
+        !TestHaveProgram("paplay") || !TestHaveProgram("pactl"))
         GTEST_SKIP() << "needs xvfb-run, xdotool, pulseaudio, paplay and pactl";
     WriteClickTrack(mRoot / "clicks.wav", 60);
     const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/program/live_desktop.sh' '" +
                                   mRoot.string() + "' '" ORBEX_BIN_DIR "/orbex' 30";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
-    EXPECT_EQ(ReadAll(mRoot / "code.txt"), "0\n")
-        << ReadAll(mRoot / "orbex.log") << ReadAll(mRoot / "pulse.log");
+    EXPECT_EQ(TestReadText(mRoot / "code.txt"), "0\n")
+        << TestReadText(mRoot / "orbex.log") << TestReadText(mRoot / "pulse.log");
     std::vector<double> myBeats;
     std::ifstream myLog(mRoot / "beats.txt");
     for (double myTime; myLog >> myTime;)
         if (myTime >= 8.0 && myTime < 28.0) myBeats.push_back(myTime);
     // Once the search has settled, a beat per click: 40 in these 20 seconds. A busy machine may let a click
     // pass now and then (the sanitizer build runs beside other tests), but no beat falls between clicks.
-    ASSERT_GE(myBeats.size(), 30u) << ReadAll(mRoot / "beats.txt") << ReadAll(mRoot / "orbex.log");
-    ASSERT_LE(myBeats.size(), 41u) << ReadAll(mRoot / "beats.txt");
+    ASSERT_GE(myBeats.size(), 30u) << TestReadText(mRoot / "beats.txt") << TestReadText(mRoot / "orbex.log");
+    ASSERT_LE(myBeats.size(), 41u) << TestReadText(mRoot / "beats.txt");
     std::vector<double> myGaps;
     for (size_t myIndex = 1; myIndex < myBeats.size(); ++myIndex) {
         const double myGap = myBeats[myIndex] - myBeats[myIndex - 1];
@@ -110,11 +100,12 @@ TEST_F(DesktopTest, MusicPlayingOnTheDesktopIsHeardWithNothingChosen) {
         EXPECT_NEAR(myGap, myClicks * kClickPeriod, 0.1) << myBeats[myIndex];
     }
     std::sort(myGaps.begin(), myGaps.end());
-    EXPECT_NEAR(myGaps[myGaps.size() / 2], kClickPeriod, 0.02) << ReadAll(mRoot / "beats.txt");
+    EXPECT_NEAR(myGaps[myGaps.size() / 2], kClickPeriod, 0.02) << TestReadText(mRoot / "beats.txt");
 }
 
 TEST_F(DesktopTest, TheAnimationFillsTheScreenAskedForAndRemembersIt) {
-    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
     // Two screens joined by Xinerama, told apart by their sizes.
     const fs::path mySilence = mRoot / "silence.raw";
     std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
@@ -138,7 +129,7 @@ TEST_F(DesktopTest, TheAnimationFillsTheScreenAskedForAndRemembersIt) {
                                   "+xinerama' bash '" +
                                   (mRoot / "session.sh").string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
-    EXPECT_EQ(ReadAll(mRoot / "geometry.txt"),
+    EXPECT_EQ(TestReadText(mRoot / "geometry.txt"),
               "  Geometry: 640x480\n  Geometry: 640x480\n  Geometry: 800x600\n")
         << "the second screen asked for, the same again without asking, then the first";
 }

@@ -32,7 +32,7 @@ TEST_F(ListeningProgram, BeatsFallOnTheClicksOfAClickTrack) {
     while (myStream >> myTime)
         if (myTime >= 1.0) myBeats.push_back(myTime);
     // Clicks at 1.0, 1.5, ... 6.5 s: each gives one beat soon after its onset, and nothing falls between.
-    ASSERT_EQ(myBeats.size(), 12u) << ReadText(myLog);
+    ASSERT_EQ(myBeats.size(), 12u) << TestReadText(myLog);
     for (size_t myIndex = 0; myIndex < myBeats.size(); ++myIndex) {
         const double myClick = 1.0 + kTestClickPeriod * myIndex;
         EXPECT_GE(myBeats[myIndex], myClick) << myIndex;

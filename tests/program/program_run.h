@@ -8,9 +8,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "test_files.h"
 
 class ProgramRunTest : public ::testing::Test {
   protected:
@@ -46,16 +46,10 @@ class ProgramRunTest : public ::testing::Test {
                                       "/orbex' " + myArguments + " >'" + (mRoot / "stdout.txt").string() +
                                       "' 2>'" + myErrorFile.string() + "'";
         const int myStatus = std::system(myCommand.c_str());
-        if (myErrors) *myErrors = ReadText(myErrorFile);
+        if (myErrors) *myErrors = TestReadText(myErrorFile);
         return WIFEXITED(myStatus) ? WEXITSTATUS(myStatus) : -1;
     }
-    std::string Output() const { return ReadText(mRoot / "stdout.txt"); }
-    static std::string ReadText(const std::filesystem::path& myPath) {
-        std::ifstream myStream(myPath);
-        std::stringstream myText;
-        myText << myStream.rdbuf();
-        return myText.str();
-    }
+    std::string Output() const { return TestReadText(mRoot / "stdout.txt"); }
 
   private:
     std::string mRuntimeBefore;

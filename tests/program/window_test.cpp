@@ -7,27 +7,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "test_files.h"
 #include "test_library.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-bool Have(const char* myProgram) {
-    return std::system((std::string("command -v ") + myProgram + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::string ReadAll(const fs::path& myPath) {
-    std::ifstream myStream(myPath);
-    std::stringstream myText;
-    myText << myStream.rdbuf();
-    return myText.str();
-}
-} // namespace
-
 TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
-    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
     const fs::path myRoot = fs::temp_directory_path() / ("orbex-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
     fs::create_directories(myRoot / "runtime");
@@ -59,16 +47,18 @@ TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
     const std::string myCommand =
         "timeout 60 xvfb-run -a -s '-screen 0 800x600x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
-    EXPECT_NE(ReadAll(myRoot / "geometry.txt").find("800x600"), std::string::npos)
-        << ReadAll(myRoot / "geometry.txt");
-    EXPECT_EQ(ReadAll(myRoot / "code.txt"), "0\n") << "Escape leads through the farewell to a clean exit";
+    EXPECT_NE(TestReadText(myRoot / "geometry.txt").find("800x600"), std::string::npos)
+        << TestReadText(myRoot / "geometry.txt");
+    EXPECT_EQ(TestReadText(myRoot / "code.txt"), "0\n")
+        << "Escape leads through the farewell to a clean exit";
     fs::remove_all(myRoot);
 }
 
 // The controls over the picture in a window: a click expands them, keys typed into them change the look, a
 // cue waits for Enter, a gradient loads by its first letters, and Escape's quit keeps it all in the session.
 TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
-    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
     const fs::path myRoot =
         fs::temp_directory_path() / ("orbex-controls-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
@@ -98,9 +88,9 @@ TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
     const std::string myCommand =
         "timeout 60 xvfb-run -a -s '-screen 0 1280x1024x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
-    EXPECT_EQ(ReadAll(myRoot / "code.txt"), "0\n");
-    EXPECT_NE(ReadAll(myRoot / "geometry.txt").find("404x441"), std::string::npos)
-        << "expanded: " << ReadAll(myRoot / "geometry.txt");
+    EXPECT_EQ(TestReadText(myRoot / "code.txt"), "0\n");
+    EXPECT_NE(TestReadText(myRoot / "geometry.txt").find("404x441"), std::string::npos)
+        << "expanded: " << TestReadText(myRoot / "geometry.txt");
     std::ifstream myFile(myRoot / "home" / "Styles" / "Last_Session.sty", std::ios::binary);
     std::vector<uint8_t> myStyle((std::istreambuf_iterator<char>(myFile)), std::istreambuf_iterator<char>());
     ASSERT_EQ(myStyle.size(), 1006u);
@@ -116,7 +106,8 @@ TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
 // A desktop of 1920 x 1080 magnifies the controls twice; a click lands where it is seen, and --ui-scale sets
 // the factor by hand.
 TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
-    if (!Have("xvfb-run") || !Have("xdotool")) GTEST_SKIP() << "needs xvfb-run and xdotool";
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
     const fs::path myRoot = fs::temp_directory_path() / ("orbex-scale-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
     fs::create_directories(myRoot / "runtime");
@@ -146,12 +137,12 @@ TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
     const std::string myCommand =
         "timeout 90 xvfb-run -a -s '-screen 0 1920x1080x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
-    EXPECT_NE(ReadAll(myRoot / "double-collapsed.txt").find("426x292"), std::string::npos)
-        << ReadAll(myRoot / "double-collapsed.txt");
-    EXPECT_NE(ReadAll(myRoot / "double-clicked.txt").find("808x882"), std::string::npos)
+    EXPECT_NE(TestReadText(myRoot / "double-collapsed.txt").find("426x292"), std::string::npos)
+        << TestReadText(myRoot / "double-collapsed.txt");
+    EXPECT_NE(TestReadText(myRoot / "double-clicked.txt").find("808x882"), std::string::npos)
         << "the click at (360, 20) is the expand button's (180, 10): "
-        << ReadAll(myRoot / "double-clicked.txt");
-    EXPECT_NE(ReadAll(myRoot / "single-collapsed.txt").find("213x146"), std::string::npos)
-        << ReadAll(myRoot / "single-collapsed.txt");
+        << TestReadText(myRoot / "double-clicked.txt");
+    EXPECT_NE(TestReadText(myRoot / "single-collapsed.txt").find("213x146"), std::string::npos)
+        << TestReadText(myRoot / "single-collapsed.txt");
     fs::remove_all(myRoot);
 }

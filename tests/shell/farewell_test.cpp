@@ -2,6 +2,7 @@
 // that slide in to meet beside it.
 #include <gtest/gtest.h>
 
+#include "../platform/surface_count.h"
 #include "core/alert.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
@@ -16,17 +17,7 @@
 #include "shell/quit.h"
 #include "storage/components.h"
 
-namespace {
-
-int CountNonBlack(const Surface& mySurface, const Rect& myRect) {
-    int myCount = 0;
-    for (int y = myRect.top; y < myRect.bottom; ++y)
-        for (int x = myRect.left; x < myRect.right; ++x)
-            myCount += mySurface.Row(y)[x] != 0;
-    return myCount;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     PlatformStart(true);
@@ -50,8 +41,8 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     const Surface& myScreen = WindowSurface(kWinPaint);
     EXPECT_EQ(myScreen.Row(150)[200], 21) << "the brush sits at the centre";
     EXPECT_EQ(myScreen.Row(5)[5], 0) << "the rest of the last picture is gone";
-    EXPECT_GT(CountNonBlack(myScreen, {100, 60, 300, 140}), 50) << "the title above the brush";
-    EXPECT_GT(CountNonBlack(myScreen, {0, 166, 400, 194}), 50) << "the two lines below it";
+    EXPECT_GT(TestCountDrawn(myScreen, {100, 60, 300, 140}), 50) << "the title above the brush";
+    EXPECT_GT(TestCountDrawn(myScreen, {0, 166, 400, 194}), 50) << "the two lines below it";
     EXPECT_EQ(gUpdateLength, kNever) << "a brush of one frame is drawn once";
 
     // After two seconds the two halves of the banner meet beside the brush.
@@ -61,8 +52,8 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
     gTimer = ClockTicks() - 1999;
     MainQuitLoop();
     const int myMeet = static_cast<int>(2000 * (gCentX - myBrush.mLeft - 6) * 0.0005 - 108);
-    EXPECT_GT(CountNonBlack(myScreen, {myMeet, 141, myMeet + 108, 160}), 100);
-    EXPECT_GT(CountNonBlack(myScreen, {400 - myMeet - 108, 141, 400 - myMeet, 160}), 100);
+    EXPECT_GT(TestCountDrawn(myScreen, {myMeet, 141, myMeet + 108, 160}), 100);
+    EXPECT_GT(TestCountDrawn(myScreen, {400 - myMeet - 108, 141, 400 - myMeet, 160}), 100);
     EXPECT_EQ(myScreen.Row(150)[200], 21);
     gTimer = ClockTicks() - 3001;
     EXPECT_FALSE(MainQuitLoop()) << "three seconds in all";

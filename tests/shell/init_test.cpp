@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../platform/surface_count.h"
 #include "../program/test_library.h"
 #include "controls/app_window.h"
 #include "core/alert.h"
@@ -30,13 +31,6 @@ fs::path InitTestRoot() {
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
-int CountNonBlack(const Surface& mySurface, const Rect& myRect) {
-    int myCount = 0;
-    for (int y = myRect.top; y < myRect.bottom; ++y)
-        for (int x = myRect.left; x < myRect.right; ++x)
-            myCount += mySurface.Row(y)[x] != 0;
-    return myCount;
-}
 } // namespace
 
 // The whole start-up runs in a child process, so none of what it sets up stays behind for other tests.
@@ -99,7 +93,7 @@ TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
     EXPECT_STREQ(gStyle.mFillNames[1], "Photo");
     // The tiles cover the new screen to its far corner, in the picture and in the window.
     const Rect myCorner{824, 568, 1024, 768};
-    EXPECT_GT(CountNonBlack(gWorldPaint, myCorner), 200 * 200 / 4);
-    EXPECT_GT(CountNonBlack(WindowSurface(kWinPaint), myCorner), 200 * 200 / 4);
+    EXPECT_GT(TestCountDrawn(gWorldPaint, myCorner), 200 * 200 / 4);
+    EXPECT_GT(TestCountDrawn(WindowSurface(kWinPaint), myCorner), 200 * 200 / 4);
     fs::remove_all(myRoot);
 }
