@@ -40,8 +40,8 @@ TEST_F(MusicTest, TheControlsSkipAndShowTheTracksOfAMusicFolder) {
     std::filesystem::create_directories(mRoot / "runtime");
     std::ofstream(mRoot / "session.txt") << kScript;
     const std::string myCommand =
-        "cd '" + mRoot.string() + "' && env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" + mRoot.string() +
-        "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' '" + ORBEX_BIN_DIR +
+        "cd '" + mRoot.string() + "' && timeout -k 5 120 env -u DISPLAY -u WAYLAND_DISPLAY ORBEX_HOME='" +
+        mRoot.string() + "' XDG_RUNTIME_DIR='" + (mRoot / "runtime").string() + "' '" + ORBEX_BIN_DIR +
         "/orbex' --headless --style Known --disc '" + (mRoot / "music").string() + "' --script '" +
         (mRoot / "session.txt").string() + "' >/dev/null 2>&1";
     const int myStatus = std::system(myCommand.c_str());
