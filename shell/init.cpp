@@ -12,6 +12,7 @@
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
+#include "shell/preferences.h"
 #include "shell/program_folder.h"
 #include "shell/quit.h"
 #include "sound/sound_input.h"
@@ -58,6 +59,7 @@ bool InitProgram() {
         if (FileCreateDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) QuitFast();
     }
     InitText("Initializing...");
+    InitSetPreferences("orbex");
     PopBuildFileLists();
     std::memset(gAttachList, kNotSet, sizeof(gAttachList));
     InitSound();

@@ -29,6 +29,7 @@
 #include "resources/pictures.h"
 #include "shell/display.h"
 #include "shell/main.h"
+#include "shell/preferences.h"
 #include "shell/program_folder.h"
 #include "sound/sound_input.h"
 #include "storage/components.h"
@@ -87,6 +88,7 @@ void QuitSequence(uint8_t myPressed) {
         std::snprintf(gEditableText, sizeof(gEditableText), "%s", kStyleLastSession);
         FileSaveToDisk();
     }
+    InitSetPreferences(nullptr);
     for (int i = kFillSlots - 1; i >= 0; --i)
         gFills[i].Release();
     QuitChooseBrush();

@@ -31,6 +31,7 @@
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
+#include "shell/preferences.h"
 #include "shell/program_folder.h"
 #include "shell/render_out.h"
 #include "sound/listen.h"
@@ -48,6 +49,7 @@ void TestResetAllState() {
     InitDisplayResetState();
     OptionsResetState();
     RenderOutResetState();
+    PrefsResetState();
     ProgramFolderRelease();
     PopListResetState();
     PopupResetState();
