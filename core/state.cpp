@@ -18,7 +18,10 @@ uint8_t gSaverTrigger = 0;
 uint8_t gStateLastSession = 0;
 uint8_t gSaverFlag = 0;
 uint8_t gSaverSound = 0;
-uint16_t gSaverDelay = 10;
+namespace {
+constexpr uint16_t kSaverDelayStart = 10; // minutes
+} // namespace
+uint16_t gSaverDelay = kSaverDelayStart;
 uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;
@@ -27,11 +30,13 @@ uint8_t gStateTextEntry = 0;
 uint8_t gStateEndSong = 0;
 
 void StateResetState() {
-    for (uint8_t* myState : {&gStateRunning, &gStateOutsideApp, &gStatePaint, &gStatePaintClose,
-                             &gStateClickReturn, &gStateControlsVisible, &gStateAllVisible,
-                             &gStateColorChange, &gStatePalChange, &gStateCD, &gStateEject, &gSaverTrigger,
-                             &gStateLastSession, &gSaverFlag, &gNewDisk, &gStateTextEntry, &gStateEndSong})
+    for (uint8_t* myState :
+         {&gStateRunning, &gStateOutsideApp, &gStatePaint, &gStatePaintClose, &gStateClickReturn,
+          &gStateControlsVisible, &gStateAllVisible, &gStateColorChange, &gStatePalChange, &gStateCD,
+          &gStateEject, &gSaverTrigger, &gStateLastSession, &gSaverFlag, &gSaverSound, &gNewDisk,
+          &gStateTextEntry, &gStateEndSong})
         *myState = 0;
+    gSaverDelay = kSaverDelayStart;
     gNewDiskTime = 0;
     gTimer = 0;
     gMeterOffset = 0;
