@@ -2,7 +2,12 @@
 // depends on what another left behind, in whatever order they run (./test shuffles them).
 #include <gtest/gtest.h>
 
+#include "controls/draw.h"
+#include "controls/help.h"
+#include "controls/key.h"
+#include "controls/mousekey.h"
 #include "controls/popup_state.h"
+#include "controls/text_field.h"
 #include "core/alert.h"
 #include "core/display.h"
 #include "core/random.h"
@@ -52,6 +57,11 @@ void TestResetAllState() {
     PrefsResetState();
     ProgramFolderRelease();
     PopListResetState();
+    TextFieldResetState();
+    KeyResetState();
+    MouseKeyResetState();
+    HelpResetState();
+    DrawResetState();
     PopupResetState();
     MusicResetState();
     SearchResetState();

@@ -41,11 +41,6 @@ class ControlsTest : public EngineTest {
         std::snprintf(gDirIDOrbex, kPathSize, "%s/", mRoot.c_str());
         std::snprintf(gDirIDRave, kPathSize, "%s/Raves/", mRoot.c_str());
         WindowCloseAll();
-        KeyResetState();
-        MouseKeyResetState();
-        DrawResetState();
-        TextFieldResetState();
-        HelpResetState();
         for (auto& myName : gStyle.mGradNames)
             StyleCopy(myName, "(None)");
         for (auto& myName : gStyle.mMoveNames)
@@ -79,13 +74,7 @@ class ControlsTest : public EngineTest {
         ASSERT_TRUE(DrawInitArtwork());
     }
     void TearDown() override {
-        TextFieldResetState();
-        KeyResetState();
-        gStateRunning = 0;
-        gStateControlsVisible = gStateAllVisible = 0;
-        gWindowKeyState = 0;
         WindowCloseAll();
-        DrawResetState();
         std::filesystem::remove_all(mRoot);
         EngineTest::TearDown();
     }
