@@ -19,9 +19,10 @@ uint8_t gStateLastSession = 0;
 uint8_t gSaverFlag = 0;
 uint8_t gSaverSound = 0;
 namespace {
-constexpr uint16_t kSaverDelayStart = 10; // minutes
+constexpr uint16_t kSaverDelayStart = 20; // minutes, when the desktop tells none
 } // namespace
 uint16_t gSaverDelay = kSaverDelayStart;
+uint16_t gSaverBlank = 0;
 uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;
@@ -37,6 +38,7 @@ void StateResetState() {
           &gStateTextEntry, &gStateEndSong})
         *myState = 0;
     gSaverDelay = kSaverDelayStart;
+    gSaverBlank = 0;
     gNewDiskTime = 0;
     gTimer = 0;
     gMeterOffset = 0;

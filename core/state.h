@@ -21,6 +21,8 @@ extern uint8_t gSaverFlag;
 // Preferences of the screen saver: play the disc when it starts, and its delay in minutes.
 extern uint8_t gSaverSound;
 extern uint16_t gSaverDelay;
+// Minutes after which the desktop blanks or locks by itself (0: never, or not known).
+extern uint16_t gSaverBlank;
 extern uint8_t gNewDisk;
 extern uint32_t gNewDiskTime;
 extern uint32_t gTimer;

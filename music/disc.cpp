@@ -244,7 +244,9 @@ uint32_t MusicSeek(uint32_t myFrames, uint8_t myCheck) {
 
 void MusicUpdateCD(int myTrack) {
     CDToc myToc;
-    bool myPresent = gStateCDDriver && CDAudioMediaPresent() && CDAudioReadToc(myToc);
+    // A screen saver started with its sound off ("Ignore") runs on the silent clock and leaves the disc be.
+    const bool mySilentSaver = gSaverTrigger && !gSaverSound;
+    bool myPresent = gStateCDDriver && !mySilentSaver && CDAudioMediaPresent() && CDAudioReadToc(myToc);
     if (myPresent && !gStateCD && CDAudioKind() == kCDDriveDevice) {
         // A disc that arrived: the drive is opened afresh, so it reads the new disc's table.
         const std::string mySource = CDAudioSource();

@@ -124,6 +124,19 @@ std::string ConfigWithValue(const std::string& myText, const char* mySection, co
     return myResult.insert(myInsertAt, myEntry);
 }
 
+std::string ConfigWithoutValue(const std::string& myText, const char* mySection, const char* myKey) {
+    std::string myResult = myText;
+    std::string_view myCurrent;
+    for (size_t myStart = 0, myNext = 0; myStart < myResult.size(); myStart = myNext) {
+        const std::string_view myLine = ConfigLine(myResult, myStart, myNext);
+        std::string_view myOld;
+        if (ConfigSectionLine(myLine, myCurrent)) continue;
+        if (ConfigSameName(myCurrent, mySection) && ConfigKeyLine(myLine, myKey, myOld))
+            return myResult.erase(myStart, std::min(myNext, myResult.size()) - myStart);
+    }
+    return myResult;
+}
+
 std::string ConfigGetString(const char* myFile, const char* mySection, const char* myKey,
                             const char* myDefault) {
     return ConfigFindValue(ConfigReadText(ConfigFolder() + myFile), mySection, myKey, myDefault);

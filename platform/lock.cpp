@@ -51,3 +51,13 @@ bool LockHeld(const char* myName) {
     close(myFile);
     return myHeld;
 }
+
+int LockHolder(const char* myName) {
+    if (!LockHeld(myName)) return 0;
+    const int myFile = open(LockPath(myName).c_str(), O_RDONLY | O_CLOEXEC);
+    if (myFile < 0) return 0;
+    char myText[24] = {};
+    const ssize_t mySize = read(myFile, myText, sizeof(myText) - 1);
+    close(myFile);
+    return mySize > 0 ? std::atoi(myText) : 0;
+}

@@ -6,3 +6,5 @@ int LockAcquire(const char* myName);
 void LockRelease(int myHandle);
 // True while some process holds the named lock.
 bool LockHeld(const char* myName);
+// The process id a holder of the named lock wrote into it; 0 while nobody holds it.
+int LockHolder(const char* myName);

@@ -52,6 +52,11 @@ PlatformStartResult PlatformStart(bool myHeadless) {
     return kPlatformStarted;
 }
 
+void PlatformAllowScreenSaver() {
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    if (sStarted) SDL_EnableScreenSaver();
+}
+
 const char* PlatformErrorText() {
     return SDL_GetError();
 }

@@ -22,6 +22,9 @@ bool PlatformHasDisplay();
 void PlatformDesktopSize(int* myWidth, int* myHeight);
 void PlatformSetHeadlessSize(int myWidth, int myHeight);
 
+// Lets the desktop blank and lock the screen while the program runs (SDL keeps it from doing so otherwise).
+void PlatformAllowScreenSaver();
+
 // The exclamation sound: a short tone, or only counted when headless.
 void PlatformBeep();
 extern int gPlatformBeepCount;

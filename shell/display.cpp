@@ -13,6 +13,7 @@
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
+#include "resources/saver_logo.h"
 #include "shell/main.h"
 #include "shell/options.h"
 #include "shell/quit.h"
@@ -83,13 +84,7 @@ bool InitFonts() {
 
 void InitColor() {
     PaletteEntry myEntries[kPaletteSize];
-    PaletteSystemColors(myEntries);
-    static const uint8_t kFixed[11][3] = {{223, 223, 223}, {159, 159, 159}, {96, 96, 96}, {64, 64, 64},
-                                          {32, 32, 32},    {0, 64, 0},      {0, 191, 0},  {0, 128, 255},
-                                          {128, 0, 255},   {255, 85, 0},    {255, 170, 0}};
-    for (int myIndex = 10; myIndex <= 20; ++myIndex)
-        myEntries[myIndex] = {kFixed[myIndex - 10][0], kFixed[myIndex - 10][1], kFixed[myIndex - 10][2],
-                              kPaletteNoCollapse};
+    ResourceInterfaceColors(myEntries);
     for (int myIndex = 21; myIndex <= 200; ++myIndex)
         myEntries[myIndex] = {0, 0, 0, kPaletteReserved | kPaletteNoCollapse};
     for (int myIndex = 201; myIndex <= 245; ++myIndex)

@@ -81,6 +81,8 @@ void MainOpenAppEvent() {
     gStateRunning = 1;
     MusicPlay(0, 1);
     if (!gSaverTrigger) MouseKeyToggleControls(0);
+    // A screen saver does not keep the desktop from blanking and locking the screen in its time.
+    if (gSaverTrigger) PlatformAllowScreenSaver();
     WindowShowCursor(!gSaverTrigger && gStateControlsVisible);
     gStartUp = 0;
     if (gAlertText[0]) MainOpenAlert(gAlertText);

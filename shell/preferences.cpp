@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "music/music.h"
 #include "platform/platform.h"
+#include "shell/screen_saver.h"
 #include "sound/sound_input.h"
 
 namespace {
@@ -38,6 +39,9 @@ void InitSetPreferences(const char* myName) {
     FileHandle myFile = nullptr;
     const int myOpened = InitOpenPrefsFile(kPrefsFileName, &myFile);
     if (myOpened == 0) return;
+    // Whether Orbex is the desktop's screen saver, and after how long, is the desktop's to say: asked at
+    // every start, a first one too.
+    if (gStartUp && myName) PrefsReadSaver();
     if (gStartUp && myName && myOpened == 1) {
         uint8_t myBytes[kPrefsSize] = {};
         const int32_t mySize = std::min<int32_t>(FileLength(myFile), kPrefsSize);

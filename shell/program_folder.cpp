@@ -52,20 +52,28 @@ std::string ProgramFolderBundled(const char* myProgramPath) {
     return std::string();
 }
 
-bool ProgramFolderSetUp(bool myHeadless, const char* myProgramPath) {
+std::string ProgramFolderLocate() {
     std::string myFolder = ConfigEnvironment("ORBEX_HOME");
-    if (myFolder.empty() && myHeadless) {
+    if (!myFolder.empty()) {
+        // A folder of its own keeps a test or headless run away from the user's settings too.
+        ConfigSetFolder(myFolder + "/config");
+        return myFolder;
+    }
+    myFolder = ConfigGetString("registry.ini", "Software\\Orbex", "Path", "");
+    if (myFolder.empty()) myFolder = ConfigDataHome() + "/orbex";
+    return myFolder;
+}
+
+bool ProgramFolderSetUp(bool myHeadless, const char* myProgramPath) {
+    std::string myFolder;
+    if (myHeadless && ConfigEnvironment("ORBEX_HOME").empty()) {
         std::string myPattern = (fs::temp_directory_path() / "orbex-headless-XXXXXX").string();
         if (!mkdtemp(myPattern.data())) return false;
         sTemporary = myPattern;
         myFolder = myPattern;
-    }
-    if (!myFolder.empty()) {
-        // A folder of its own keeps a test or headless run away from the user's settings too.
         ConfigSetFolder(myFolder + "/config");
     } else {
-        myFolder = ConfigGetString("registry.ini", "Software\\Orbex", "Path", "");
-        if (myFolder.empty()) myFolder = ConfigDataHome() + "/orbex";
+        myFolder = ProgramFolderLocate();
     }
     std::error_code myError;
     fs::create_directories(myFolder, myError);

@@ -7,6 +7,9 @@
 // headless runs without ORBEX_HOME get a temporary folder of their own. Creates the component folders and
 // fills them from the bundled content on first start. False when no folder can be made.
 bool ProgramFolderSetUp(bool myHeadless, const char* myProgramPath);
+// The program folder by those rules without making anything (ORBEX_HOME also moves the configuration folder),
+// as the screen saver finds it.
+std::string ProgramFolderLocate();
 // Removes a headless run's temporary folder.
 void ProgramFolderRelease();
 // The bundled components beside the program (build tree or installed share/orbex), or empty.

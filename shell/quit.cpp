@@ -31,6 +31,7 @@
 #include "shell/main.h"
 #include "shell/preferences.h"
 #include "shell/program_folder.h"
+#include "shell/screen_saver.h"
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
@@ -89,6 +90,7 @@ void QuitSequence(uint8_t myPressed) {
         FileSaveToDisk();
     }
     InitSetPreferences(nullptr);
+    if (gSaverFlag) QuitLaunchScreenSaver();
     for (int i = kFillSlots - 1; i >= 0; --i)
         gFills[i].Release();
     QuitChooseBrush();
@@ -200,6 +202,7 @@ void QuitCleanup() {
     TextCloseFonts();
     ProgramFolderRelease();
     WindowPostQuit(gExitCode);
+    if (gSaverTrigger) QuitScreenSaver();
 }
 
 void QuitFast() {
