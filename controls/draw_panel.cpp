@@ -507,7 +507,14 @@ void DrawPanelContents() {
         DrawPatternBeatsContents();
         break;
     case kPanelSaver:
-        DrawLabel(DrawRow(0), "Screen Saver:");
+        // Where the desktop blanks or locks the screen first, the saver would never be seen: the panel says so.
+        if (gSaverFlag && gSaverBlank && gSaverBlank <= gSaverDelay) {
+            char myNote[40];
+            std::snprintf(myNote, sizeof(myNote), "Desktop blanks at %u min!", gSaverBlank);
+            DrawLabel(DrawRow(0), myNote);
+        } else {
+            DrawLabel(DrawRow(0), "Screen Saver:");
+        }
         DrawRefreshMiniButton(kMiniSaverOn, 0);
         if (gSaverFlag) {
             DrawLabel(DrawRow(1), "Play CD When Launched:");

@@ -67,74 +67,67 @@ int ConvertGradientPosition(int myValue, int mySections) {
     return (255 - myValue) * kGradientColors / (255 * mySections) % kGradientColors;
 }
 
+ConvertClass ConvertClassify(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
+                             int& myValue) {
+    const int b = myBlue, g = myGreen, r = myRed;
+    myValue = 0;
+    if (b == 0 && g == 0 && r == 0) return kClassBlack;
+    auto myPrimary = [&](int myChannel) {
+        myValue = myChannel;
+        return kClassPrimary;
+    };
+    auto mySecondary = [&](int myChannel) {
+        myValue = myChannel;
+        return kClassSecondary;
+    };
+    if (mySettings.mKind == kConvertFill) {
+        if (mySettings.mSecondGradient && b == 0 && g == 0) return mySecondary(r);
+        if (mySettings.mFixedColors) return kClassFixed;
+        return g > r ? myPrimary(g) : mySecondary(r);
+    }
+    if (b == 255 && g == 255 && r == 255) return kClassTransparent;
+    if (mySettings.mBlueMask && b == 255 && g == 0 && r == 0) return kClassMask;
+    if (mySettings.mSecondGradient && b == 0 && g == 0) return mySecondary(r);
+    if (mySettings.mFixedColors) return kClassFixed;
+    if (b == 0 && r == 0) return myPrimary(g);
+    if (b == g && g == r) return b < 128 ? kClassBlack : kClassTransparent;
+    if (b == r) return b >= 128 ? kClassTransparent : myPrimary(ConvertUnlighten(g, b));
+    if (b == g) return b >= 128 ? kClassTransparent : mySecondary(ConvertUnlighten(r, b));
+    if (g == r) {
+        if (b == 255) return mySettings.mBlueMask && g < 128 ? kClassMask : kClassTransparent;
+        if (b < 128) return kClassBlack;
+        return mySettings.mBlueMask ? kClassMask : kClassBlack;
+    }
+    return g > r ? myPrimary(g) : mySecondary(r);
+}
+
 bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
                      int myFrame, int myFrames, ConvertFixedTable& myTable, uint8_t& myIndex, bool& myMask) {
     myMask = false;
-    const int b = myBlue, g = myGreen, r = myRed;
-    if (b == 0 && g == 0 && r == 0) {
+    int myValue = 0;
+    switch (ConvertClassify(mySettings, myBlue, myGreen, myRed, myValue)) {
+    case kClassBlack:
         myIndex = 0;
         return true;
-    }
-    if (mySettings.mKind == kConvertFill) {
-        if (mySettings.mSecondGradient && b == 0 && g == 0) {
-            myIndex = ConvertSecondary(mySettings, r, myFrame, myFrames);
-            return true;
-        }
-        if (mySettings.mFixedColors) {
-            int mySlot = 0;
-            if (!ConvertFixedSlot(myTable, myRed, myGreen, myBlue, mySlot)) return false;
-            myIndex = static_cast<uint8_t>(kPixelFillGradient + mySlot);
-            return true;
-        }
-        myIndex = g > r ? ConvertPrimary(mySettings, g, myFrame, myFrames)
-                        : ConvertSecondary(mySettings, r, myFrame, myFrames);
-        return true;
-    }
-
-    if (b == 255 && g == 255 && r == 255) {
+    case kClassTransparent:
         myIndex = kPixelTransparent;
         return true;
-    }
-    if (mySettings.mBlueMask && b == 255 && g == 0 && r == 0) {
+    case kClassMask:
         myIndex = kPixelTransparent;
         myMask = true;
         return true;
-    }
-    if (mySettings.mSecondGradient && b == 0 && g == 0) {
-        myIndex = ConvertSecondary(mySettings, r, myFrame, myFrames);
-        return true;
-    }
-    if (mySettings.mFixedColors) {
+    case kClassFixed: {
         int mySlot = 0;
         if (!ConvertFixedSlot(myTable, myRed, myGreen, myBlue, mySlot)) return false;
-        myIndex = static_cast<uint8_t>(kPixelBrushGradient + mySlot);
+        myIndex = static_cast<uint8_t>(ConvertFixedBase(mySettings.mKind) + mySlot);
         return true;
     }
-    if (b == 0 && r == 0) {
-        myIndex = ConvertPrimary(mySettings, g, myFrame, myFrames);
-    } else if (b == g && g == r) {
-        myIndex = b < 128 ? 0 : kPixelTransparent;
-    } else if (b == r) {
-        myIndex = b >= 128 ? kPixelTransparent
-                           : ConvertPrimary(mySettings, ConvertUnlighten(g, b), myFrame, myFrames);
-    } else if (b == g) {
-        myIndex = b >= 128 ? kPixelTransparent
-                           : ConvertSecondary(mySettings, ConvertUnlighten(r, b), myFrame, myFrames);
-    } else if (g == r) {
-        if (b == 255) {
-            myIndex = kPixelTransparent;
-            myMask = mySettings.mBlueMask && g < 128;
-        } else if (b < 128) {
-            myIndex = 0;
-        } else if (mySettings.mBlueMask) {
-            myIndex = kPixelTransparent;
-            myMask = true;
-        } else {
-            myIndex = 0;
-        }
-    } else {
-        myIndex = g > r ? ConvertPrimary(mySettings, g, myFrame, myFrames)
-                        : ConvertSecondary(mySettings, r, myFrame, myFrames);
+    case kClassPrimary:
+        myIndex = ConvertPrimary(mySettings, myValue, myFrame, myFrames);
+        return true;
+    case kClassSecondary:
+        myIndex = ConvertSecondary(mySettings, myValue, myFrame, myFrames);
+        return true;
     }
     return true;
 }

@@ -15,12 +15,14 @@
 #include "converter/info.h"
 #include "converter/program_text.h"
 #include "converter/sheet.h"
+#include "converter/window.h"
 #include "storage/format_bytes.h"
 
 namespace {
 
 const char* kPixelmillUsage =
     "Usage:\n"
+    "  pixelmill                 (with a display: the converter window)\n"
     "  pixelmill brush IN.bmp -o OUT.bru [options]\n"
     "  pixelmill fill IN.bmp -o OUT.fil [options]\n"
     "  pixelmill info FILE [--pixels OUT.pgm] [--mask OUT.pgm] [--icon OUT.pgm] [--text OUT.txt]\n"
@@ -337,6 +339,10 @@ int PixelmillConvert(int myCount, char** myArgs, ConvertKind myKind) {
 
 int main(int myCount, char** myArgs) {
     if (myCount < 2) {
+        // With a desktop to show it on, the converter is a window; without one, the command line's usage.
+        const char* myDisplay = std::getenv("DISPLAY");
+        const char* myWayland = std::getenv("WAYLAND_DISPLAY");
+        if ((myDisplay && *myDisplay) || (myWayland && *myWayland)) return MillWindowRun(myCount, myArgs);
         std::fputs(kPixelmillUsage, stdout);
         return 2;
     }

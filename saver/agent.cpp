@@ -8,6 +8,7 @@
 
 #include "platform/lock.h"
 #include "platform/process.h"
+#include "shell/program_folder.h"
 #include "shell/screen_saver.h"
 
 volatile sig_atomic_t gAgentReload = 0;
@@ -67,6 +68,8 @@ int AgentRun(const IdleSource& mySource) {
 }
 
 int AgentMain() {
+    // ORBEX_HOME moves the settings Orbex writes; the agent reads them where Orbex wrote them.
+    ProgramFolderLocate();
     const int myLock = LockAcquire(kAgentLockName);
     if (myLock < 0) return 0; // one agent a user is enough
     struct sigaction myAction {};

@@ -39,6 +39,7 @@
 #include "shell/preferences.h"
 #include "shell/program_folder.h"
 #include "shell/render_out.h"
+#include "saver/agent.h"
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
@@ -51,6 +52,7 @@ namespace {
 // From the top of the program down, so what a module closes still finds the modules below it as they were.
 void TestResetAllState() {
     MainResetState();
+    AgentResetState();
     InitDisplayResetState();
     OptionsResetState();
     RenderOutResetState();

@@ -155,3 +155,20 @@ TEST_F(MusicTest, FilesAtOtherRatesPlayAtTheirOwnPitch) {
         myMatches += std::abs(int(myHeard[i]) - ExpectedHeard(0, 500.0 + i * 1000.0 / 11025)) <= 4;
     EXPECT_GE(myMatches, 2150) << "of 2205 samples: the tone resampled, not sped up or slowed down";
 }
+
+TEST_F(MusicTest, AScreenSaverWithItsSoundOffLeavesTheDiscBe) {
+    gSaverTrigger = 1;
+    gSaverSound = 0;
+    Insert(MusicFolder({2.0, 2.0, 2.0}));
+    EXPECT_EQ(gStateCD, 0) << "the silent clock runs";
+    EXPECT_EQ(gTrackTotal, kSilentTracks);
+    MusicPlay(0, 0);
+    Run(300);
+    EXPECT_EQ(gSongLength, kSilentTrackLength);
+    EXPECT_FALSE(CDAudioPlaying()) << "nothing is read from the disc or played";
+
+    gSaverSound = 1;
+    MusicUpdateCD(-1);
+    EXPECT_EQ(gStateCD, 1) << "with its sound on it plays the disc";
+    EXPECT_EQ(gTrackTotal, 3);
+}

@@ -12,6 +12,8 @@
 #include "core/alert.h"
 #include "core/state.h"
 #include "music/music.h"
+#include "platform/config.h"
+#include "platform/platform.h"
 #include "shell/preferences.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
@@ -29,6 +31,9 @@ class PrefsTest : public ::testing::Test {
         fs::remove_all(mRoot);
         fs::create_directories(mRoot);
         std::snprintf(gDirIDPref, kPathSize, "%s/", mRoot.c_str());
+        // The desktop's screen-saver settings come from this folder too, not the user's.
+        ConfigSetFolder(mRoot.string());
+        PlatformStart(true);
         gStartUp = 1;
     }
     void TearDown() override { fs::remove_all(mRoot); }
@@ -54,7 +59,7 @@ class PrefsTest : public ::testing::Test {
 TEST_F(PrefsTest, AFirstStartCreatesTheRecordWithTheDefaultsAtOnce) {
     InitSetPreferences("orbex");
     EXPECT_EQ(Record(),
-              std::vector<uint8_t>({2, 0, 0, 10, 0, kInputNotChosen, 0, kInputNotChosen, 0, 0, 0, 0}));
+              std::vector<uint8_t>({2, 0, 0, 20, 0, kInputNotChosen, 0, kInputNotChosen, 0, 0, 0, 0}));
     EXPECT_EQ(gAudioInputType, kInputNotChosen);
     EXPECT_EQ(gCDMode, kCDModePause);
 }
@@ -79,7 +84,7 @@ TEST_F(PrefsTest, WhatAQuitWroteIsWhatTheNextStartReads) {
     gSaverFlag = 1;
     gStartUp = 0;
     InitSetPreferences(nullptr);
-    EXPECT_EQ(Record(), std::vector<uint8_t>({2, 0, 3, 10, 2 * 2, 4, 'D', 6, 0, 0, 0, 0}))
+    EXPECT_EQ(Record(), std::vector<uint8_t>({2, 0, 3, 20, 2 * 2, 4, 'D', 6, 0, 0, 0, 0}))
         << "the saver delay is the system's, not the one stored";
 }
 
