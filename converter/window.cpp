@@ -80,7 +80,11 @@ void WindowOpen(Fl_Widget*, void*) {
     Fl_Native_File_Chooser myChooser(Fl_Native_File_Chooser::BROWSE_FILE);
     myChooser.title("Open");
     myChooser.filter("Bitmap\t*.{BMP,bmp}");
-    if (!gMill.mFolder.empty()) myChooser.directory(gMill.mFolder.c_str());
+    // The first dialog starts in the folder Pixelmill was started in; later ones where the last bitmap was.
+    std::error_code myError;
+    const std::string myFolder =
+        gMill.mFolder.empty() ? std::filesystem::current_path(myError).string() : gMill.mFolder;
+    myChooser.directory(myFolder.c_str());
     if (myChooser.show() != 0 || !myChooser.filename()) return;
     if (!MillOpen(myChooser.filename())) fl_beep(FL_BEEP_ERROR);
     WindowShowState();

@@ -7,7 +7,19 @@ set -u
 root=$1
 pixelmill=$2
 export HOME="$root"
+# Without a window manager the keyboard goes where xdotool puts it.
 session='
+focus() {
+  local found=""
+  for _ in $(seq 1 50); do
+    found=$(xdotool search --name "$1" 2>/dev/null | tail -n 1)
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] && xdotool windowfocus --sync "$found" 2>/dev/null
+  sleep 0.3
+}
+cd "$2"
 "$1" 2>"$2/pixelmill.log" &
 pid=$!
 window=""
@@ -16,32 +28,33 @@ for _ in $(seq 1 100); do
   [ -n "$window" ] && break
   sleep 0.1
 done
-xdotool windowactivate --sync "$window" 2>/dev/null
-sleep 0.5
+focus "^Pixelmill$"
 xdotool key o
-sleep 1.5
-xdotool type --delay 20 "$2/spin4.bmp"
+focus "^Open$"
+xdotool key ctrl+l
+sleep 0.7
+xdotool type --delay 60 "spin4.bmp"
 xdotool key Return
 sleep 1.5
 xdotool getwindowname "$window" >"$2/caption.txt"
-xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool mousemove --window "$window" 20 276 click 1
 sleep 0.3
 xdotool key ctrl+a
 xdotool type "3"
 sleep 0.5
 xwd -id "$window" -silent -out "$2/opened.xwd"
-xdotool mousemove --window "$window" 300 100 click 1
+xdotool key Tab
 sleep 0.3
 xdotool key s
-sleep 1.5
+focus "^Save Brush as:$"
 xdotool key ctrl+a
-xdotool type --delay 20 "$2/spin.bru"
+xdotool type --delay 60 "spin.bru"
 xdotool key Return
 for _ in $(seq 1 50); do [ -s "$2/spin.bru" ] && break; sleep 0.1; done
 sleep 0.5
 xwd -id "$window" -silent -out "$2/saved.xwd"
-xdotool windowactivate --sync "$window" 2>/dev/null
+xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key q
 for _ in $(seq 1 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill $pid 2>/dev/null
