@@ -507,7 +507,8 @@ void DrawPanelContents() {
         DrawPatternBeatsContents();
         break;
     case kPanelSaver:
-        // Where the desktop blanks or locks the screen first, the saver would never be seen: the panel says so.
+        // Where the desktop blanks or locks the screen first, the saver would never be seen: the panel says
+        // so.
         if (gSaverFlag && gSaverBlank && gSaverBlank <= gSaverDelay) {
             char myNote[40];
             std::snprintf(myNote, sizeof(myNote), "Desktop blanks at %u min!", gSaverBlank);

@@ -67,8 +67,8 @@ int ConvertGradientPosition(int myValue, int mySections) {
     return (255 - myValue) * kGradientColors / (255 * mySections) % kGradientColors;
 }
 
-ConvertClass ConvertClassify(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
-                             int& myValue) {
+ConvertClass ConvertClassify(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen,
+                             uint8_t myRed, int& myValue) {
     const int b = myBlue, g = myGreen, r = myRed;
     myValue = 0;
     if (b == 0 && g == 0 && r == 0) return kClassBlack;

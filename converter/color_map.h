@@ -28,9 +28,16 @@ inline uint8_t ConvertFixedBase(ConvertKind myKind) {
 
 // What the colour code makes of one pixel before it becomes a palette index; for the two gradients, the
 // channel value that places it on the gradient.
-enum ConvertClass : uint8_t { kClassBlack, kClassTransparent, kClassMask, kClassFixed, kClassPrimary, kClassSecondary };
-ConvertClass ConvertClassify(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,
-                             int& myValue);
+enum ConvertClass : uint8_t {
+    kClassBlack,
+    kClassTransparent,
+    kClassMask,
+    kClassFixed,
+    kClassPrimary,
+    kClassSecondary
+};
+ConvertClass ConvertClassify(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen,
+                             uint8_t myRed, int& myValue);
 // Maps one pixel of frame myFrame (of myFrames) to its palette index and mask bit. Fails only when the pixel
 // would be a 91st fixed colour.
 bool ConvertMapPixel(const ConvertSettings& mySettings, uint8_t myBlue, uint8_t myGreen, uint8_t myRed,

@@ -1,4 +1,5 @@
-// Pixelmill's window logic: reset, open, save and the preview, on the same conversion core as the command line.
+// Pixelmill's window logic: reset, open, save and the preview, on the same conversion core as the command
+// line.
 #include "converter/mill.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ namespace {
 // The title before its four-character extension.
 std::string MillStem(const std::string& myTitle) {
     return myTitle.size() >= 4 && myTitle[myTitle.size() - 4] == '.' ? myTitle.substr(0, myTitle.size() - 4)
-                                                                      : myTitle;
+                                                                     : myTitle;
 }
 
 int MillDigitsValue(const std::string& myText) {
@@ -109,7 +110,8 @@ void MillSetFixedColors(bool myOn) {
 bool MillTypeBox(MillBox myBox, const std::string& myNew) {
     if (myBox == kBoxFrames || myBox == kBoxTotal) return false;
     if (myNew.size() > kMillBoxDigits) return false;
-    if (!std::all_of(myNew.begin(), myNew.end(), [](char myCharacter) { return myCharacter >= '0' && myCharacter <= '9'; }))
+    if (!std::all_of(myNew.begin(), myNew.end(),
+                     [](char myCharacter) { return myCharacter >= '0' && myCharacter <= '9'; }))
         return false;
     gMill.mBoxes[myBox] = myNew;
     if (myBox == kBoxMultiply) MillUpdateTotal();
@@ -146,8 +148,8 @@ void MillHueColor(int myValue, int mySections, uint8_t myRgb[3]) {
     const double myFraction = myHue - mySector;
     const uint8_t myUp = static_cast<uint8_t>(std::lround(255 * myFraction));
     const uint8_t myDown = static_cast<uint8_t>(std::lround(255 * (1 - myFraction)));
-    const uint8_t kSectors[6][3] = {{0, myUp, 255}, {0, 255, myDown}, {myUp, 255, 0},
-                                    {255, myDown, 0}, {255, 0, myUp},  {myDown, 0, 255}};
+    const uint8_t kSectors[6][3] = {{0, myUp, 255},   {0, 255, myDown}, {myUp, 255, 0},
+                                    {255, myDown, 0}, {255, 0, myUp},   {myDown, 0, 255}};
     std::copy(kSectors[mySector], kSectors[mySector] + 3, myRgb);
 }
 
@@ -164,8 +166,9 @@ std::vector<uint8_t> MillPreview() {
     const int myLeft = (kMillPreviewWidth - myWidth) / 2, myTop = (kMillPreviewHeight - myHeight) / 2;
     for (int y = 0; y < myHeight; ++y)
         for (int x = 0; x < myWidth; ++x) {
-            const uint8_t* mySource = myBitmap.Pixel(static_cast<int>((x + 0.5) * myFrameWidth / myWidth),
-                                                     static_cast<int>((y + 0.5) * myBitmap.mHeight / myHeight));
+            const uint8_t* mySource =
+                myBitmap.Pixel(static_cast<int>((x + 0.5) * myFrameWidth / myWidth),
+                               static_cast<int>((y + 0.5) * myBitmap.mHeight / myHeight));
             uint8_t* myOut = &myPixels[((myTop + y) * kMillPreviewWidth + myLeft + x) * 3];
             int myValue = 0;
             switch (ConvertClassify(mySettings, mySource[0], mySource[1], mySource[2], myValue)) {

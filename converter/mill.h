@@ -1,5 +1,6 @@
 // Pixelmill's window without its toolkit: the settings its controls show, opening and saving, the preview in
-// the hue-wheel colours and the status line, so the window only draws this state and forwards the user's acts.
+// the hue-wheel colours and the status line, so the window only draws this state and forwards the user's
+// acts.
 #pragma once
 
 #include <cstdint>
@@ -17,12 +18,12 @@ constexpr int kMillBoxDigits = 3;
 enum MillBox : int { kBoxPrimary = 0, kBoxSecondary, kBoxFrames, kBoxMultiply, kBoxTotal, kBoxCount };
 
 struct MillState {
-    ConvertSettings mSettings;      // the kind and the check boxes; the numbers come from the boxes
-    std::string mBoxes[kBoxCount];  // the number boxes' texts
-    bool mOpen = false;             // a bitmap is open
+    ConvertSettings mSettings;     // the kind and the check boxes; the numbers come from the boxes
+    std::string mBoxes[kBoxCount]; // the number boxes' texts
+    bool mOpen = false;            // a bitmap is open
     ConvertBitmap mBitmap;
-    std::string mFolder;            // where the last bitmap was opened, for the next dialog
-    std::string mTitle;             // the open bitmap's file title ("spin8.bmp")
+    std::string mFolder; // where the last bitmap was opened, for the next dialog
+    std::string mTitle;  // the open bitmap's file title ("spin8.bmp")
     std::string mCaption = "Pixelmill";
     std::string mStatus;
 };
@@ -33,8 +34,8 @@ void MillResetState();
 // The settings as after opening a bitmap titled myTitle ("" at start): sections 2, every check box clear, the
 // frames from the title's trailing digits.
 void MillResetSettings(const std::string& myTitle);
-// Opens and checks the bitmap; on failure (false) the settings are reset, the caption is "Pixelmill" again and
-// the status line says why.
+// Opens and checks the bitmap; on failure (false) the settings are reset, the caption is "Pixelmill" again
+// and the status line says why.
 bool MillOpen(const std::string& myPath);
 // The name the save dialog suggests: the title without its digits and extension, ".bru" or ".fil", blanks
 // as "_"; empty while no bitmap is open.

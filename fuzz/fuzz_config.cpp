@@ -11,5 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     ConfigFindValue(myText, "Software\\Orbex", "Path", "");
     const std::string myChanged = ConfigWithValue(myText, "Software\\Orbex", "Autoplay", "1");
     if (ConfigFindValue(myChanged, "Software\\Orbex", "Autoplay", "") != "1") std::abort();
+    const std::string myRemoved = ConfigWithoutValue(myText, "boot", "SCRNSAVE.EXE");
+    if (ConfigFindValue(myRemoved, "boot", "SCRNSAVE.EXE", "empty") != "empty") std::abort();
     return 0;
 }

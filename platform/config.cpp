@@ -131,8 +131,11 @@ std::string ConfigWithoutValue(const std::string& myText, const char* mySection,
         const std::string_view myLine = ConfigLine(myResult, myStart, myNext);
         std::string_view myOld;
         if (ConfigSectionLine(myLine, myCurrent)) continue;
-        if (ConfigSameName(myCurrent, mySection) && ConfigKeyLine(myLine, myKey, myOld))
-            return myResult.erase(myStart, std::min(myNext, myResult.size()) - myStart);
+        // Every line of the key goes, so no second one is read in its place.
+        if (ConfigSameName(myCurrent, mySection) && ConfigKeyLine(myLine, myKey, myOld)) {
+            myResult.erase(myStart, std::min(myNext, myResult.size()) - myStart);
+            myNext = myStart;
+        }
     }
     return myResult;
 }

@@ -20,7 +20,7 @@ std::string ConfigFindValue(const std::string& myText, const char* mySection, co
                             const char* myDefault);
 std::string ConfigWithValue(const std::string& myText, const char* mySection, const char* myKey,
                             const char* myValue);
-// The text without the key's line in that section.
+// The text without the key's lines in that section.
 std::string ConfigWithoutValue(const std::string& myText, const char* mySection, const char* myKey);
 
 // The user's data folder ($XDG_DATA_HOME or ~/.local/share), without a trailing '/'.

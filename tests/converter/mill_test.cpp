@@ -1,5 +1,5 @@
-// Pixelmill's window logic: the settings a title gives, the number boxes, the blue mask's rules, the preview's
-// colours, opening and saving on the conversion core.
+// Pixelmill's window logic: the settings a title gives, the number boxes, the blue mask's rules, the
+// preview's colours, opening and saving on the conversion core.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -117,7 +117,8 @@ TEST_F(MillTest, AFailedOpenSaysWhyAndForgetsTheBitmap) {
 TEST_F(MillTest, ThePreviewShowsGradientsInHueWheelColours) {
     uint8_t myRgb[3];
     MillHueColor(86, 1, myRgb);
-    EXPECT_EQ(std::vector<uint8_t>(myRgb, myRgb + 3), std::vector<uint8_t>({0, 0, 255})) << "sector 0 starts blue";
+    EXPECT_EQ(std::vector<uint8_t>(myRgb, myRgb + 3), std::vector<uint8_t>({0, 0, 255}))
+        << "sector 0 starts blue";
     MillHueColor(255, 2, myRgb); // x 127: h = 41 x 6 / 256 = 0.96
     EXPECT_EQ(std::vector<uint8_t>(myRgb, myRgb + 3), std::vector<uint8_t>({0, 245, 255}));
     MillHueColor(0, 1, myRgb); // x 0: h = 170 x 6 / 256 = 3.98, sector 3

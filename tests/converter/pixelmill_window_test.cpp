@@ -41,9 +41,10 @@ TEST(PixelmillWindowTest, OpenConvertAndSaveThroughTheWindow) {
     EXPECT_EQ(Shell("cat '" + (myRoot / "caption.txt").string() + "'"), "spin4.bmp\n")
         << "the caption is the bitmap's title once it opened";
 
-    ASSERT_TRUE(fs::exists(myRoot / "spin.bru")) << Shell("cat '" + (myRoot / "pixelmill.log").string() + "'");
-    ASSERT_EQ(std::system(("'" ORBEX_BIN_DIR "/pixelmill' brush '" + (myRoot / "spin4.bmp").string() + "' -o '" +
-                           (myRoot / "cli.bru").string() + "' --multiply 3 >/dev/null")
+    ASSERT_TRUE(fs::exists(myRoot / "spin.bru"))
+        << Shell("cat '" + (myRoot / "pixelmill.log").string() + "'");
+    ASSERT_EQ(std::system(("'" ORBEX_BIN_DIR "/pixelmill' brush '" + (myRoot / "spin4.bmp").string() +
+                           "' -o '" + (myRoot / "cli.bru").string() + "' --multiply 3 >/dev/null")
                               .c_str()),
               0);
     EXPECT_EQ(TestReadFile((myRoot / "spin.bru").string()), TestReadFile((myRoot / "cli.bru").string()))
@@ -52,9 +53,10 @@ TEST(PixelmillWindowTest, OpenConvertAndSaveThroughTheWindow) {
     // The pictures: the whole window to look at, and the preview compared with its golden picture.
     const std::string myWindow = ORBEX_BIN_DIR "/../pixelmill-window.png";
     Shell("xwdtopnm '" + (myRoot / "saved.xwd").string() + "' 2>/dev/null | pnmtopng > '" + myWindow + "'");
-    Shell("xwdtopnm '" + (myRoot / "opened.xwd").string() + "' 2>/dev/null | pnmtopng > '" ORBEX_BIN_DIR
-          "/../pixelmill-opened.png'");
-    const std::string myPreview = Shell("pngtopnm '" + myWindow + "' | pnmcut -left 84 -top 328 -width 192 "
+    Shell("xwdtopnm '" + (myRoot / "opened.xwd").string() +
+          "' 2>/dev/null | pnmtopng > '" ORBEX_BIN_DIR "/../pixelmill-opened.png'");
+    const std::string myPreview = Shell("pngtopnm '" + myWindow +
+                                        "' | pnmcut -left 84 -top 328 -width 192 "
                                         "-height 96 | pnmtopng");
     ASSERT_FALSE(myPreview.empty());
     const std::string myGolden = ORBEX_SOURCE_DIR "/tests/converter/golden/pixelmill-preview.png";

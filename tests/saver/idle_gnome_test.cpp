@@ -4,9 +4,9 @@
 #include <signal.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <thread>
-#include <cstdio>
 
 #include "platform/desktop/bus.h"
 #include "platform/desktop/idle.h"
@@ -16,8 +16,8 @@
 namespace {
 const char* const kInterface = "org.gnome.Mutter.IdleMonitor";
 
-// The fake monitor: hands out watch ids and fires a watch when the test asks it to through a test-only method,
-// so every signal is sent from the fake's own loop.
+// The fake monitor: hands out watch ids and fires a watch when the test asks it to through a test-only
+// method, so every signal is sent from the fake's own loop.
 struct FakeMonitor {
     std::unique_ptr<sdbus::IConnection> mConnection;
     std::unique_ptr<sdbus::IObject> mObject;
@@ -29,7 +29,9 @@ struct FakeMonitor {
     void Start() {
         mConnection = sdbus::createSessionBusConnection("org.gnome.Mutter.IdleMonitor");
         mObject = sdbus::createObject(*mConnection, "/org/gnome/Mutter/IdleMonitor/Core");
-        mObject->registerMethod("GetIdletime").onInterface(kInterface).implementedAs([] { return uint64_t(0); });
+        mObject->registerMethod("GetIdletime").onInterface(kInterface).implementedAs([] {
+            return uint64_t(0);
+        });
         mObject->registerMethod("AddIdleWatch").onInterface(kInterface).implementedAs([this](uint64_t myMs) {
             mIdleAsked = myMs;
             return mIdleWatch = mNext++;
@@ -119,7 +121,8 @@ TEST_F(IdleGnomeTest, TheAgentStartsTheSaverWhenTheMonitorSaysIdle) {
     ASSERT_TRUE(kIdleGnome.mOpen());
     const auto myLog = mRoot / "runs.txt";
     Script(mRoot / "bin" / "orbex-saver", myLog);
-    ConfigSetString(kSaverSystemFile, kSaverBootSection, kSaverBootKey, (mRoot / "bin" / "orbex-saver").c_str());
+    ConfigSetString(kSaverSystemFile, kSaverBootSection, kSaverBootKey,
+                    (mRoot / "bin" / "orbex-saver").c_str());
     ConfigSetString(kSaverDesktopFile, kSaverDesktopSection, kSaverActiveKey, "1");
     ConfigSetString(kSaverDesktopFile, kSaverDesktopSection, kSaverTimeOutKey, "600");
     // The monitor fires from another thread of the test while the agent waits.

@@ -10,8 +10,8 @@
 class LiveAgentTest : public SaverUserTest {};
 
 TEST_F(LiveAgentTest, IdleStartsTheSaverAndAKeyEndsIt) {
-    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/saver/live_agent.sh' '" + mRoot.string() +
-                                  "' '" ORBEX_BIN_DIR "'";
+    const std::string myCommand =
+        "bash '" ORBEX_SOURCE_DIR "/tests/saver/live_agent.sh' '" + mRoot.string() + "' '" ORBEX_BIN_DIR "'";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
     EXPECT_EQ(Read(mRoot / "result.txt"), "idle-started\nended\n") << Read(mRoot / "agent.log");
     const std::string myPrefs = Read(mRoot / "orbex" / "config" / "Orbex Preferences.txt");
@@ -20,20 +20,22 @@ TEST_F(LiveAgentTest, IdleStartsTheSaverAndAKeyEndsIt) {
 }
 
 TEST_F(LiveAgentTest, ThePreviewDrawsTheLogoCentredOnBlack) {
-    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/saver/live_preview.sh' '" + mRoot.string() +
-                                  "' '" ORBEX_BIN_DIR "'";
+    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/saver/live_preview.sh' '" +
+                                  mRoot.string() + "' '" ORBEX_BIN_DIR "'";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
     EXPECT_EQ(Read(mRoot / "code.txt"), "0\n") << "told to end, it ends quietly";
     // One pixel of the picture as "R G B": the plain form of netpbm's pixel maps.
     auto myPixel = [&](int myX, int myY) {
         const std::string myPlain = mRoot.string() + "/pixel.txt";
-        const std::string myCut = "xwdtopnm '" + (mRoot / "preview.xwd").string() + "' 2>/dev/null | pnmcut -left " +
-                                  std::to_string(myX) + " -top " + std::to_string(myY) +
-                                  " -width 1 -height 1 | pnmtoplainpnm | tail -n 1 | xargs > '" + myPlain + "'";
+        const std::string myCut =
+            "xwdtopnm '" + (mRoot / "preview.xwd").string() + "' 2>/dev/null | pnmcut -left " +
+            std::to_string(myX) + " -top " + std::to_string(myY) +
+            " -width 1 -height 1 | pnmtoplainpnm | tail -n 1 | xargs > '" + myPlain + "'";
         std::system(myCut.c_str());
         return Read(myPlain);
     };
-    // The logo (143 x 71) sits at ((400 - 143) / 2, (300 - 71) / 2) = (128, 114); its core is white at (72, 35).
+    // The logo (143 x 71) sits at ((400 - 143) / 2, (300 - 71) / 2) = (128, 114); its core is white at (72,
+    // 35).
     EXPECT_EQ(myPixel(10, 10), "0 0 0\n") << "the window is filled black";
     EXPECT_EQ(myPixel(128 + 72, 114 + 35), "255 255 255\n") << "the glowing core";
     EXPECT_EQ(myPixel(128 + 72 + 8, 114 + 35), "255 85 0\n") << "its orange rim, in the logo's own colours";

@@ -42,8 +42,8 @@ class SaverUserTest : public ::testing::Test {
         }
         // A stand-in program started in the test may still be writing its log.
         std::error_code myError;
-        for (int myTry = 0; myTry < 50 && std::filesystem::remove_all(mRoot, myError) == static_cast<uintmax_t>(-1);
-             ++myTry)
+        for (int myTry = 0;
+             myTry < 50 && std::filesystem::remove_all(mRoot, myError) == static_cast<uintmax_t>(-1); ++myTry)
             usleep(10000);
     }
     void Set(const std::string& myName, const std::filesystem::path& myValue) {

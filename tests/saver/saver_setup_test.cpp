@@ -10,17 +10,16 @@
 #include "saver_fixture.h"
 
 namespace {
-const char* const kXFile =
-    "# XScreenSaver Preferences File\n"
-    "timeout:\t0:10:00\n"
-    "mode:\t\trandom\n"
-    "selected:\t3\n"
-    "programs:\t\t\t\t\t\t\t      \\\n"
-    "\t\t\t\tmaze -root\t\t\t\t    \\n\\\n"
-    "  -\t\t\t\txmatrix -root\t\t\t    \\n\\\n"
-    "\t\t\t\t\"Old Orbex\"  /opt/orbex-saver s  \\n\\\n"
-    "\n"
-    "pointerHysteresis:\t10\n";
+const char* const kXFile = "# XScreenSaver Preferences File\n"
+                           "timeout:\t0:10:00\n"
+                           "mode:\t\trandom\n"
+                           "selected:\t3\n"
+                           "programs:\t\t\t\t\t\t\t      \\\n"
+                           "\t\t\t\tmaze -root\t\t\t\t    \\n\\\n"
+                           "  -\t\t\t\txmatrix -root\t\t\t    \\n\\\n"
+                           "\t\t\t\t\"Old Orbex\"  /opt/orbex-saver s  \\n\\\n"
+                           "\n"
+                           "pointerHysteresis:\t10\n";
 } // namespace
 
 class SaverSetupTest : public SaverUserTest {};
@@ -34,7 +33,8 @@ TEST(SaverXScreenSaverTest, OrbexBecomesTheOneProgramAndLeavesAgain) {
     const size_t myOrbex = myWith.find("\"Orbex\"  /usr/bin/orbex-saver s \\n\\\n");
     ASSERT_NE(myOrbex, std::string::npos) << myWith;
     EXPECT_LT(myOrbex, myWith.find("maze -root")) << "first, so selected 0 is Orbex";
-    EXPECT_NE(myWith.find("-\t\t\t\txmatrix -root \\n\\\n"), std::string::npos) << "the others stay, disabled too";
+    EXPECT_NE(myWith.find("-\t\t\t\txmatrix -root \\n\\\n"), std::string::npos)
+        << "the others stay, disabled too";
     EXPECT_NE(myWith.find("\"Old Orbex\""), std::string::npos) << "only our own entry is ours";
     EXPECT_NE(myWith.find("pointerHysteresis:\t10\n"), std::string::npos);
     EXPECT_EQ(SaverXScreenSaverWith(myWith, "/usr/bin/orbex-saver s", 1500), myWith) << "no second entry";
@@ -69,9 +69,8 @@ TEST_F(SaverSetupTest, InstallingSetsTheSaverUpAndUninstallingTakesItAllBack) {
 
     // The agent runs: a process holding its lock, which uninstalling ends.
     const std::string myLock = (mRoot / "runtime" / (std::string(kAgentLockName) + ".lock")).string();
-    const int myAgent = ProcessStart({"/usr/bin/flock", "-n", myLock, "sh", "-c",
-                                      "echo $$ > '" + myLock + "'; exec sleep 30"},
-                                     "", false);
+    const int myAgent = ProcessStart(
+        {"/usr/bin/flock", "-n", myLock, "sh", "-c", "echo $$ > '" + myLock + "'; exec sleep 30"}, "", false);
     ASSERT_GT(myAgent, 0);
     for (int myTry = 0; myTry < 200 && Read(myLock).empty(); ++myTry)
         usleep(10000);

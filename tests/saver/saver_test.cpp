@@ -16,8 +16,8 @@
 namespace {
 SaverCommand Parse(std::vector<const char*> myArguments, uint64_t* myParentOut = nullptr) {
     uint64_t myParent = 99;
-    const SaverCommand myCommand = SaverParseCommand(static_cast<int>(myArguments.size()), myArguments.data(),
-                                                     myParent);
+    const SaverCommand myCommand =
+        SaverParseCommand(static_cast<int>(myArguments.size()), myArguments.data(), myParent);
     if (myParentOut) *myParentOut = myParent;
     return myCommand;
 }
@@ -102,5 +102,6 @@ TEST_F(SaverProgramTest, QuittingTheVisualizerEndsTheSaver) {
     ASSERT_EQ(myRecord.size(), 12u);
     EXPECT_EQ(myRecord[0], kPrefsLayout) << "Orbex wrote the record at its quit";
     EXPECT_EQ(myRecord[1], 0) << "the next start is no screen saver's";
-    EXPECT_TRUE(std::filesystem::exists(mRoot / "orbex" / "orbex-demo.png")) << "Orbex ran in its program folder";
+    EXPECT_TRUE(std::filesystem::exists(mRoot / "orbex" / "orbex-demo.png"))
+        << "Orbex ran in its program folder";
 }

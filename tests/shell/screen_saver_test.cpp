@@ -2,6 +2,7 @@
 // and ending the saver that started the run.
 #include <gtest/gtest.h>
 
+#include "../saver/saver_fixture.h"
 #include "core/alert.h"
 #include "core/state.h"
 #include "platform/config.h"
@@ -12,7 +13,6 @@
 #include "shell/preferences.h"
 #include "shell/screen_saver.h"
 #include "storage/file.h"
-#include "../saver/saver_fixture.h"
 
 namespace {
 class ScreenSaverTest : public SaverUserTest {
@@ -30,7 +30,8 @@ class ScreenSaverTest : public SaverUserTest {
     }
     // A record as the last quit wrote it, with the screen saver on and a delay of 5 minutes.
     void StoreRecord() {
-        Write(mRoot / "config" / "orbex" / kPrefsFileName, std::string("\x02\x00\x03\x05\x01\xff\x00\xff\0\0\0\0", 12));
+        Write(mRoot / "config" / "orbex" / kPrefsFileName,
+              std::string("\x02\x00\x03\x05\x01\xff\x00\xff\0\0\0\0", 12));
     }
 };
 } // namespace
@@ -109,8 +110,8 @@ TEST_F(ScreenSaverTest, TheEndOfASaversRunEndsTheSaver) {
     const std::string myLock = (mRoot / "runtime" / (std::string(kSaverLockName) + ".lock")).string();
     const std::string myHeard = (mRoot / "heard").string();
     const int mySaver = ProcessStart({"/usr/bin/flock", "-n", myLock, "sh", "-c",
-                                      "trap 'echo quit > " + myHeard + "; exit 0' USR1; echo $$ > '" + myLock +
-                                          "'; while true; do sleep 0.05; done"},
+                                      "trap 'echo quit > " + myHeard + "; exit 0' USR1; echo $$ > '" +
+                                          myLock + "'; while true; do sleep 0.05; done"},
                                      "", false);
     ASSERT_GT(mySaver, 0);
     for (int myTry = 0; myTry < 200 && Read(myLock).empty(); ++myTry)
