@@ -71,6 +71,13 @@ TEST_F(PanelPicture, TheSettingsPopupsPanels) {
     gSaverDelay = 15;
     DrawPanel(kPanelSaver);
     Expect("panel-112");
+    // The desktop blanks after 10 minutes, before the saver's 15: the panel says so.
+    gSaverBlank = 10;
+    DrawPanel(kPanelSaver);
+    Expect("panel-112-blanks");
+    gSaverBlank = 16;
+    DrawPanel(kPanelSaver);
+    Expect("panel-112");
     gSaverFlag = 0;
     gEffOffset = 40;
     for (uint8_t myPanel : {kPanelScaleFade, kPanelScaleThreshold, kPanelMaxFade}) {
