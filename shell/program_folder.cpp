@@ -44,9 +44,11 @@ void ProgramFolderFill(const std::string& myBundled, const std::string& myFolder
 } // namespace
 
 std::string ProgramFolderBundled(const char* myProgramPath) {
+    // The program's own file: a name found through PATH ("orbex") says nothing of where it lies.
     std::error_code myError;
-    fs::path myProgram = fs::weakly_canonical(fs::path(myProgramPath ? myProgramPath : ""), myError);
-    if (myError || myProgram.empty()) myProgram = fs::read_symlink("/proc/self/exe", myError);
+    fs::path myProgram = fs::read_symlink("/proc/self/exe", myError);
+    if (myError || myProgram.empty())
+        myProgram = fs::weakly_canonical(fs::path(myProgramPath ? myProgramPath : ""), myError);
     const fs::path myBeside = myProgram.parent_path().parent_path() / "share" / "orbex";
     if (fs::is_directory(myBeside, myError)) return myBeside.string();
     return std::string();

@@ -21,7 +21,8 @@ for page in orbex orbex-saver pixelmill; do grep -q "^.TH \"$page\" \"1\"" "$pre
 cd "$work"
 mkdir -m 700 runtime
 export XDG_RUNTIME_DIR="$work/runtime" ORBEX_HOME="$work/home"
-env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/orbex" --headless --frames 3 --out "$work/frames" --quiet
+# Started by its name through PATH, as a user starts it.
+PATH="$prefix/bin:$PATH" env -u DISPLAY -u WAYLAND_DISPLAY orbex --headless --frames 3 --out "$work/frames" --quiet
 test -s "$work/frames/frame-000002.png"
 ls "$work/home/Styles" | grep -q . # the program folder was filled from the installed library
 "$prefix/bin/pixelmill" info "$(ls "$prefix"/share/orbex/Brushes/* | head -n 1)" >/dev/null

@@ -20,6 +20,7 @@
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
+#include "shell/program_folder.h"
 #include "storage/components.h"
 #include "storage/file.h"
 
@@ -96,4 +97,13 @@ TEST(RestoreApp, AScreenOfAnotherSizeGetsItsFillsLoadedAgainAndDrawn) {
     EXPECT_GT(TestCountDrawn(gWorldPaint, myCorner), 200 * 200 / 4);
     EXPECT_GT(TestCountDrawn(WindowSurface(kWinPaint), myCorner), 200 * 200 / 4);
     fs::remove_all(myRoot);
+}
+
+TEST(ProgramFolderTest, TheBundledLibraryIsFoundBesideTheProgramWhateverItWasCalled) {
+    // Started through PATH, the program knows only its name; the library is beside its file all the same.
+    const std::string myBeside =
+        std::filesystem::weakly_canonical(std::filesystem::path(ORBEX_BIN_DIR) / ".." / "share" / "orbex")
+            .string();
+    EXPECT_EQ(ProgramFolderBundled("orbex"), myBeside);
+    EXPECT_EQ(ProgramFolderBundled(ORBEX_BIN_DIR "/orbex"), myBeside);
 }
