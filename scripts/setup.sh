@@ -9,7 +9,7 @@ PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
           libx11-dev libxinerama-dev
           libsdbus-c++-dev libsystemd-dev libwayland-dev wayland-protocols libxss-dev dbus-daemon
-          scdoc librsvg2-bin desktop-file-utils appstream netpbm x11-apps util-linux
+          scdoc librsvg2-bin desktop-file-utils appstream netpbm x11-apps x11-utils util-linux
           fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils)
 
 missing=()

@@ -29,7 +29,7 @@ ls "$work/home/Styles" | grep -q . # the program folder was filled from the inst
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/pixelmill" >/dev/null || status=$?
 test "$status" -eq 2 # no display: the command line's usage
-"$prefix/bin/orbex-saver" /c
+ORBEX_HOME="$work/saver-home" "$prefix/bin/orbex-saver" /c
+test ! -e "$work/saver-home" # "/c" does nothing
 "$prefix/bin/orbex-saver" --version >/dev/null
-test ! -e "$work/home/config/Orbex Preferences.txt" # "/c" did nothing
 echo "Installed into a fresh prefix: entries valid, programs run from $work"
