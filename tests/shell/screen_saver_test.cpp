@@ -55,7 +55,7 @@ TEST_F(ScreenSaverTest, TheDesktopSaysWhetherOrbexIsItsSaverAndAfterHowLong) {
 
     Desktop("1", "", "C:\\WINDOWS\\ORBEX.SCR");
     InitSetPreferences("orbex");
-    EXPECT_EQ(gSaverFlag, 1) << "the written spellings count too";
+    EXPECT_EQ(gSaverFlag, 1) << "the spellings of other systems count too";
     EXPECT_EQ(gSaverDelay, 20) << "no time-out known: 20 minutes";
 
     Desktop("1", "90000", "/usr/bin/orbex-saver");
