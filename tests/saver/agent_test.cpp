@@ -24,7 +24,7 @@ std::vector<uint32_t> sWatches;
 int sWaits = 0;
 bool sClosed = false;
 void (*sBeforeWait)(int myWait) = nullptr;
-std::filesystem::path sLogPath;
+std::filesystem::path sHoldPath;
 
 bool FakeOpen() {
     return true;
@@ -59,7 +59,7 @@ class AgentRunTest : public SaverUserTest {
         sWaits = 0;
         sClosed = false;
         sBeforeWait = nullptr;
-        sLogPath.clear();
+        sHoldPath.clear();
         mLog = mRoot / "saver-runs.txt";
         Script(mRoot / "bin" / "orbex-saver", mLog);
     }
@@ -105,15 +105,16 @@ TEST(AgentDecideTest, IdlenessStartsTheSaverUnlessOrbexRunsOrTheSaverIsOff) {
 
 TEST_F(AgentRunTest, EachIdlePeriodStartsTheSaverOnce) {
     Install(120);
+    // The saver runs until the test lets it go: a second idle event comes while it still runs.
+    sHoldPath = mRoot / "hold";
+    Write(sHoldPath, "");
+    Script(mRoot / "bin" / "orbex-saver", mLog,
+           "while [ -e '" + sHoldPath.string() + "' ]; do sleep 0.02; done\n");
     sEvents = {kIdleNothing, kIdleIdle, kIdleNothing, kIdleIdle, kIdleActive, kIdleIdle};
-    // The second idle event comes while the first saver still runs; it has ended by the time the user leaves
-    // again.
-    sLogPath = mLog;
     sBeforeWait = [](int myWait) {
         if (myWait != 4) return;
-        for (int myTry = 0; myTry < 500 && SaverUserTest::Read(sLogPath).empty(); ++myTry)
-            usleep(10000);
-        usleep(300000);
+        std::filesystem::remove(sHoldPath);
+        usleep(500000);
     };
     EXPECT_EQ(AgentRun(kFake), 0);
     EXPECT_EQ(sWatches, std::vector<uint32_t>({120000})) << "the time-out in milliseconds, watched once";
