@@ -11,10 +11,18 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     const std::string myText(reinterpret_cast<const char*>(myData), mySize);
+    // Our entry is there once more after taking Orbex, and no more than before after giving it up (the text
+    // may hold the same words outside the programs).
+    const std::string myEntry = "\"Orbex\"  /usr/bin/orbex-saver s";
+    auto myCount = [&](const std::string& myIn) {
+        size_t myFound = 0;
+        for (size_t myAt = myIn.find(myEntry); myAt != std::string::npos; myAt = myIn.find(myEntry, myAt + 1))
+            ++myFound;
+        return myFound;
+    };
     const std::string myWith = SaverXScreenSaverWith(myText, "/usr/bin/orbex-saver s", 600);
-    if (myWith.find("\"Orbex\"  /usr/bin/orbex-saver s") == std::string::npos) std::abort();
-    const std::string myWithout = SaverXScreenSaverWithout(myWith);
-    if (myWithout.find("\"Orbex\"  /usr/bin/orbex-saver s") != std::string::npos) std::abort();
+    if (myCount(myWith) == 0) std::abort();
+    if (myCount(SaverXScreenSaverWithout(myWith)) > myCount(myText)) std::abort();
 
     // The same bytes as a command line, split at blanks.
     std::vector<std::string> myWords(1);
