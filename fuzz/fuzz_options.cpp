@@ -2,9 +2,9 @@
 // steps as the program's start (the options, the files they name, a headless run's sound, output and script,
 // the program folder and the style asked for). Nothing crashes, and every step that refuses to go on says
 // why: the program prints that message and ends with status 2.
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -77,10 +77,13 @@ void Prepare() {
     setenv("XDG_RUNTIME_DIR", (sRoot / "runtime").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (sRoot / "config").c_str(), 1);
     setenv("XDG_DATA_HOME", (sRoot / "data").c_str(), 1);
-    if (chdir(sRoot.c_str()) != 0) std::abort();
+    std::atexit([] {
+        std::error_code myFault;
+        fs::remove_all(sRoot, myFault);
+    });
 }
 
-const char* const kTokens[] = {
+const char* const kWords[] = {
     // options
     "--headless", "--frames", "--fps", "--size", "--window", "--display", "--out", "--video", "--quality",
     "--quiet", "--beat-log", "--style", "--audio", "--clicks", "--script", "--disc", "--track", "--disc-info",
@@ -91,16 +94,18 @@ const char* const kTokens[] = {
     "64x64", "7x7", "66x64", "65x63", "16384x64", "64x16385", "x", "100x", "x100", "64x64x64",
     // qualities and style names
     "fast", "good", "small", "Mine", "mine", "Broken", "Nope", "../x", "a/b", "..", "(None)", "Last_Session",
-    "FifteenLetters_", "SixteenLetters__",
-    // files and folders
-    "song.wav", "noise.txt", "music", "empty", "disc.cue", "lost.cue", "empty.cue", "track.bin",
-    "session.txt", "bad.txt", "/nonexistent", "/nonexistent/x.y4m", "out", "out/frames", "noise.txt/frames",
-    "beats.txt", "nowhere/beats.txt", "v.y4m", "v.mkv", "v.webm", "v.txt", "out/v.y4m", "/", "/dev/null"};
-constexpr size_t kTokenCount = sizeof(kTokens) / sizeof(kTokens[0]);
+    "FifteenLetters_", "SixteenLetters__", "/nonexistent", "/nonexistent/x.y4m", "/", "/dev/null"};
+// Files and folders, in the fuzzer's own folder, so nothing a command line makes lands anywhere else.
+const char* const kFiles[] = {
+    "song.wav",          "noise.txt",   "music",   "empty",  "disc.cue",   "lost.cue",         "empty.cue",
+    "track.bin",         "session.txt", "bad.txt", "out",    "out/frames", "noise.txt/frames", "beats.txt",
+    "nowhere/beats.txt", "v.y4m",       "v.mkv",   "v.webm", "v.txt",      "out/v.y4m"};
+constexpr size_t kWordCount = sizeof(kWords) / sizeof(kWords[0]);
+constexpr size_t kTokenCount = kWordCount + sizeof(kFiles) / sizeof(kFiles[0]);
 constexpr size_t kMaxArguments = 24;
 
-// Each byte picks a token; 0xFF takes the next byte as a length and that many bytes as an argument of its
-// own.
+// Each byte picks a word or a file; 0xFF takes the next byte as a length and that many bytes as an argument
+// of its own.
 std::vector<std::string> Arguments(const uint8_t* myData, size_t mySize) {
     std::vector<std::string> myArgs = {"orbex"};
     for (size_t i = 0; i < mySize && myArgs.size() < kMaxArguments; ++i) {
@@ -108,8 +113,10 @@ std::vector<std::string> Arguments(const uint8_t* myData, size_t mySize) {
             const size_t myLength = std::min<size_t>(myData[i + 1], mySize - i - 2);
             myArgs.emplace_back(reinterpret_cast<const char*>(myData + i + 2), myLength);
             i += 1 + myLength;
+        } else if (const size_t myToken = myData[i] % kTokenCount; myToken < kWordCount) {
+            myArgs.push_back(kWords[myToken]);
         } else {
-            myArgs.push_back(kTokens[myData[i] % kTokenCount]);
+            myArgs.push_back((sRoot / kFiles[myToken - kWordCount]).string());
         }
     }
     return myArgs;
