@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
 constexpr int kDefaultRefresh = 60; // when the display does not say (Xvfb)
@@ -44,6 +45,10 @@ PresentWay PresentFromEnvironment() {
     if (!myAsked) return kPresentAuto;
     for (PresentWay myWay : {kPresentSurface, kPresentOpenGL, kPresentRenderer})
         if (std::strcmp(myAsked, PresentWayName(myWay)) == 0) return myWay;
+    if (*myAsked)
+        std::fprintf(stderr,
+                     "orbex: ORBEX_PRESENT=%s is not surface, opengl or renderer; choosing by itself\n",
+                     myAsked);
     return kPresentAuto;
 }
 
@@ -294,9 +299,38 @@ void PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool m
 }
 } // namespace
 
+namespace {
+// Whether the picture uses a colour that differs between myShown and the palette now. The search ends at the
+// first such pixel, at once in a picture the cycling colours fill.
+bool PresentPaletteTouches(const Surface& mySurface, const PaletteEntry* myShown) {
+    bool myChanged[kPaletteSize];
+    bool myAny = false;
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex) {
+        const PaletteEntry &myNow = gPalette[myIndex], &myThen = myShown[myIndex];
+        myChanged[myIndex] =
+            myNow.mRed != myThen.mRed || myNow.mGreen != myThen.mGreen || myNow.mBlue != myThen.mBlue;
+        myAny = myAny || myChanged[myIndex];
+    }
+    for (int myY = 0; myAny && myY < mySurface.mHeight; ++myY) {
+        const uint8_t* myRow = mySurface.Row(myY);
+        for (int myX = 0; myX < mySurface.mWidth; ++myX)
+            if (myChanged[myRow[myX]]) return true;
+    }
+    return false;
+}
+} // namespace
+
 void Presenter::PresenterShow(const Surface& mySurface, uint32_t myNow) {
     if (PresenterDueIn(myNow) != 0) return;
-    const bool myNewPalette = mPresentedSerial != gPaletteSerial;
+    bool myNewPalette = mPresentedSerial != gPaletteSerial;
+    // The OpenGL way takes every palette change, which costs it an upload of the colours alone.
+    if (myNewPalette && mWay != kPresentOpenGL && !mRows.mAll &&
+        !PresentPaletteTouches(mySurface, mShownPalette)) {
+        std::copy(std::begin(gPalette), std::end(gPalette), mShownPalette);
+        mPresentedSerial = gPaletteSerial;
+        if (!mRows.mAny) return;
+        myNewPalette = false;
+    }
     switch (mWay) {
     case kPresentOpenGL:
         PresentShowGL(mGL, mySurface, mRows, myNewPalette);
@@ -310,6 +344,7 @@ void Presenter::PresenterShow(const Surface& mySurface, uint32_t myNow) {
     }
     mRows.ChangedRowsClear();
     mPresentedSerial = gPaletteSerial;
+    std::copy(std::begin(gPalette), std::end(gPalette), mShownPalette);
     mLastPresent = myNow;
 }
 
@@ -318,6 +353,8 @@ bool Presenter::PresenterRead(const Surface& mySurface, std::vector<uint32_t>& m
     if (mWay == kPresentOpenGL) return mGL.PresentGLRead(myPixels, myWidth, myHeight);
     if (mWay == kPresentRenderer) {
         if (!mRenderer || SDL_GetRendererOutputSize(mRenderer, &myWidth, &myHeight) != 0) return false;
+        // A renderer's back buffer holds nothing once presented: the picture is drawn into it again.
+        SDL_RenderCopy(mRenderer, mTexture, nullptr, nullptr);
         myPixels.assign(static_cast<size_t>(myWidth) * myHeight, 0);
         return SDL_RenderReadPixels(mRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, myPixels.data(),
                                     myWidth * 4) == 0;

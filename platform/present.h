@@ -74,6 +74,9 @@ struct Presenter {
     int mShownWidth = 0;
     int mShownHeight = 0;
     ChangedRows mRows;
+    // The palette the window's pixels were converted with: a change to colours the picture does not use
+    // (colour cycling under the controls) brings nothing new to show.
+    PaletteEntry mShownPalette[kPaletteSize];
     uint32_t mPresentedSerial = 0;
     uint32_t mLastPresent = 0;
     uint32_t mInterval = 17; // ms, one refresh of the display the window is on

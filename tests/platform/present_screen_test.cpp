@@ -92,6 +92,17 @@ void ShowEveryWay() {
         SurfaceFill(WindowSurface(kWinPaint), {10, 40, 200, 52}, 250);
         WindowPresentRows(kWinPaint, 40, 52);
         ExpectShown("after a band of rows changed");
+        // A picture of a few colours: a change to others needs nothing new shown, a change to its own does.
+        SurfaceFill(WindowSurface(kWinHelp), {0, 0, 67, 41}, 5);
+        SurfaceFill(WindowSurface(kWinHelp), {0, 20, 67, 25}, 30);
+        WindowPresent(kWinHelp);
+        ExpectShown("with a few colours");
+        for (int myIndex : {40, 30}) {
+            myEntries[myIndex].mGreen = static_cast<uint8_t>(myEntries[myIndex].mGreen + 101);
+            PaletteAnimate(0, kPaletteSize, myEntries);
+            ExpectShown(myIndex == 40 ? "after a colour it does not use changed"
+                                      : "after its own colour changed");
+        }
         WindowDestroy(kWinPaint);
         WindowDestroy(kWinHelp);
     }
