@@ -3,8 +3,8 @@
 // - BenchConvertTwoThreads: the same picture's rows split between two threads (wall time; the processor time
 //   is the sum of both).
 // - BenchPresentSecond: a whole second of presenting the default style at 1080p and 2160p: 40 brush frames
-//   (brush speed 40), 15 of them after a colour step (colour speed 75, a step every 66 ms) that changes the
-//   palette and so every row; the others bring over only the rows the brush touched.
+//   (brush speed 40, every 25 ms) that bring over the rows the brush touched, and a colour step every 66 ms
+//   (colour speed 75) that changes the palette and so every row.
 // Whole pictures are converted into cold pixels, as in a live window (BenchColdCaches).
 #include <benchmark/benchmark.h>
 
@@ -15,8 +15,8 @@
 #include "platform/present.h"
 
 namespace {
-constexpr int kBrushFrames = 40;
-constexpr int kColourSteps = 15;
+constexpr int kBrushPeriod = 25;  // ms: brush speed 40
+constexpr int kColourPeriod = 66; // ms: colour speed 75
 constexpr int kBrushHeight = 128;
 
 Surface BenchPicture(int myWidth, int myHeight) {
@@ -112,13 +112,19 @@ static void BenchPresentSecond(benchmark::State& myState) {
     uint8_t myShift = 0;
     int myY = 0;
     for (auto _ : myState) {
-        for (int myFrame = 0; myFrame < kBrushFrames; ++myFrame) {
-            // A brush frame: the brush's old place wiped and its new one drawn, a little apart.
+        // Each millisecond of the second that has a brush frame or a colour step is one present.
+        for (int myTime = 0; myTime < 1000; ++myTime) {
+            const bool myBrush = myTime % kBrushPeriod == 0;
+            const bool myColour = myTime % kColourPeriod == 0;
+            if (!myBrush && !myColour) continue;
             myRows.ChangedRowsClear();
-            myRows.ChangedRowsMark(myY, myY + kBrushHeight);
-            myRows.ChangedRowsMark(myY + 40, myY + 40 + kBrushHeight);
-            myY = (myY + 37) % (myHeight - kBrushHeight - 40);
-            if (myFrame * kColourSteps / kBrushFrames != (myFrame + 1) * kColourSteps / kBrushFrames) {
+            if (myBrush) {
+                // The brush's old place wiped and its new one drawn, a little apart.
+                myRows.ChangedRowsMark(myY, myY + kBrushHeight);
+                myRows.ChangedRowsMark(myY + 40, myY + 40 + kBrushHeight);
+                myY = (myY + 37) % (myHeight - kBrushHeight - 40);
+            }
+            if (myColour) {
                 BenchColdCaches(myState);
                 BenchColourStep(myRange, myShift);
                 myRows.ChangedRowsMarkAll();
