@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/state.h"
 #include "platform/window.h"
@@ -16,6 +17,9 @@ void MainResetState();
 // Runs the visualizer from start-up to clean-up and returns the process's exit code.
 int WinMain();
 bool InitProgram();
+// The program folder and its lock, the rave folder and the style asked for; false, with the reason in
+// myError, when the run cannot start.
+bool InitTakeProgramFolder(std::string& myError);
 void MainOpenAppEvent();
 void MainEventProcess(const Message& myMessage);
 void MainAlertProcess(const Message& myMessage);

@@ -36,6 +36,7 @@ struct FileStream {
     bool mWritten = false;
     const std::vector<uint8_t>* mMemory = nullptr; // a file held in memory, read from mAt
     int64_t mAt = 0;
+    std::string mPath; // for messages that name the file
 };
 
 // Files held in memory, by folder + name.
@@ -132,7 +133,8 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
         const std::vector<uint8_t>* myBytes = FileMemoryFind(myName, myFolder);
         if (!myBytes || !myHandle) return kFileNotFound;
         if (myWrite) return EROFS;
-        *myHandle = new FileStream{nullptr, FileDirection::kNone, false, myBytes};
+        *myHandle =
+            new FileStream{nullptr, FileDirection::kNone, false, myBytes, 0, std::string(myFolder) + myName};
         return 0;
     }
     const std::string myPath = FileResolve(myName, myFolder);
@@ -143,7 +145,7 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
     errno = 0;
     std::FILE* myFile = std::fopen(myPath.c_str(), myWrite ? "r+b" : "rb");
     if (!myFile) return errno == ENOENT ? kFileNotFound : FileCode(errno);
-    *myHandle = new FileStream{myFile};
+    *myHandle = new FileStream{myFile, FileDirection::kNone, false, nullptr, 0, myPath};
     return 0;
 }
 
@@ -215,6 +217,11 @@ int32_t FileLength(FileHandle myHandle) {
     return FileClamp(myInfo.st_size);
 }
 
+std::string FilePath(FileHandle myHandle) {
+    const auto* myStream = static_cast<const FileStream*>(myHandle);
+    return myStream ? myStream->mPath : std::string();
+}
+
 int32_t FileTell(FileHandle myHandle) {
     FileStream* myStream = FileStreamOf(myHandle);
     if (myStream && myStream->mMemory) return FileClamp(myStream->mAt);
@@ -230,6 +237,11 @@ int16_t FileFind(const char* myName, const char* myFolder) {
 
 int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount) {
     const std::string myPath = FileResolve(myName, myFolder);
+    if (myPath.empty()) return kFileNotFound;
+    return FileReplacePath(myPath, myBytes, myCount);
+}
+
+int16_t FileReplacePath(const std::string& myPath, const void* myBytes, int32_t myCount) {
     if (myPath.empty() || myCount < 0 || (!myBytes && myCount > 0)) return kFileNotFound;
     std::error_code myError;
     if (fs::is_directory(myPath, myError)) return EISDIR;
@@ -260,6 +272,23 @@ int16_t FileReplace(const char* myName, const char* myFolder, const void* myByte
         return FileCode(myFailure);
     }
     return 0;
+}
+
+int16_t FileReadPath(const std::string& myPath, std::vector<uint8_t>& myBytes) {
+    myBytes.clear();
+    std::error_code myError;
+    if (fs::is_directory(myPath, myError)) return EISDIR;
+    errno = 0;
+    std::FILE* myFile = std::fopen(myPath.c_str(), "rb");
+    if (!myFile) return FileCode(errno);
+    uint8_t myBlock[65536];
+    size_t myRead;
+    while ((myRead = std::fread(myBlock, 1, sizeof(myBlock), myFile)) > 0)
+        myBytes.insert(myBytes.end(), myBlock, myBlock + myRead);
+    const int myFailure = std::ferror(myFile) ? (errno ? errno : EIO) : 0;
+    std::fclose(myFile);
+    if (myFailure) myBytes.clear();
+    return myFailure ? FileCode(myFailure) : int16_t(0);
 }
 
 // This system has neither hidden nor archive attributes, and a new file's access is the umask's; the hidden

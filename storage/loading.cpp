@@ -40,8 +40,8 @@ bool LoadCheckHeader(const ComponentHeader& myHeader, char myType1, char myType2
                      uint8_t myQuiet) {
     const char myType = static_cast<char>(myHeader.mType);
     if (myType == myType1 || myType == myType2) return true;
+    if (!myQuiet) MainOpenFileAlert("Not a valid file!", FilePath(myFile));
     FileClose(myFile);
-    if (!myQuiet) MainOpenAlert("Not a valid file!");
     return false;
 }
 

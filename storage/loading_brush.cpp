@@ -50,7 +50,7 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
             if (!LoadCheckHeader(myHeader.mHeader, kTypeBrush, kTypeBrush, myFile, myQuiet)) return false;
             if (!BrushHeaderSound(myHeader, FileLength(myFile))) {
                 FileClose(myFile);
-                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
             const int myStripWidth = BytesI16(myHeader.mWidth);
@@ -82,7 +82,7 @@ bool VBrush::BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t
             const int myFrameCount = BytesI16(myFrames.mFrames);
             if (myFrameCount < 1) {
                 FileClose(myFile);
-                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
 

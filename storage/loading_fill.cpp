@@ -46,7 +46,7 @@ bool VFill::FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t 
             if (!LoadCheckHeader(myHeader.mHeader, kTypeFill, kTypeTile, myFile, myQuiet)) return false;
             if (!FillHeaderSound(myHeader, FileLength(myFile))) {
                 FileClose(myFile);
-                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
             const int myWidth = BytesI16(myHeader.mWidth);

@@ -28,7 +28,7 @@ bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myR
                 return false;
             if (FileLength(myFile) < kGradientFileSize) {
                 FileClose(myFile);
-                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
             FileRead(myFile, sizeof(GradientData), &myGrad);

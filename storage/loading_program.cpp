@@ -71,7 +71,7 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
             const bool mySound = LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize));
             FileClose(myFile);
             if (!mySound) {
-                if (!myQuiet) MainOpenAlert("Not a valid file!");
+                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
             myMove.mLingerCount = mLingerCount;
@@ -122,7 +122,7 @@ bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const For
             const bool mySound = myRead.EffectReadCodes(myFile);
             FileClose(myFile);
             if (!mySound) {
-                MainOpenAlert("Not a valid file!");
+                MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
                 return false;
             }
             myEffect.mInitSize = myRead.mInitSize;
