@@ -10,7 +10,7 @@ PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libx11-dev libxinerama-dev
           libsdbus-c++-dev libsystemd-dev libwayland-dev wayland-protocols libxss-dev dbus-daemon
           scdoc librsvg2-bin desktop-file-utils appstream netpbm x11-apps x11-utils util-linux
-          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils)
+          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils libgl1-mesa-dri python3)
 
 missing=()
 for package in "${PACKAGES[@]}"; do
