@@ -23,7 +23,6 @@
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/window.h"
-#include "shell/quit.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
@@ -331,7 +330,7 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
         MouseKeyPlayPause();
         break;
     case 'q':
-        QuitSequence(0);
+        AppQuitSequence(0);
         break;
     case 'r':
         if (KeyTestNumber(&myValue, 2, -60, 60, 0)) {
@@ -374,7 +373,7 @@ void KeyDownHandler(uint32_t myKey, uint32_t myTime) {
     int32_t myValue = 0;
     switch (myKey) {
     case kVKEscape:
-        QuitSequence(0);
+        AppQuitSequence(0);
         break;
     case kVKLeft:
     case kVKRight:

@@ -14,7 +14,6 @@
 #include "music/music.h"
 #include "platform/window.h"
 #include "resources/controls_art.h"
-#include "shell/quit.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ void MouseTopRow(int myX, uint8_t myClass, uint32_t myElapsed) {
     const int myDraw = myReturn ? 0 : 1;
     switch (myIndex) {
     case kButtonQuit:
-        QuitSequence(1);
+        AppQuitSequence(1);
         break;
     case kButtonEject:
         MusicEjectCD(0);

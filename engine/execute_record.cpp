@@ -23,10 +23,6 @@ namespace {
 
 constexpr uint32_t kNear = 200; // ms around a beat within which an edit belongs to that beat
 
-// The loaders sit below change execution; they hand it the loads to record through their hook, set before
-// the program runs.
-[[maybe_unused]] const bool sRecorderSet = (gLoadRecorder = ExecuteRecordComponent, true);
-
 bool ExecuteIsLoad(int myIndex) {
     return gEditsList[myIndex].mEdits[0] >= kRecordLoad;
 }

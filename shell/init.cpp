@@ -1,6 +1,7 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
 #include <cstring>
 
+#include "controls/app_window.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
@@ -17,6 +18,7 @@
 #include "shell/quit.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
+#include "storage/loading.h"
 #include "storage/pop_list.h"
 
 namespace {
@@ -28,7 +30,17 @@ void InitScreen() {
 }
 } // namespace
 
+void InitHooks() {
+    gLoadHooks.mRecord = ExecuteRecordComponent;
+    gLoadHooks.mResetParams = [](MEffect& myMove, char mySlot, StyleRecord* myStyle) {
+        myMove.MEffectResetPar(mySlot, myStyle);
+    };
+    gAppQuit.mSequence = QuitSequence;
+    gAppQuit.mFast = QuitFast;
+}
+
 bool InitProgram() {
+    InitHooks();
     gMutex = LockAcquire("ORBEX");
     if (gMutex < 0) return false; // another copy runs: leave without a word
 

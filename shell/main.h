@@ -16,6 +16,9 @@ void MainResetState();
 // Runs the visualizer from start-up to clean-up and returns the process's exit code.
 int WinMain();
 bool InitProgram();
+// Hands the lower layers the steps of the higher ones they need: the loaders their recording, the controls
+// their quitting. InitProgram does it first; so does every program that runs the modules without it.
+void InitHooks();
 void MainOpenAppEvent();
 void MainEventProcess(const Message& myMessage);
 void MainAlertProcess(const Message& myMessage);

@@ -12,7 +12,7 @@
 #include "platform/platform.h"
 #include "storage/decode.h"
 
-LoadRecorder gLoadRecorder = nullptr;
+LoadHooks gLoadHooks;
 
 void LoadPickName(char* myOut, const char* myName, const char* myField) {
     const char* mySource = gStartUp || !myName ? myField : myName;
@@ -92,7 +92,7 @@ void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char
     std::memset(myCopy, 0, kNameSize);
     std::memcpy(myCopy, myName, strnlen(myName, kNameSize - 1));
     StyleCopy(myDest, myCopy);
-    if (myRecord != 0 && gLoadRecorder) gLoadRecorder(myType, myOffset, myCopy, mySlot, myRecord);
+    if (myRecord != 0 && gLoadHooks.mRecord) gLoadHooks.mRecord(myType, myOffset, myCopy, mySlot, myRecord);
 }
 
 void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight) {

@@ -11,13 +11,18 @@
 constexpr uint8_t kIconBackBlack = 0;
 constexpr uint8_t kIconBackDark = 12;
 
-// Recording a load belongs to change execution, which keeps the song's edit list above this layer: it puts
-// its recorder here (ExecuteRecordComponent) once, before the program runs, and LoadUpdateSettings hands it
-// every load it is asked to record, with the style offset of the name and the 1-based slot. It is a link
-// between the layers, not state: nothing resets it.
-using LoadRecorder = void (*)(char myType, uint16_t myOffset, const char* myName, char mySlot,
-                              uint8_t myRecord);
-extern LoadRecorder gLoadRecorder;
+// Two steps of a load belong to change execution, which keeps the song's edit list above this layer;
+// InitProgram hands them to the loaders (InitHooks). A link between the layers, not state: nothing resets it.
+struct LoadHooks {
+    // Records a load (ExecuteRecordComponent): LoadUpdateSettings hands it every load it is asked to record,
+    // with the style offset of the name and the 1-based slot.
+    void (*mRecord)(char myType, uint16_t myOffset, const char* myName, char mySlot,
+                    uint8_t myRecord) = nullptr;
+    // Gives a movement slot the parameters of the movement just loaded (MEffect::MEffectResetPar), which the
+    // song's start settings and the rave's later records follow.
+    void (*mResetParams)(MEffect& myMove, char mySlot, StyleRecord* myStyle) = nullptr;
+};
+extern LoadHooks gLoadHooks;
 
 // Builds the component's folder and file name; true when the name is "(None)" (then nothing is opened).
 bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder, const char* myKindFolder,

@@ -88,7 +88,8 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
         mFileFlag = 0;
         LoadFillBlack(mThumb, kMoveIconSide, kMoveIconSide);
     }
-    if (myResetParams) MEffectResetPar(static_cast<char>(mySlotIndex), &myRecordStyle);
+    if (myResetParams && gLoadHooks.mResetParams)
+        gLoadHooks.mResetParams(*this, static_cast<char>(mySlotIndex), &myRecordStyle);
     if (!gStartUp) {
         LoadUpdateSettings(kComponentMovement,
                            static_cast<uint16_t>(offsetof(StyleRecord, mMoveNames) + kNameSize * mySlotIndex),

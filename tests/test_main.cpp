@@ -104,5 +104,6 @@ class ResetEveryModule : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetEveryModule);
+    InitHooks();
     return RUN_ALL_TESTS();
 }
