@@ -90,6 +90,7 @@ BENCHMARK(BM_FillRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The frame loop at the default settings, at a moment a brush update is due: 25 ms steps of the clock.
 void BM_AnimateMainBrushStep(benchmark::State& myState) {
+    InitHooks();
     BenchScreen();
     ClockUseVirtual(true);
     ClockSetVirtual(1000);

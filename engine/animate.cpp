@@ -17,7 +17,6 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "platform/clock.h"
 #include "platform/text_out.h"
 #include "sound/listen.h"
@@ -27,21 +26,8 @@
 #include "storage/components.h"
 #include "storage/pop_list.h"
 
-uint32_t gBeatNext = kNever;
-uint32_t gBeatLast = 0;
-uint32_t gBeatLength = kNever;
-uint8_t gStatePattern = 0;
-uint32_t gTapTime[10] = {};
-uint8_t gTapPos = 0;
-uint32_t gTapLength = 0;
-uint8_t gTapCount = 0;
-uint32_t gTapTemp[10] = {};
 uint32_t gBeatCount = 0;
-double gEffScale = 0;
-uint8_t gStateListen = 0;
 uint8_t gStateManual = 0;
-uint8_t gStatePlay = 0;
-uint8_t gStateVolume = 0;
 uint32_t gUpdateNext = kNever;
 uint32_t gUpdateLength = kNever;
 uint32_t gCycleNext = kNever;
@@ -56,7 +42,6 @@ uint32_t gHiliteTime = 0;
 uint8_t gStateRave = 0;
 uint8_t gStateFlash = 0;
 int gShiftLast = 0;
-double gScale = 0;
 
 namespace {
 
@@ -176,7 +161,59 @@ void AnimateCycle(uint32_t myNow) {
     }
 }
 
+void AnimateDisc(void (*myStep)()) {
+    if (myStep) myStep();
+}
+
+// The lamps of the last beat go out 128 ms after it; without listening the meter's bar goes too.
+void AnimateLampsOut(uint32_t myNow) {
+    if (!gStateHilite || myNow - gHiliteTime <= 128) return;
+    gStateHilite = 0;
+    for (uint8_t& myLamp : gSliderHL)
+        myLamp = 0;
+    if (!gStateListen) gMeterOffset = 0;
+}
+
+// Beats come from listening or the tempo, or, while a rave replays, from its records.
+void AnimateBeatSource(uint32_t myNow) {
+    if (!TempoRaveReplays()) {
+        gStateRave = 0;
+        if (gStateListen)
+            AnimateListenBeat(myNow);
+        else
+            AnimateTempoBeat(myNow);
+    } else {
+        gStateRave = 1;
+        if (gStateListen)
+            AnimateListenReplay(myNow);
+        else
+            AnimateReplayBeats(myNow);
+    }
+}
+
+void AnimateBrushStep(uint32_t myNow) {
+    if (gUpdateNext >= myNow) return;
+    gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
+    gEffectBrush.BEffectUpdate();
+}
+
+// Every half second: the last six seconds of a song flash; before them a disc's song clock is set to the disc
+// every 15 s, and the search for sound takes its step.
+void AnimateHalfSecond(uint32_t myNow) {
+    const uint32_t myHalves = myNow / 500;
+    if (myHalves <= gHalfSeconds) return;
+    gHalfSeconds = myHalves;
+    if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) {
+        gStateFlash = 1;
+    } else if (!gStateFlash) {
+        if (gStateCD && gHalfSeconds % 30 == 0) AnimateDisc(gAnimateDisc.mAlign);
+        AnimateSearchHalfSecond();
+    }
+}
+
 } // namespace
+
+AnimateDiscHooks gAnimateDisc;
 
 // The tick counter wraps after 2^32 ms; unsigned subtraction keeps the elapsed time right across the wrap.
 uint32_t AnimateGetElapsedTime() {
@@ -204,56 +241,17 @@ void AnimateCloseBeatLog() {
 }
 
 void AnimateMain() {
-    MusicWatchMedia();
-    if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
-        gNewDisk = 0;
-        MusicCheckForCD();
-    }
-    uint32_t myNow = AnimateGetElapsedTime();
+    AnimateDisc(gAnimateDisc.mWatch);
+    const uint32_t myNow = AnimateGetElapsedTime();
     if (gStatePlay) {
         if (myNow >= gSongLength) {
-            if (gStateTextEntry) {
-                gStateEndSong = 1;
-                MusicStop(0, 1);
-            } else {
-                MusicSkipTrack(0, 0);
-            }
-            AnimateFollowVolume();
-            return;
-        }
-        if (gStateHilite && myNow - gHiliteTime > 128) {
-            gStateHilite = 0;
-            for (uint8_t& myLamp : gSliderHL)
-                myLamp = 0;
-            if (!gStateListen) gMeterOffset = 0;
-        }
-        if (!TempoRaveReplays()) {
-            gStateRave = 0;
-            if (gStateListen)
-                AnimateListenBeat(myNow);
-            else
-                AnimateTempoBeat(myNow);
+            AnimateDisc(gAnimateDisc.mSongEnd);
         } else {
-            gStateRave = 1;
-            if (gStateListen)
-                AnimateListenReplay(myNow);
-            else
-                AnimateReplayBeats(myNow);
-        }
-        if (gUpdateNext < myNow) {
-            gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
-            gEffectBrush.BEffectUpdate();
-        }
-        AnimateCycle(myNow);
-        const uint32_t myHalves = myNow / 500;
-        if (myHalves > gHalfSeconds) {
-            gHalfSeconds = myHalves;
-            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) {
-                gStateFlash = 1;
-            } else if (!gStateFlash) {
-                if (gStateCD && gHalfSeconds % 30 == 0) MusicAlignCD();
-                AnimateSearchHalfSecond();
-            }
+            AnimateLampsOut(myNow);
+            AnimateBeatSource(myNow);
+            AnimateBrushStep(myNow);
+            AnimateCycle(myNow);
+            AnimateHalfSecond(myNow);
         }
     }
     AnimateFollowVolume();
@@ -410,16 +408,8 @@ void AnimateExecuteEdits(uint32_t myTime) {
 
 void AnimateResetState() {
     AnimateCloseBeatLog();
-    gBeatNext = gBeatLength = kNever;
-    gBeatLast = 0;
-    gStatePattern = 0;
-    std::fill(std::begin(gTapTime), std::end(gTapTime), 0u);
-    std::fill(std::begin(gTapTemp), std::end(gTapTemp), 0u);
-    gTapPos = gTapCount = 0;
-    gTapLength = 0;
     gBeatCount = 0;
-    gEffScale = 0;
-    gStateListen = gStateManual = gStatePlay = gStateVolume = 0;
+    gStateManual = 0;
     gUpdateNext = gUpdateLength = gCycleNext = gCycleLength = kNever;
     gCycleDir = 0;
     gCycleForce = 0;
@@ -430,5 +420,4 @@ void AnimateResetState() {
     gHiliteTime = 0;
     gStateRave = gStateFlash = 0;
     gShiftLast = 0;
-    gScale = 0;
 }

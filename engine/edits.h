@@ -47,8 +47,6 @@ static_assert(sizeof(editRecord) == 32);
 
 extern editRecord gEditsList[kEditsMax];
 extern int32_t gEditsCurrent;
-extern int32_t gEditsTotal;
-extern int32_t gEditsCount;
 extern int8_t gEditsRave[kEditKinds];
 extern int8_t gEditsStart[kEditKinds];
 extern int8_t gCueList[kEditKinds];

@@ -15,7 +15,6 @@
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "storage/components.h"
 
 int8_t gCueFill = kNotSet;

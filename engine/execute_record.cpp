@@ -14,7 +14,6 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 #include "storage/loading.h"

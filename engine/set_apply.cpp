@@ -7,7 +7,6 @@
 #include "engine/execute.h"
 #include "engine/movement.h"
 #include "engine/style_apply.h"
-#include "music/music.h"
 #include "storage/loading.h"
 #include "storage/sets.h"
 

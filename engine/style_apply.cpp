@@ -16,7 +16,6 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "platform/window.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"

@@ -375,6 +375,14 @@ void MusicWatchMedia() {
     }
 }
 
+void MusicWatchDisc() {
+    MusicWatchMedia();
+    if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
+        gNewDisk = 0;
+        MusicCheckForCD();
+    }
+}
+
 void MusicDiscResetState() {
     sWatchLast = 0;
     sDrives.clear();

@@ -5,7 +5,9 @@
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
+#include "engine/animate.h"
 #include "engine/edits.h"
+#include "music/music.h"
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
@@ -35,6 +37,7 @@ void InitHooks() {
     gLoadHooks.mResetParams = [](MEffect& myMove, char mySlot, StyleRecord* myStyle) {
         myMove.MEffectResetPar(mySlot, myStyle);
     };
+    gAnimateDisc = {MusicWatchDisc, MusicSongEnd, MusicAlignCD};
     gAppQuit.mSequence = QuitSequence;
     gAppQuit.mFast = QuitFast;
 }
@@ -74,6 +77,8 @@ bool InitProgram() {
     InitSetPreferences("orbex");
     PopBuildFileLists();
     std::memset(gAttachList, kNotSet, sizeof(gAttachList));
+    // The disc drive is looked for first, so an alert about the sound input is the one shown.
+    InitCDDrive();
     InitSound();
     InitControlsWindow();
     return true;

@@ -42,6 +42,7 @@
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
+#include "sound/tempo.h"
 #include "storage/components.h"
 #include "storage/file.h"
 #include "storage/pop_list.h"
@@ -67,6 +68,7 @@ void TestResetAllState() {
     SearchResetState();
     SoundInputResetState();
     ListenResetState();
+    TempoResetState();
     AnimateResetState();
     BrushResetState();
     BrushEffectResetState();
