@@ -9,13 +9,13 @@
 #include <iterator>
 
 #include "core/alert.h"
-#include "core/popup_commands.h"
 #include "core/state.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
 #include "platform/clock.h"
 #include "platform/text_out.h"
@@ -24,7 +24,6 @@
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
-#include "storage/pop_list.h"
 
 uint32_t gBeatCount = 0;
 uint8_t gStateManual = 0;
@@ -63,6 +62,32 @@ int AnimateSlotEdit(int myMode, int myCurrent, int mySlots) {
         return (myCurrent + 1) % mySlots + 1;
     default:
         return myCurrent + 1;
+    }
+}
+
+// A slot channel's edit: a held cue or an attached slot keeps it from changing; a random file is loaded into
+// the current slot first, which the edit then selects again.
+void AnimateSlotChannel(const ComponentKind& myKind, int myMode, const AttachRecord& myAttach,
+                        int8_t* myEdits) {
+    const int8_t myAttached =
+        myKind.mAttachField ? reinterpret_cast<const int8_t*>(&myAttach)[myKind.mAttachField] : kNotSet;
+    if (AnimateQueued(myKind.mEdit) || myAttached != kNotSet) return;
+    if (myMode == kTriggerRandomFile) ExecuteRandomComponent(myKind.mPopup, myKind.mList, gBeatLast);
+    myEdits[myKind.mEdit] = static_cast<int8_t>(AnimateSlotEdit(
+        myMode == kTriggerRandomFile ? kTriggerFixed : myMode, *myKind.mCurrent, myKind.mSlots));
+}
+
+// The colour channel's edits of both colours: the same colour again, the next one, or a random one.
+void AnimateColorChannel(int myMode, int8_t* myEdits) {
+    for (int myKind : {kEditBrushColor, kEditFillColor}) {
+        if (AnimateQueued(myKind)) continue;
+        const int myColor = myKind == kEditBrushColor ? gStyle.mBrushColor : gStyle.mFillColor;
+        if (myMode == kTriggerFixed)
+            myEdits[myKind] = static_cast<int8_t>(myColor);
+        else if (myMode == kTriggerSequential)
+            myEdits[myKind] = static_cast<int8_t>((myColor + 111) % 120 + 1);
+        else
+            myEdits[myKind] = kEditRandom;
     }
 }
 
@@ -288,47 +313,10 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
         const int myMode = gStyle.mTrigger[c];
         int8_t myBefore[kEditKinds];
         std::memcpy(myBefore, myEdits, sizeof(myBefore));
-        switch (c) {
-        case kChannelFill:
-            if (AnimateQueued(kEditFill) || myAttach.mAttachFill != kNotSet) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(kPopupFills, gFileListFills, gBeatLast);
-            myEdits[kEditFill] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentFill, kFillSlots));
-            break;
-        case kChannelGradient:
-            if (AnimateQueued(kEditGradient) || myAttach.mAttachGradient != kNotSet) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupGradients, gFileListGradients, gBeatLast);
-            myEdits[kEditGradient] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentGrad, kGradSlots));
-            break;
-        case kChannelColor:
-            for (int myKind : {kEditBrushColor, kEditFillColor}) {
-                if (AnimateQueued(myKind)) continue;
-                const int myColor = myKind == kEditBrushColor ? gStyle.mBrushColor : gStyle.mFillColor;
-                if (myMode == kTriggerFixed)
-                    myEdits[myKind] = static_cast<int8_t>(myColor);
-                else if (myMode == kTriggerSequential)
-                    myEdits[myKind] = static_cast<int8_t>((myColor + 111) % 120 + 1);
-                else
-                    myEdits[myKind] = kEditRandom;
-            }
-            break;
-        case kChannelBrush:
-            if (AnimateQueued(kEditBrush)) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupBrushes, gFileListBrushes, gBeatLast);
-            myEdits[kEditBrush] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentBrush, kBrushSlots));
-            break;
-        default:
-            if (AnimateQueued(kEditMove) || myAttach.mAttachMove != kNotSet) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupMovements, gFileListMovements, gBeatLast);
-            myEdits[kEditMove] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentMove, kMoveSlots));
-            break;
-        }
+        if (c == kChannelColor)
+            AnimateColorChannel(myMode, myEdits);
+        else
+            AnimateSlotChannel(*KindOfChannel(c), myMode, myAttach, myEdits);
         myFired = true;
         // A channel that made a change lights its lamp.
         if (gStateAllVisible && std::memcmp(myBefore, myEdits, sizeof(myBefore)) != 0) gSliderHL[c] |= 0x80;
