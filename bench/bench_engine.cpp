@@ -107,8 +107,8 @@ void BM_AnimateMainBrushStep(benchmark::State& myState) {
     gStateColorChange = 1;
     gCurrentBrush = 0;
     gCurrentFill = 1;
-    ExecuteEdits(kEditBrushSpeed, gStyle.mBrushSpeed, 0, 0, 0, kModeExecute, 0, 0);
-    ExecuteEdits(kEditColorSpeed, gStyle.mColorSpeed, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrushSpeed, gStyle.mBrushSpeed, 0, kModeExecute, {});
+    ExecuteEdits(kEditColorSpeed, gStyle.mColorSpeed, 0, kModeExecute, {});
     gStateTrails = 0;
     gX = 960;
     gY = 540;

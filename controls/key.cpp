@@ -83,8 +83,9 @@ int KeyColorByTrigger(int myColor) {
 }
 
 void KeyEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, gStateControlsVisible,
-                 myClass < kClassCue, myClass, myClass < kClassCue, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed,
+                 static_cast<EditMode>(myClass),
+                 {gStateControlsVisible, myClass < kClassCue, myClass < kClassCue});
     gStateClearTrails = 1;
 }
 
@@ -155,8 +156,8 @@ void KeyApplyCues(uint32_t myElapsed) {
     for (int myKind = 1; myKind <= kEditColorKick; ++myKind) {
         const int8_t myValue = gCueList[myKind];
         if (myValue == kNotSet) continue;
-        ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, gStateControlsVisible,
-                     1, kModeExecute, 1, 0);
+        ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, kModeExecute,
+                     {gStateControlsVisible, 1, 1});
     }
     gStateClearTrails = 1;
 }

@@ -22,8 +22,8 @@ bool MouseIn(const Rect& myRect, int myX, int myY) {
 }
 
 void MouseEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, 1, myClass < kClassCue,
-                 myClass, 1, 1);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed,
+                 static_cast<EditMode>(myClass), {1, myClass < kClassCue, 1});
     gStateClearTrails = 1;
 }
 

@@ -38,8 +38,8 @@ bool PopSameName(const char* myField, const char* myName) {
 }
 
 void PopSelect(int myKind, int mySlot) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(mySlot + 1), gActionTime, gStateControlsVisible,
-                 1, kModeExecute, 1, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(mySlot + 1), gActionTime, kModeExecute,
+                 {gStateControlsVisible, 1, 1});
 }
 
 } // namespace

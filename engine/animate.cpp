@@ -327,7 +327,7 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
     for (int myKind : kBeatKinds)
         if (myEdits[myKind] != kNotSet)
             ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myEdits[myKind]), gBeatLast,
-                         gStateControlsVisible, 1, kModeExecute, 1, 0);
+                         kModeExecute, {gStateControlsVisible, 1, 1});
     gStateClearTrails = 1;
 }
 
@@ -385,8 +385,8 @@ void AnimateExecuteEdits(uint32_t myTime) {
                 }
                 const int myValue = std::abs(myEdits[myKind]);
                 if (myEdits[myKind] == kNotSet || myValue == gEditsRave[myKind]) continue;
-                ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myTime,
-                             gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, kModeExecute, 0, 0);
+                ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myTime, kModeExecute,
+                             {gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, 0});
                 gStateClearTrails = 1;
             }
         }

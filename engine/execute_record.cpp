@@ -105,7 +105,7 @@ bool ExecuteInsert(char myType, const char* myName) {
     return true;
 }
 
-void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTime, uint8_t myMode) {
+void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTime, EditMode myMode) {
     const int myKindIndex = static_cast<uint8_t>(myKind);
     const bool myAfterLast = myTime < gBeatLast + kNear;
     const bool myBeforeNext = gBeatNext != kNever && myTime + kNear > gBeatNext;

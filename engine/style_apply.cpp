@@ -61,7 +61,7 @@ void StyleKeepLoadedNames(StyleRecord& myRecord) {
 }
 
 void StyleEdit(int myKind, int myValue, uint8_t myRecord) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), 0, 0, myRecord, kModeExecute, 0, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), 0, kModeExecute, {0, myRecord, 0});
 }
 
 // The whole record into gStyle and its components into their slots: at start-up everything, later only
