@@ -9,7 +9,9 @@
 
 #include "core/alert.h"
 #include "core/display.h"
+#include "core/state.h"
 #include "platform/platform.h"
+#include "platform/window.h"
 #include "storage/decode.h"
 
 LoadHooks gLoadHooks;
@@ -93,6 +95,33 @@ void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char
     std::memcpy(myCopy, myName, strnlen(myName, kNameSize - 1));
     StyleCopy(myDest, myCopy);
     if (myRecord != 0 && gLoadHooks.mRecord) gLoadHooks.mRecord(myType, myOffset, myCopy, mySlot, myRecord);
+}
+
+FileHandle LoadOpen(const LoadPlan& myPlan, const char* myName, char* myLoadName, uint8_t myQuiet) {
+    LoadPickName(myLoadName, myName, myPlan.mField);
+    char myFileName[kPathSize], myFolder[kPathSize];
+    if (LoadCopyFileName(myLoadName, myFileName, myFolder, myPlan.mPlace.mFolder, myPlan.mPlace.mExt))
+        return nullptr;
+    FileHandle myFile = nullptr;
+    if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) return myFile;
+    if (!myQuiet) MainOpenAlert((std::string("Unable to open or find ") + myPlan.mWhat + "!").c_str());
+    return nullptr;
+}
+
+LoadOutcome LoadRefuse(FileHandle myFile, const char* myWhy, uint8_t myQuiet) {
+    FileClose(myFile);
+    if (!myQuiet) MainOpenAlert(myWhy);
+    return kLoadRefused;
+}
+
+void LoadFinish(const LoadPlan& myPlan, const char* myLoadName, uint8_t myRecord, uint8_t myRedraw) {
+    if (!gStartUp) {
+        LoadUpdateSettings(myPlan.mType, myPlan.mOffset, myLoadName, myPlan.mField, myPlan.mSlot, myRecord);
+        if (myPlan.mSetName) StyleCopy(myPlan.mSetName, kNoName);
+    } else {
+        StyleCopy(myPlan.mField, myLoadName);
+    }
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
 void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight) {

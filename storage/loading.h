@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "core/style_record.h"
 #include "platform/surface.h"
@@ -23,6 +24,45 @@ struct LoadHooks {
     void (*mResetParams)(MEffect& myMove, char mySlot, StyleRecord* myStyle) = nullptr;
 };
 extern LoadHooks gLoadHooks;
+
+// The outline every loader follows. The name to load is picked (while starting up, the one in the settings);
+// unless it is "(None)" its file is opened and read by the kind's own step (myRead, which closes the file),
+// and a file that is missing is said so unless myQuiet. A file that is refused (damaged, too large) leaves
+// the slot as it was. Then the kind finishes (myFinish(loaded): an empty slot when nothing was loaded), the
+// name is written into the settings and, when recording, handed to the recorder, and the controls are
+// redrawn. True when the file was loaded or "(None)" was asked for.
+enum LoadOutcome : uint8_t { kLoadDone, kLoadMissing, kLoadRefused };
+struct LoadPlan {
+    const char* mWhat;  // as the messages name it: "brush"
+    FormatPlace mPlace; // folder and extension
+    char mType;         // the component type of its load record
+    char* mField;       // the name field in the settings
+    uint16_t mOffset;   // the field's style offset
+    char mSlot;         // 1-based; 0 for an effect
+    char* mSetName;     // the set name a load of this kind resets to "(None)", or nullptr
+};
+// The outline's steps before and after the kind's own: LoadOpen picks the name into myLoadName and opens the
+// file (nullptr when there is none to read); LoadFinish writes the settings and redraws.
+FileHandle LoadOpen(const LoadPlan& myPlan, const char* myName, char* myLoadName, uint8_t myQuiet);
+void LoadFinish(const LoadPlan& myPlan, const char* myLoadName, uint8_t myRecord, uint8_t myRedraw);
+
+template <typename Read, typename Finish>
+bool LoadComponent(const LoadPlan& myPlan, const char* myName, uint8_t myRecord, uint8_t myRedraw,
+                   uint8_t myQuiet, Read myRead, Finish myFinish) {
+    char myLoadName[kNameSize];
+    const FileHandle myFile = LoadOpen(myPlan, myName, myLoadName, myQuiet);
+    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
+    const LoadOutcome myOutcome = myFile ? myRead(myFile) : kLoadMissing;
+    if (myOutcome == kLoadRefused) return false;
+    const bool myLoaded = myOutcome == kLoadDone;
+    if (!myLoaded) std::strcpy(myLoadName, kNoName);
+    myFinish(myLoaded);
+    LoadFinish(myPlan, myLoadName, myRecord, myRedraw);
+    return myLoaded || myWantedNone;
+}
+
+// Closes a file the loader refuses and says why, unless myQuiet.
+LoadOutcome LoadRefuse(FileHandle myFile, const char* myWhy, uint8_t myQuiet);
 
 // Builds the component's folder and file name; true when the name is "(None)" (then nothing is opened).
 bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder, const char* myKindFolder,
