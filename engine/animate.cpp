@@ -385,8 +385,9 @@ void AnimateExecuteEdits(uint32_t myTime) {
                 }
                 const int myValue = std::abs(myEdits[myKind]);
                 if (myEdits[myKind] == kNotSet || myValue == gEditsRave[myKind]) continue;
-                ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myTime, kModeExecute,
-                             {gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, 0});
+                ExecuteEdits(
+                    static_cast<char>(myKind), static_cast<char>(myValue), myTime, kModeExecute,
+                    {static_cast<uint8_t>(gCueList[myKind] == kNotSet ? gStateControlsVisible : 0), 0, 0});
                 gStateClearTrails = 1;
             }
         }
