@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "core/alert.h"
 #include "core/style_record.h"
 #include "platform/surface.h"
 #include "storage/components.h"
@@ -63,6 +64,19 @@ bool LoadComponent(const LoadPlan& myPlan, const char* myName, uint8_t myRecord,
 
 // Closes a file the loader refuses and says why, unless myQuiet.
 LoadOutcome LoadRefuse(FileHandle myFile, const char* myWhy, uint8_t myQuiet);
+
+// A picture too large for the memory there is: refused, and while starting up its slot is emptied and named
+// "(None)".
+template <typename Picture>
+LoadOutcome LoadRefuseTooLarge(Picture& myPicture, FileHandle myFile, const char* myWhy, char* myField,
+                               uint8_t myQuiet) {
+    LoadRefuse(myFile, myWhy, myQuiet);
+    if (gStartUp) {
+        myPicture.Release();
+        StyleCopy(myField, kNoName);
+    }
+    return kLoadRefused;
+}
 
 // Builds the component's folder and file name; true when the name is "(None)" (then nothing is opened).
 bool LoadCopyFileName(const char* myStyleName, char* myFileName, char* myFolder, const char* myKindFolder,

@@ -79,14 +79,8 @@ LoadOutcome VBrush::BrushRead(FileHandle myFile, char* myField, uint8_t myQuiet)
     if (myColorSize > 0) myNeeded += (myStripWidth + 3) / 4 * 4;
     if (myMaskSize > 0 && myHeight > 0) myNeeded += (myMaskSize / myHeight + 3) / 4 * 4;
     myNeeded *= myHeight;
-    if (myNeeded > LoadGetMaxMemory(mSize)) {
-        LoadRefuse(myFile, "Not enough memory to load brush!", myQuiet);
-        if (gStartUp) {
-            Release();
-            StyleCopy(myField, kNoName);
-        }
-        return kLoadRefused;
-    }
+    if (myNeeded > LoadGetMaxMemory(mSize))
+        return LoadRefuseTooLarge(*this, myFile, "Not enough memory to load brush!", myField, myQuiet);
 
     // A shorter frame block leaves one frame, no beat frame, no palindrome.
     BitmapFrameBlock myFrames = {0, {0, 0, 0}, 1, {1, 0}, 0};

@@ -68,14 +68,8 @@ LoadOutcome VFill::FillRead(FileHandle myFile, char* myField, uint8_t myQuiet) {
     const int64_t myNeeded = myStretch
                                  ? static_cast<int64_t>((myScreenWidth + 3) / 4) * 8 * (myScreenHeight / 2)
                                  : static_cast<int64_t>((myWidth + 3) / 4) * 4 * myHeight;
-    if (myNeeded > LoadGetMaxMemory(mSize)) {
-        LoadRefuse(myFile, "Not enough memory to load fill!", myQuiet);
-        if (gStartUp) {
-            Release();
-            StyleCopy(myField, kNoName);
-        }
-        return kLoadRefused;
-    }
+    if (myNeeded > LoadGetMaxMemory(mSize))
+        return LoadRefuseTooLarge(*this, myFile, "Not enough memory to load fill!", myField, myQuiet);
 
     Release();
     mType = static_cast<char>(myHeader.mHeader.mType);
