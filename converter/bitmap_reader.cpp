@@ -2,10 +2,10 @@
 #include "converter/bitmap_reader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
+#include "storage/file.h"
 #include "storage/format_bytes.h"
 
 namespace {
@@ -75,16 +75,10 @@ ConvertResult ConvertOpenBitmapBytes(std::vector<uint8_t> myBytes, int myFrames,
 }
 
 ConvertResult ConvertOpenBitmap(const std::string& myPath, int myFrames, ConvertBitmap& myBitmap) {
-    std::ifstream myStream(myPath, std::ios::binary);
-    if (!myStream) {
+    std::vector<uint8_t> myBytes;
+    if (const int16_t myCode = FileReadPath(myPath, myBytes)) {
         myBitmap = ConvertBitmap();
-        return ConvertFail("Couldn't open bitmap file!");
-    }
-    std::vector<uint8_t> myBytes((std::istreambuf_iterator<char>(myStream)),
-                                 std::istreambuf_iterator<char>());
-    if (myStream.bad()) {
-        myBitmap = ConvertBitmap();
-        return ConvertFail("File read error!");
+        return ConvertFail(myCode == EIO ? "File read error!" : "Couldn't open bitmap file!");
     }
     return ConvertOpenBitmapBytes(std::move(myBytes), myFrames, myBitmap);
 }

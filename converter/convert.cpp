@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "converter/color_map.h"
 #include "converter/compress.h"
 #include "converter/icon.h"
+#include "storage/file.h"
 #include "storage/format_bitmap.h"
 
 namespace {
@@ -260,12 +260,10 @@ ConvertResult ConvertSave(const ConvertBitmap& myBitmap, const ConvertSettings& 
     std::vector<uint8_t> myFile;
     myResult = ConvertBuild(myBitmap, mySettings, myFile);
     if (!myResult.mOk) return myResult;
-    std::error_code myError;
-    std::filesystem::remove(myPath, myError); // the old file is replaced, never merged into
-    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    if (!myStream) return ConvertFail("File write error!");
-    myStream.write(reinterpret_cast<const char*>(myFile.data()), static_cast<std::streamsize>(myFile.size()));
-    myStream.close();
-    if (!myStream) return ConvertFail("File write error!");
+    // The old file is replaced whole: the new one is written beside it and renamed over it, so a full disk
+    // leaves the old file as it was instead of deleting it first.
+    if (const int16_t myCode =
+            FileReplacePath(myPath.string(), myFile.data(), static_cast<int32_t>(myFile.size())))
+        return {false, std::string("File write error! ") + std::strerror(myCode) + "."};
     return myResult;
 }

@@ -1,11 +1,11 @@
 // Pixelmill's command line: converts bitmaps into brushes and fills, and inspects component files.
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,6 +15,7 @@
 #include "converter/info.h"
 #include "converter/program_text.h"
 #include "converter/sheet.h"
+#include "storage/file.h"
 #include "storage/format_bytes.h"
 
 namespace {
@@ -63,27 +64,47 @@ bool PixelmillNumber(const char* myText, int& myValue) {
     return true;
 }
 
-bool PixelmillWritePgm(const std::string& myPath, const ConvertInfoPicture& myPicture) {
-    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    if (!myStream) return false;
-    myStream << "P5\n" << myPicture.mWidth << " " << myPicture.mHeight << "\n255\n";
-    for (int y = 0; y < myPicture.mHeight; ++y)
-        myStream.write(reinterpret_cast<const char*>(myPicture.mSurface.Row(y)), myPicture.mWidth);
-    myStream.close();
-    return static_cast<bool>(myStream);
+// Every file Pixelmill writes is written beside its name and renamed over it when whole, so a full disk
+// leaves an older file of that name as it was. A failure says which file and why.
+bool PixelmillWriteBytes(const std::string& myPath, const void* myBytes, size_t myCount) {
+    const int16_t myCode = FileReplacePath(myPath, myBytes, static_cast<int32_t>(myCount));
+    if (myCode == 0) return true;
+    PixelmillSay("File write error! " + myPath + ": " + std::strerror(myCode));
+    return false;
 }
 
-bool PixelmillWriteText(const std::string& myPath, const std::string& myText) {
-    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    myStream << myText;
-    myStream.close();
-    return static_cast<bool>(myStream);
+bool PixelmillWritePgm(const std::string& myPath, const ConvertInfoPicture& myPicture) {
+    const std::string myHeader =
+        "P5\n" + std::to_string(myPicture.mWidth) + " " + std::to_string(myPicture.mHeight) + "\n255\n";
+    std::vector<uint8_t> myBytes(myHeader.begin(), myHeader.end());
+    for (int y = 0; y < myPicture.mHeight; ++y)
+        myBytes.insert(myBytes.end(), myPicture.mSurface.Row(y),
+                       myPicture.mSurface.Row(y) + myPicture.mWidth);
+    return PixelmillWriteBytes(myPath, myBytes.data(), myBytes.size());
+}
+
+// An input read whole; a folder or a file that cannot be read is said by its name.
+bool PixelmillReadFile(const std::string& myPath, std::vector<uint8_t>& myBytes) {
+    const int16_t myCode = FileReadPath(myPath, myBytes);
+    if (myCode == EISDIR)
+        PixelmillSay(myPath + " is a folder, not a file.");
+    else if (myCode)
+        PixelmillSay("Couldn't open file! " + myPath + ": " + std::strerror(myCode));
+    return myCode == 0;
 }
 
 bool PixelmillReadText(const std::string& myPath, std::string& myText) {
-    std::ifstream myStream(myPath, std::ios::binary);
-    if (!myStream) return false;
-    myText.assign((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> myBytes;
+    if (!PixelmillReadFile(myPath, myBytes)) return false;
+    myText.assign(myBytes.begin(), myBytes.end());
+    return true;
+}
+
+// -o names the file to write; a folder there would be written into by no one and is refused.
+bool PixelmillOutputIsFolder(const std::string& myOutput) {
+    std::error_code myFault;
+    if (!std::filesystem::is_directory(myOutput, myFault)) return false;
+    PixelmillSay(myOutput + " is a folder: -o names the file to write.");
     return true;
 }
 
@@ -107,7 +128,7 @@ bool PixelmillInOut(int myCount, char** myArgs, std::string& myInput, std::strin
         PixelmillSay("An input and an output file (-o) are needed.");
         return false;
     }
-    return true;
+    return !PixelmillOutputIsFolder(myOutput);
 }
 
 // Component names follow the brush and fill rule: at most 15 letters, blanks stored as '_'.
@@ -127,24 +148,11 @@ bool PixelmillComponentPath(const std::string& myOutput, const char* myExt, std:
     return true;
 }
 
-bool PixelmillWriteBytes(const std::string& myPath, const std::vector<uint8_t>& myBytes) {
-    std::ofstream myStream(myPath, std::ios::binary | std::ios::trunc);
-    myStream.write(reinterpret_cast<const char*>(myBytes.data()),
-                   static_cast<std::streamsize>(myBytes.size()));
-    myStream.close();
-    if (myStream) return true;
-    PixelmillSay("File write error!");
-    return false;
-}
-
 // Assembles a movement (myEffect false) or an effect; the kind the text declares must match the extension.
 int PixelmillAssemble(int myCount, char** myArgs, bool myEffect) {
     std::string myInput, myOutput, myText, myPath;
     if (!PixelmillInOut(myCount, myArgs, myInput, myOutput, nullptr)) return 2;
-    if (!PixelmillReadText(myInput, myText)) {
-        PixelmillSay("Couldn't open file!");
-        return 1;
-    }
+    if (!PixelmillReadText(myInput, myText)) return 1;
     ProgramKind myKind = kProgramMovement;
     std::vector<uint8_t> myFile;
     const ConvertResult myResult = ProgramAssemble(myText, myKind, myFile);
@@ -159,7 +167,7 @@ int PixelmillAssemble(int myCount, char** myArgs, bool myEffect) {
         return 1;
     }
     if (!PixelmillComponentPath(myOutput, myExt, myPath)) return 1;
-    if (!PixelmillWriteBytes(myPath, myFile)) return 1;
+    if (!PixelmillWriteBytes(myPath, myFile.data(), myFile.size())) return 1;
     PixelmillSay(myResult.mMessage);
     return 0;
 }
@@ -167,17 +175,16 @@ int PixelmillAssemble(int myCount, char** myArgs, bool myEffect) {
 int PixelmillGradient(int myCount, char** myArgs) {
     std::string myInput, myOutput, myText, myPath;
     if (!PixelmillInOut(myCount, myArgs, myInput, myOutput, nullptr)) return 2;
-    if (!PixelmillReadText(myInput, myText)) {
-        PixelmillSay("Couldn't open file!");
-        return 1;
-    }
+    if (!PixelmillReadText(myInput, myText)) return 1;
     std::vector<uint8_t> myFile;
     const ConvertResult myResult = GradientAssemble(myText, myFile);
     if (!myResult.mOk) {
         PixelmillSay(myInput + ": " + myResult.mMessage);
         return 1;
     }
-    if (!PixelmillComponentPath(myOutput, ".gra", myPath) || !PixelmillWriteBytes(myPath, myFile)) return 1;
+    if (!PixelmillComponentPath(myOutput, ".gra", myPath) ||
+        !PixelmillWriteBytes(myPath, myFile.data(), myFile.size()))
+        return 1;
     PixelmillSay(myResult.mMessage);
     return 0;
 }
@@ -185,6 +192,13 @@ int PixelmillGradient(int myCount, char** myArgs) {
 int PixelmillSheet(int myCount, char** myArgs) {
     std::string myFolder, myOutput, myGradient;
     if (!PixelmillInOut(myCount, myArgs, myFolder, myOutput, &myGradient)) return 2;
+    std::error_code myFault;
+    if (!std::filesystem::is_directory(myFolder, myFault)) {
+        PixelmillSay(std::filesystem::exists(myFolder, myFault)
+                         ? myFolder + " is a file: sheet takes a folder of components."
+                         : "There is no folder " + myFolder + ".");
+        return 1;
+    }
     const ConvertResult myResult = SheetWrite(myFolder, myGradient, myOutput);
     PixelmillSay(myResult.mMessage);
     return myResult.mOk ? 0 : 1;
@@ -209,13 +223,8 @@ int PixelmillInfo(int myCount, char** myArgs) {
             return 2;
         }
     }
-    std::ifstream myStream(myArgs[2], std::ios::binary);
-    if (!myStream) {
-        PixelmillSay("Couldn't open file!");
-        return 1;
-    }
-    const std::vector<uint8_t> myBytes((std::istreambuf_iterator<char>(myStream)),
-                                       std::istreambuf_iterator<char>());
+    std::vector<uint8_t> myBytes;
+    if (!PixelmillReadFile(myArgs[2], myBytes)) return 1;
     ConvertInfo myInfo;
     const ConvertResult myResult = ConvertReadInfo(myBytes.data(), myBytes.size(), myInfo, myArgs[2]);
     for (const std::string& myLine : myInfo.mLines)
@@ -232,10 +241,8 @@ int PixelmillInfo(int myCount, char** myArgs) {
             return 1;
         }
         std::fputs(("\n" + myText).c_str(), stdout);
-        if (!myPaths[3].empty() && !PixelmillWriteText(myPaths[3], myText)) {
-            PixelmillSay("File write error!");
+        if (!myPaths[3].empty() && !PixelmillWriteBytes(myPaths[3], myText.data(), myText.size()))
             myStatus = 1;
-        }
     } else if (!myPaths[3].empty()) {
         PixelmillSay("Only movements and effects have a text form.");
         myStatus = 1;
@@ -249,7 +256,6 @@ int PixelmillInfo(int myCount, char** myArgs) {
             PixelmillSay(myMissing[j]);
             myStatus = 1;
         } else if (!PixelmillWritePgm(myPaths[j], *myPictures[j])) {
-            PixelmillSay("File write error!");
             myStatus = 1;
         }
     }
@@ -307,6 +313,26 @@ int PixelmillConvert(int myCount, char** myArgs, ConvertKind myKind) {
     if (myInput.empty() || myOutput.empty()) {
         PixelmillSay("A bitmap and an output file (-o) are needed.");
         return 2;
+    }
+    if (myFrames == 0) {
+        PixelmillSay("--frames needs 1 or more frames.");
+        return 2;
+    }
+    std::error_code myFault;
+    if (std::filesystem::is_directory(myInput, myFault)) {
+        PixelmillSay(myInput + " is a folder, not a file.");
+        return 1;
+    }
+    if (PixelmillOutputIsFolder(myOutput)) return 2;
+    // The program folder lists brushes by ".bru" and fills by ".fil", whatever the case of its letters; a
+    // name without an extension gets its kind's.
+    const char* myExt = myKind == kConvertBrush ? kPlaceBrush.mExt : kPlaceFill.mExt;
+    std::string myGiven = std::filesystem::path(myOutput).extension().string();
+    for (char& myChar : myGiven)
+        myChar = static_cast<char>(std::tolower(static_cast<unsigned char>(myChar)));
+    if (!myGiven.empty() && myGiven != myExt) {
+        PixelmillSay(std::string("The output file needs the extension ") + myExt + ".");
+        return 1;
     }
     // As in the window: an empty or zero box counts as one.
     if (mySettings.mMultiply == 0) mySettings.mMultiply = 1;

@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "converter/info.h"
@@ -13,6 +11,7 @@
 #include "engine/movement_program.h"
 #include "platform/image_out.h"
 #include "resources/art_font.h"
+#include "storage/file.h"
 #include "storage/format_bitmap.h"
 #include "storage/format_gradient.h"
 #include "storage/format_program.h"
@@ -92,9 +91,11 @@ uint32_t Rgb(const uint8_t* myTriple) {
            myTriple[2];
 }
 
+// A file that cannot be read is left out as if empty.
 std::vector<uint8_t> ReadAll(const fs::path& myPath) {
-    std::ifstream myStream(myPath, std::ios::binary);
-    return std::vector<uint8_t>((std::istreambuf_iterator<char>(myStream)), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> myBytes;
+    FileReadPath(myPath.string(), myBytes);
+    return myBytes;
 }
 
 // The files of one component folder, sorted by name so the sheet is the same on every run.

@@ -3,11 +3,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "core/display.h"
 #include "core/state.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "platform/text_out.h"
 #include "platform/window.h"
 
 char gAlertText[kAlertTextSize];
@@ -15,22 +17,30 @@ uint8_t gStateAlert = 0;
 uint8_t gStartUp = 0;
 
 namespace {
+// Standard error has already heard the text in gAlertText (with the name of its file).
+bool sAlertTold = false;
+
 void MainEnableWindows(bool myEnable) {
     WindowEnable(kWinPaint, myEnable);
     WindowEnable(kWinControls, myEnable);
     WindowEnable(kWinHelp, myEnable);
 }
-} // namespace
 
-void MainOpenAlert(const char* myText) {
+void MainSetAlertText(const char* myText, bool myTold) {
     // The text kept during start-up is shown by passing it back in.
-    if (myText && *myText && myText != gAlertText) {
-        std::strncpy(gAlertText, myText, kAlertTextSize - 1);
-        gAlertText[kAlertTextSize - 1] = 0;
-    }
+    if (!myText || !*myText || myText == gAlertText) return;
+    std::strncpy(gAlertText, myText, kAlertTextSize - 1);
+    gAlertText[kAlertTextSize - 1] = 0;
+    sAlertTold = myTold;
+}
+
+void MainShowAlert() {
     if (gStartUp) return;
     // Nobody sees the window of a headless run; its user reads the terminal.
-    if (gPlatformHeadless) std::fprintf(stderr, "orbex: %s\n", gAlertText);
+    if (gPlatformHeadless && !sAlertTold) {
+        TextOutSay(gAlertText);
+        sAlertTold = true;
+    }
     if (gStateAlert) {
         WindowInvalidate(kWinAlert);
     } else {
@@ -40,6 +50,20 @@ void MainOpenAlert(const char* myText) {
     MainEnableWindows(false);
     PlatformBeep();
     gStateAlert = 1;
+}
+} // namespace
+
+void MainOpenAlert(const char* myText) {
+    MainSetAlertText(myText, false);
+    MainShowAlert();
+}
+
+void MainOpenFileAlert(const char* myText, const std::string& myPath, const char* myReason) {
+    std::string myLine = myPath + ": " + myText;
+    if (myReason && *myReason) myLine += std::string(" (") + myReason + ")";
+    TextOutSay(myLine.c_str());
+    MainSetAlertText(myText, true);
+    MainShowAlert();
 }
 
 void MainCloseAlert() {
@@ -56,15 +80,29 @@ void MainCloseAlert() {
     if (!gStateControlsVisible && gStatePaint) WindowShowCursor(false);
 }
 
+namespace {
+void MainErrorText(int16_t myCode, char (&myText)[kAlertTextSize]) {
+    if (myCode == 2)
+        std::snprintf(myText, sizeof(myText), "Unable to find file!");
+    else
+        std::snprintf(myText, sizeof(myText), "Error %d", static_cast<int>(myCode));
+}
+} // namespace
+
 bool MainCheckErrors(int16_t myCode) {
     if (myCode == 0) return false;
-    if (myCode == 2) {
-        MainOpenAlert("Unable to find file!");
-    } else {
-        char myText[kAlertTextSize];
-        std::snprintf(myText, sizeof(myText), "Error %d", static_cast<int>(myCode));
-        MainOpenAlert(myText);
-    }
+    char myText[kAlertTextSize];
+    MainErrorText(myCode, myText);
+    MainOpenAlert(myText);
+    return true;
+}
+
+bool MainCheckFileErrors(int16_t myCode, const std::string& myPath) {
+    if (myCode == 0) return false;
+    char myText[kAlertTextSize];
+    MainErrorText(myCode, myText);
+    // The codes are the system's own, so its words say what went wrong.
+    MainOpenFileAlert(myText, myPath, myCode > 0 ? std::strerror(myCode) : nullptr);
     return true;
 }
 
@@ -100,4 +138,5 @@ void AlertResetState() {
     std::memset(gAlertText, 0, sizeof(gAlertText));
     gStateAlert = 0;
     gStartUp = 0;
+    sAlertTold = false;
 }

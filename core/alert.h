@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/surface.h"
 
@@ -16,6 +17,12 @@ extern uint8_t gStartUp;
 void AlertResetState();
 
 void MainOpenAlert(const char* myText);
+// The alert about one file: the window shows myText as it stands, and standard error names the file (and
+// the reason, when there is one), so a user at a terminal learns which file it was.
+void MainOpenFileAlert(const char* myText, const std::string& myPath, const char* myReason = nullptr);
 void MainCloseAlert();
 bool MainCheckErrors(int16_t myCode);
+// MainCheckErrors for a code that came from the file at myPath: the alert as there, the file and the
+// system's reason on standard error.
+bool MainCheckFileErrors(int16_t myCode, const std::string& myPath);
 void MainDrawAlert();

@@ -242,7 +242,7 @@ bool FileLoadCDFile(const char* myName) {
     FileRead(myHandle, static_cast<int32_t>(myBytes.size()), myBytes.data());
     FileClose(myHandle);
     if (!FileReadCDBytes(myBytes.data(), myBytes.size())) {
-        MainOpenAlert("Not a valid CD file!");
+        MainOpenFileAlert("Not a valid CD file!", myFolder + myFile);
         if (gStartUp) FileRenameCDDirectory("", 1);
         return false;
     }

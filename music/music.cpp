@@ -2,6 +2,8 @@
 // clock of nine 60-second tracks, so the edit list, beats and track ends behave alike with and without music.
 #include "music/music.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "core/alert.h"
@@ -14,6 +16,7 @@
 #include "music/rave.h"
 #include "platform/cdaudio.h"
 #include "platform/clock.h"
+#include "platform/text_out.h"
 #include "platform/window.h"
 #include "sound/listen.h"
 #include "sound/search.h"
@@ -87,9 +90,18 @@ void MusicPlay(int myTrack, int myUpdate) {
         MusicSetRaveExt(myTrack);
         MusicGetSongLength();
     }
-    // The first start of a run may be asked to begin at another track.
-    if (myFirstOfRun && gMusicFirstTrack > 1) {
-        const int myFirst = (gMusicFirstTrack - 1) % gTrackTotal;
+    // The first start of a run may be asked to begin at another track; one beyond the disc's end gets its
+    // last track, with a word why.
+    if (myFirstOfRun && gMusicFirstTrack > 1 && gTrackTotal > 0) {
+        const int myFirst = std::min(gMusicFirstTrack, static_cast<int>(gTrackTotal)) - 1;
+        if (gMusicFirstTrack > gTrackTotal) {
+            char myText[96];
+            std::snprintf(myText, sizeof(myText),
+                          "track %d is beyond the end of the disc (%d track%s); playing track %d",
+                          gMusicFirstTrack, static_cast<int>(gTrackTotal), gTrackTotal == 1 ? "" : "s",
+                          myFirst + 1);
+            TextOutSay(myText);
+        }
         gTrackCurrent = static_cast<int8_t>(myFirst);
         MusicSetRaveExt(myFirst);
         MusicGetSongLength();

@@ -38,10 +38,11 @@ bool MusicLoadTrackRave(CDSet& mySet) {
     }
     const bool myLoaded =
         StyleLoad(nullptr, kStyleFromRave, sRaveBefore ? 0 : 1, myFile) && MusicLoadEdits(myFile);
+    const std::string myPath = FilePath(myFile);
     FileClose(myFile);
     if (!myLoaded) {
         mySet.mAttach = 0;
-        MainOpenAlert("Not a valid rave file!");
+        MainOpenFileAlert("Not a valid rave file!", myPath);
     }
     return myLoaded;
 }

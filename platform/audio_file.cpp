@@ -22,10 +22,10 @@ sf_count_t MemoryLength(void* myUser) {
 
 sf_count_t MemorySeek(sf_count_t myOffset, int myWhence, void* myUser) {
     MemoryFile& myFile = *static_cast<MemoryFile*>(myUser);
-    sf_count_t myBase = myWhence == SEEK_CUR ? myFile.mPos : myWhence == SEEK_END ? myFile.mSize : 0;
-    const sf_count_t myTarget = myBase + myOffset;
-    if (myTarget < 0 || myTarget > myFile.mSize) return -1;
-    myFile.mPos = myTarget;
+    const sf_count_t myBase = myWhence == SEEK_CUR ? myFile.mPos : myWhence == SEEK_END ? myFile.mSize : 0;
+    // Compared before adding: a damaged file can ask for an offset near the type's limits.
+    if (myOffset < -myBase || myOffset > myFile.mSize - myBase) return -1;
+    myFile.mPos = myBase + myOffset;
     return myFile.mPos;
 }
 

@@ -31,6 +31,11 @@ struct CDToc {
 
 // The system's CD drives (device paths), in the order the system lists them.
 std::vector<std::string> CDAudioListDrives();
+// Whether a source named by the user can be played, before anything starts: false with what is missing (the
+// path, a cue sheet's file of sound, any music in a folder). Files of a music folder that cannot be played
+// are left out, each with a line in myWarnings.
+bool CDAudioCheckSource(const std::string& mySource, std::string& myError,
+                        std::vector<std::string>& myWarnings);
 // Opens a drive: a CD device, a disc image (.cue, .toc, .nrg) or a folder of music files. False when the
 // source is none of these.
 bool CDAudioOpen(const std::string& mySource);

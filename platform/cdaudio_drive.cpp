@@ -9,6 +9,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -292,8 +293,28 @@ bool CDDriveMediaLocked() {
 }
 } // namespace
 
-void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTracks) {
+namespace {
+// A cover picture or a playlist beside the music is no track and no surprise; a file named as sound that
+// cannot be played is worth a word.
+bool CDFolderLooksLikeSound(const std::string& myPath) {
+    static const char* const kExtensions[] = {".wav", ".wave", ".flac", ".ogg",  ".oga", ".opus", ".mp3",
+                                              ".mp2", ".aif",  ".aiff", ".aifc", ".au",  ".snd",  ".w64",
+                                              ".caf", ".wv",   ".m4a",  ".aac",  ".wma", ".mka"};
+    std::string myExtension = fs::path(myPath).extension().string();
+    for (char& myChar : myExtension)
+        myChar = static_cast<char>(std::tolower(static_cast<unsigned char>(myChar)));
+    for (const char* myKnown : kExtensions)
+        if (myExtension == myKnown) return true;
+    return false;
+}
+} // namespace
+
+void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTracks,
+                  std::vector<std::string>* mySkipped) {
     myTracks.clear();
+    auto mySkip = [&](const std::string& myPath, const std::string& myWhy) {
+        if (mySkipped && CDFolderLooksLikeSound(myPath)) mySkipped->push_back(myPath + ": " + myWhy);
+    };
     std::vector<std::string> myNames;
     std::error_code myError;
     for (fs::directory_iterator myIt(myFolder, myError), myEnd; !myError && myIt != myEnd;
@@ -308,12 +329,17 @@ void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTra
         if (myTracks.size() >= static_cast<size_t>(kCDTracksMax)) break;
         SF_INFO myInfo{};
         SNDFILE* myFile = sf_open(myPath.c_str(), SFM_READ, &myInfo);
-        if (!myFile) continue;
+        if (!myFile) {
+            mySkip(myPath, "it cannot be read as sound");
+            continue;
+        }
         sf_close(myFile);
         // Longer than a disc could be (a day) is no track either: its frames would not fit a position.
         if (myInfo.frames <= 0 || myInfo.samplerate <= 0 || myInfo.channels <= 0 ||
-            myInfo.frames / myInfo.samplerate > 86400)
+            myInfo.frames / myInfo.samplerate > 86400) {
+            mySkip(myPath, myInfo.frames <= 0 ? "it holds no sound" : "it is longer than a day");
             continue;
+        }
         myTracks.push_back({myPath, myInfo.frames, myInfo.samplerate, myInfo.channels});
     }
 }

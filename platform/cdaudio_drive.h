@@ -29,7 +29,10 @@ struct CDFolderTrack {
     int mRate = 0;
     int mChannels = 0;
 };
-void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTracks);
+// Files that look like music (by their extension) but cannot be played go to mySkipped, if given, each with
+// the reason.
+void CDFolderList(const std::string& myFolder, std::vector<CDFolderTrack>& myTracks,
+                  std::vector<std::string>* mySkipped = nullptr);
 // The table of contents of a folder's tracks: track 1 at frame 150, each next one after the previous
 // track's length rounded up to whole frames.
 void CDFolderToc(const std::vector<CDFolderTrack>& myTracks, CDToc& myToc);

@@ -3,8 +3,20 @@
 
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <vector>
+
+namespace {
+// A picture that could not be written whole is not left behind half-written; errno keeps the reason.
+bool ImageKeepOrRemove(const std::string& myPath, bool myWhole) {
+    if (myWhole) return true;
+    const int myReason = errno;
+    std::remove(myPath.c_str());
+    errno = myReason;
+    return false;
+}
+} // namespace
 
 bool ImageWritePng(const std::string& myPath, const Surface& mySurface, const PaletteEntry* myPalette) {
     if (!mySurface.Exists()) return false;
@@ -20,7 +32,7 @@ bool ImageWritePng(const std::string& myPath, const Surface& mySurface, const Pa
     if (setjmp(png_jmpbuf(myPng))) {
         png_destroy_write_struct(&myPng, &myInfo);
         std::fclose(myFile);
-        return false;
+        return ImageKeepOrRemove(myPath, false);
     }
     png_init_io(myPng, myFile);
     png_set_compression_level(myPng, 3);
@@ -36,7 +48,7 @@ bool ImageWritePng(const std::string& myPath, const Surface& mySurface, const Pa
         png_write_row(myPng, const_cast<png_bytep>(mySurface.Row(myY)));
     png_write_end(myPng, myInfo);
     png_destroy_write_struct(&myPng, &myInfo);
-    return std::fclose(myFile) == 0;
+    return ImageKeepOrRemove(myPath, std::fclose(myFile) == 0);
 }
 
 bool ImageWritePngRgb(const std::string& myPath, const uint32_t* myPixels, int myWidth, int myHeight) {
@@ -54,7 +66,7 @@ bool ImageWritePngRgb(const std::string& myPath, const uint32_t* myPixels, int m
     if (setjmp(png_jmpbuf(myPng))) {
         png_destroy_write_struct(&myPng, &myInfo);
         std::fclose(myFile);
-        return false;
+        return ImageKeepOrRemove(myPath, false);
     }
     png_init_io(myPng, myFile);
     png_set_IHDR(myPng, myInfo, static_cast<png_uint_32>(myWidth), static_cast<png_uint_32>(myHeight), 8,
@@ -72,5 +84,5 @@ bool ImageWritePngRgb(const std::string& myPath, const uint32_t* myPixels, int m
     }
     png_write_end(myPng, myInfo);
     png_destroy_write_struct(&myPng, &myInfo);
-    return std::fclose(myFile) == 0;
+    return ImageKeepOrRemove(myPath, std::fclose(myFile) == 0);
 }

@@ -5,6 +5,7 @@
 #include <sys/sysinfo.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <vector>
 
@@ -20,6 +21,18 @@ int sHeadlessWidth = 640;
 int sHeadlessHeight = 480;
 bool sStarted = false;
 SDL_AudioDeviceID sBeepDevice = 0;
+volatile std::sig_atomic_t sStopSignal = 0;
+
+// The first stop is noted for the main loop; a second one, while the program is still cleaning up, ends it
+// at once, so a stop is never refused.
+void PlatformOnStopSignal(int mySignal) {
+    if (sStopSignal) {
+        std::signal(mySignal, SIG_DFL);
+        std::raise(mySignal);
+        return;
+    }
+    sStopSignal = mySignal;
+}
 } // namespace
 
 bool PlatformHasDisplay() {
@@ -111,6 +124,29 @@ void PlatformBeep() {
     SDL_QueueAudio(sBeepDevice, mySamples.data(), static_cast<uint32_t>(mySamples.size() * sizeof(int16_t)));
 }
 
+void PlatformCatchStopSignals() {
+    for (int mySignal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction myBefore {};
+        // A signal ignored by whoever started the program (nohup, a background job) stays ignored.
+        if (sigaction(mySignal, nullptr, &myBefore) != 0 || myBefore.sa_handler == SIG_IGN) continue;
+        struct sigaction myAction {};
+        myAction.sa_handler = PlatformOnStopSignal;
+        sigemptyset(&myAction.sa_mask);
+        sigaction(mySignal, &myAction, nullptr);
+    }
+}
+
+int PlatformStopSignal() {
+    return sStopSignal;
+}
+
+void PlatformEndBySignal() {
+    const int mySignal = sStopSignal ? sStopSignal : SIGTERM;
+    std::signal(mySignal, SIG_DFL);
+    std::raise(mySignal);
+    std::_Exit(128 + mySignal);
+}
+
 int64_t PlatformAvailableMemory() {
     struct sysinfo myInfo {};
     if (sysinfo(&myInfo) != 0) return 0;
@@ -123,4 +159,5 @@ void PlatformResetState() {
     gPlatformBeepCount = 0;
     sHeadlessWidth = 640;
     sHeadlessHeight = 480;
+    sStopSignal = 0;
 }

@@ -28,5 +28,14 @@ extern int gPlatformBeepCount;
 // Stops SDL if it runs and puts the face, the headless size and the beep count back to their start values.
 void PlatformResetState();
 
+// A headless run stops cleanly on SIGINT, SIGTERM or SIGHUP (a desktop run hears them from SDL as a quit):
+// the signal is noted for the main loop, which quits and removes what it had half-written. A second signal
+// ends the program at once.
+void PlatformCatchStopSignals();
+// The signal that asked the program to stop, 0 while none has.
+int PlatformStopSignal();
+// Ends the process by the signal caught, so whoever started it sees the status of a stop by that signal.
+[[noreturn]] void PlatformEndBySignal();
+
 // Bytes of memory a large allocation may still take: free memory and swap.
 int64_t PlatformAvailableMemory();

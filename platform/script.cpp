@@ -2,8 +2,10 @@
 #include "platform/script.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -16,6 +18,9 @@ namespace {
 
 constexpr uint32_t kDragStep = 10; // ms between the cursor positions of a drag
 constexpr uint32_t kMaxSeconds = 86400;
+// No window reaches this far (a picture is at most 16384 pixels wide); a point just outside one is a click
+// beside it, as a user's can be.
+constexpr long long kMaxCoordinate = 32767;
 
 struct ScriptKeyName {
     const char* mName;
@@ -82,6 +87,30 @@ bool ScriptNumber(const std::string& myWord, int& myValue) {
     if (*myEnd || myNumber < -100000 || myNumber > 100000) return false;
     myValue = static_cast<int>(myNumber);
     return true;
+}
+
+// A whole number, however large (its size is checked apart).
+bool ScriptWhole(const std::string& myWord, long long& myValue) {
+    const size_t myDigits = myWord.find_first_not_of("+-") == 1 ? 1 : 0;
+    if (myWord.size() <= myDigits || myWord.find_first_not_of("0123456789", myDigits) != std::string::npos)
+        return false;
+    myValue = std::strtoll(myWord.c_str(), nullptr, 10);
+    return true;
+}
+
+// The line as it stands, with control bytes written as \xNN, so a message shows it whole.
+std::string ScriptShowLine(const std::string& myLine) {
+    std::string myShown;
+    for (unsigned char myChar : myLine) {
+        if (myChar >= 32 && myChar != 127) {
+            myShown += static_cast<char>(myChar);
+        } else {
+            char myCode[8];
+            std::snprintf(myCode, sizeof(myCode), "\\x%02X", myChar);
+            myShown += myCode;
+        }
+    }
+    return myShown;
 }
 
 int ScriptWindow(const std::string& myWord) {
@@ -189,9 +218,18 @@ bool ScriptParseLine(const std::string& myLine, int myLineNumber, ScriptCommand&
         return false;
     };
     auto myPoint = [&](size_t myFirst, int& myX, int& myY) {
-        if (ScriptNumber(myArgs[myFirst], myX) && ScriptNumber(myArgs[myFirst + 1], myY)) return true;
-        myError = "coordinates must be whole numbers";
-        return false;
+        long long myValues[2];
+        if (!ScriptWhole(myArgs[myFirst], myValues[0]) || !ScriptWhole(myArgs[myFirst + 1], myValues[1])) {
+            myError = "coordinates must be whole numbers";
+            return false;
+        }
+        if (std::llabs(myValues[0]) > kMaxCoordinate || std::llabs(myValues[1]) > kMaxCoordinate) {
+            myError = "the point " + myArgs[myFirst] + " " + myArgs[myFirst + 1] + " is out of the window";
+            return false;
+        }
+        myX = static_cast<int>(myValues[0]);
+        myY = static_cast<int>(myValues[1]);
+        return true;
     };
     if (myVerb == "key") {
         if (!myCount(1, "key NAME")) return false;
@@ -302,6 +340,12 @@ bool ScriptParse(const std::string& myText, std::vector<ScriptCommand>& myComman
     while (std::getline(myLines, myLine)) {
         ++myLineNumber;
         if (!myLine.empty() && myLine.back() == '\r') myLine.pop_back();
+        // A stray NUL would cut every message about the line short; the line is refused whole.
+        if (myLine.find('\0') != std::string::npos) {
+            myError =
+                "line " + std::to_string(myLineNumber) + ": a NUL byte in \"" + ScriptShowLine(myLine) + "\"";
+            return false;
+        }
         const size_t myFirst = myLine.find_first_not_of(" \t");
         if (myFirst == std::string::npos || myLine[myFirst] == '#') continue;
         ScriptCommand myCommand;
@@ -322,6 +366,11 @@ bool ScriptParse(const std::string& myText, std::vector<ScriptCommand>& myComman
 
 bool ScriptStart(const std::string& myPath, std::string& myError) {
     ScriptResetState();
+    std::error_code myFault;
+    if (std::filesystem::is_directory(myPath, myFault)) {
+        myError = "cannot read the script " + myPath + ": it is a folder";
+        return false;
+    }
     std::ifstream myFile(myPath, std::ios::binary);
     if (!myFile) {
         myError = "cannot read the script " + myPath;

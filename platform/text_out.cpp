@@ -1,4 +1,4 @@
-// Plain text lines written to a file as they happen, and the status line on a terminal.
+// Plain text lines written to a file as they happen; messages and the status line on standard error.
 #include "platform/text_out.h"
 
 #include <unistd.h>
@@ -16,6 +16,10 @@ void TextOutLine(std::FILE* myFile, const char* myLine) {
 
 void TextOutClose(std::FILE* myFile) {
     if (myFile) std::fclose(myFile);
+}
+
+void TextOutSay(const char* myText) {
+    std::fprintf(stderr, "orbex: %s\n", myText);
 }
 
 bool TextOutStatusShown() {

@@ -8,6 +8,9 @@ std::FILE* TextOutOpen(const char* myPath);
 void TextOutLine(std::FILE* myFile, const char* myLine);
 void TextOutClose(std::FILE* myFile);
 
+// A message of the program on standard error: "orbex: " and the text, on a line of its own.
+void TextOutSay(const char* myText);
+
 // True when standard error is a terminal, where a status line can be redrawn in place.
 bool TextOutStatusShown();
 // Redraws the status line on standard error; TextOutStatusEnd leaves it standing and moves below it.

@@ -17,6 +17,7 @@ extern "C" {
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <string>
@@ -49,12 +50,15 @@ struct VideoEncoder {
     int64_t mSoundPts = 0; // samples handed to the sound encoder
     int64_t mPictures = 0; // pictures handed to the picture encoder
     bool mSongOver = false;
-    int64_t mSongPlanned = 0; // frames of the song under the planned pictures; all of it when unknown
+    // Frames of the song under the pictures: the planned ones (all of it when unknown), cut to the pictures
+    // written when they end.
+    std::atomic<int64_t> mSongUntil{0};
 
     std::thread mSoundThread;
     std::atomic<bool> mSoundStop{false};
-    std::mutex mSoundLock;               // guards the four below
-    std::deque<AVPacket*> mSoundPackets; // encoded, in the stream's time base, not yet written
+    std::mutex mSoundLock;                 // guards the four below
+    std::condition_variable mSoundChanged; // a packet queued or taken, the sound over, the end moved
+    std::deque<AVPacket*> mSoundPackets;   // encoded, in the stream's time base, not yet written
     bool mSoundOver = false;
     bool mSoundFailed = false;
     std::string mSoundError;
@@ -62,6 +66,9 @@ struct VideoEncoder {
 
 namespace {
 constexpr int kSongBlock = 4096; // frames of the song read at a time
+// The sound runs ahead of the pictures by at most this many packets (some 10 s), so a long song is not held
+// whole in memory.
+constexpr size_t kSoundPacketsAhead = 512;
 
 std::string VideoAvError(int myCode) {
     char myText[AV_ERROR_MAX_STRING_SIZE] = {};
@@ -109,8 +116,11 @@ bool VideoDrain(VideoEncoder& myEncoder, AVCodecContext* myCodec, AVStream* mySt
                 return false;
             }
             av_packet_move_ref(myKept, myPacket);
-            std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
-            myEncoder.mSoundPackets.push_back(myKept);
+            {
+                std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
+                myEncoder.mSoundPackets.push_back(myKept);
+            }
+            myEncoder.mSoundChanged.notify_all();
             continue;
         }
         const int myWritten = av_interleaved_write_frame(myEncoder.mFormat, myPacket);
@@ -132,8 +142,49 @@ bool VideoSend(VideoEncoder& myEncoder, AVCodecContext* myCodec, AVStream* myStr
     return VideoDrain(myEncoder, myCodec, myStream, myError);
 }
 
+// An encoder's memory grows with the picture: a base (the frame being encoded, its references, the writer's
+// queue, the program's own pictures) and every frame it holds ahead of the one being encoded (B-frames
+// waiting for a later frame, the look-ahead, one frame for each thread that encodes a frame of its own). Both
+// are in bytes a pixel, measured at 3840 x 2160; they decide how many frames a picture of a given size may
+// hold, so a video of any size stays near kVideoMemory where the encoder allows it. Up to 1920 x 1080 every
+// setting is as the quality asks.
+constexpr int64_t kVideoMemory = 360ll << 20;
+struct VideoHeldCost {
+    int mBase;
+    int mFrame;
+};
+constexpr VideoHeldCost kH264Cost[] = {{26, 6}, {34, 9}, {34, 9}}; // fast, good, small
+constexpr VideoHeldCost kVp9Cost{84, 2};
+
+int VideoHeldFrames(int64_t myPixels, VideoHeldCost myCost) {
+    const int64_t myRoom = kVideoMemory / std::max<int64_t>(myPixels, 1) - myCost.mBase;
+    return myRoom <= 0 ? 0 : static_cast<int>(std::min<int64_t>(myRoom / myCost.mFrame, 64));
+}
+
+// x264's own choices at each quality (the animation tuning adds two B-frames and doubles the references).
+struct VideoH264Held {
+    int mBFrames;
+    int mLookAhead;
+    int mRefs;
+};
+constexpr VideoH264Held kH264Held[] = {{8, 0, 1}, {3, 10, 1}, {5, 20, 4}};
+
+// B-frames, look-ahead and references cut to what the picture's size may hold; threads that would each hold a
+// frame of their own share the frame in slices instead.
+std::string VideoH264Params(VideoQuality myQuality, int64_t myPixels) {
+    const VideoH264Held& myChoice = kH264Held[myQuality];
+    const int myHeld = VideoHeldFrames(myPixels, kH264Cost[myQuality]);
+    const int myThreads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency())) * 3 / 2;
+    std::string myParams = "bframes=" + std::to_string(std::min(myChoice.mBFrames, myHeld));
+    if (myChoice.mLookAhead > myHeld) myParams += ":rc-lookahead=" + std::to_string(myHeld);
+    if (myChoice.mRefs > std::max(myHeld, 1)) myParams += ":ref=" + std::to_string(std::max(myHeld, 1));
+    if (myThreads + myChoice.mBFrames > myHeld) myParams += ":sliced-threads=1";
+    return myParams;
+}
+
 // Encoder settings for flat 8-bit art: large areas of one colour, hard edges, colours that cycle.
-void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary** myOptions) {
+void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, int64_t myPixels,
+                         AVDictionary** myOptions) {
     if (myForm == kVideoWebm) {
         static const char* const kSpeed[] = {"8", "7", "5"};
         av_dict_set(myOptions, "deadline", myQuality == kVideoSmall ? "good" : "realtime", 0);
@@ -145,6 +196,9 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
                     std::to_string(std::max(2u, std::thread::hardware_concurrency())).c_str(), 0);
         av_dict_set(myOptions, "crf", "32", 0);
         av_dict_set(myOptions, "b", "0", 0);
+        // libvpx looks 25 frames ahead unless told otherwise.
+        av_dict_set(myOptions, "lag-in-frames",
+                    std::to_string(std::min(25, VideoHeldFrames(myPixels, kVp9Cost))).c_str(), 0);
         return;
     }
     // Most of the picture moves little from frame to frame, so B-frames halve the bits of the fastest preset
@@ -153,7 +207,6 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
     switch (myQuality) {
     case kVideoFast:
         av_dict_set(myOptions, "preset", "ultrafast", 0);
-        av_dict_set(myOptions, "x264-params", "bframes=8", 0);
         av_dict_set(myOptions, "crf", "23", 0);
         break;
     case kVideoGood:
@@ -166,6 +219,7 @@ void VideoPictureOptions(VideoForm myForm, VideoQuality myQuality, AVDictionary*
         av_dict_set(myOptions, "crf", "26", 0);
         break;
     }
+    av_dict_set(myOptions, "x264-params", VideoH264Params(myQuality, myPixels).c_str(), 0);
 }
 
 // FFmpeg's own AAC encoder spends a third of a fast video's time in its default search; its fast coder with
@@ -205,7 +259,8 @@ bool VideoOpenPicture(VideoEncoder& myEncoder, const VideoSettings& mySettings, 
     if (myEncoder.mFormat->oformat->flags & AVFMT_GLOBALHEADER)
         myContext->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     AVDictionary* myOptions = nullptr;
-    VideoPictureOptions(myEncoder.mForm, mySettings.mQuality, &myOptions);
+    VideoPictureOptions(myEncoder.mForm, mySettings.mQuality,
+                        static_cast<int64_t>(mySettings.mWidth) * mySettings.mHeight, &myOptions);
     const int myResult = avcodec_open2(myContext, myCodec, &myOptions);
     av_dict_free(&myOptions);
     if (myResult < 0) {
@@ -362,12 +417,22 @@ bool VideoStoreConverted(VideoEncoder& myEncoder, int myCount, std::string& myEr
     return true;
 }
 
-// Takes the song in up to frame myUntil of its own (or its end) and encodes what is ready. The video is as
-// long as its pictures, so the song stops with them.
-bool VideoFeedSound(VideoEncoder& myEncoder, int64_t myUntil, bool myLast, std::string& myError) {
+// Waits while the sound is far enough ahead of the pictures; false once there is nothing more to take in.
+bool VideoSoundRoom(VideoEncoder& myEncoder) {
+    std::unique_lock<std::mutex> myLock(myEncoder.mSoundLock);
+    myEncoder.mSoundChanged.wait(myLock, [&] {
+        return myEncoder.mSoundPackets.size() < kSoundPacketsAhead || myEncoder.mSoundStop ||
+               myEncoder.mSongRead >= myEncoder.mSongUntil;
+    });
+    return !myEncoder.mSoundStop && myEncoder.mSongRead < myEncoder.mSongUntil;
+}
+
+// Takes the song in up to the frame of its own under the pictures (or its end) and encodes what is ready.
+// The video is as long as its pictures, so the song stops with them.
+bool VideoFeedSound(VideoEncoder& myEncoder, bool myLast, std::string& myError) {
     if (!myEncoder.mAudio) return true;
-    while (!myEncoder.mSongOver && myEncoder.mSongRead < myUntil && !myEncoder.mSoundStop) {
-        const int64_t myWanted = std::min<int64_t>(kSongBlock, myUntil - myEncoder.mSongRead);
+    while (!myEncoder.mSongOver && VideoSoundRoom(myEncoder)) {
+        const int64_t myWanted = std::min<int64_t>(kSongBlock, myEncoder.mSongUntil - myEncoder.mSongRead);
         const int64_t myRead = AudioFileReadStream(myEncoder.mSong, myEncoder.mBlock.data(), myWanted);
         if (myRead <= 0) {
             myEncoder.mSongOver = true;
@@ -397,28 +462,46 @@ bool VideoFeedSound(VideoEncoder& myEncoder, int64_t myUntil, bool myLast, std::
 // The sound thread: the song up to the planned end, then what the encoder still holds.
 void VideoSoundRun(VideoEncoder* myEncoder) {
     std::string myError;
-    const bool myOk = VideoFeedSound(*myEncoder, myEncoder->mSongPlanned, true, myError) &&
+    const bool myOk = VideoFeedSound(*myEncoder, true, myError) &&
                       VideoSend(*myEncoder, myEncoder->mAudio, myEncoder->mAudioStream, nullptr, myError);
-    std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
-    myEncoder->mSoundOver = true;
-    myEncoder->mSoundFailed = !myOk;
-    myEncoder->mSoundError = myError;
+    {
+        std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
+        myEncoder->mSoundOver = true;
+        myEncoder->mSoundFailed = !myOk;
+        myEncoder->mSoundError = myError;
+    }
+    myEncoder->mSoundChanged.notify_all();
 }
 
 // Writes the sound's packets that start before myPictures frames' time; at the end (myAll) every packet that
-// starts before it, once the sound thread is done.
+// starts before it, as the sound thread finishes the song under the pictures.
 bool VideoLayInSound(VideoEncoder& myEncoder, int64_t myPictures, bool myAll, std::string& myError) {
     if (!myEncoder.mAudio) return true;
-    if (myAll && myEncoder.mSoundThread.joinable()) myEncoder.mSoundThread.join();
+    if (myAll) {
+        const int64_t myEnd = av_rescale(myPictures, myEncoder.mSong.mRate, myEncoder.mFps);
+        {
+            std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
+            myEncoder.mSongUntil = std::min<int64_t>(myEncoder.mSongUntil, myEnd);
+        }
+        myEncoder.mSoundChanged.notify_all();
+    }
     for (;;) {
         AVPacket* myPacket = nullptr;
         {
-            std::lock_guard<std::mutex> myLock(myEncoder.mSoundLock);
+            std::unique_lock<std::mutex> myLock(myEncoder.mSoundLock);
+            if (myAll)
+                myEncoder.mSoundChanged.wait(myLock, [&] {
+                    return !myEncoder.mSoundPackets.empty() || myEncoder.mSoundOver || myEncoder.mSoundFailed;
+                });
             if (myEncoder.mSoundFailed) {
                 myError = myEncoder.mSoundError;
                 return false;
             }
-            if (myEncoder.mSoundPackets.empty()) return true;
+            if (myEncoder.mSoundPackets.empty()) {
+                myLock.unlock();
+                if (myAll && myEncoder.mSoundThread.joinable()) myEncoder.mSoundThread.join();
+                return true;
+            }
             AVPacket* myFirst = myEncoder.mSoundPackets.front();
             const bool myDue = av_compare_ts(myFirst->pts, myEncoder.mAudioStream->time_base, myPictures,
                                              AVRational{1, myEncoder.mFps}) < 0;
@@ -429,6 +512,7 @@ bool VideoLayInSound(VideoEncoder& myEncoder, int64_t myPictures, bool myAll, st
             else
                 av_packet_free(&myFirst); // beyond the last picture: a song longer than an unplanned video
         }
+        myEncoder.mSoundChanged.notify_all();
         if (!myPacket) continue;
         const bool myOk = VideoWritePacket(myEncoder, myPacket, myError);
         av_packet_free(&myPacket);
@@ -460,9 +544,9 @@ VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm
     if (!mySettings.mSound.empty() && !VideoOpenSound(*myEncoder, mySettings, myError))
         return myFail(myError);
     if (myEncoder->mAudio) {
-        myEncoder->mSongPlanned =
-            mySettings.mFrames > 0 ? av_rescale(mySettings.mFrames, myEncoder->mSong.mRate, mySettings.mFps)
-                                   : INT64_MAX;
+        myEncoder->mSongUntil = mySettings.mFrames > 0
+                                    ? av_rescale(mySettings.mFrames, myEncoder->mSong.mRate, mySettings.mFps)
+                                    : INT64_MAX;
         if (!(myEncoder->mSoundPacket = av_packet_alloc())) return myFail("out of memory");
     }
     int myResult = avio_open(&myEncoder->mFormat->pb, myFilePath.c_str(), AVIO_FLAG_WRITE);
@@ -508,7 +592,11 @@ bool VideoEncoderFinish(VideoEncoder* myEncoder, std::string& myError) {
 
 void VideoEncoderFree(VideoEncoder* myEncoder) {
     if (!myEncoder) return;
-    myEncoder->mSoundStop = true;
+    {
+        std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
+        myEncoder->mSoundStop = true;
+    }
+    myEncoder->mSoundChanged.notify_all();
     if (myEncoder->mSoundThread.joinable()) myEncoder->mSoundThread.join();
     for (AVPacket* myPacket : myEncoder->mSoundPackets)
         av_packet_free(&myPacket);

@@ -20,8 +20,10 @@
 #include "platform/video_yuv.h"
 
 namespace {
-// Enough to keep the encoder busy while the program draws; more would only hold memory.
+// Enough to keep the encoder busy while the program draws; more would only hold memory. Big pictures queue
+// fewer: at 3840 x 2160 one frame's planes take 12 MB (25 MB in Y4M's full colour).
 constexpr size_t kQueueFrames = 4;
+constexpr size_t kQueueBytes = 32 << 20;
 
 // One frame's planes, Y then U then V, each row of a plane right after the one before.
 struct VideoJob {
@@ -45,6 +47,7 @@ struct VideoWriter {
     std::mutex mLock;
     std::condition_variable mChanged;
     std::deque<VideoJob> mQueue;
+    size_t mQueueMax = kQueueFrames;
     std::vector<VideoJob> mSpare;
     bool mClosing = false;
     bool mFailed = false; // set by the thread; mError says why
@@ -170,6 +173,10 @@ bool VideoOpen(VideoOut& myVideo, const VideoSettings& mySettings, std::string& 
     const bool myFullColour = myForm == kVideoY4m;
     myWriter->mChromaWidth = myFullColour ? mySettings.mWidth : (mySettings.mWidth + 1) / 2;
     myWriter->mChromaHeight = myFullColour ? mySettings.mHeight : (mySettings.mHeight + 1) / 2;
+    const size_t myFrameBytes = static_cast<size_t>(mySettings.mWidth) * mySettings.mHeight +
+                                2 * static_cast<size_t>(myWriter->mChromaWidth) * myWriter->mChromaHeight;
+    myWriter->mQueueMax =
+        std::clamp<size_t>(kQueueBytes / std::max<size_t>(myFrameBytes, 1), 1, kQueueFrames);
     const bool myOk = myForm == kVideoY4m
                           ? VideoY4mOpen(*myWriter, myError)
                           : (myWriter->mEncoder = VideoEncoderOpen(mySettings, myForm, myWriter->mPartPath,
@@ -190,8 +197,8 @@ bool VideoWriteFrame(VideoOut& myVideo, const Surface& mySurface, const PaletteE
     VideoJob myJob;
     {
         std::unique_lock<std::mutex> myLock(myWriter->mLock);
-        myWriter->mChanged.wait(myLock,
-                                [&] { return myWriter->mQueue.size() < kQueueFrames || myWriter->mFailed; });
+        myWriter->mChanged.wait(
+            myLock, [&] { return myWriter->mQueue.size() < myWriter->mQueueMax || myWriter->mFailed; });
         if (myWriter->mFailed) return false;
         if (!myWriter->mSpare.empty()) {
             myJob = std::move(myWriter->mSpare.back());

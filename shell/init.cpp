@@ -1,5 +1,7 @@
 // Start-up: everything the program needs, taken in a fixed order so a failure can be reported or cleaned up.
+#include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "controls/app_window.h"
 #include "core/alert.h"
@@ -11,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/lock.h"
 #include "platform/platform.h"
+#include "platform/text_out.h"
 #include "resources/pictures.h"
 #include "shell/display.h"
 #include "shell/main.h"
@@ -22,6 +25,7 @@
 #include "storage/file.h"
 #include "storage/loading.h"
 #include "storage/pop_list.h"
+#include "storage/style.h"
 
 namespace {
 void InitScreen() {
@@ -29,6 +33,13 @@ void InitScreen() {
     int myWidth = 0, myHeight = 0;
     InitScreenSize(&myWidth, &myHeight);
     InitSetScreenSize(myWidth, myHeight);
+}
+
+// A start that cannot go on says why on standard error and ends with status 2 before anything shows.
+bool InitRefuse(const std::string& myWhy) {
+    TextOutSay(myWhy.c_str());
+    gExitCode = 2;
+    return false;
 }
 } // namespace
 
@@ -42,14 +53,33 @@ void InitHooks() {
     gAppQuit.mFast = QuitFast;
 }
 
-bool InitProgram() {
-    InitHooks();
-    gMutex = LockAcquire("ORBEX");
-    if (gMutex < 0) return false; // another copy runs: leave without a word
-
+bool InitTakeProgramFolder(std::string& myError) {
     // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both; the
     // screen chosen last is read from the configuration there.
-    const bool myFoldersReady = ProgramFolderSetUp(gPlatformHeadless, gProgramPath);
+    if (!ProgramFolderSetUp(gPlatformHeadless, gProgramPath, myError) || !ProgramFolderLock(myError))
+        return false;
+    if (FileFindDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) {
+        if (const int16_t myCode = FileCreateDirectory("Raves", gDirIDOrbex, gDirIDRave)) {
+            myError =
+                std::string("cannot make the folder ") + gDirIDOrbex + "Raves: " + std::strerror(myCode);
+            return false;
+        }
+    }
+    // The style asked for is read now, so a typo or a damaged file costs nothing: no look nobody asked for
+    // runs and takes the last session's place at the quit.
+    return gMusicFirstStyle.empty() || StyleCheckFile(gMusicFirstStyle.c_str(), myError);
+}
+
+bool InitProgram() {
+    InitHooks();
+    // One Orbex on the desktop, as written; a headless run (a render, a script) works in a program folder of
+    // its own and may run beside it, so it takes only that folder's lock.
+    if (!gPlatformHeadless) {
+        gMutex = LockAcquire("ORBEX");
+        if (gMutex < 0) return InitRefuse("Orbex is already running");
+    }
+    std::string myError;
+    if (!InitTakeProgramFolder(myError)) return InitRefuse(myError);
     InitScreen();
     gStateAlert = 1;
     if (!InitCheckDirectX() || !InitDialogWindow() || !InitFonts()) return false;
@@ -67,12 +97,6 @@ bool InitProgram() {
     InitPictToGWorld(gWorldPanelArt, kPicturePanelArt);
     InitPictToGWorld(gWorldArrows, kPictureArrows);
     InitPictToGWorld(gWorldPopup, kPicturePopup);
-    InitText("Initializing...");
-
-    if (!myFoldersReady) QuitFast();
-    if (FileFindDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) {
-        if (FileCreateDirectory("Raves", gDirIDOrbex, gDirIDRave) != 0) QuitFast();
-    }
     InitText("Initializing...");
     InitSetPreferences("orbex");
     PopBuildFileLists();

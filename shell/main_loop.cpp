@@ -13,12 +13,14 @@
 #include "engine/animate.h"
 #include "music/music.h"
 #include "platform/clock.h"
+#include "platform/lock.h"
 #include "platform/platform.h"
 #include "platform/script.h"
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
+#include "shell/program_folder.h"
 #include "shell/quit.h"
 #include "shell/render_out.h"
 
@@ -192,9 +194,12 @@ int WinMain() {
     gStartUp = 1;
     if (!InitProgram()) {
         if (!gStateAlert) {
-            // Another copy runs, or start-up ended before anything could be shown.
-            if (gMutex >= 0) QuitCleanup();
-            return 0;
+            // Refused before anything could be shown (the reason is said): the locks and a folder of its own
+            // go back, and nothing of a folder another run uses is touched.
+            LockRelease(gMutex);
+            gMutex = -1;
+            ProgramFolderRelease();
+            return gExitCode;
         }
         return MainStartUpFailed();
     }
@@ -206,6 +211,11 @@ int WinMain() {
 
     Message myMessage;
     while (gStateRunning) {
+        if (PlatformStopSignal()) {
+            // Stopped from outside: quit as Escape would, without the farewell.
+            QuitSequence(0);
+            break;
+        }
         if (WindowPeekMessage(myMessage, true)) {
             if (myMessage.mKind == kMsgQuit) {
                 gExitCode = static_cast<int>(myMessage.mWParam);
@@ -230,13 +240,17 @@ int WinMain() {
         myEnter.mTime = ClockTicks();
         WindowPushMessage(myEnter);
     }
-    do {
-        while (MainQuitLoop()) {
-        }
-    } while (gStateAlert);
+    if (!PlatformStopSignal()) {
+        do {
+            while (MainQuitLoop()) {
+            }
+        } while (gStateAlert);
+    }
 
+    // A stopped render is not a finished one: what it had half-written goes.
     std::string myOutputError;
-    const bool myOutputOk = RenderOutFinish(myOutputError);
+    const bool myOutputOk =
+        PlatformStopSignal() ? (RenderOutDiscard(), true) : RenderOutFinish(myOutputError);
     AnimateCloseBeatLog();
     QuitCleanup();
     if (!myOutputOk) {

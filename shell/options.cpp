@@ -1,9 +1,14 @@
 // Parsing of the port's options.
 #include "shell/options.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+
+#include "platform/cdaudio.h"
 
 Options gOptions;
 
@@ -74,14 +79,16 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         } else if (myArg == "--headless") {
             gOptions.mHeadless = true;
         } else if (myArg == "--frames") {
-            if (!OptionsNumber(myTake(), 0, 100000000, gOptions.mFrames)) myError = "--frames needs a count";
+            if (!OptionsNumber(myTake(), 1, 100000000, gOptions.mFrames))
+                myError = "--frames needs a count of 1 or more";
         } else if (myArg == "--fps") {
             if (!OptionsNumber(myTake(), 1, 1000, gOptions.mFps)) myError = "--fps needs 1 to 1000";
         } else if (myArg == "--size") {
-            if (!OptionsSize(myTake(), gOptions.mWidth, gOptions.mHeight)) myError = "--size needs WxH";
+            if (!OptionsSize(myTake(), gOptions.mWidth, gOptions.mHeight))
+                myError = "--size needs WxH, each from 64 to 16384 pixels";
         } else if (myArg == "--window") {
             if (!OptionsSize(myTake(), gOptions.mWindowWidth, gOptions.mWindowHeight))
-                myError = "--window needs WxH";
+                myError = "--window needs WxH, each from 64 to 16384 pixels";
         } else if (myArg == "--display") {
             if (!OptionsNumber(myTake(), 0, 63, gOptions.mDisplay))
                 myError = "--display needs a screen number";
@@ -148,7 +155,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         } else if (myArg == "--style") {
             const char* myValue = myTake();
             // A style's name field holds 15 characters, and its file lies in the styles folder itself.
-            if (myValue && *myValue && std::strlen(myValue) <= 15 && !std::strpbrk(myValue, "/\\"))
+            if (myValue && (std::strpbrk(myValue, "/\\") || std::strstr(myValue, "..")))
+                myError = std::string("--style ") + myValue + ": a style's name cannot hold \"/\" or \"..\"";
+            else if (myValue && *myValue && std::strlen(myValue) <= 15)
                 gOptions.mStyle = myValue;
             else
                 myError = "--style needs a style name of 1 to 15 characters";
@@ -168,6 +177,44 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
     }
     if (!gOptions.mOutDir.empty() && !gOptions.mVideo.empty()) {
         myError = "--out and --video cannot be used together";
+        return false;
+    }
+    // One sound at a time: the song, the click track or the disc.
+    if (!gOptions.mAudio.empty() && (gOptions.mClicks || !gOptions.mDisc.empty())) {
+        myError = gOptions.mClicks ? "--audio and --clicks cannot be used together"
+                                   : "--audio and --disc cannot be used together";
+        return false;
+    }
+    return true;
+}
+
+bool OptionsCheckFiles(std::string& myError, std::vector<std::string>& myWarnings) {
+    namespace fs = std::filesystem;
+    if (!gOptions.mBeatLog.empty()) {
+        const fs::path myLog(gOptions.mBeatLog);
+        const fs::path myFolder = myLog.parent_path().empty() ? fs::path(".") : myLog.parent_path();
+        std::error_code myFault;
+        if (fs::is_directory(myLog, myFault)) {
+            myError = "--beat-log " + gOptions.mBeatLog + ": it is a folder";
+            return false;
+        }
+        if (!fs::is_directory(myFolder, myFault)) {
+            myError = "--beat-log " + gOptions.mBeatLog + ": there is no folder " + myFolder.string();
+            return false;
+        }
+        // Opened to add nothing, so an old log stays as it is until the run writes its own; a file made only
+        // for the test goes again.
+        const bool myExisted = fs::exists(myLog, myFault);
+        std::FILE* myFile = std::fopen(gOptions.mBeatLog.c_str(), "a");
+        if (!myFile) {
+            myError = "--beat-log " + gOptions.mBeatLog + ": " + std::strerror(errno);
+            return false;
+        }
+        std::fclose(myFile);
+        if (!myExisted) fs::remove(myLog, myFault);
+    }
+    if (!gOptions.mDisc.empty() && !CDAudioCheckSource(gOptions.mDisc, myError, myWarnings)) {
+        myError = "--disc " + myError;
         return false;
     }
     return true;

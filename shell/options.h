@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/video_out.h"
 
@@ -39,4 +40,8 @@ void OptionsResetState();
 
 // Parses the arguments into gOptions; false with a message in myError when they make no sense.
 bool OptionsParse(int myArgc, char** myArgv, std::string& myError);
+// Checks the files and folders the options name before anything starts (the beat log's folder, the disc),
+// so a mistake is refused at once; false with a message. What is only left out (a music folder's file that
+// cannot be played) is a line in myWarnings.
+bool OptionsCheckFiles(std::string& myError, std::vector<std::string>& myWarnings);
 const char* OptionsUsage();

@@ -1,6 +1,7 @@
 // The visualizer's entry: the port's options, the platform's face, then the program as it always runs.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "music/music.h"
 #include "platform/platform.h"
@@ -26,6 +27,14 @@ int main(int argc, char** argv) {
         std::printf("orbex %s\n", ORBEX_VERSION);
         return 0;
     }
+    std::vector<std::string> myWarnings;
+    const bool myFilesOk = OptionsCheckFiles(myError, myWarnings);
+    for (const std::string& myWarning : myWarnings)
+        std::fprintf(stderr, "orbex: %s\n", myWarning.c_str());
+    if (!myFilesOk) {
+        std::fprintf(stderr, "orbex: %s\n", myError.c_str());
+        return 2;
+    }
     if (gOptions.mDiscInfo) {
         std::string myInfo;
         if (!MusicDiscInfo(gOptions.mDisc, myInfo)) {
@@ -42,6 +51,8 @@ int main(int argc, char** argv) {
         gOptions.mDemo = true;
     }
     if (gOptions.mHeadless) {
+        // Stopped from outside, a render removes what it had half-written and ends by the signal.
+        PlatformCatchStopSignals();
         if (!RenderOutSetUpSound(myError)) {
             std::fprintf(stderr, "orbex: %s\n", myError.c_str());
             return 2;
@@ -73,5 +84,6 @@ int main(int argc, char** argv) {
     const int myCode = WinMain();
     RenderOutDiscard();
     PlatformStop();
+    if (PlatformStopSignal()) PlatformEndBySignal();
     return myCode;
 }

@@ -29,7 +29,7 @@ int InitOpenPrefsFile(const char* myName, FileHandle* myFile) {
         myResult = 2;
     }
     if (myCode == 0) return myResult;
-    MainCheckErrors(myCode);
+    MainCheckFileErrors(myCode, std::string(gDirIDPref) + myName);
     PlatformBeep();
     return 0;
 }
@@ -51,7 +51,7 @@ void InitSetPreferences(const char* myName) {
     PrefsBytes(myBytes);
     // Written beside and renamed, so a full disk never leaves half a record for the screen saver to read.
     if (const int16_t myCode = FileReplace(kPrefsFileName, gDirIDPref, myBytes, kPrefsSize)) {
-        MainCheckErrors(myCode);
+        MainCheckFileErrors(myCode, std::string(gDirIDPref) + kPrefsFileName);
         PlatformBeep();
     }
 }

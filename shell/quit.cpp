@@ -25,12 +25,14 @@
 #include "platform/palette.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "platform/text_out.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/preferences.h"
 #include "shell/program_folder.h"
+#include "shell/render_out.h"
 #include "sound/sound_input.h"
 #include "storage/components.h"
 #include "storage/file.h"
@@ -204,7 +206,15 @@ void QuitCleanup() {
 
 void QuitFast() {
     PlatformBeep();
+    // What leaves here is a picture that could not be made. The desktop leaves as written, without a word; a
+    // headless run was asked for frames it cannot give, so it says so, leaves no half-written output and
+    // does not claim success.
+    RenderOutDiscard();
     QuitCleanup();
     PlatformStop();
+    if (gPlatformHeadless) {
+        TextOutSay("not enough memory for the pictures");
+        std::exit(1);
+    }
     std::exit(0);
 }

@@ -1,9 +1,11 @@
 // Frames of a headless run, taken from the animation window through the palette of that moment.
 #include "shell/render_out.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "platform/window.h"
 #include "shell/options.h"
 #include "shell/render_progress.h"
+#include "sound/search.h"
 
 namespace {
 constexpr int kSheetColumns = 4;
@@ -42,6 +45,8 @@ int sSheetHeight = 0;
 bool sProgress = false;
 double sProgressStart = 0;
 double sProgressShown = 0;
+// The folders --out made for this run, outermost first: a run that never began takes them away again.
+std::vector<std::filesystem::path> sMadeFolders;
 
 uint32_t RenderFrameTime(int myFrame) {
     if (gOptions.mDemo)
@@ -77,7 +82,7 @@ void RenderWriteFrame(const Surface& myFrame) {
         std::snprintf(myName, sizeof(myName), "/frame-%06d.png", sWritten);
         if (!ImageWritePng(gOptions.mOutDir + myName, myFrame, gPalette)) {
             sFailed = true;
-            sFailure = "cannot write " + gOptions.mOutDir + myName;
+            sFailure = "cannot write " + gOptions.mOutDir + myName + ": " + std::strerror(errno);
         }
     }
 }
@@ -108,11 +113,13 @@ bool RenderOutSetUpSound(std::string& myError) {
         const std::string myName = std::filesystem::path(gOptions.mAudio).stem().string();
         return AudioInAddFile(myName.c_str(), kAudioTypeMicrophone, gOptions.mAudio, myError);
     }
-    if (gOptions.mDemo || gOptions.mClicks)
+    if (gOptions.mDemo || gOptions.mClicks) {
         AudioInAddSignal("Click Track", kAudioTypeMicrophone, kSignalClicks,
                          gOptions.mClicks ? gOptions.mClicks : kDemoTempo);
-    else
+    } else {
         AudioInAddSignal("Silence", kAudioTypeMicrophone, kSignalSilence, 0);
+        gSearchSilenceMeant = gOptions.mDisc.empty();
+    }
     return true;
 }
 
@@ -143,9 +150,20 @@ bool RenderOutOpen(std::string& myError) {
     }
     if (!gOptions.mOutDir.empty()) {
         std::error_code myFault;
+        sMadeFolders.clear();
+        for (std::filesystem::path myFolder = std::filesystem::absolute(gOptions.mOutDir, myFault);
+             !myFolder.empty() &&
+             !std::filesystem::exists(std::filesystem::symlink_status(myFolder, myFault));
+             myFolder = myFolder.parent_path()) {
+            sMadeFolders.insert(sMadeFolders.begin(), myFolder);
+            if (myFolder == myFolder.parent_path()) break;
+        }
         std::filesystem::create_directories(gOptions.mOutDir, myFault);
-        if (!std::filesystem::is_directory(gOptions.mOutDir, myFault)) {
-            myError = "cannot write frames into the folder " + gOptions.mOutDir;
+        std::error_code myLook;
+        if (!std::filesystem::is_directory(gOptions.mOutDir, myLook)) {
+            myError = "cannot write frames into the folder " + gOptions.mOutDir +
+                      (myFault ? ": " + myFault.message() : ": a file has its name");
+            RenderOutDiscard();
             return false;
         }
     }
@@ -194,6 +212,7 @@ void RenderOutTurn() {
 bool RenderOutFinish(std::string& myError) {
     if (!sActive) return true;
     sActive = false;
+    sMadeFolders.clear();
     bool myOk = !sFailed;
     myError = sFailure;
     if (VideoIsOpen(sVideo)) {
@@ -221,6 +240,12 @@ bool RenderOutFinish(std::string& myError) {
 
 void RenderOutDiscard() {
     VideoAbandon(sVideo);
+    // Only folders left empty go: frames a run wrote before it was stopped stay with the user.
+    for (auto myFolder = sMadeFolders.rbegin(); myFolder != sMadeFolders.rend(); ++myFolder) {
+        std::error_code myFault;
+        std::filesystem::remove(*myFolder, myFault);
+    }
+    sMadeFolders.clear();
 }
 
 int RenderOutFramesWritten() {
@@ -247,4 +272,5 @@ void RenderOutResetState() {
     sProgress = false;
     sProgressStart = 0;
     sProgressShown = 0;
+    sMadeFolders.clear();
 }

@@ -6,6 +6,8 @@
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 
+bool gSearchSilenceMeant = false;
+
 namespace {
 int sGraceUsed = 0;
 
@@ -23,6 +25,7 @@ void SearchEnd() {
 } // namespace
 
 void AnimateStartSearch(uint8_t myKind) {
+    if (gSearchSilenceMeant && myKind != kSearchLoud) return;
     gMeterHeard = 0;
     gSoundQueryFlag = -1;
     gSearchFlag = myKind;
@@ -72,4 +75,5 @@ void AnimateSearchHalfSecond() {
 
 void SearchResetState() {
     sGraceUsed = 0;
+    gSearchSilenceMeant = false;
 }

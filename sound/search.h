@@ -7,6 +7,11 @@ constexpr int kSearchGrace = 8; // half seconds a quiet search waits for sound o
 constexpr uint8_t kSearchQuiet = 1;
 constexpr uint8_t kSearchLoud = 2; // asked for by the user: every outcome is told
 
+// A headless run given no sound (no song, click track or disc) hears silence on purpose: a quiet search for
+// sound would only end in "Unable to find active sound channel!", so none starts. The user's own search
+// (kSearchLoud) still runs and says what it finds.
+extern bool gSearchSilenceMeant;
+
 // Starts a search of kind myKind; a search already running starts over.
 void AnimateStartSearch(uint8_t myKind);
 // One step of the search, every half second while one is pending.
@@ -14,5 +19,5 @@ void AnimateSearchAudio();
 // The frame loop's half-second call: a source that went away starts a quiet search; a quiet search's grace
 // comes first, then its steps.
 void AnimateSearchHalfSecond();
-// Forgets the grace periods of a search that was under way.
+// Forgets the grace periods of a search that was under way, and the silence meant.
 void SearchResetState();

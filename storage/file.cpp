@@ -36,6 +36,7 @@ struct FileStream {
     bool mWritten = false;
     const std::vector<uint8_t>* mMemory = nullptr; // a file held in memory, read from mAt
     int64_t mAt = 0;
+    std::string mPath; // for messages that name the file
 };
 
 // Files held in memory, by folder + name.
@@ -51,10 +52,6 @@ void FileTurn(FileStream& myStream, FileDirection myNext) {
     if (myStream.mLast != FileDirection::kNone && myStream.mLast != myNext)
         std::fseek(myStream.mFile, 0, SEEK_CUR);
     myStream.mLast = myNext;
-}
-
-int16_t FileCode(int myErrno) {
-    return static_cast<int16_t>(myErrno > 0 ? myErrno : EIO);
 }
 
 bool FileSameName(const std::string& myA, const std::string& myB) {
@@ -132,7 +129,8 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
         const std::vector<uint8_t>* myBytes = FileMemoryFind(myName, myFolder);
         if (!myBytes || !myHandle) return kFileNotFound;
         if (myWrite) return EROFS;
-        *myHandle = new FileStream{nullptr, FileDirection::kNone, false, myBytes};
+        *myHandle =
+            new FileStream{nullptr, FileDirection::kNone, false, myBytes, 0, std::string(myFolder) + myName};
         return 0;
     }
     const std::string myPath = FileResolve(myName, myFolder);
@@ -143,7 +141,7 @@ int16_t FileOpen(const char* myName, const char* myFolder, FileHandle* myHandle,
     errno = 0;
     std::FILE* myFile = std::fopen(myPath.c_str(), myWrite ? "r+b" : "rb");
     if (!myFile) return errno == ENOENT ? kFileNotFound : FileCode(errno);
-    *myHandle = new FileStream{myFile};
+    *myHandle = new FileStream{myFile, FileDirection::kNone, false, nullptr, 0, myPath};
     return 0;
 }
 
@@ -215,6 +213,11 @@ int32_t FileLength(FileHandle myHandle) {
     return FileClamp(myInfo.st_size);
 }
 
+std::string FilePath(FileHandle myHandle) {
+    const auto* myStream = static_cast<const FileStream*>(myHandle);
+    return myStream ? myStream->mPath : std::string();
+}
+
 int32_t FileTell(FileHandle myHandle) {
     FileStream* myStream = FileStreamOf(myHandle);
     if (myStream && myStream->mMemory) return FileClamp(myStream->mAt);
@@ -230,36 +233,8 @@ int16_t FileFind(const char* myName, const char* myFolder) {
 
 int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount) {
     const std::string myPath = FileResolve(myName, myFolder);
-    if (myPath.empty() || myCount < 0 || (!myBytes && myCount > 0)) return kFileNotFound;
-    std::error_code myError;
-    if (fs::is_directory(myPath, myError)) return EISDIR;
-    // The new file's name starts with a dot, so no listing of the folder ever offers it.
-    const fs::path myTarget(myPath);
-    const std::string myNew =
-        (myTarget.parent_path() / ("." + myTarget.filename().string() + ".new")).string();
-    const int myFile = ::open(myNew.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (myFile < 0) return errno == ENOENT ? kFileNotFound : FileCode(errno);
-    const auto* myNext = static_cast<const uint8_t*>(myBytes);
-    int32_t myLeft = myCount;
-    int myFailure = 0;
-    while (myLeft > 0 && !myFailure) {
-        const ssize_t myWritten = ::write(myFile, myNext, static_cast<size_t>(myLeft));
-        if (myWritten < 0 && errno == EINTR) continue;
-        if (myWritten <= 0) {
-            myFailure = myWritten < 0 ? errno : ENOSPC;
-            break;
-        }
-        myNext += myWritten;
-        myLeft -= static_cast<int32_t>(myWritten);
-    }
-    if (!myFailure && ::fsync(myFile) != 0) myFailure = errno;
-    if (::close(myFile) != 0 && !myFailure) myFailure = errno;
-    if (!myFailure && std::rename(myNew.c_str(), myPath.c_str()) != 0) myFailure = errno;
-    if (myFailure) {
-        ::unlink(myNew.c_str());
-        return FileCode(myFailure);
-    }
-    return 0;
+    if (myPath.empty()) return kFileNotFound;
+    return FileReplacePath(myPath, myBytes, myCount);
 }
 
 // This system has neither hidden nor archive attributes, and a new file's access is the umask's; the hidden

@@ -35,6 +35,8 @@ void FileWrite(FileHandle myHandle, int32_t myCount, const void* myBuffer);
 void FileClose(FileHandle myHandle);
 // The length of an open file in bytes (0 when it cannot be told).
 int32_t FileLength(FileHandle myHandle);
+// The path an open file was found at, for messages that name it.
+std::string FilePath(FileHandle myHandle);
 // The read or write position of an open file (0 when it cannot be told).
 int32_t FileTell(FileHandle myHandle);
 int16_t FileFind(const char* myName, const char* myFolder);
@@ -42,6 +44,13 @@ int16_t FileFind(const char* myName, const char* myFolder);
 // renamed over the old one, so an interrupted save leaves the old file or the new one, never half of either.
 // 0 or the system's error code (2 when the folder is missing).
 int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount);
+// The same for a whole path, as it stands (Pixelmill's outputs, named by the user).
+// The system's error code for errno myErrno (EIO when it names none).
+int16_t FileCode(int myErrno);
+int16_t FileReplacePath(const std::string& myPath, const void* myBytes, int32_t myCount);
+// Reads a whole file named by a path as it stands: 0, or the system's error code (EISDIR for a folder).
+// Never throws, whatever the path names.
+int16_t FileReadPath(const std::string& myPath, std::vector<uint8_t>& myBytes);
 int16_t FileCreate(const char* myName, const char* myFolder, bool myHidden);
 int16_t FileFindDirectory(const char* myName, const char* myFolder, char* myPath);
 int16_t FileCreateDirectory(const char* myName, const char* myFolder, char* myPath);

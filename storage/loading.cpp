@@ -42,8 +42,7 @@ bool LoadCheckHeader(const ComponentHeader& myHeader, char myType1, char myType2
                      uint8_t myQuiet) {
     const char myType = static_cast<char>(myHeader.mType);
     if (myType == myType1 || myType == myType2) return true;
-    FileClose(myFile);
-    if (!myQuiet) MainOpenAlert("Not a valid file!");
+    LoadRefuse(myFile, myQuiet);
     return false;
 }
 
@@ -108,9 +107,9 @@ FileHandle LoadOpen(const LoadPlan& myPlan, const char* myName, char* myLoadName
     return nullptr;
 }
 
-LoadOutcome LoadRefuse(FileHandle myFile, const char* myWhy, uint8_t myQuiet) {
+LoadOutcome LoadRefuse(FileHandle myFile, uint8_t myQuiet) {
+    if (!myQuiet) MainOpenFileAlert("Not a valid file!", FilePath(myFile));
     FileClose(myFile);
-    if (!myQuiet) MainOpenAlert(myWhy);
     return kLoadRefused;
 }
 

@@ -62,15 +62,16 @@ bool LoadComponent(const LoadPlan& myPlan, const char* myName, uint8_t myRecord,
     return myLoaded || myWantedNone;
 }
 
-// Closes a file the loader refuses and says why, unless myQuiet.
-LoadOutcome LoadRefuse(FileHandle myFile, const char* myWhy, uint8_t myQuiet);
+// Refuses a damaged file: says so with its path, unless myQuiet, and closes it.
+LoadOutcome LoadRefuse(FileHandle myFile, uint8_t myQuiet);
 
 // A picture too large for the memory there is: refused, and while starting up its slot is emptied and named
 // "(None)".
 template <typename Picture>
 LoadOutcome LoadRefuseTooLarge(Picture& myPicture, FileHandle myFile, const char* myWhy, char* myField,
                                uint8_t myQuiet) {
-    LoadRefuse(myFile, myWhy, myQuiet);
+    FileClose(myFile);
+    if (!myQuiet) MainOpenAlert(myWhy);
     if (gStartUp) {
         myPicture.Release();
         StyleCopy(myField, kNoName);

@@ -66,8 +66,7 @@ LoadOutcome VBrush::BrushRead(FileHandle myFile, char* myField, uint8_t myQuiet)
     BitmapHeader myHeader = {};
     FileRead(myFile, kBitmapHeaderSize, &myHeader);
     if (!LoadCheckHeader(myHeader.mHeader, kTypeBrush, kTypeBrush, myFile, myQuiet)) return kLoadRefused;
-    if (!BrushHeaderSound(myHeader, FileLength(myFile)))
-        return LoadRefuse(myFile, "Not a valid file!", myQuiet);
+    if (!BrushHeaderSound(myHeader, FileLength(myFile))) return LoadRefuse(myFile, myQuiet);
     const int myStripWidth = BytesI16(myHeader.mWidth);
     const int myHeight = BytesI16(myHeader.mHeight);
     const int32_t myColorSize = BytesI32(myHeader.mColorSize);
@@ -88,7 +87,7 @@ LoadOutcome VBrush::BrushRead(FileHandle myFile, char* myField, uint8_t myQuiet)
     FileRead(myFile, std::min(myBlockSize, kBitmapFrameBlockSize), &myFrames);
     if (myBlockSize > kBitmapFrameBlockSize) FileSeek(myFile, myBlockSize - kBitmapFrameBlockSize, 1);
     const int myFrameCount = BytesI16(myFrames.mFrames);
-    if (myFrameCount < 1) return LoadRefuse(myFile, "Not a valid file!", myQuiet);
+    if (myFrameCount < 1) return LoadRefuse(myFile, myQuiet);
 
     Release();
     mType = static_cast<char>(myHeader.mHeader.mType);

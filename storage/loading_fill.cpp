@@ -55,8 +55,7 @@ LoadOutcome VFill::FillRead(FileHandle myFile, char* myField, uint8_t myQuiet) {
     BitmapHeader myHeader = {};
     FileRead(myFile, kBitmapHeaderSize, &myHeader);
     if (!LoadCheckHeader(myHeader.mHeader, kTypeFill, kTypeTile, myFile, myQuiet)) return kLoadRefused;
-    if (!FillHeaderSound(myHeader, FileLength(myFile)))
-        return LoadRefuse(myFile, "Not a valid file!", myQuiet);
+    if (!FillHeaderSound(myHeader, FileLength(myFile))) return LoadRefuse(myFile, myQuiet);
     const int myWidth = BytesI16(myHeader.mWidth);
     const int myHeight = BytesI16(myHeader.mHeight);
     const int32_t myPictureSize = BytesI32(myHeader.mColorSize);

@@ -23,7 +23,7 @@ bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myR
         FileRead(myFile, kGradientHeaderSize, &myHeader);
         if (!LoadCheckHeader(myHeader.mHeader, kTypeGradient, kTypeGradient, myFile, myQuiet))
             return kLoadRefused;
-        if (FileLength(myFile) < kGradientFileSize) return LoadRefuse(myFile, "Not a valid file!", myQuiet);
+        if (FileLength(myFile) < kGradientFileSize) return LoadRefuse(myFile, myQuiet);
         FileRead(myFile, sizeof(GradientData), &myGrad);
         FileClose(myFile);
         return kLoadDone;

@@ -61,12 +61,9 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
         if (!LoadCheckHeader(myHeader.mHeader, kTypeMovement, kTypeMovement, myFile, myQuiet))
             return kLoadRefused;
         MEffect myMove;
-        const bool mySound = LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize));
+        if (!LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize)))
+            return LoadRefuse(myFile, myQuiet);
         FileClose(myFile);
-        if (!mySound) {
-            if (!myQuiet) MainOpenAlert("Not a valid file!");
-            return kLoadRefused;
-        }
         myMove.mLingerCount = mLingerCount;
         *this = std::move(myMove);
         mFileFlag = 1;
@@ -97,12 +94,8 @@ bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const For
         if (!LoadCheckHeader(myHeader.mHeader, myFileType, myFileType, myFile, 0)) return kLoadRefused;
         FileSeek(myFile, kEffectCodeAt, 0);
         Effect myRead(myEffect.mType);
-        const bool mySound = myRead.EffectReadCodes(myFile);
+        if (!myRead.EffectReadCodes(myFile)) return LoadRefuse(myFile, 0);
         FileClose(myFile);
-        if (!mySound) {
-            MainOpenAlert("Not a valid file!");
-            return kLoadRefused;
-        }
         myEffect.mInitSize = myRead.mInitSize;
         myEffect.mResetSize = myRead.mResetSize;
         myEffect.mUpdateSize = myRead.mUpdateSize;

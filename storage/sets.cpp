@@ -36,7 +36,7 @@ bool StyleReadSet(const SetFormat& myFormat, const char* myName, SetImage& myIma
     FileRead(myFile, static_cast<int32_t>(myBytes.size()), myBytes.data());
     FileClose(myFile);
     const bool myValid = StyleSetFromBytes(myFormat, myBytes.data(), myBytes.size(), myImage);
-    if (!myValid) MainOpenAlert(myFormat.mInvalid);
+    if (!myValid) MainOpenFileAlert(myFormat.mInvalid, std::string(myFolder) + myFileName);
     return myValid;
 }
 

@@ -1,7 +1,9 @@
 // Styles on disk: a settings record read from its file or from a rave.
 #include "storage/style.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/alert.h"
 #include "storage/format_bytes.h"
@@ -39,8 +41,35 @@ bool StyleReadFile(const char* myName, StyleRecord& myRecord) {
         myRecord = myRead;
         return true;
     }
-    MainOpenAlert("Not a valid style file!");
+    MainOpenFileAlert("Not a valid style file!", std::string(myFolder) + myFileName);
     return std::strcmp(myName, kStyleLastSession) == 0;
+}
+
+bool StyleCheckFile(const char* myName, std::string& myError) {
+    char myFileName[kPathSize] = "", myFolder[kPathSize] = "";
+    FileHandle myFile = nullptr;
+    if (LoadCopyFileName(myName, myFileName, myFolder, kPlaceStyle.mFolder, kPlaceStyle.mExt) ||
+        FileOpen(myFileName, myFolder, &myFile, false) != 0) {
+        myError = std::string("no style ") + myName + " in " + kPlaceStyle.mFolder;
+        // A typo is easier to see beside the names that are there.
+        std::vector<std::string> myNames;
+        FileListNames(myFolder, kPlaceStyle.mExt, myNames);
+        for (size_t i = 0; i < myNames.size() && i < 12; ++i)
+            myError += (i ? ", " : " (there are ") + myNames[i].substr(0, myNames[i].size() - 4);
+        if (!myNames.empty()) myError += myNames.size() > 12 ? ", ...)" : ")";
+        return false;
+    }
+    // A record is far shorter than this; what lies beyond it is never read.
+    std::vector<uint8_t> myBytes(static_cast<size_t>(std::clamp(FileLength(myFile), 0, 65536)));
+    FileRead(myFile, static_cast<int32_t>(myBytes.size()), myBytes.data());
+    const std::string myPath = FilePath(myFile);
+    FileClose(myFile);
+    StyleRecord myRecord;
+    if (!myBytes.empty() && myBytes[0] == kTypeStyle &&
+        StyleFromBytes(myBytes.data(), myBytes.size(), myRecord))
+        return true;
+    myError = myPath + ": Not a valid style file!";
+    return false;
 }
 
 bool StyleReadRave(FileHandle myRave, StyleRecord& myRecord) {

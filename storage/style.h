@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/style_record.h"
 #include "storage/file.h"
@@ -21,6 +22,9 @@ extern const char* const kStyleLastSession;
 // Reads the style myName into myRecord. A missing file leaves myRecord as it is (true); a file that is not a
 // style says "Not a valid style file!" and fails, except "Last_Session", which leaves myRecord too.
 bool StyleReadFile(const char* myName, StyleRecord& myRecord);
+// Whether the style myName is there and readable, without an alert: false with a message naming the style
+// (and the styles there are) or the damaged file.
+bool StyleCheckFile(const char* myName, std::string& myError);
 // Reads the record of an open rave at its start ('r' or 'R'); false when it holds none.
 bool StyleReadRave(FileHandle myRave, StyleRecord& myRecord);
 // Reads the rest of a record whose 4-byte header is already in myRecord, by the header's version; a version 1

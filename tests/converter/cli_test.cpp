@@ -31,9 +31,10 @@ class PixelmillCli : public ::testing::Test {
         TestWriteFile(Path(myName), std::vector<uint8_t>(myText.begin(), myText.end()));
     }
 
-    // Runs pixelmill with the arguments; gives the exit status and keeps what it printed in mOutput.
-    int Run(const std::vector<std::string>& myArgs) {
-        std::string myCommand = std::string("'") + ORBEX_BIN_DIR + "/pixelmill'";
+    // Runs pixelmill with the arguments (through myWrapper, a command that runs what follows it, when given);
+    // gives the exit status and keeps what it printed in mOutput.
+    int Run(const std::vector<std::string>& myArgs, const std::string& myWrapper = "") {
+        std::string myCommand = myWrapper + " '" + ORBEX_BIN_DIR + "/pixelmill'";
         for (const std::string& myArg : myArgs)
             myCommand += " '" + myArg + "'";
         FILE* myPipe = ::popen((myCommand + " 2>&1").c_str(), "r");
@@ -151,4 +152,56 @@ TEST_F(PixelmillCli, SheetNeedsAGradient) {
     EXPECT_NE(mOutput.find("No such gradient in the folder."), std::string::npos);
     EXPECT_EQ(Run({"sheet", Path("lib"), "-o", Path("s.png")}), 0) << mOutput;
     EXPECT_GT(std::filesystem::file_size(Path("s.png")), 0u);
+}
+
+// A disk with room for 4 KB per file (each process's file size limit, with the signal it sends ignored so
+// the write fails as on a full disk): the file being replaced stays whole and nothing is left beside it.
+TEST_F(PixelmillCli, AFullDiskLeavesTheFileItWouldReplaceWhole) {
+    uint32_t myNoise = 1;
+    TestWriteFile(Path("noisy.bmp"), TestMakeBmp(256, 64, [&](int, int) {
+                      myNoise = myNoise * 1103515245 + 12345;
+                      return TestColor{0, static_cast<uint8_t>(myNoise >> 16), 0};
+                  }));
+    ASSERT_EQ(Run({"fill", Path("noisy.bmp"), "-o", Path("Keep.fil")}), 0) << mOutput;
+    const std::vector<uint8_t> myKept = TestReadFile(Path("Keep.fil"));
+    ASSERT_GT(myKept.size(), 4096u);
+    const std::string myFullDisk = "bash -c 'trap \"\" XFSZ; ulimit -f 4; exec \"$0\" \"$@\"'";
+    EXPECT_EQ(Run({"fill", Path("ok.bmp"), "-o", Path("Keep.fil"), "--fixed-colors"}, myFullDisk), 0)
+        << "a small file still fits: " << mOutput;
+    EXPECT_EQ(Run({"fill", Path("noisy.bmp"), "-o", Path("Keep.fil")}), 0);
+    EXPECT_EQ(Run({"fill", Path("noisy.bmp"), "-o", Path("Keep.fil"), "--sections", "3"}, myFullDisk), 1);
+    EXPECT_EQ(mOutput, "File write error! File too large.\n");
+    EXPECT_EQ(TestReadFile(Path("Keep.fil")), myKept);
+    EXPECT_EQ(Run({"info", Path("Keep.fil"), "--pixels", Path("keep.pgm")}, myFullDisk), 1);
+    EXPECT_NE(mOutput.find("File write error! " + Path("keep.pgm") + ": File too large"), std::string::npos)
+        << mOutput;
+    for (const auto& myEntry : std::filesystem::directory_iterator(mFolder))
+        EXPECT_NE(myEntry.path().filename().string()[0], '.') << "left beside: " << myEntry.path();
+}
+
+TEST_F(PixelmillCli, FoldersAndWrongNamesAreRefusedWithAWord) {
+    std::filesystem::create_directories(mFolder / "art");
+    WriteText("stops.txt", "brush\n0 #102030\n");
+    // A folder given to read is named as one, never an abort.
+    for (const char* myCommand : {"info", "brush", "fill", "movement", "effect", "gradient"}) {
+        std::vector<std::string> myArgs = {myCommand, Path("art")};
+        if (std::string(myCommand) != "info") myArgs.insert(myArgs.end(), {"-o", Path("x.out")});
+        EXPECT_EQ(Run(myArgs), 1) << myCommand;
+        EXPECT_EQ(mOutput, Path("art") + " is a folder, not a file.\n") << myCommand;
+    }
+    // -o names a file: a folder there, or a brush named as a fill, is refused and nothing is written.
+    EXPECT_EQ(Run({"fill", Path("ok.bmp"), "-o", Path("art")}), 2);
+    EXPECT_EQ(mOutput, Path("art") + " is a folder: -o names the file to write.\n");
+    EXPECT_EQ(Run({"gradient", Path("stops.txt"), "-o", Path("art")}), 2);
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "-o", Path("out.fil")}), 1);
+    EXPECT_EQ(mOutput, "The output file needs the extension .bru.\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("out.fil")));
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "-o", Path("LOUD.BRU")}), 0) << "the case of the letters is free";
+    EXPECT_EQ(Run({"brush", Path("ok.bmp"), "--frames", "0", "-o", Path("zero.bru")}), 2);
+    EXPECT_EQ(mOutput, "--frames needs 1 or more frames.\n");
+    // A contact sheet of a folder that is not there, or of a file.
+    EXPECT_EQ(Run({"sheet", Path("nowhere"), "-o", Path("s.png")}), 1);
+    EXPECT_EQ(mOutput, "There is no folder " + Path("nowhere") + ".\n");
+    EXPECT_EQ(Run({"sheet", Path("ok.bmp"), "-o", Path("s.png")}), 1);
+    EXPECT_EQ(mOutput, Path("ok.bmp") + " is a file: sheet takes a folder of components.\n");
 }

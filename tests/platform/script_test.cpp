@@ -104,6 +104,16 @@ TEST(ScriptParse, ErrorsNameTheLine) {
               "line 1: no window \"menu\" (controls, animation, help or alert)");
     EXPECT_EQ(ParseError("1 click controls 1\n"), "line 1: expected: TIME click WINDOW X Y");
     EXPECT_EQ(ParseError("1 move controls a b\n"), "line 1: coordinates must be whole numbers");
+    // Whole numbers, but beyond any window; a point just beside a window is a click there.
+    EXPECT_EQ(ParseError("1 click controls 99999999 5\n"),
+              "line 1: the point 99999999 5 is out of the window");
+    EXPECT_EQ(ParseError("1 drag controls 1 2 3 -40000 1\n"),
+              "line 1: the point 3 -40000 is out of the window");
+    std::vector<ScriptCommand> myBeside;
+    std::string myNone;
+    EXPECT_TRUE(ScriptParse("1 move controls -5 32767\n", myBeside, myNone)) << myNone;
+    // A NUL byte does not cut the line short in the message.
+    EXPECT_EQ(ParseError(std::string("1 key a\0b\n", 10)), "line 1: a NUL byte in \"1 key a\\x00b\"");
     EXPECT_EQ(ParseError("1 drag controls 1 2 3 4 x\n"),
               "line 1: a drag's length must be a number of seconds");
     EXPECT_EQ(ParseError("1 shot controls out.bmp\n"), "line 1: a picture's file name ends in .png");

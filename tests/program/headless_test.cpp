@@ -77,17 +77,16 @@ TEST_F(HeadlessProgram, WritesAVideoStreamOfExactlyTheFramesAsked) {
     EXPECT_EQ(myFrames, 5) << "the farewell is not rendered";
 }
 
-TEST_F(HeadlessProgram, SecondCopyLeavesAtOnceWithoutAWord) {
+// The desktop's Orbex holds its lock; a headless run works in a program folder of its own and runs beside it.
+TEST_F(HeadlessProgram, ARenderRunsBesideTheDesktopsOrbex) {
     const int myLock = LockAcquire("ORBEX");
     ASSERT_GE(myLock, 0);
     const fs::path myOut = mRoot / "frames";
     std::string myErrors;
     EXPECT_EQ(Run("--headless --frames 2 --out '" + myOut.string() + "'", &myErrors), 0);
-    EXPECT_FALSE(fs::exists(myOut / "frame-000000.png"));
+    EXPECT_TRUE(fs::exists(myOut / "frame-000001.png"));
     EXPECT_EQ(myErrors, "");
     LockRelease(myLock);
-    EXPECT_EQ(Run("--headless --frames 1 --out '" + myOut.string() + "'"), 0);
-    EXPECT_TRUE(fs::exists(myOut / "frame-000000.png"));
 }
 
 TEST_F(HeadlessProgram, WithoutADisplayItMakesTheDemoSheet) {

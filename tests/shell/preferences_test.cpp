@@ -119,3 +119,16 @@ TEST_F(PrefsTest, ARecordCutShortOrOfAnUnknownLayoutKeepsTheDefaultsAndIsWritten
     Run();
     EXPECT_EQ(gSeekMode, 0);
 }
+
+// A record that cannot be opened (a folder has its name): the written "Error" alert, and on standard error
+// the file and the system's reason; the defaults stay.
+TEST_F(PrefsTest, ARecordThatCannotBeOpenedIsNamedWithTheReason) {
+    fs::create_directory(mRoot / kPrefsFileName);
+    gSeekMode = 0;
+    testing::internal::CaptureStderr();
+    InitSetPreferences("orbex");
+    const std::string myErrors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(myErrors, "orbex: " + (mRoot / kPrefsFileName).string() + ": Error 21 (Is a directory)\n");
+    EXPECT_STREQ(gAlertText, "Error 21");
+    EXPECT_EQ(gSeekMode, 0);
+}

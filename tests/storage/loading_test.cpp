@@ -286,7 +286,11 @@ TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
     std::vector<uint8_t> myWrong = BrushFile(BrushLayout{});
     myWrong[0] = 'F';
     Write("Brushes/Wrong.bru", myWrong);
+    // The alert keeps its text; standard error names the file, for whoever reads the terminal.
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(myBrush.BrushLoad("Wrong", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "orbex: " + (mRoot / "Brushes" / "Wrong.bru").string() + ": Not a valid file!\n");
     EXPECT_STREQ(gAlertText, "Not a valid file!");
     EXPECT_STREQ(gStyle.mBrushNames[1], "Good");
     EXPECT_TRUE(myBrush.m8BitWorld.Exists());
@@ -297,7 +301,10 @@ TEST_F(LoadingTest, BrushFailuresAndTheirMessages) {
     myCut.resize(myCut.size() - 3);
     Write("Brushes/Cut.bru", myCut);
     gAlertText[0] = 0;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(myBrush.BrushLoad("Cut", 1, 0, 0, 0, nullptr, 0));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Brushes/Cut.bru: Not a valid file!"),
+              std::string::npos);
     EXPECT_STREQ(gAlertText, "Not a valid file!");
     EXPECT_STREQ(gStyle.mBrushNames[1], "Good");
     MainCloseAlert();
