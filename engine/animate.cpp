@@ -17,6 +17,7 @@
 #include "engine/fill.h"
 #include "engine/kinds.h"
 #include "engine/movement.h"
+#include "platform/audioin.h"
 #include "platform/clock.h"
 #include "platform/text_out.h"
 #include "sound/listen.h"
@@ -280,6 +281,31 @@ void AnimateMain() {
         }
     }
     AnimateFollowVolume();
+}
+
+uint32_t AnimateDueIn() {
+    const uint32_t myNow = AnimateGetElapsedTime();
+    uint32_t myDue = kAnimateIdleMost;
+    // The step acts on a deadline once the time is past it.
+    const auto myAfter = [&](uint32_t myDeadline) {
+        if (myDeadline != kNever) myDue = std::min(myDue, myDeadline >= myNow ? myDeadline - myNow + 1 : 0);
+    };
+    if (gNewDisk) {
+        const uint32_t mySince = ClockTicks() - gNewDiskTime;
+        myDue = std::min(myDue, mySince > 3000 ? 0 : 3001 - mySince);
+    }
+    if (!gStatePlay) return myDue;
+    myDue = std::min(myDue, gSongLength > myNow ? gSongLength - myNow : 0);
+    if (gStateHilite) myAfter(gHiliteTime + 128);
+    if (gStateListen) myDue = std::min(myDue, AudioInDueIn());
+    if (!gStateListen || TempoRaveReplays()) myAfter(gBeatNext);
+    myAfter(gUpdateNext);
+    if (gStateColorChange) {
+        myAfter(gCycleNext);
+        if (gCycleLength > 66 && (gBEffectColor.mFileFlag || gFEffectColor.mFileFlag)) myAfter(gCycleForce);
+    }
+    myAfter((gHalfSeconds + 1) * 500 - 1);
+    return myDue;
 }
 
 void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp) {

@@ -38,6 +38,11 @@ extern AnimateDiscHooks gAnimateDisc;
 // Milliseconds since gTimer; the one place that measures from it.
 uint32_t AnimateGetElapsedTime();
 void AnimateMain();
+// Milliseconds from now until a step has something to do: a beat, a brush frame, a colour step, new sound,
+// the half-second bookkeeping, the end of the track; at most kAnimateIdleMost, so what is watched rather than
+// timed (a disc put in, the mixer's volume while outside) is still seen soon.
+uint32_t AnimateDueIn();
+constexpr uint32_t kAnimateIdleMost = 100;
 void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp);
 void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime);
 void AnimateFinishBeat(uint8_t myReset, uint32_t myTime);

@@ -60,6 +60,8 @@ uint32_t sPosition = 0;
 bool sOriginSet = false;
 uint32_t sOrigin = 0;
 int64_t sNextSample = 0;
+// When the capture device last handed sound over.
+uint32_t sLastArrival = 0;
 
 std::string AudioInLower(const std::string& myText) {
     std::string myLower = myText;
@@ -168,8 +170,10 @@ void AudioInDrainDevice() {
     }
     uint8_t myChunk[4096];
     uint32_t myGot;
-    while ((myGot = SDL_DequeueAudio(sDevice, myChunk, sizeof(myChunk))) > 0)
+    while ((myGot = SDL_DequeueAudio(sDevice, myChunk, sizeof(myChunk))) > 0) {
+        sLastArrival = ClockTicks();
         AudioInDeliver(myChunk, static_cast<int>(myGot));
+    }
 }
 
 void AudioInDrainSignal() {
@@ -412,6 +416,20 @@ uint32_t AudioInPosition() {
     return sPosition;
 }
 
+uint32_t AudioInDueIn() {
+    if (!sRecording || sLost) return kAudioInNothingDue;
+    if (sSelectedIsDevice) {
+        // Deliveries come a chunk's time apart, give or take: none is looked for before then, and a late one
+        // is looked for every third of a chunk's time.
+        constexpr uint32_t kChunkTime = kAudioInChunk * 1000 / kAudioInRate;
+        const uint32_t mySince = ClockTicks() - sLastArrival;
+        return mySince < kChunkTime ? kChunkTime - mySince : std::max<uint32_t>(1, kChunkTime / 3);
+    }
+    const int64_t myDue = ((sNextSample + kAudioInChunk) * 1000 + kAudioInRate - 1) / kAudioInRate;
+    const int64_t myNow = static_cast<int64_t>(ClockTicks() - sOrigin);
+    return myDue > myNow ? static_cast<uint32_t>(myDue - myNow) : 0;
+}
+
 bool AudioInTakeLoss() {
     const bool myLost = sLossUnreported;
     sLossUnreported = false;
@@ -433,4 +451,5 @@ void AudioInResetState() {
     sOriginSet = false;
     sOrigin = 0;
     sNextSample = 0;
+    sLastArrival = 0;
 }

@@ -76,6 +76,11 @@ void AudioInReset();
 void AudioInClose();
 // Takes in what was recorded since the last call and returns the samples recorded since the start.
 uint32_t AudioInPosition();
+// Milliseconds from now until new sound may be there to take in: a generated signal's next chunk exactly; a
+// device's a third of a chunk's time on, since the sound server's deliveries keep no exact beat.
+// kAudioInNothingDue when nothing records.
+uint32_t AudioInDueIn();
+constexpr uint32_t kAudioInNothingDue = 0xFFFFFFFFu;
 // True once after the selected source went away (a headset unplugged); selecting a source clears it.
 bool AudioInTakeLoss();
 // Closes the recorder and forgets the headless sources and the selection.

@@ -1,4 +1,4 @@
-// The shared palette and the conversion of 8-bit pictures through it.
+// The shared palette, whose changes every window shows at its next present.
 #include "platform/palette.h"
 
 #include <algorithm>
@@ -6,21 +6,6 @@
 
 PaletteEntry gPalette[kPaletteSize];
 uint32_t gPaletteSerial = 0;
-
-namespace {
-uint32_t sLookup[kPaletteSize];
-uint32_t sLookupSerial = ~0u;
-
-void PaletteRefreshLookup() {
-    if (sLookupSerial == gPaletteSerial) return;
-    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex) {
-        const PaletteEntry& myEntry = gPalette[myIndex];
-        sLookup[myIndex] = 0xFF000000u | (uint32_t(myEntry.mRed) << 16) | (uint32_t(myEntry.mGreen) << 8) |
-                           uint32_t(myEntry.mBlue);
-    }
-    sLookupSerial = gPaletteSerial;
-}
-} // namespace
 
 void PaletteSystemColors(PaletteEntry myEntries[kPaletteSize]) {
     // The twenty colours every 256-colour desktop kept for itself, in their usual places.
@@ -58,26 +43,8 @@ void PaletteAnimate(int myStart, int myCount, const PaletteEntry* myEntries) {
     ++gPaletteSerial;
 }
 
-void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
-                    int myOutPitchPixels) {
-    PaletteRefreshLookup();
-    for (int myY = 0; myY < myHeight; ++myY) {
-        const uint8_t* mySource = myPixels + static_cast<size_t>(myY) * myPitch;
-        uint32_t* myDest = myOut + static_cast<size_t>(myY) * myOutPitchPixels;
-        int myX = 0;
-        for (; myX + 4 <= myWidth; myX += 4) {
-            myDest[myX] = sLookup[mySource[myX]];
-            myDest[myX + 1] = sLookup[mySource[myX + 1]];
-            myDest[myX + 2] = sLookup[mySource[myX + 2]];
-            myDest[myX + 3] = sLookup[mySource[myX + 3]];
-        }
-        for (; myX < myWidth; ++myX)
-            myDest[myX] = sLookup[mySource[myX]];
-    }
-}
-
 void PaletteResetState() {
     std::fill(std::begin(gPalette), std::end(gPalette), PaletteEntry());
     gPaletteSerial = 0;
-    sLookupSerial = ~0u;
+    PaletteConvertResetState();
 }

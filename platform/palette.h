@@ -18,8 +18,9 @@ constexpr int kPaletteSize = 256;
 extern PaletteEntry gPalette[kPaletteSize];
 // Counts every change, so presenters know when the picture must be converted again.
 extern uint32_t gPaletteSerial;
-// Puts the values above back to their start values.
+// Puts the values above back to their start values, and makes the conversion's tables anew.
 void PaletteResetState();
+void PaletteConvertResetState();
 
 // The classic twenty static colours of the system, entries 0-9 and 246-255.
 void PaletteSystemColors(PaletteEntry myEntries[kPaletteSize]);
@@ -27,6 +28,18 @@ void PaletteSet(int myStart, int myCount, const PaletteEntry* myEntries);
 // Rewrites entries of the reserved ranges; the picture shows the new colours at its next present.
 void PaletteAnimate(int myStart, int myCount, const PaletteEntry* myEntries);
 
-// Converts 8-bit pixels through the palette into 32-bit 0xAARRGGBB pixels (the present path).
+// The order of a 32-bit pixel's colours: 0xFFRRGGBB, as most screens take them, or 0xFFBBGGRR.
+enum PaletteOrder { kPaletteXRGB, kPaletteXBGR };
+// The loops that convert: the plain one; AVX2, eight pixels a gather from the table of 32-bit colours;
+// AVX-512 VBMI, 64 pixels a step through a byte table for each colour. kPaletteWayBest is the fastest this
+// processor has; every way gives the same pixels.
+enum PaletteWay { kPaletteWayPlain, kPaletteWayAvx2, kPaletteWayVbmi, kPaletteWayBest };
+bool PaletteWayAvailable(PaletteWay myWay);
+PaletteWay PaletteBestWay();
+const char* PaletteWayName(PaletteWay myWay);
+
+// Converts 8-bit pixels through the current palette into 32-bit pixels (myOutPitchPixels a row). A way the
+// processor lacks falls back to the best it has.
 void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
-                    int myOutPitchPixels);
+                    int myOutPitchPixels, PaletteOrder myOrder = kPaletteXRGB,
+                    PaletteWay myWay = kPaletteWayBest);

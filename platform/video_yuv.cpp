@@ -5,9 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
-#if defined(__x86_64__)
-#include <immintrin.h>
-#endif
+#include "platform/simd.h"
 
 namespace {
 uint8_t YuvByte(double myValue) {
@@ -74,29 +72,11 @@ void YuvConvertRowPair(const YuvTable& myTable, const uint8_t* myTop, const uint
 }
 
 #if defined(__x86_64__)
-// With AVX-512 VBMI a 256-entry table is four registers, and two two-register permutes and a blend look up 64
-// pixels at once: the conversion then costs a tenth of the lookups one by one, which a fast video notices.
-#define YUV_VBMI __attribute__((target("avx512f,avx512bw,avx512vbmi")))
-
-struct YuvWideTable {
-    __m512i mPart[4];
-};
-
-YUV_VBMI inline __m512i YuvLookUp(const YuvWideTable& myTable, __m512i myIndices) {
-    const __m512i myLow = _mm512_permutex2var_epi8(myTable.mPart[0], myIndices, myTable.mPart[1]);
-    const __m512i myHigh = _mm512_permutex2var_epi8(myTable.mPart[2], myIndices, myTable.mPart[3]);
-    return _mm512_mask_blend_epi8(_mm512_movepi8_mask(myIndices), myLow, myHigh);
-}
-
-YUV_VBMI YuvWideTable YuvWide(const uint8_t* myEntries) {
-    YuvWideTable myWide;
-    for (int myPart = 0; myPart < 4; ++myPart)
-        myWide.mPart[myPart] = _mm512_loadu_si512(myEntries + 64 * myPart);
-    return myWide;
-}
+// With AVX-512 VBMI the table lookups take 64 pixels at once: the conversion then costs a tenth of the
+// lookups one by one, which a fast video notices.
 
 // The rounded mean of each 2 x 2 block of two rows of 64 chroma values: 32 values.
-YUV_VBMI inline __m256i YuvMeanOfBlocks(__m512i myTop, __m512i myBottom) {
+SIMD_VBMI inline __m256i YuvMeanOfBlocks(__m512i myTop, __m512i myBottom) {
     const __m512i myOnes = _mm512_set1_epi8(1);
     const __m512i mySum = _mm512_add_epi16(
         _mm512_add_epi16(_mm512_maddubs_epi16(myTop, myOnes), _mm512_maddubs_epi16(myBottom, myOnes)),
@@ -104,9 +84,10 @@ YUV_VBMI inline __m256i YuvMeanOfBlocks(__m512i myTop, __m512i myBottom) {
     return _mm512_maskz_cvtepi16_epi8(~__mmask32(0), _mm512_srli_epi16(mySum, 2));
 }
 
-YUV_VBMI void YuvConvert420Wide(const YuvTable& myTable, const uint8_t* myPixels, int myPitch, int myWidth,
-                                int myHeight, uint8_t* const myPlanes[3], const int myStrides[3]) {
-    const YuvWideTable myY = YuvWide(myTable.mY), myU = YuvWide(myTable.mU), myV = YuvWide(myTable.mV);
+SIMD_VBMI void YuvConvert420Wide(const YuvTable& myTable, const uint8_t* myPixels, int myPitch, int myWidth,
+                                 int myHeight, uint8_t* const myPlanes[3], const int myStrides[3]) {
+    const SimdByteTable myY = SimdByteTableLoad(myTable.mY), myU = SimdByteTableLoad(myTable.mU),
+                        myV = SimdByteTableLoad(myTable.mV);
     const int myWide = myWidth & ~63;
     for (int myRow = 0; myRow < myHeight; myRow += 2) {
         const uint8_t* myTop = myPixels + static_cast<std::ptrdiff_t>(myRow) * myPitch;
@@ -119,20 +100,15 @@ YUV_VBMI void YuvConvert420Wide(const YuvTable& myTable, const uint8_t* myPixels
         for (int myColumn = 0; myColumn < myWide; myColumn += 64) {
             const __m512i myA = _mm512_loadu_si512(myTop + myColumn);
             const __m512i myB = _mm512_loadu_si512(myBottom + myColumn);
-            _mm512_storeu_si512(myYTop + myColumn, YuvLookUp(myY, myA));
-            _mm512_storeu_si512(myYBottom + myColumn, YuvLookUp(myY, myB));
+            _mm512_storeu_si512(myYTop + myColumn, SimdLookUp(myY, myA));
+            _mm512_storeu_si512(myYBottom + myColumn, SimdLookUp(myY, myB));
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(myUOut + myColumn / 2),
-                                YuvMeanOfBlocks(YuvLookUp(myU, myA), YuvLookUp(myU, myB)));
+                                YuvMeanOfBlocks(SimdLookUp(myU, myA), SimdLookUp(myU, myB)));
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(myVOut + myColumn / 2),
-                                YuvMeanOfBlocks(YuvLookUp(myV, myA), YuvLookUp(myV, myB)));
+                                YuvMeanOfBlocks(SimdLookUp(myV, myA), SimdLookUp(myV, myB)));
         }
         YuvConvertRowPair(myTable, myTop, myBottom, myWide, myWidth, myYTop, myYBottom, myUOut, myVOut);
     }
-}
-
-bool YuvHasVbmi() {
-    static const bool sHas = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
-    return sHas;
 }
 #endif
 } // namespace
@@ -140,7 +116,7 @@ bool YuvHasVbmi() {
 void YuvConvert420(const YuvTable& myTable, const uint8_t* myPixels, int myPitch, int myWidth, int myHeight,
                    uint8_t* const myPlanes[3], const int myStrides[3]) {
 #if defined(__x86_64__)
-    if (YuvHasVbmi()) {
+    if (SimdHasVbmi()) {
         YuvConvert420Wide(myTable, myPixels, myPitch, myWidth, myHeight, myPlanes, myStrides);
         return;
     }

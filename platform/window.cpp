@@ -6,6 +6,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 
@@ -32,6 +33,8 @@ WindowFailure sLastFailure = kWindowFailNone;
 std::deque<Message> sQueue;
 void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
+// The main loop slept until its next deadline since the last turn, which then needs no idle yield of its own.
+bool sWaited = false;
 int sScale = 1;
 int sActive = kWinNone;
 // The modifier keys as the key events seen so far left them: the characters and clicks that follow were made
@@ -316,10 +319,12 @@ bool WindowCreate(int myId, const char* myTitle, int myX, int myY, int myWidth, 
         uint32_t mySDLFlags = SDL_WINDOW_HIDDEN;
         if (myFlags & kWindowFullScreen) mySDLFlags |= WindowFullScreenPlace(&myX, &myY);
         if (myFlags & kWindowTopmost) mySDLFlags |= SDL_WINDOW_ALWAYS_ON_TOP;
+        mySDLFlags |= PresentWindowFlags();
         const int myScale = WindowScaleOf(myId);
         myState.mWindow = SDL_CreateWindow(myTitle, myX * myScale, myY * myScale, myWidth * myScale,
                                            myHeight * myScale, mySDLFlags);
-        if (!myState.mWindow || !myState.mPresenter.PresenterOpen(myState.mWindow, myWidth, myHeight)) {
+        if (!myState.mWindow ||
+            !myState.mPresenter.PresenterOpen(myState.mWindow, myWidth, myHeight, myScale)) {
             sLastFailure = myState.mWindow ? kWindowFailRenderer : kWindowFailWindow;
             WindowReleaseSDL(myState);
             SurfaceRelease(myState.mSurface);
@@ -543,11 +548,39 @@ void WindowTurn() {
     } else {
         WindowPresentDue();
         // An idle turn gives the processor back for a moment; deadlines stay exact to about 2 ms.
-        if (sQueue.empty() && !sDrewSinceLastTurn && !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
+        if (!sWaited && sQueue.empty() && !sDrewSinceLastTurn &&
+            !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
             SDL_Delay(1);
     }
     sDrewSinceLastTurn = false;
+    sWaited = false;
     ScriptTurn();
+}
+
+void WindowWait(uint32_t myMilliseconds) {
+    sWaited = true;
+    if (gPlatformHeadless) return;
+    // A scripted session's next command may be due at any millisecond.
+    if (ScriptRunning()) myMilliseconds = std::min<uint32_t>(myMilliseconds, 1);
+    const uint32_t myNow = ClockTicks();
+    for (const WindowState& myState : sWindows)
+        if (myState.mExists && myState.mVisible)
+            myMilliseconds = std::min(myMilliseconds, myState.mPresenter.PresenterDueIn(myNow));
+    if (myMilliseconds == 0 || !sQueue.empty()) return;
+    SDL_Event myEvent;
+    // SDL sleeps on the display's connection, so a key, a click or the window manager wakes it at once.
+    if (SDL_WaitEventTimeout(&myEvent, static_cast<int>(std::min<uint32_t>(myMilliseconds, 1000))))
+        WindowTranslate(myEvent);
+}
+
+bool WindowReadShown(int myId, std::vector<uint32_t>& myPixels, int& myWidth, int& myHeight) {
+    if (!WindowExists(myId) || !sWindows[myId].mWindow) return false;
+    WindowState& myState = sWindows[myId];
+    return myState.mPresenter.PresenterRead(myState.mSurface, myPixels, myWidth, myHeight);
+}
+
+const char* WindowPresentWay(int myId) {
+    return WindowExists(myId) && sWindows[myId].mWindow ? PresentWayName(sWindows[myId].mPresenter.mWay) : "";
 }
 
 bool WindowPeekMessage(Message& myMessage, bool myRemove) {
@@ -640,6 +673,7 @@ void WindowResetState() {
         myState = WindowState();
     sLastFailure = kWindowFailNone;
     sDrewSinceLastTurn = false;
+    sWaited = false;
     sScale = 1;
     sActive = kWinNone;
     sCursorWindow = kWinNone;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -125,6 +126,10 @@ void WindowInvalidate(int myId);
 void WindowPresent(int myId);
 // Marks only rows myTop to myBottom - 1 as changed: less to bring to the screen.
 void WindowPresentRows(int myId, int myTop, int myBottom);
+// What the window shows on the screen now, as 0xFFRRGGBB pixels, top row first; false headless.
+bool WindowReadShown(int myId, std::vector<uint32_t>& myPixels, int& myWidth, int& myHeight);
+// How the window reaches the screen: "surface", "opengl" or "renderer"; empty headless.
+const char* WindowPresentWay(int myId);
 void WindowShowCursor(bool myShow);
 // The cursor in myWindow's client pixels (unscaled); false when it is not over that window.
 bool WindowCursorPosition(int myWindow, int* myX, int* myY);
@@ -144,6 +149,10 @@ int WindowScaleForDesktop(int myWidth, int myHeight);
 // runs advance their virtual clock by 1 ms, real runs present changed windows and yield briefly when idle,
 // and a scripted session queues what is due.
 void WindowTurn();
+// The main loop has nothing to do for myMilliseconds: sleeps until then, until a window is due to be
+// presented, or until a message arrives, whichever comes first. Headless runs keep their virtual clock and do
+// not sleep.
+void WindowWait(uint32_t myMilliseconds);
 // Takes (or only looks at) the next message. Each removing call is one turn of a loop: headless runs advance
 // their virtual clock by 1 ms here, real runs present changed windows and yield briefly when idle.
 bool WindowPeekMessage(Message& myMessage, bool myRemove);

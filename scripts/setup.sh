@@ -8,7 +8,7 @@ PACKAGES=(cmake ninja-build g++ clang pkg-config ccache
           libsndfile1-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev
           libcdio-dev libcdio-paranoia-dev libfltk1.3-dev
           libx11-dev libxinerama-dev
-          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils)
+          fonts-liberation xvfb xauth xdotool pulseaudio pulseaudio-utils libgl1-mesa-dri python3)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

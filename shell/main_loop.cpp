@@ -228,6 +228,8 @@ int WinMain() {
                 DrawUpdateLive();
                 HelpDisplay();
             }
+            // Nothing waits: sleep until the next deadline, a present or a message.
+            WindowWait(AnimateDueIn());
         }
     }
     // Nobody sits at a headless run to answer an alert, the one quitting may have opened included: its text

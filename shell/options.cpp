@@ -59,6 +59,8 @@ const char* OptionsUsage() {
            "  --script FILE         play the timed keys, clicks and pictures of a script (headless: then "
            "quit)\n"
            "  --ui-scale N          magnify the controls, help and alert windows N times (1 to 4)\n"
+           "  --verbose             say how the windows reach the screen (ORBEX_PRESENT=surface, opengl or\n"
+           "                        renderer chooses)\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
 }
@@ -150,6 +152,8 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 myError = "--disc needs a drive, a disc image or a music folder";
         } else if (myArg == "--track") {
             if (!OptionsNumber(myTake(), 1, 99, gOptions.mTrack)) myError = "--track needs 1 to 99";
+        } else if (myArg == "--verbose") {
+            gOptions.mVerbose = true;
         } else if (myArg == "--disc-info") {
             gOptions.mDiscInfo = true;
         } else if (myArg == "--style") {

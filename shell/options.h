@@ -29,6 +29,7 @@ struct Options {
     std::string mDisc;    // the disc to play: a drive's device, a disc image or a folder of music files
     int mTrack = 0;       // the track (from 1) the first start of playback selects
     bool mDiscInfo = false; // print the disc's identity and table of contents, and end
+    bool mVerbose = false;  // say how the windows are presented
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

@@ -5,6 +5,7 @@
 
 #include "music/music.h"
 #include "platform/platform.h"
+#include "platform/present.h"
 #include "platform/script.h"
 #include "platform/window.h"
 #include "shell/display.h"
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
         gWindowedWidth = gOptions.mWindowWidth;
         gWindowedHeight = gOptions.mWindowHeight;
     }
+    PresentSetVerbose(gOptions.mVerbose);
     gMusicFirstStyle = gOptions.mStyle;
     gMusicDiscSource = gOptions.mDisc;
     gMusicFirstTrack = gOptions.mTrack;

@@ -29,6 +29,7 @@
 #include "platform/config.h"
 #include "platform/palette.h"
 #include "platform/platform.h"
+#include "platform/present.h"
 #include "platform/screens.h"
 #include "platform/script.h"
 #include "platform/text.h"
@@ -87,6 +88,7 @@ void TestResetAllState() {
     StyleResetState();
     ScriptResetState();
     WindowResetState();
+    PresentResetState();
     ScreenResetState();
     AudioInResetState();
     CDAudioResetState();

@@ -1,0 +1,194 @@
+// Converting 8-bit pictures through the palette into 32-bit pixels: a table of the palette's colours made
+// once per palette change, then one lookup a pixel, by the plain loop or by the processor's vector units.
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/palette.h"
+#include "platform/simd.h"
+
+namespace {
+// The palette in one pixel order: 32-bit colours, and each colour's bytes on their own for the byte lookups.
+struct PaletteTable {
+    uint32_t mPixel[kPaletteSize];
+    uint8_t mLow[kPaletteSize]; // the pixel's lowest byte: blue in 0xFFRRGGBB
+    uint8_t mMiddle[kPaletteSize];
+    uint8_t mHigh[kPaletteSize];
+    uint32_t mSerial = ~0u;
+};
+
+PaletteTable sTables[2];
+
+const PaletteTable& PaletteTableOf(PaletteOrder myOrder) {
+    PaletteTable& myTable = sTables[myOrder == kPaletteXBGR ? 1 : 0];
+    if (myTable.mSerial == gPaletteSerial) return myTable;
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex) {
+        const PaletteEntry& myEntry = gPalette[myIndex];
+        const uint8_t myLow = myOrder == kPaletteXBGR ? myEntry.mRed : myEntry.mBlue;
+        const uint8_t myHigh = myOrder == kPaletteXBGR ? myEntry.mBlue : myEntry.mRed;
+        myTable.mLow[myIndex] = myLow;
+        myTable.mMiddle[myIndex] = myEntry.mGreen;
+        myTable.mHigh[myIndex] = myHigh;
+        myTable.mPixel[myIndex] =
+            0xFF000000u | uint32_t(myHigh) << 16 | uint32_t(myEntry.mGreen) << 8 | myLow;
+    }
+    myTable.mSerial = gPaletteSerial;
+    return myTable;
+}
+
+void PaletteConvertRow(const PaletteTable& myTable, const uint8_t* mySource, uint32_t* myDest, int myFrom,
+                       int myWidth) {
+    for (int myX = myFrom; myX < myWidth; ++myX)
+        myDest[myX] = myTable.mPixel[mySource[myX]];
+}
+
+void PaletteConvertPlain(const PaletteTable& myTable, const uint8_t* myPixels, int myPitch, int myWidth,
+                         int myHeight, uint32_t* myOut, int myOutPitch) {
+    for (int myY = 0; myY < myHeight; ++myY)
+        PaletteConvertRow(myTable, myPixels + static_cast<ptrdiff_t>(myY) * myPitch,
+                          myOut + static_cast<ptrdiff_t>(myY) * myOutPitch, 0, myWidth);
+}
+
+#if defined(__x86_64__)
+SIMD_AVX2 void PaletteConvertAvx2(const PaletteTable& myTable, const uint8_t* myPixels, int myPitch,
+                                  int myWidth, int myHeight, uint32_t* myOut, int myOutPitch) {
+    const int* myColours = reinterpret_cast<const int*>(myTable.mPixel);
+    const int myWide = myWidth & ~15;
+    for (int myY = 0; myY < myHeight; ++myY) {
+        const uint8_t* mySource = myPixels + static_cast<ptrdiff_t>(myY) * myPitch;
+        uint32_t* myDest = myOut + static_cast<ptrdiff_t>(myY) * myOutPitch;
+        for (int myX = 0; myX < myWide; myX += 16) {
+            const __m128i myIndices = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mySource + myX));
+            const __m256i myFirst = _mm256_i32gather_epi32(myColours, _mm256_cvtepu8_epi32(myIndices), 4);
+            const __m256i mySecond =
+                _mm256_i32gather_epi32(myColours, _mm256_cvtepu8_epi32(_mm_srli_si128(myIndices, 8)), 4);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(myDest + myX), myFirst);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(myDest + myX + 8), mySecond);
+        }
+        PaletteConvertRow(myTable, mySource, myDest, myWide, myWidth);
+    }
+}
+
+// The byte lookups give each colour of 64 pixels in its own register; interleaving them makes pixels, but the
+// interleaving instructions work within 128-bit lanes, so the 64 indices are first reordered: byte 16l + 4k +
+// e takes pixel 16k + 4l + e, and pixel groups come out of the interleaving in their order.
+struct PaletteWideTable {
+    __m512i mOrder;
+    SimdByteTable mLow, mMiddle, mHigh;
+};
+
+SIMD_VBMI PaletteWideTable PaletteWide(const PaletteTable& myTable) {
+    alignas(64) uint8_t myReorder[64];
+    for (int myByte = 0; myByte < 64; ++myByte)
+        myReorder[myByte] =
+            static_cast<uint8_t>((myByte & 3) | (myByte >> 4) << 2 | ((myByte >> 2) & 3) << 4);
+    return {_mm512_load_si512(myReorder), SimdByteTableLoad(myTable.mLow), SimdByteTableLoad(myTable.mMiddle),
+            SimdByteTableLoad(myTable.mHigh)};
+}
+
+// 64 pixels at mySource into myDest; streamed past the caches when myStream is set (myDest 64-byte aligned).
+template <bool myStream>
+SIMD_VBMI inline void PaletteConvert64(const PaletteWideTable& myWide, const uint8_t* mySource,
+                                       uint32_t* myDest) {
+    const __m512i myIndices =
+        _mm512_maskz_permutexvar_epi8(~__mmask64(0), myWide.mOrder, _mm512_loadu_si512(mySource));
+    const __m512i myA = SimdLookUp(myWide.mLow, myIndices);
+    const __m512i myB = SimdLookUp(myWide.mMiddle, myIndices);
+    const __m512i myC = SimdLookUp(myWide.mHigh, myIndices);
+    const __m512i myOpaque = _mm512_set1_epi8(-1);
+    const __m512i myFirstPairs = _mm512_unpacklo_epi8(myA, myB);
+    const __m512i mySecondPairs = _mm512_unpackhi_epi8(myA, myB);
+    const __m512i myFirstHigh = _mm512_unpacklo_epi8(myC, myOpaque);
+    const __m512i mySecondHigh = _mm512_unpackhi_epi8(myC, myOpaque);
+    const __m512i myPixels[4] = {_mm512_unpacklo_epi16(myFirstPairs, myFirstHigh),
+                                 _mm512_unpackhi_epi16(myFirstPairs, myFirstHigh),
+                                 _mm512_unpacklo_epi16(mySecondPairs, mySecondHigh),
+                                 _mm512_unpackhi_epi16(mySecondPairs, mySecondHigh)};
+    for (int myPart = 0; myPart < 4; ++myPart) {
+        if constexpr (myStream)
+            _mm512_stream_si512(reinterpret_cast<__m512i*>(myDest + 16 * myPart), myPixels[myPart]);
+        else
+            _mm512_storeu_si512(myDest + 16 * myPart, myPixels[myPart]);
+    }
+}
+
+// A conversion of a whole picture is written past the caches: the window's pixels are cold by then (the X
+// server has read them since), so reading each line in before overwriting it costs as much as the writing,
+// and the caches would only lose what the program needs. Measured in a live window at 1920 x 1080: 0.45 ms a
+// picture against 0.76. A brush's band of rows is written through the caches, which keep it.
+constexpr size_t kPaletteStreamBytes = size_t(4) << 20;
+
+SIMD_VBMI void PaletteConvertVbmi(const PaletteTable& myTable, const uint8_t* myPixels, int myPitch,
+                                  int myWidth, int myHeight, uint32_t* myOut, int myOutPitch) {
+    const PaletteWideTable myWide = PaletteWide(myTable);
+    const bool myStream = size_t(myWidth) * myHeight * 4 >= kPaletteStreamBytes;
+    for (int myY = 0; myY < myHeight; ++myY) {
+        const uint8_t* mySource = myPixels + static_cast<ptrdiff_t>(myY) * myPitch;
+        uint32_t* myDest = myOut + static_cast<ptrdiff_t>(myY) * myOutPitch;
+        int myX = 0;
+        if (myStream) {
+            // Streamed stores need whole cache lines: the row's first pixels up to one are converted plainly.
+            const int myHead = static_cast<int>((64 - (reinterpret_cast<uintptr_t>(myDest) & 63)) & 63) / 4;
+            myX = myHead < myWidth ? myHead : myWidth;
+            PaletteConvertRow(myTable, mySource, myDest, 0, myX);
+            for (; myX + 64 <= myWidth; myX += 64)
+                PaletteConvert64<true>(myWide, mySource + myX, myDest + myX);
+        } else {
+            for (; myX + 64 <= myWidth; myX += 64)
+                PaletteConvert64<false>(myWide, mySource + myX, myDest + myX);
+        }
+        PaletteConvertRow(myTable, mySource, myDest, myX, myWidth);
+    }
+    if (myStream) _mm_sfence();
+}
+#endif
+} // namespace
+
+bool PaletteWayAvailable(PaletteWay myWay) {
+    switch (myWay) {
+    case kPaletteWayAvx2:
+        return SimdHasAvx2();
+    case kPaletteWayVbmi:
+        return SimdHasVbmi();
+    default:
+        return true;
+    }
+}
+
+PaletteWay PaletteBestWay() {
+    return SimdHasVbmi() ? kPaletteWayVbmi : SimdHasAvx2() ? kPaletteWayAvx2 : kPaletteWayPlain;
+}
+
+const char* PaletteWayName(PaletteWay myWay) {
+    switch (myWay) {
+    case kPaletteWayPlain:
+        return "plain";
+    case kPaletteWayAvx2:
+        return "AVX2";
+    case kPaletteWayVbmi:
+        return "AVX-512 VBMI";
+    default:
+        return PaletteWayName(PaletteBestWay());
+    }
+}
+
+void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
+                    int myOutPitchPixels, PaletteOrder myOrder, PaletteWay myWay) {
+    const PaletteTable& myTable = PaletteTableOf(myOrder);
+    if (myWay == kPaletteWayBest || !PaletteWayAvailable(myWay)) myWay = PaletteBestWay();
+#if defined(__x86_64__)
+    if (myWay == kPaletteWayVbmi) {
+        PaletteConvertVbmi(myTable, myPixels, myPitch, myWidth, myHeight, myOut, myOutPitchPixels);
+        return;
+    }
+    if (myWay == kPaletteWayAvx2) {
+        PaletteConvertAvx2(myTable, myPixels, myPitch, myWidth, myHeight, myOut, myOutPitchPixels);
+        return;
+    }
+#endif
+    PaletteConvertPlain(myTable, myPixels, myPitch, myWidth, myHeight, myOut, myOutPitchPixels);
+}
+
+void PaletteConvertResetState() {
+    for (PaletteTable& myTable : sTables)
+        myTable.mSerial = ~0u;
+}
