@@ -90,6 +90,7 @@ BENCHMARK(BM_FillRedraw)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The frame loop at the default settings, at a moment a brush update is due: 25 ms steps of the clock.
 void BM_AnimateMainBrushStep(benchmark::State& myState) {
+    InitHooks();
     BenchScreen();
     ClockUseVirtual(true);
     ClockSetVirtual(1000);
@@ -106,8 +107,8 @@ void BM_AnimateMainBrushStep(benchmark::State& myState) {
     gStateColorChange = 1;
     gCurrentBrush = 0;
     gCurrentFill = 1;
-    ExecuteEdits(kEditBrushSpeed, gStyle.mBrushSpeed, 0, 0, 0, kModeExecute, 0, 0);
-    ExecuteEdits(kEditColorSpeed, gStyle.mColorSpeed, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrushSpeed, gStyle.mBrushSpeed, 0, kModeExecute, {});
+    ExecuteEdits(kEditColorSpeed, gStyle.mColorSpeed, 0, kModeExecute, {});
     gStateTrails = 0;
     gX = 960;
     gY = 540;

@@ -9,8 +9,13 @@
 #include "core/state.h"
 #include "engine/fill.h"
 #include "platform/window.h"
-#include "shell/quit.h"
 #include "storage/components.h"
+
+AppQuitHooks gAppQuit;
+
+void AppQuitSequence(uint8_t myPressed) {
+    if (gAppQuit.mSequence) gAppQuit.mSequence(myPressed);
+}
 
 namespace {
 
@@ -21,7 +26,10 @@ void MainResizePicture() {
     InitScreenSize(&myWidth, &myHeight);
     if (myWidth == gRectDisplay.right && myHeight == gRectDisplay.bottom) return;
     InitSetScreenSize(myWidth, myHeight);
-    if (!SurfaceCreate(gWorldPaint, myWidth, myHeight)) QuitFast();
+    if (!SurfaceCreate(gWorldPaint, myWidth, myHeight)) {
+        if (gAppQuit.mFast) gAppQuit.mFast();
+        return;
+    }
     WindowResize(kWinPaint, myWidth, myHeight);
     for (int mySlot = 0; mySlot < kFillSlots; ++mySlot)
         gFills[mySlot].FillLoad(nullptr, static_cast<char>(mySlot), 0, 0, nullptr, 1);

@@ -14,6 +14,7 @@
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
 #include "music/disc_files.h"
 #include "music/music.h"
@@ -49,29 +50,11 @@ int DrawListIndex(int myKind) {
 }
 
 const char* DrawListName(int myKind, int myRow) {
-    switch (myKind) {
-    case kEditGradient:
-        return gStyle.mGradNames[myRow];
-    case kEditFill:
-        return gStyle.mFillNames[myRow];
-    case kEditBrush:
-        return gStyle.mBrushNames[myRow];
-    default:
-        return gStyle.mMoveNames[myRow];
-    }
+    return KindName(*KindOfEdit(myKind), myRow);
 }
 
 int DrawListCurrent(int myKind) {
-    switch (myKind) {
-    case kEditGradient:
-        return gCurrentGrad;
-    case kEditFill:
-        return gCurrentFill;
-    case kEditBrush:
-        return gCurrentBrush;
-    default:
-        return gCurrentMove;
-    }
+    return *KindOfEdit(myKind)->mCurrent;
 }
 
 // The row a cued change of the list's kind would select, or -1.

@@ -19,11 +19,11 @@
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/window.h"
-#include "shell/quit.h"
 #include "sound/listen.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
@@ -63,15 +63,18 @@ void KeyUpdateNumber(uint32_t myChar) {
     }
 }
 
-// A slot chosen by the channel's trigger setting: the next one, a random file loaded into the current one,
-// or a random pick (127).
-int KeySlotByTrigger(int myChannel, int myCurrent, int mySlots, uint16_t myPopup, const char* myList,
-                     uint32_t myElapsed) {
-    switch (gStyle.mTrigger[myChannel]) {
+// A slot key's edit: the slot typed, else one chosen by the channel's trigger setting: the next one, a random
+// file loaded into the current one, or a random pick (127).
+int KeySlot(int myEdit, uint32_t myElapsed) {
+    const ComponentKind& myKind = *KindOfEdit(myEdit);
+    int32_t myValue = 0;
+    if (KeyTestNumber(&myValue, 1, 1, myKind.mSlots, 0)) return myValue;
+    const int myCurrent = *myKind.mCurrent;
+    switch (gStyle.mTrigger[myKind.mChannel]) {
     case kTriggerSequential:
-        return (myCurrent + 1) % mySlots + 1;
+        return (myCurrent + 1) % myKind.mSlots + 1;
     case kTriggerRandomFile:
-        ExecuteRandomComponent(myPopup, myList, myElapsed);
+        ExecuteRandomComponent(myKind.mPopup, myKind.mList, myElapsed);
         return myCurrent + 1;
     default:
         return kEditRandom;
@@ -84,8 +87,9 @@ int KeyColorByTrigger(int myColor) {
 }
 
 void KeyEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, gStateControlsVisible,
-                 myClass < kClassCue, myClass, myClass < kClassCue, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed,
+                 static_cast<EditMode>(myClass),
+                 {gStateControlsVisible, myClass < kClassCue, myClass < kClassCue});
     gStateClearTrails = 1;
 }
 
@@ -156,8 +160,8 @@ void KeyApplyCues(uint32_t myElapsed) {
     for (int myKind = 1; myKind <= kEditColorKick; ++myKind) {
         const int8_t myValue = gCueList[myKind];
         if (myValue == kNotSet) continue;
-        ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, gStateControlsVisible,
-                     1, kModeExecute, 1, 0);
+        ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, kModeExecute,
+                     {gStateControlsVisible, 1, 1});
     }
     gStateClearTrails = 1;
 }
@@ -202,29 +206,81 @@ bool KeyTestNumber(int32_t* myValue, uint8_t myDigits, int32_t myMin, int32_t my
     return myNumber >= myMin && myNumber <= myMax;
 }
 
-void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
-    (void)myFlag;
-    if (!gStateRunning) return;
-    const uint32_t myElapsed = MouseKeyElapsedTime(myTime);
-    const uint8_t myClass = KeyModifierClass(&myChar);
-    if (gLoadKey) {
-        KeyLoadCharacter(myChar);
-        return;
-    }
-    if (gPanel == kPanelReplace) {
-        if (myChar == 13 || myChar == 3) MouseKeyReplaceFile();
-        return;
-    }
-    int myKind = kNoEdit;
-    int32_t myValue = 0;
+namespace {
+
+// The edit keys: the edit each asks for in myKind and myValue (kNoEdit when the number typed is out of its
+// range). False for a key that is not one of them.
+bool KeyEditCommand(uint32_t myChar, uint8_t myClass, uint32_t myElapsed, int& myKind, int32_t& myValue) {
     switch (myChar) {
-    case ' ':
-        if (gStatePaint) MouseKeyToggleControls(0);
+    case 'a':
+        myKind = kEditFlags;
+        myValue = MouseKeyFlagSettings(myClass, 1);
         break;
-    case 13:
-    case 3:
-        KeyApplyCues(myElapsed);
+    case 'b':
+        myKind = kEditBrush;
+        myValue = KeySlot(kEditBrush, myElapsed);
         break;
+    case 'c':
+        myKind = kEditBrushColor;
+        if (!KeyTestNumber(&myValue, 3, 1, 120, 0)) myValue = KeyColorByTrigger(gStyle.mBrushColor);
+        break;
+    case 'd':
+        if (KeyTestNumber(&myValue, 3, 1, 120, 0)) myKind = kEditSpread;
+        break;
+    case 'f':
+        myKind = kEditFill;
+        myValue = KeySlot(kEditFill, myElapsed);
+        break;
+    case 'g':
+        myKind = kEditGradient;
+        myValue = KeySlot(kEditGradient, myElapsed);
+        break;
+    case 'j':
+        if (KeyTestNumber(&myValue, 2, -50, 50, 0)) {
+            myKind = kEditColorKick;
+            myValue += 50;
+        }
+        break;
+    case 'k':
+        myKind = kEditFillColor;
+        if (!KeyTestNumber(&myValue, 3, 1, 120, 0)) myValue = KeyColorByTrigger(gStyle.mFillColor);
+        break;
+    case 'm':
+        myKind = kEditMove;
+        myValue = KeySlot(kEditMove, myElapsed);
+        break;
+    case 'o':
+        KeyEdit(kEditBrushColor, KeyColorByTrigger(gStyle.mBrushColor), myClass, myElapsed);
+        myKind = kEditFillColor;
+        myValue = KeyColorByTrigger(gStyle.mFillColor);
+        break;
+    case 'r':
+        if (KeyTestNumber(&myValue, 2, -60, 60, 0)) {
+            myKind = kEditColorSpeed;
+            myValue += 60;
+        }
+        break;
+    case 's':
+        if (KeyTestNumber(&myValue, 3, 0, 120, 0)) myKind = kEditBrushSpeed;
+        break;
+    case 'w':
+        myKind = kEditFill;
+        myValue = kEditFillWipe;
+        break;
+    case 'x':
+    case 'y':
+    case 'z':
+        myKind = KeyParameter(static_cast<int>(myChar - 'x'), &myValue);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The beat keys: Tab aligns the beat, E taps the tempo, I inserts a beat, T sets the tempo.
+bool KeyBeatCommand(uint32_t myChar, uint8_t myClass, uint32_t myElapsed) {
+    switch (myChar) {
     case 9:
         if (gStateRave) {
             MainOpenAlert(kRaveOnlyText);
@@ -233,37 +289,6 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
                 myElapsed,
                 gStateControlsVisible && (gPanel == kPanelManualBeats || gPanel == kPanelPatternBeats), 0);
         }
-        break;
-    case '.':
-        gKeyWhole = gKeyNumber == kKeyNoNumber || gKeyNumber == kKeyMinus ? 0 : std::abs(gKeyNumber);
-        gKeyNumber = kKeyNoNumber;
-        return;
-    case '/':
-    case '?':
-        MouseKeyToggleHelp();
-        break;
-    case ';':
-        KeySaveStyle();
-        break;
-    case '=':
-        KeySaveRave();
-        break;
-    case 'a':
-        myKind = kEditFlags;
-        myValue = MouseKeyFlagSettings(myClass, 1);
-        break;
-    case 'b':
-        myKind = kEditBrush;
-        if (!KeyTestNumber(&myValue, 1, 1, kBrushSlots, 0))
-            myValue =
-                KeySlotByTrigger(kChannelBrush, gCurrentBrush, kBrushSlots, 301, gFileListBrushes, myElapsed);
-        break;
-    case 'c':
-        myKind = kEditBrushColor;
-        if (!KeyTestNumber(&myValue, 3, 1, 120, 0)) myValue = KeyColorByTrigger(gStyle.mBrushColor);
-        break;
-    case 'd':
-        if (KeyTestNumber(&myValue, 3, 1, 120, 0)) myKind = kEditSpread;
         break;
     case 'e':
         if (gStateRave) {
@@ -278,43 +303,45 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
                 MouseKeyClearTap(myDraw, 0);
         }
         break;
-    case 'f':
-        myKind = kEditFill;
-        if (!KeyTestNumber(&myValue, 1, 1, kFillSlots, 0))
-            myValue =
-                KeySlotByTrigger(kChannelFill, gCurrentFill, kFillSlots, 300, gFileListFills, myElapsed);
-        break;
-    case 'g':
-        myKind = kEditGradient;
-        if (!KeyTestNumber(&myValue, 1, 1, kGradSlots, 0))
-            myValue = KeySlotByTrigger(kChannelGradient, gCurrentGrad, kGradSlots, 308, gFileListGradients,
-                                       myElapsed);
-        break;
-    case 'h':
-        MouseKeyToggleHold();
-        break;
     case 'i':
         gBeatLast = myElapsed;
         AnimateInsertBeat(64, myElapsed, gStateAllVisible);
         break;
-    case 'j':
-        if (KeyTestNumber(&myValue, 2, -50, 50, 0)) {
-            myKind = kEditColorKick;
-            myValue += 50;
-        }
+    case 't':
+        KeyTempo(myElapsed);
         break;
-    case 'k':
-        myKind = kEditFillColor;
-        if (!KeyTestNumber(&myValue, 3, 1, 120, 0)) myValue = KeyColorByTrigger(gStyle.mFillColor);
+    default:
+        return false;
+    }
+    return true;
+}
+
+// The program's keys: the windows, the cues, help, saving, the disc, listening, a new picture, quitting.
+bool KeyProgramCommand(uint32_t myChar, uint8_t myClass, uint32_t myElapsed) {
+    int32_t myValue = 0;
+    switch (myChar) {
+    case ' ':
+        if (gStatePaint) MouseKeyToggleControls(0);
+        break;
+    case 13:
+    case 3:
+        KeyApplyCues(myElapsed);
+        break;
+    case '/':
+    case '?':
+        MouseKeyToggleHelp();
+        break;
+    case ';':
+        KeySaveStyle();
+        break;
+    case '=':
+        KeySaveRave();
+        break;
+    case 'h':
+        MouseKeyToggleHold();
         break;
     case 'l':
         MouseKeyToggleListen(1, myElapsed, 0);
-        break;
-    case 'm':
-        myKind = kEditMove;
-        if (!KeyTestNumber(&myValue, 1, 1, kMoveSlots, 0))
-            myValue =
-                KeySlotByTrigger(kChannelMove, gCurrentMove, kMoveSlots, 302, gFileListMovements, myElapsed);
         break;
     case 'n':
         if (KeyTestNumber(&myValue, 2, 1, 11, 0)) {
@@ -322,28 +349,11 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
             if (!gStatePlay && !gStatePause) gStyleStart.mSampleSize = static_cast<int8_t>(myValue);
         }
         break;
-    case 'o':
-        KeyEdit(kEditBrushColor, KeyColorByTrigger(gStyle.mBrushColor), myClass, myElapsed);
-        myKind = kEditFillColor;
-        myValue = KeyColorByTrigger(gStyle.mFillColor);
-        break;
     case 'p':
         MouseKeyPlayPause();
         break;
     case 'q':
-        QuitSequence(0);
-        break;
-    case 'r':
-        if (KeyTestNumber(&myValue, 2, -60, 60, 0)) {
-            myKind = kEditColorSpeed;
-            myValue += 60;
-        }
-        break;
-    case 's':
-        if (KeyTestNumber(&myValue, 3, 0, 120, 0)) myKind = kEditBrushSpeed;
-        break;
-    case 't':
-        KeyTempo(myElapsed);
+        AppQuitSequence(0);
         break;
     case 'u':
         KeyNewPicture(myClass, myElapsed);
@@ -351,16 +361,37 @@ void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
     case 'v':
         MouseKeyTogglePaint(0);
         break;
-    case 'w':
-        myKind = kEditFill;
-        myValue = kEditFillWipe;
-        break;
-    case 'x':
-    case 'y':
-    case 'z':
-        myKind = KeyParameter(static_cast<int>(myChar - 'x'), &myValue);
-        break;
     default:
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void KeyHandler(uint32_t myChar, uint32_t myTime, int myFlag) {
+    (void)myFlag;
+    if (!gStateRunning) return;
+    const uint32_t myElapsed = MouseKeyElapsedTime(myTime);
+    const uint8_t myClass = KeyModifierClass(&myChar);
+    if (gLoadKey) {
+        KeyLoadCharacter(myChar);
+        return;
+    }
+    if (gPanel == kPanelReplace) {
+        if (myChar == 13 || myChar == 3) MouseKeyReplaceFile();
+        return;
+    }
+    // A decimal point: the number so far is the tempo's whole part.
+    if (myChar == '.') {
+        gKeyWhole = gKeyNumber == kKeyNoNumber || gKeyNumber == kKeyMinus ? 0 : std::abs(gKeyNumber);
+        gKeyNumber = kKeyNoNumber;
+        return;
+    }
+    int myKind = kNoEdit;
+    int32_t myValue = 0;
+    if (!KeyEditCommand(myChar, myClass, myElapsed, myKind, myValue) &&
+        !KeyBeatCommand(myChar, myClass, myElapsed) && !KeyProgramCommand(myChar, myClass, myElapsed)) {
         KeyUpdateNumber(myChar);
         return;
     }
@@ -374,7 +405,7 @@ void KeyDownHandler(uint32_t myKey, uint32_t myTime) {
     int32_t myValue = 0;
     switch (myKey) {
     case kVKEscape:
-        QuitSequence(0);
+        AppQuitSequence(0);
         break;
     case kVKLeft:
     case kVKRight:

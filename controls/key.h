@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/execute.h"
+
 constexpr int32_t kKeyNoNumber = 2147483647;
 constexpr int32_t kKeyMinus = -9999; // a minus sign typed, no digit yet
 constexpr int kLoadNameSize = 16;
@@ -12,6 +14,9 @@ constexpr uint8_t kClassNone = 0;
 constexpr uint8_t kClassAlt = 1;
 constexpr uint8_t kClassCue = 2;    // Shift
 constexpr uint8_t kClassCancel = 3; // Ctrl
+// An edit made in a class is carried out in the mode of the same number.
+static_assert(kClassNone == kModeExecute && kClassAlt == kModeEarlier && kClassCue == kModeCue &&
+              kClassCancel == kModeUncue);
 
 extern int32_t gKeyNumber;
 extern int32_t gKeyWhole;

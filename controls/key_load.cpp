@@ -10,6 +10,7 @@
 #include "engine/color_effect.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
 #include "engine/style_apply.h"
 #include "platform/platform.h"
@@ -23,17 +24,14 @@ namespace {
 
 constexpr int kLoadNothing = 9; // a load that lists nothing and loads nothing
 
-struct LoadKind {
-    const char* mFolder;
-    const char* mExt;
-    int mSlots; // 0: no slot to choose
-};
+// By the digit typed with Ctrl: 1 style, then 2 to 8 the component kinds in their table's order (gradient,
+// fill, brush, movement, brush colour effect, fill colour effect, brush effect).
+constexpr int kLoadStyle = 1;
+static_assert(kComponentKinds == kLoadNothing - 2);
 
-// By the digit typed with Ctrl: 1 style, 2 gradient, 3 fill, 4 brush, 5 movement, 6 brush colour effect,
-// 7 fill colour effect, 8 brush effect.
-const LoadKind kLoadKinds[9] = {{nullptr, nullptr, 0},  {"Styles", ".sty", 0},  {"Gradients", ".gra", 8},
-                                {"Fills", ".fil", 6},   {"Brushes", ".bru", 6}, {"Movements", ".mvm", 6},
-                                {"Effects", ".efc", 0}, {"Effects", ".efc", 0}, {"Effects", ".efb", 0}};
+const ComponentKind& KeyLoadKind(int myDigit) {
+    return kKinds[myDigit - 2];
+}
 
 void KeyEndLoadMode() {
     gLoadKey = 0;
@@ -66,50 +64,15 @@ bool KeyFindName(char* myName) {
     return false;
 }
 
-int KeyCurrentSlot(int myKind) {
-    switch (myKind) {
-    case 2:
-        return gCurrentGrad;
-    case 3:
-        return gCurrentFill;
-    case 4:
-        return gCurrentBrush;
-    default:
-        return gCurrentMove;
+void KeyLoad(int myDigit, const char* myName, int mySlot) {
+    if (myDigit != kLoadStyle) {
+        PopLoadKind(KeyLoadKind(myDigit), myName, mySlot, 1);
+        return;
     }
-}
-
-void KeyLoad(int myKind, const char* myName, int mySlot) {
-    switch (myKind) {
-    case 1: {
-        const uint16_t myPopup = gPopup;
-        gPopup = kPopupStyle;
-        StyleLoad(myName, kStyleFromFile, 0);
-        gPopup = myPopup;
-        break;
-    }
-    case 2:
-        PopLoadGradient(myName, static_cast<char>(mySlot), 1);
-        break;
-    case 3:
-        PopLoadFill(myName, static_cast<char>(mySlot), 1);
-        break;
-    case 4:
-        PopLoadBrush(myName, static_cast<char>(mySlot), 1);
-        break;
-    case 5:
-        PopLoadMovement(myName, static_cast<char>(mySlot), 1);
-        break;
-    case 6:
-        PopLoadBCEffect(myName, 1);
-        break;
-    case 7:
-        PopLoadFCEffect(myName, 1);
-        break;
-    default:
-        PopLoadBEffect(myName, 1);
-        break;
-    }
+    const uint16_t myPopup = gPopup;
+    gPopup = kPopupStyle;
+    StyleLoad(myName, kStyleFromFile, 0);
+    gPopup = myPopup;
 }
 
 } // namespace
@@ -120,8 +83,8 @@ void KeyBeginLoad(char myDigit) {
     gLoadName[0] = 0;
     gPopupList[0] = 0;
     if (myDigit == kLoadNothing) return;
-    const LoadKind& myKind = kLoadKinds[static_cast<int>(myDigit)];
-    PopGetList(gPopupList, myKind.mFolder, myKind.mExt, nullptr, nullptr);
+    const FormatPlace& myPlace = myDigit == kLoadStyle ? kPlaceStyle : KeyLoadKind(myDigit).mPlace;
+    PopGetList(gPopupList, myPlace.mFolder, myPlace.mExt, nullptr, nullptr);
 }
 
 void KeyLoadCharacter(uint32_t myChar) {
@@ -154,12 +117,14 @@ void KeyEndLoad(char myDigit, uint32_t myElapsed) {
         KeyLoadBeep();
         return;
     }
-    const int mySlots = kLoadKinds[myKind].mSlots;
-    if (mySlots && myDigit > mySlots) {
+    // Only the kinds with slots take a slot's digit: the style and the effects load whatever follows.
+    const ComponentKind* mySlotKind = myKind == kLoadStyle ? nullptr : &KeyLoadKind(myKind);
+    if (mySlotKind && !mySlotKind->mCurrent) mySlotKind = nullptr;
+    if (mySlotKind && myDigit > mySlotKind->mSlots) {
         KeyEndLoadMode();
         return;
     }
-    const int mySlot = myDigit == 0 ? KeyCurrentSlot(myKind) : myDigit - 1;
+    const int mySlot = myDigit != 0 ? myDigit - 1 : mySlotKind ? *mySlotKind->mCurrent : 0;
     KeyEndLoadMode();
     KeyLoad(myKind, myName, mySlot);
 }

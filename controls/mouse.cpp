@@ -14,7 +14,6 @@
 #include "music/music.h"
 #include "platform/window.h"
 #include "resources/controls_art.h"
-#include "shell/quit.h"
 
 namespace {
 
@@ -23,8 +22,8 @@ bool MouseIn(const Rect& myRect, int myX, int myY) {
 }
 
 void MouseEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed, 1, myClass < kClassCue,
-                 myClass, 1, 1);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myElapsed,
+                 static_cast<EditMode>(myClass), {1, myClass < kClassCue, 1});
     gStateClearTrails = 1;
 }
 
@@ -44,7 +43,7 @@ void MouseTopRow(int myX, uint8_t myClass, uint32_t myElapsed) {
     const int myDraw = myReturn ? 0 : 1;
     switch (myIndex) {
     case kButtonQuit:
-        QuitSequence(1);
+        AppQuitSequence(1);
         break;
     case kButtonEject:
         MusicEjectCD(0);

@@ -20,20 +20,9 @@
 namespace {
 
 const char* PopAttachWord(uint8_t myField) {
-    switch (myField) {
-    case kAttachFieldGradient:
-        return "gradient";
-    case kAttachFieldFill:
-        return "fill";
-    case kAttachFieldMove:
-        return "movement";
-    case kAttachFieldBrushEffect:
-        return "brush effect";
-    case kAttachFieldBrushColorEffect:
-        return "brush color effect";
-    default:
-        return "fill color effect";
-    }
+    for (const ComponentKind& myKind : kKinds)
+        if (myKind.mAttachField == myField) return myKind.mWord;
+    return "";
 }
 
 // A name field of the attachment record holds a name when its first byte is neither empty nor "not set".
@@ -49,8 +38,8 @@ bool PopSameName(const char* myField, const char* myName) {
 }
 
 void PopSelect(int myKind, int mySlot) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(mySlot + 1), gActionTime, gStateControlsVisible,
-                 1, kModeExecute, 1, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(mySlot + 1), gActionTime, kModeExecute,
+                 {gStateControlsVisible, 1, 1});
 }
 
 } // namespace
@@ -142,4 +131,26 @@ void PopLoadBEffect(const char* myName, uint8_t myFlag) {
     if (PopSameName(gStyle.mBrushEffect, myName)) return;
     if (PopCheckAttachments(0, kAttachFieldBrushEffect, 1)) return;
     gEffectBrush.BEffectLoad(myName, myFlag, 1, nullptr);
+}
+
+void PopLoadKind(const ComponentKind& myKind, const char* myName, int mySlot, uint8_t myFlag) {
+    using Loader = void (*)(const char* myName, int mySlot, uint8_t myFlag);
+    static constexpr Loader kLoaders[kComponentKinds] = {
+        [](const char* myName, int mySlot, uint8_t myFlag) {
+            PopLoadGradient(myName, static_cast<char>(mySlot), myFlag);
+        },
+        [](const char* myName, int mySlot, uint8_t myFlag) {
+            PopLoadFill(myName, static_cast<char>(mySlot), myFlag);
+        },
+        [](const char* myName, int mySlot, uint8_t myFlag) {
+            PopLoadBrush(myName, static_cast<char>(mySlot), myFlag);
+        },
+        [](const char* myName, int mySlot, uint8_t myFlag) {
+            PopLoadMovement(myName, static_cast<char>(mySlot), myFlag);
+        },
+        [](const char* myName, int, uint8_t myFlag) { PopLoadBCEffect(myName, myFlag); },
+        [](const char* myName, int, uint8_t myFlag) { PopLoadFCEffect(myName, myFlag); },
+        [](const char* myName, int, uint8_t myFlag) { PopLoadBEffect(myName, myFlag); },
+    };
+    kLoaders[&myKind - kKinds](myName, mySlot, myFlag);
 }

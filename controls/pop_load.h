@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "engine/kinds.h"
+
 // Attachment fields by their place in a brush's attachment record.
 constexpr uint8_t kAttachFieldGradient = 1;
 constexpr uint8_t kAttachFieldFill = 2;
@@ -24,3 +26,5 @@ void PopLoadMovement(const char* myName, char mySlot, uint8_t myFlag);
 void PopLoadBCEffect(const char* myName, uint8_t myFlag);
 void PopLoadFCEffect(const char* myName, uint8_t myFlag);
 void PopLoadBEffect(const char* myName, uint8_t myFlag);
+// The load above that belongs to a component kind; mySlot only counts for the kinds with slots.
+void PopLoadKind(const ComponentKind& myKind, const char* myName, int mySlot, uint8_t myFlag);

@@ -10,7 +10,7 @@
 #include "core/random.h"
 #include "engine/movement_program.h"
 #include "platform/image_out.h"
-#include "platform/text.h"
+#include "resources/art_font.h"
 #include "storage/file.h"
 #include "storage/format_bitmap.h"
 #include "storage/format_gradient.h"
@@ -28,6 +28,7 @@ constexpr int kFillHeight = 144;
 constexpr int kPathWidth = 192;
 constexpr int kPathHeight = 144;
 constexpr int kLabel = 14; // the name under every cell
+constexpr int kLabelBaseline = 3 + kArtFontCapHeight;
 constexpr uint32_t kBack = 0xFF202028;
 constexpr uint32_t kCellBack = 0xFF101014;
 
@@ -72,15 +73,14 @@ struct Canvas {
     }
 };
 
-// Writes a component's name under its cell, cut to the cell's width; without a font the sheet has no names.
+// Writes a component's name under its cell in the artwork's pixel font, cut to the cell's width.
 void Label(Canvas& myCanvas, int myX, int myY, int myWidth, std::string myName) {
-    if (!TextFontOpen(0)) return;
-    while (myName.size() > 1 && TextWidth(0, myName.c_str()) > myWidth)
+    while (myName.size() > 1 && ArtTextWidth(myName.c_str(), kArtFontPlain, 0) > myWidth)
         myName.pop_back();
     Surface myText;
     if (!SurfaceCreate(myText, myWidth, kLabel)) return;
     SurfaceFill(myText, {0, 0, myWidth, kLabel}, 0);
-    TextDraw(myText, 0, 0, 0, myName.c_str(), 1);
+    ArtText(myText, 0, kLabelBaseline, myName.c_str(), 1, kArtFontPlain, 0);
     for (int y = 0; y < kLabel; ++y)
         for (int x = 0; x < myWidth; ++x)
             if (myText.Row(y)[x] == 1) myCanvas.Put(myX + x, myY + y, 0xFFC8C8D0);
@@ -274,7 +274,6 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
                                               : "No such gradient in the folder.");
     Canvas myCanvas;
     ConvertInfo myInfo;
-    TextOpenFont(0, "sans-serif", 11);
     int myDamaged = 0;
     for (const fs::path& myPath : Files(myRoot / kPlaceBrush.mFolder, kPlaceBrush.mExt)) {
         const std::vector<uint8_t> myFile = ReadAll(myPath);
@@ -308,7 +307,6 @@ ConvertResult SheetWrite(const std::string& myFolder, const std::string& myGradi
         else
             ++myDamaged;
     }
-    TextCloseFonts();
     myCanvas.Grow(myCanvas.mY + myCanvas.mRowHeight + kGap);
     if (!ImageWritePngRgb(myOut, myCanvas.mPixels.data(), myCanvas.mWidth, myCanvas.mHeight))
         return ConvertFail("File write error!");

@@ -27,19 +27,33 @@ uint8_t gNewDisk = 0;
 uint32_t gNewDiskTime = 0;
 uint32_t gTimer = 0;
 int gMeterOffset = 0;
+uint8_t gStatePlay = 0;
+uint8_t gStatePause = 0;
+uint8_t gStateStart = 0;
+uint32_t gSongLength = kSilentTrackLength;
+uint8_t gStateCDDriver = 0;
+uint8_t gStateListen = 0;
+uint8_t gStateVolume = 0;
+int32_t gEditsTotal = 0;
+int32_t gEditsCount = 0;
 uint8_t gStateTextEntry = 0;
 uint8_t gStateEndSong = 0;
 
 void StateResetState() {
-    for (uint8_t* myState :
-         {&gStateRunning, &gStateOutsideApp, &gStatePaint, &gStatePaintClose, &gStateClickReturn,
-          &gStateControlsVisible, &gStateAllVisible, &gStateColorChange, &gStatePalChange, &gStateCD,
-          &gStateEject, &gSaverTrigger, &gStateLastSession, &gSaverFlag, &gSaverSound, &gNewDisk,
-          &gStateTextEntry, &gStateEndSong})
+    for (uint8_t* myState : {&gStateRunning,     &gStateOutsideApp,  &gStatePaint,
+                             &gStatePaintClose,  &gStateClickReturn, &gStateControlsVisible,
+                             &gStateAllVisible,  &gStateColorChange, &gStatePalChange,
+                             &gStateCD,          &gStateEject,       &gSaverTrigger,
+                             &gStateLastSession, &gSaverFlag,        &gSaverSound,
+                             &gNewDisk,          &gStateTextEntry,   &gStateEndSong,
+                             &gStatePlay,        &gStatePause,       &gStateStart,
+                             &gStateCDDriver,    &gStateListen,      &gStateVolume})
         *myState = 0;
     gSaverDelay = kSaverDelayStart;
     gSaverBlank = 0;
     gNewDiskTime = 0;
     gTimer = 0;
     gMeterOffset = 0;
+    gSongLength = kSilentTrackLength;
+    gEditsTotal = gEditsCount = 0;
 }

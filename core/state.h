@@ -3,6 +3,11 @@
 
 #include <cstdint>
 
+// A deadline that never comes.
+constexpr uint32_t kNever = 2147483647;
+// Without a disc a silent clock plays tracks of this length (ms).
+constexpr uint32_t kSilentTrackLength = 60000;
+
 extern uint8_t gStateRunning;
 extern uint8_t gStateOutsideApp;
 extern uint8_t gStatePaint;
@@ -32,5 +37,20 @@ extern int gMeterOffset;
 // stops, and gStateEndSong remembers to play on once the entry is done.
 extern uint8_t gStateTextEntry;
 extern uint8_t gStateEndSong;
+// The song, shared by the frame loop, the listening and the disc: playing, paused, or being started (its
+// start settings applied, so the loads this causes are not taken for the user's changes); its length in ms;
+// and whether a disc is played by its driver.
+extern uint8_t gStatePlay;
+extern uint8_t gStatePause;
+extern uint8_t gStateStart;
+extern uint32_t gSongLength;
+extern uint8_t gStateCDDriver;
+// Listening to the sound for beats, and to its loudness rather than one frequency.
+extern uint8_t gStateListen;
+extern uint8_t gStateVolume;
+// The song's edit list: records in it, and records replayed or recorded so far; a rave replays while they
+// differ.
+extern int32_t gEditsTotal;
+extern int32_t gEditsCount;
 // Puts the values above back to their start values.
 void StateResetState();

@@ -9,15 +9,14 @@
 #include <iterator>
 
 #include "core/alert.h"
-#include "core/popup_commands.h"
 #include "core/state.h"
 #include "engine/brush.h"
 #include "engine/color_effect.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "platform/audioin.h"
 #include "platform/clock.h"
 #include "platform/text_out.h"
@@ -26,23 +25,9 @@
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
-#include "storage/pop_list.h"
 
-uint32_t gBeatNext = kNever;
-uint32_t gBeatLast = 0;
-uint32_t gBeatLength = kNever;
-uint8_t gStatePattern = 0;
-uint32_t gTapTime[10] = {};
-uint8_t gTapPos = 0;
-uint32_t gTapLength = 0;
-uint8_t gTapCount = 0;
-uint32_t gTapTemp[10] = {};
 uint32_t gBeatCount = 0;
-double gEffScale = 0;
-uint8_t gStateListen = 0;
 uint8_t gStateManual = 0;
-uint8_t gStatePlay = 0;
-uint8_t gStateVolume = 0;
 uint32_t gUpdateNext = kNever;
 uint32_t gUpdateLength = kNever;
 uint32_t gCycleNext = kNever;
@@ -57,7 +42,6 @@ uint32_t gHiliteTime = 0;
 uint8_t gStateRave = 0;
 uint8_t gStateFlash = 0;
 int gShiftLast = 0;
-double gScale = 0;
 
 namespace {
 
@@ -79,6 +63,32 @@ int AnimateSlotEdit(int myMode, int myCurrent, int mySlots) {
         return (myCurrent + 1) % mySlots + 1;
     default:
         return myCurrent + 1;
+    }
+}
+
+// A slot channel's edit: a held cue or an attached slot keeps it from changing; a random file is loaded into
+// the current slot first, which the edit then selects again.
+void AnimateSlotChannel(const ComponentKind& myKind, int myMode, const AttachRecord& myAttach,
+                        int8_t* myEdits) {
+    const int8_t myAttached =
+        myKind.mAttachField ? reinterpret_cast<const int8_t*>(&myAttach)[myKind.mAttachField] : kNotSet;
+    if (AnimateQueued(myKind.mEdit) || myAttached != kNotSet) return;
+    if (myMode == kTriggerRandomFile) ExecuteRandomComponent(myKind.mPopup, myKind.mList, gBeatLast);
+    myEdits[myKind.mEdit] = static_cast<int8_t>(AnimateSlotEdit(
+        myMode == kTriggerRandomFile ? kTriggerFixed : myMode, *myKind.mCurrent, myKind.mSlots));
+}
+
+// The colour channel's edits of both colours: the same colour again, the next one, or a random one.
+void AnimateColorChannel(int myMode, int8_t* myEdits) {
+    for (int myKind : {kEditBrushColor, kEditFillColor}) {
+        if (AnimateQueued(myKind)) continue;
+        const int myColor = myKind == kEditBrushColor ? gStyle.mBrushColor : gStyle.mFillColor;
+        if (myMode == kTriggerFixed)
+            myEdits[myKind] = static_cast<int8_t>(myColor);
+        else if (myMode == kTriggerSequential)
+            myEdits[myKind] = static_cast<int8_t>((myColor + 111) % 120 + 1);
+        else
+            myEdits[myKind] = kEditRandom;
     }
 }
 
@@ -177,7 +187,59 @@ void AnimateCycle(uint32_t myNow) {
     }
 }
 
+void AnimateDisc(void (*myStep)()) {
+    if (myStep) myStep();
+}
+
+// The lamps of the last beat go out 128 ms after it; without listening the meter's bar goes too.
+void AnimateLampsOut(uint32_t myNow) {
+    if (!gStateHilite || myNow - gHiliteTime <= 128) return;
+    gStateHilite = 0;
+    for (uint8_t& myLamp : gSliderHL)
+        myLamp = 0;
+    if (!gStateListen) gMeterOffset = 0;
+}
+
+// Beats come from listening or the tempo, or, while a rave replays, from its records.
+void AnimateBeatSource(uint32_t myNow) {
+    if (!TempoRaveReplays()) {
+        gStateRave = 0;
+        if (gStateListen)
+            AnimateListenBeat(myNow);
+        else
+            AnimateTempoBeat(myNow);
+    } else {
+        gStateRave = 1;
+        if (gStateListen)
+            AnimateListenReplay(myNow);
+        else
+            AnimateReplayBeats(myNow);
+    }
+}
+
+void AnimateBrushStep(uint32_t myNow) {
+    if (gUpdateNext >= myNow) return;
+    gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
+    gEffectBrush.BEffectUpdate();
+}
+
+// Every half second: the last six seconds of a song flash; before them a disc's song clock is set to the disc
+// every 15 s, and the search for sound takes its step.
+void AnimateHalfSecond(uint32_t myNow) {
+    const uint32_t myHalves = myNow / 500;
+    if (myHalves <= gHalfSeconds) return;
+    gHalfSeconds = myHalves;
+    if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) {
+        gStateFlash = 1;
+    } else if (!gStateFlash) {
+        if (gStateCD && gHalfSeconds % 30 == 0) AnimateDisc(gAnimateDisc.mAlign);
+        AnimateSearchHalfSecond();
+    }
+}
+
 } // namespace
+
+AnimateDiscHooks gAnimateDisc;
 
 // The tick counter wraps after 2^32 ms; unsigned subtraction keeps the elapsed time right across the wrap.
 uint32_t AnimateGetElapsedTime() {
@@ -205,56 +267,17 @@ void AnimateCloseBeatLog() {
 }
 
 void AnimateMain() {
-    MusicWatchMedia();
-    if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
-        gNewDisk = 0;
-        MusicCheckForCD();
-    }
-    uint32_t myNow = AnimateGetElapsedTime();
+    AnimateDisc(gAnimateDisc.mWatch);
+    const uint32_t myNow = AnimateGetElapsedTime();
     if (gStatePlay) {
         if (myNow >= gSongLength) {
-            if (gStateTextEntry) {
-                gStateEndSong = 1;
-                MusicStop(0, 1);
-            } else {
-                MusicSkipTrack(0, 0);
-            }
-            AnimateFollowVolume();
-            return;
-        }
-        if (gStateHilite && myNow - gHiliteTime > 128) {
-            gStateHilite = 0;
-            for (uint8_t& myLamp : gSliderHL)
-                myLamp = 0;
-            if (!gStateListen) gMeterOffset = 0;
-        }
-        if (!TempoRaveReplays()) {
-            gStateRave = 0;
-            if (gStateListen)
-                AnimateListenBeat(myNow);
-            else
-                AnimateTempoBeat(myNow);
+            AnimateDisc(gAnimateDisc.mSongEnd);
         } else {
-            gStateRave = 1;
-            if (gStateListen)
-                AnimateListenReplay(myNow);
-            else
-                AnimateReplayBeats(myNow);
-        }
-        if (gUpdateNext < myNow) {
-            gUpdateNext = gUpdateLength == kNever ? kNever : myNow + gUpdateLength;
-            gEffectBrush.BEffectUpdate();
-        }
-        AnimateCycle(myNow);
-        const uint32_t myHalves = myNow / 500;
-        if (myHalves > gHalfSeconds) {
-            gHalfSeconds = myHalves;
-            if (!gStateFlash && gSongLength / 500 < gHalfSeconds + 12) {
-                gStateFlash = 1;
-            } else if (!gStateFlash) {
-                if (gStateCD && gHalfSeconds % 30 == 0) MusicAlignCD();
-                AnimateSearchHalfSecond();
-            }
+            AnimateLampsOut(myNow);
+            AnimateBeatSource(myNow);
+            AnimateBrushStep(myNow);
+            AnimateCycle(myNow);
+            AnimateHalfSecond(myNow);
         }
     }
     AnimateFollowVolume();
@@ -316,47 +339,10 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
         const int myMode = gStyle.mTrigger[c];
         int8_t myBefore[kEditKinds];
         std::memcpy(myBefore, myEdits, sizeof(myBefore));
-        switch (c) {
-        case kChannelFill:
-            if (AnimateQueued(kEditFill) || myAttach.mAttachFill != kNotSet) break;
-            if (myMode == kTriggerRandomFile) ExecuteRandomComponent(kPopupFills, gFileListFills, gBeatLast);
-            myEdits[kEditFill] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentFill, kFillSlots));
-            break;
-        case kChannelGradient:
-            if (AnimateQueued(kEditGradient) || myAttach.mAttachGradient != kNotSet) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupGradients, gFileListGradients, gBeatLast);
-            myEdits[kEditGradient] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentGrad, kGradSlots));
-            break;
-        case kChannelColor:
-            for (int myKind : {kEditBrushColor, kEditFillColor}) {
-                if (AnimateQueued(myKind)) continue;
-                const int myColor = myKind == kEditBrushColor ? gStyle.mBrushColor : gStyle.mFillColor;
-                if (myMode == kTriggerFixed)
-                    myEdits[myKind] = static_cast<int8_t>(myColor);
-                else if (myMode == kTriggerSequential)
-                    myEdits[myKind] = static_cast<int8_t>((myColor + 111) % 120 + 1);
-                else
-                    myEdits[myKind] = kEditRandom;
-            }
-            break;
-        case kChannelBrush:
-            if (AnimateQueued(kEditBrush)) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupBrushes, gFileListBrushes, gBeatLast);
-            myEdits[kEditBrush] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentBrush, kBrushSlots));
-            break;
-        default:
-            if (AnimateQueued(kEditMove) || myAttach.mAttachMove != kNotSet) break;
-            if (myMode == kTriggerRandomFile)
-                ExecuteRandomComponent(kPopupMovements, gFileListMovements, gBeatLast);
-            myEdits[kEditMove] = static_cast<int8_t>(AnimateSlotEdit(
-                myMode == kTriggerRandomFile ? kTriggerFixed : myMode, gCurrentMove, kMoveSlots));
-            break;
-        }
+        if (c == kChannelColor)
+            AnimateColorChannel(myMode, myEdits);
+        else
+            AnimateSlotChannel(*KindOfChannel(c), myMode, myAttach, myEdits);
         myFired = true;
         // A channel that made a change lights its lamp.
         if (gStateAllVisible && std::memcmp(myBefore, myEdits, sizeof(myBefore)) != 0) gSliderHL[c] |= 0x80;
@@ -367,7 +353,7 @@ void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
     for (int myKind : kBeatKinds)
         if (myEdits[myKind] != kNotSet)
             ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myEdits[myKind]), gBeatLast,
-                         gStateControlsVisible, 1, kModeExecute, 1, 0);
+                         kModeExecute, {gStateControlsVisible, 1, 1});
     gStateClearTrails = 1;
 }
 
@@ -425,8 +411,9 @@ void AnimateExecuteEdits(uint32_t myTime) {
                 }
                 const int myValue = std::abs(myEdits[myKind]);
                 if (myEdits[myKind] == kNotSet || myValue == gEditsRave[myKind]) continue;
-                ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), myTime,
-                             gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, kModeExecute, 0, 0);
+                ExecuteEdits(
+                    static_cast<char>(myKind), static_cast<char>(myValue), myTime, kModeExecute,
+                    {static_cast<uint8_t>(gCueList[myKind] == kNotSet ? gStateControlsVisible : 0), 0, 0});
                 gStateClearTrails = 1;
             }
         }
@@ -436,16 +423,8 @@ void AnimateExecuteEdits(uint32_t myTime) {
 
 void AnimateResetState() {
     AnimateCloseBeatLog();
-    gBeatNext = gBeatLength = kNever;
-    gBeatLast = 0;
-    gStatePattern = 0;
-    std::fill(std::begin(gTapTime), std::end(gTapTime), 0u);
-    std::fill(std::begin(gTapTemp), std::end(gTapTemp), 0u);
-    gTapPos = gTapCount = 0;
-    gTapLength = 0;
     gBeatCount = 0;
-    gEffScale = 0;
-    gStateListen = gStateManual = gStatePlay = gStateVolume = 0;
+    gStateManual = 0;
     gUpdateNext = gUpdateLength = gCycleNext = gCycleLength = kNever;
     gCycleDir = 0;
     gCycleForce = 0;
@@ -456,5 +435,4 @@ void AnimateResetState() {
     gHiliteTime = 0;
     gStateRave = gStateFlash = 0;
     gShiftLast = 0;
-    gScale = 0;
 }

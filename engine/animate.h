@@ -3,23 +3,12 @@
 
 #include <cstdint>
 
-constexpr uint32_t kNever = 2147483647;
+#include "core/state.h"
+#include "sound/listen.h"
+#include "sound/tempo.h"
 
-extern uint32_t gBeatNext;
-extern uint32_t gBeatLast;
-extern uint32_t gBeatLength;
-extern uint8_t gStatePattern;
-extern uint32_t gTapTime[10];
-extern uint8_t gTapPos;
-extern uint32_t gTapLength;
-extern uint8_t gTapCount;
-extern uint32_t gTapTemp[10];
 extern uint32_t gBeatCount;
-extern double gEffScale;
-extern uint8_t gStateListen;
 extern uint8_t gStateManual;
-extern uint8_t gStatePlay;
-extern uint8_t gStateVolume; // listening to the loudness rather than one frequency
 extern uint32_t gUpdateNext;
 extern uint32_t gUpdateLength;
 extern uint32_t gCycleNext;
@@ -34,9 +23,17 @@ extern uint32_t gHiliteTime;
 extern uint8_t gStateRave;
 extern uint8_t gStateFlash;
 extern int gShiftLast;
-extern double gScale; // the sound scale of the colour kick, set by listening
 // Puts the values above back to their start values and closes the beat log.
 void AnimateResetState();
+
+// The disc's part of the frame loop belongs to playback (music/), above it: InitProgram hands it here
+// (InitHooks). A link between the layers, not state: nothing resets it.
+struct AnimateDiscHooks {
+    void (*mWatch)() = nullptr;   // MusicWatchDisc: a disc put in or taken out
+    void (*mSongEnd)() = nullptr; // MusicSongEnd: the song's time has run out
+    void (*mAlign)() = nullptr;   // MusicAlignCD: the song clock set to the disc's own
+};
+extern AnimateDiscHooks gAnimateDisc;
 
 // Milliseconds since gTimer; the one place that measures from it.
 uint32_t AnimateGetElapsedTime();

@@ -6,8 +6,6 @@
 
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
-int32_t gEditsTotal = 0;
-int32_t gEditsCount = 0;
 int8_t gEditsRave[kEditKinds];
 int8_t gEditsStart[kEditKinds];
 int8_t gCueList[kEditKinds];
@@ -29,7 +27,7 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
 
 void EditsResetState() {
     std::memset(gEditsList, 0, sizeof(gEditsList));
-    gEditsCurrent = gEditsTotal = gEditsCount = 0;
+    gEditsCurrent = 0;
     for (int8_t* myKinds : {gEditsRave, gEditsStart, gCueList, gEditsSkip})
         std::memset(myKinds, 0, kEditKinds);
     gStateFull = 0;

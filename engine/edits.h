@@ -47,8 +47,6 @@ static_assert(sizeof(editRecord) == 32);
 
 extern editRecord gEditsList[kEditsMax];
 extern int32_t gEditsCurrent;
-extern int32_t gEditsTotal;
-extern int32_t gEditsCount;
 extern int8_t gEditsRave[kEditKinds];
 extern int8_t gEditsStart[kEditKinds];
 extern int8_t gCueList[kEditKinds];
@@ -67,7 +65,7 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot);
 // Records the load of a component into the rave while a track plays or is paused: myRecord 2 renames the
 // latest earlier load of that type and slot, any other mode adds a load record. Change execution fills it in.
 void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myRecord);
-// The loaders' recorder (gLoadRecorder): while a track plays or is paused the load goes into the rave
+// The loaders' recorder (gLoadHooks.mRecord): while a track plays or is paused the load goes into the rave
 // (ExecuteRecordLoad); otherwise, unless a track is starting, its name goes into the song's start settings
 // at myOffset.
 void ExecuteRecordComponent(char myType, uint16_t myOffset, const char* myName, char mySlot,

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "core/alert.h"
@@ -15,7 +16,6 @@
 #include "engine/edits.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "storage/components.h"
 
 int8_t gCueFill = kNotSet;
@@ -76,7 +76,7 @@ uint32_t ExecuteDeadline(uint32_t myTime, uint32_t myLength) {
     return myLength == kNever ? kNever : myTime + myLength;
 }
 
-void ExecuteCue(int myKind, int myValue, uint8_t myMode) {
+void ExecuteCue(int myKind, int myValue, EditMode myMode) {
     if (myKind == kEditFill) {
         if (myMode == kModeCue) {
             if (myValue & kEditFillWipe) gCueWipe = kEditFillWipe;
@@ -158,182 +158,232 @@ void ExecuteSetAttachment(int mySlot, char myValue) {
     myRecord.mAttached = 0;
 }
 
-void ExecuteEdits(char myKind, char myValue, uint32_t myTime, uint8_t myRedraw, uint8_t myRecord,
-                  uint8_t myMode, uint8_t myNewParams, uint8_t myHoldButton) {
-    (void)myHoldButton;
+namespace {
+
+// One edit on its way through execution: myNew starts as the value asked for and ends as the value recorded.
+struct EditStep {
+    int mKind;
+    char mValue; // the byte as given
+    int mNew;
+    int mPrevious;
+    uint32_t mTime;
+    bool mNow; // carried out now, not only checked
+    EditFlags mFlags;
+    const AttachRecord& mAttach;
+};
+
+// Each kind's execution: false when the edit is refused, or is one that is never recorded.
+using EditKindStep = bool (*)(EditStep& myEdit);
+
+bool ExecuteGradient(EditStep& myEdit) {
+    if (myEdit.mNew == kEditRandom) myEdit.mNew = ExecuteRandomOther(1, kGradSlots, myEdit.mPrevious);
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachGradient, myEdit.mNew, "gradient"))
+        return false;
+    if (!myEdit.mNow) return true;
+    gCurrentGrad = static_cast<int8_t>((myEdit.mNew - 1 + kGradSlots) % kGradSlots);
+    gBEffectColor.CEffectInit(0, 0);
+    gFEffectColor.CEffectInit(0, 0);
+    ExecuteUpdateEdits(kOffsetGradient, kEditGradient, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+bool ExecuteColor(EditStep& myEdit) {
+    if (myEdit.mNew == kEditRandom) myEdit.mNew = ExecuteRandomColor(myEdit.mPrevious);
+    if (!myEdit.mNow) return true;
+    const bool myBrush = myEdit.mKind == kEditBrushColor;
+    CEffect& myOwn = myBrush ? static_cast<CEffect&>(gBEffectColor) : gFEffectColor;
+    CEffect& myOther = myBrush ? static_cast<CEffect&>(gFEffectColor) : gBEffectColor;
+    const bool myProgram =
+        myOwn.CEffectSetColor(static_cast<char>(myEdit.mNew), static_cast<char>(myEdit.mPrevious));
+    ExecuteUpdateEdits(myBrush ? kOffsetBrushColor : kOffsetFillColor, static_cast<char>(myEdit.mKind),
+                       static_cast<char>(myEdit.mNew), 1);
+    if (myProgram) myOwn.CEffectCreateDest();
+    if (myOther.mFileFlag && myOther.mOtherFlag) myOther.CEffectCreateDest();
+    return true;
+}
+
+// A fill edit is a slot (1-6, or 0 to keep the current one) with the wipe bit.
+bool ExecuteFill(EditStep& myEdit) {
+    int mySlot = myEdit.mNew & 63;
+    const bool myWipe = (myEdit.mNew & kEditFillWipe) != 0;
+    if (myEdit.mNew == kEditRandom) {
+        mySlot = ExecuteRandomOther(1, 4, myEdit.mPrevious & 63);
+        myEdit.mNew = mySlot;
+    }
+    if (mySlot != 0 && ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachFill, mySlot, "fill"))
+        return false;
+    if (!myEdit.mNow) return true;
+    if (mySlot >= 1 && mySlot <= kFillSlots) gCurrentFill = static_cast<int8_t>(mySlot - 1);
+    const int myCurrent = gCurrentFill + 1;
+    ExecuteUpdateEdits(kOffsetFill, kEditFill, static_cast<char>(myCurrent), 1);
+    gEditsRave[kEditFill] = static_cast<int8_t>(myCurrent + (myWipe ? kEditFillWipe : 0));
+    VFill& myFill = gFills[gCurrentFill];
+    const char* myName = gStyle.mFillNames[gCurrentFill];
+    myFill.FillDraw(std::strncmp(myName, gFillLast, kNameSize) != 0);
+    StyleCopy(gFillLast, myName);
+    gCueFill = gCueWipe = kNotSet;
+    myEdit.mNew = gEditsRave[kEditFill];
+    return true;
+}
+
+// The flag edit carries brush trails and listening to the loudness.
+bool ExecuteFlags(EditStep& myEdit) {
+    const bool myTrails = (myEdit.mNew & kFlagTrails) != 0;
+    const int8_t myAttached = myEdit.mAttach.mAttachTrails;
+    if (myEdit.mFlags.mRecord && !gStateStart && myAttached != kNotSet && (myAttached != 0) != myTrails) {
+        ExecuteAttachAlert("brush trails setting");
+        return false;
+    }
+    if (!myEdit.mNow) return true;
+    if (myTrails != (gStateTrails != 0)) {
+        gStateTrails = myTrails ? 1 : 0;
+        ExecuteTrails(gStateTrails);
+    }
+    gStateVolume = (myEdit.mNew & kFlagVolume) ? 1 : 0;
+    const int myFlags =
+        (gStyle.mFlags & ~(kFlagTrails | kFlagVolume)) | (myEdit.mNew & (kFlagTrails | kFlagVolume));
+    ExecuteUpdateEdits(kOffsetFlags, kEditFlags, static_cast<char>(myFlags), 1);
+    gCueFlags = kNotSet;
+    myEdit.mNew = myFlags;
+    return true;
+}
+
+bool ExecuteParam(EditStep& myEdit) {
+    if (!myEdit.mNow) return true;
+    // Parameters keep their sign: the value is the byte as given.
+    myEdit.mNew = static_cast<int8_t>(myEdit.mValue);
+    ExecuteUpdateEdits(static_cast<uint32_t>(ExecuteStyleOffset(myEdit.mKind)),
+                       static_cast<char>(myEdit.mKind), myEdit.mValue, 1);
+    if (myEdit.mFlags.mNewParams)
+        gStyle.mMoveParam[static_cast<uint8_t>(gCurrentMove) % kMoveSlots]
+            .mFixed[myEdit.mKind - kEditParam1] = 1;
+    return true;
+}
+
+bool ExecuteMove(EditStep& myEdit) {
+    if (myEdit.mNew == kEditRandom) myEdit.mNew = ExecuteRandomOther(1, kMoveSlots, myEdit.mPrevious);
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachMove, myEdit.mNew, "movement"))
+        return false;
+    if (!myEdit.mNow) return true;
+    gCurrentMove = static_cast<int8_t>((myEdit.mNew - 1 + kMoveSlots) % kMoveSlots);
+    MEffect& myMove = gMovements[gCurrentMove];
+    auto& myParams = gStyle.mMoveParam[gCurrentMove];
+    if (myEdit.mFlags.mNewParams) {
+        for (int p = 0; p < kMaxParams; ++p) {
+            if (!myParams.mFixed[p]) myParams.mValue[p] = myMove.MEffectRandPar(static_cast<uint8_t>(p));
+            gEditsRave[kEditParam1 + p] = myParams.mValue[p];
+        }
+    }
+    myMove.MEffectInit();
+    myMove.MEffectReset();
+    ExecuteUpdateEdits(kOffsetMove, kEditMove, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+bool ExecuteBrush(EditStep& myEdit) {
+    if (myEdit.mNew == kEditRandom) myEdit.mNew = ExecuteRandomOther(1, kBrushSlots, myEdit.mPrevious);
+    if (!myEdit.mNow) return true;
+    gCurrentBrush = static_cast<int8_t>((myEdit.mNew - 1 + kBrushSlots) % kBrushSlots);
+    const uint8_t myBTrails = gStyle.mBrushNames[gCurrentBrush][0] == '@' ? 0 : 1;
+    if (gStateTrails && gStateClearTrails && myBTrails != gStateBTrails) ExecuteTrails(myBTrails);
+    gStateBTrails = myBTrails;
+    gBrushes[gCurrentBrush].BrushInit();
+    ExecuteUpdateEdits(kOffsetBrush, kEditBrush, static_cast<char>(myEdit.mNew), 1);
+    ExecuteApplyAttachments(myEdit.mTime, myEdit.mFlags);
+    return true;
+}
+
+bool ExecuteBrushSpeed(EditStep& myEdit) {
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachBrushSpeed, myEdit.mNew,
+                       "brush speed setting"))
+        return false;
+    if (!myEdit.mNow) return true;
+    gUpdateLength = myEdit.mNew ? 1000u / static_cast<uint32_t>(myEdit.mNew) : kNever;
+    gUpdateNext = ExecuteDeadline(myEdit.mTime, gUpdateLength);
+    ExecuteUpdateEdits(kOffsetBrushSpeed, kEditBrushSpeed, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+// Colour speed 60 stands still; above it the colours cycle forwards, below it backwards.
+bool ExecuteColorSpeed(EditStep& myEdit) {
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachColorSpeed, myEdit.mNew,
+                       "color speed setting"))
+        return false;
+    if (!myEdit.mNow) return true;
+    if (myEdit.mNew == 60) {
+        gCycleDir = 0;
+        gCycleLength = kNever;
+    } else {
+        gCycleDir = myEdit.mNew > 60 ? 1 : -1;
+        gCycleLength = 1000u / static_cast<uint32_t>(std::abs(myEdit.mNew - 60));
+    }
+    gCycleNext = ExecuteDeadline(myEdit.mTime, gCycleLength);
+    ExecuteUpdateEdits(kOffsetColorSpeed, kEditColorSpeed, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+bool ExecuteSpread(EditStep& myEdit) {
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachSpread, myEdit.mNew,
+                       "movement spread setting"))
+        return false;
+    if (myEdit.mNow) ExecuteUpdateEdits(kOffsetSpread, kEditSpread, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+bool ExecuteColorKick(EditStep& myEdit) {
+    if (ExecuteRefused(myEdit.mFlags.mRecord, myEdit.mAttach.mAttachColorKick, myEdit.mNew,
+                       "color kick setting"))
+        return false;
+    if (myEdit.mNow) ExecuteUpdateEdits(kOffsetColorKick, kEditColorKick, static_cast<char>(myEdit.mNew), 1);
+    return true;
+}
+
+// Brightness arrives only with attachments: it is applied, never recorded.
+bool ExecuteBrightness(EditStep& myEdit) {
+    if (myEdit.mKind == kEditBrushBright) {
+        gStyle.mBrushBrightness = static_cast<int8_t>(myEdit.mNew);
+        gBEffectColor.CEffectInit(1, 0);
+    } else {
+        gStyle.mFillBrightness = static_cast<int8_t>(myEdit.mNew);
+        gFEffectColor.CEffectInit(1, 0);
+    }
+    return false;
+}
+
+bool ExecuteNothing(EditStep&) {
+    return true;
+}
+
+constexpr EditKindStep kKindSteps[kEditFillBright + 1] = {
+    ExecuteNothing, ExecuteGradient,   ExecuteColor,      ExecuteColor,     ExecuteFill,
+    ExecuteFlags,   ExecuteParam,      ExecuteParam,      ExecuteParam,     ExecuteMove,
+    ExecuteBrush,   ExecuteBrushSpeed, ExecuteColorSpeed, ExecuteSpread,    ExecuteColorKick,
+    ExecuteNothing, ExecuteNothing,    ExecuteBrightness, ExecuteBrightness};
+static_assert(kEditGradient == 1 && kEditFill == 4 && kEditMove == 9 && kEditColorKick == 14 &&
+              kEditBrushBright == 17 && kEditFillBright == 18);
+
+} // namespace
+
+void ExecuteEdits(char myKind, char myValue, uint32_t myTime, EditMode myMode, EditFlags myFlags) {
     const int myKindIndex = static_cast<uint8_t>(myKind);
-    int myNew = std::abs(static_cast<int>(static_cast<int8_t>(myValue)));
     const bool myKnown = myKindIndex >= 1 && myKindIndex < kEditKinds;
+    const bool myRecorded = myKnown && myKindIndex <= kEditColorKick;
     // A selected disc track with a rave that is not playing yet changes the rave's starting values.
     const bool myBeforeRave = gStateCD && gEditsTotal > 2 && !gStatePlay && !gStatePause && !gStateStart;
     const int myPrevious = myKnown ? (myBeforeRave ? gEditsStart[myKindIndex] : gEditsRave[myKindIndex]) : 0;
-    const bool myNow = myMode == kModeExecute || myMode == kModeEarlier;
-    AttachRecord& myAttach = ExecuteCurrentAttachments();
-
-    if (myKnown && myMode >= kModeCue && myKindIndex <= kEditColorKick) {
-        ExecuteCue(myKindIndex, myNew, myMode);
+    const int myAsked = std::abs(static_cast<int>(static_cast<int8_t>(myValue)));
+    if (myRecorded && myMode >= kModeCue) {
+        ExecuteCue(myKindIndex, myAsked, myMode);
         return;
     }
-
-    switch (myKindIndex) {
-    case kEditGradient:
-        if (myNew == kEditRandom) myNew = ExecuteRandomOther(1, kGradSlots, myPrevious);
-        if (ExecuteRefused(myRecord, myAttach.mAttachGradient, myNew, "gradient")) return;
-        if (myNow) {
-            gCurrentGrad = static_cast<int8_t>((myNew - 1 + kGradSlots) % kGradSlots);
-            gBEffectColor.CEffectInit(0, 0);
-            gFEffectColor.CEffectInit(0, 0);
-            ExecuteUpdateEdits(kOffsetGradient, kEditGradient, static_cast<char>(myNew), 1);
-        }
-        break;
-    case kEditBrushColor:
-    case kEditFillColor: {
-        if (myNew == kEditRandom) myNew = ExecuteRandomColor(myPrevious);
-        if (myNow) {
-            const bool myBrush = myKindIndex == kEditBrushColor;
-            CEffect& myOwn = myBrush ? static_cast<CEffect&>(gBEffectColor) : gFEffectColor;
-            CEffect& myOther = myBrush ? static_cast<CEffect&>(gFEffectColor) : gBEffectColor;
-            const bool myProgram =
-                myOwn.CEffectSetColor(static_cast<char>(myNew), static_cast<char>(myPrevious));
-            ExecuteUpdateEdits(myBrush ? kOffsetBrushColor : kOffsetFillColor, static_cast<char>(myKindIndex),
-                               static_cast<char>(myNew), 1);
-            if (myProgram) myOwn.CEffectCreateDest();
-            if (myOther.mFileFlag && myOther.mOtherFlag) myOther.CEffectCreateDest();
-        }
-        break;
-    }
-    case kEditFill: {
-        int mySlot = myNew & 63;
-        const bool myWipe = (myNew & kEditFillWipe) != 0;
-        if (myNew == kEditRandom) {
-            mySlot = ExecuteRandomOther(1, 4, myPrevious & 63);
-            myNew = mySlot;
-        }
-        if (mySlot != 0 && ExecuteRefused(myRecord, myAttach.mAttachFill, mySlot, "fill")) return;
-        if (myNow) {
-            if (mySlot >= 1 && mySlot <= kFillSlots) gCurrentFill = static_cast<int8_t>(mySlot - 1);
-            const int myCurrent = gCurrentFill + 1;
-            ExecuteUpdateEdits(kOffsetFill, kEditFill, static_cast<char>(myCurrent), 1);
-            gEditsRave[kEditFill] = static_cast<int8_t>(myCurrent + (myWipe ? kEditFillWipe : 0));
-            VFill& myFill = gFills[gCurrentFill];
-            const char* myName = gStyle.mFillNames[gCurrentFill];
-            myFill.FillDraw(std::strncmp(myName, gFillLast, kNameSize) != 0);
-            StyleCopy(gFillLast, myName);
-            gCueFill = gCueWipe = kNotSet;
-            myNew = gEditsRave[kEditFill];
-        }
-        break;
-    }
-    case kEditFlags: {
-        const bool myTrails = (myNew & kFlagTrails) != 0;
-        if (myRecord && !gStateStart && myAttach.mAttachTrails != kNotSet &&
-            (myAttach.mAttachTrails != 0) != myTrails) {
-            ExecuteAttachAlert("brush trails setting");
-            return;
-        }
-        if (myNow) {
-            if (myTrails != (gStateTrails != 0)) {
-                gStateTrails = myTrails ? 1 : 0;
-                ExecuteTrails(gStateTrails);
-            }
-            gStateVolume = (myNew & kFlagVolume) ? 1 : 0;
-            const int myFlags =
-                (gStyle.mFlags & ~(kFlagTrails | kFlagVolume)) | (myNew & (kFlagTrails | kFlagVolume));
-            ExecuteUpdateEdits(kOffsetFlags, kEditFlags, static_cast<char>(myFlags), 1);
-            gCueFlags = kNotSet;
-            myNew = myFlags;
-        }
-        break;
-    }
-    case kEditParam1:
-    case kEditParam2:
-    case kEditParam3:
-        if (myNow) {
-            // Parameters keep their sign: the value is the byte as given.
-            myNew = static_cast<int8_t>(myValue);
-            ExecuteUpdateEdits(static_cast<uint32_t>(ExecuteStyleOffset(myKindIndex)), myKind, myValue, 1);
-            if (myNewParams)
-                gStyle.mMoveParam[static_cast<uint8_t>(gCurrentMove) % kMoveSlots]
-                    .mFixed[myKindIndex - kEditParam1] = 1;
-        }
-        break;
-    case kEditMove:
-        if (myNew == kEditRandom) myNew = ExecuteRandomOther(1, kMoveSlots, myPrevious);
-        if (ExecuteRefused(myRecord, myAttach.mAttachMove, myNew, "movement")) return;
-        if (myNow) {
-            gCurrentMove = static_cast<int8_t>((myNew - 1 + kMoveSlots) % kMoveSlots);
-            MEffect& myMove = gMovements[gCurrentMove];
-            auto& myParams = gStyle.mMoveParam[gCurrentMove];
-            if (myNewParams) {
-                for (int p = 0; p < kMaxParams; ++p) {
-                    if (!myParams.mFixed[p])
-                        myParams.mValue[p] = myMove.MEffectRandPar(static_cast<uint8_t>(p));
-                    gEditsRave[kEditParam1 + p] = myParams.mValue[p];
-                }
-            }
-            myMove.MEffectInit();
-            myMove.MEffectReset();
-            ExecuteUpdateEdits(kOffsetMove, kEditMove, static_cast<char>(myNew), 1);
-        }
-        break;
-    case kEditBrush:
-        if (myNew == kEditRandom) myNew = ExecuteRandomOther(1, kBrushSlots, myPrevious);
-        if (myNow) {
-            gCurrentBrush = static_cast<int8_t>((myNew - 1 + kBrushSlots) % kBrushSlots);
-            const uint8_t myBTrails = gStyle.mBrushNames[gCurrentBrush][0] == '@' ? 0 : 1;
-            if (gStateTrails && gStateClearTrails && myBTrails != gStateBTrails) ExecuteTrails(myBTrails);
-            gStateBTrails = myBTrails;
-            gBrushes[gCurrentBrush].BrushInit();
-            ExecuteUpdateEdits(kOffsetBrush, kEditBrush, static_cast<char>(myNew), 1);
-            ExecuteApplyAttachments(myTime, myRedraw, myRecord, myNewParams);
-        }
-        break;
-    case kEditBrushSpeed:
-        if (ExecuteRefused(myRecord, myAttach.mAttachBrushSpeed, myNew, "brush speed setting")) return;
-        if (myNow) {
-            gUpdateLength = myNew ? 1000u / static_cast<uint32_t>(myNew) : kNever;
-            gUpdateNext = ExecuteDeadline(myTime, gUpdateLength);
-            ExecuteUpdateEdits(kOffsetBrushSpeed, kEditBrushSpeed, static_cast<char>(myNew), 1);
-        }
-        break;
-    case kEditColorSpeed:
-        if (ExecuteRefused(myRecord, myAttach.mAttachColorSpeed, myNew, "color speed setting")) return;
-        if (myNow) {
-            if (myNew == 60) {
-                gCycleDir = 0;
-                gCycleLength = kNever;
-            } else {
-                gCycleDir = myNew > 60 ? 1 : -1;
-                gCycleLength = 1000u / static_cast<uint32_t>(std::abs(myNew - 60));
-            }
-            gCycleNext = ExecuteDeadline(myTime, gCycleLength);
-            ExecuteUpdateEdits(kOffsetColorSpeed, kEditColorSpeed, static_cast<char>(myNew), 1);
-        }
-        break;
-    case kEditSpread:
-        if (ExecuteRefused(myRecord, myAttach.mAttachSpread, myNew, "movement spread setting")) return;
-        if (myNow) ExecuteUpdateEdits(kOffsetSpread, kEditSpread, static_cast<char>(myNew), 1);
-        break;
-    case kEditColorKick:
-        if (ExecuteRefused(myRecord, myAttach.mAttachColorKick, myNew, "color kick setting")) return;
-        if (myNow) ExecuteUpdateEdits(kOffsetColorKick, kEditColorKick, static_cast<char>(myNew), 1);
-        break;
-    case kEditBrushBright:
-    case kEditFillBright:
-        // Brightness arrives only with attachments: it is applied, never recorded.
-        if (myKindIndex == kEditBrushBright) {
-            gStyle.mBrushBrightness = static_cast<int8_t>(myNew);
-            gBEffectColor.CEffectInit(1, 0);
-        } else {
-            gStyle.mFillBrightness = static_cast<int8_t>(myNew);
-            gFEffectColor.CEffectInit(1, 0);
-        }
-        return;
-    default:
-        break;
-    }
-    if (myRecord && !gStateFull && myKnown && myKindIndex <= kEditColorKick)
-        ExecuteRecordEdit(myKind, static_cast<char>(myNew), static_cast<char>(myPrevious), myTime, myMode);
+    EditStep myEdit{myKindIndex, myValue,
+                    myAsked,     myPrevious,
+                    myTime,      myMode == kModeExecute || myMode == kModeEarlier,
+                    myFlags,     ExecuteCurrentAttachments()};
+    if (myKindIndex < static_cast<int>(std::size(kKindSteps)) && !kKindSteps[myKindIndex](myEdit)) return;
+    if (myFlags.mRecord && !gStateFull && myRecorded)
+        ExecuteRecordEdit(myKind, static_cast<char>(myEdit.mNew), static_cast<char>(myPrevious), myTime,
+                          myMode);
 }
 
 void ExecuteResetState() {

@@ -41,13 +41,12 @@ int8_t ExecuteCurrentSetting(int myByte) {
     }
 }
 
-void ExecuteApplySetting(int myByte, int8_t myValue, uint32_t myTime, uint8_t myRedraw, uint8_t myRecord,
-                         uint8_t myNewParams) {
+void ExecuteApplySetting(int myByte, int8_t myValue, uint32_t myTime, EditFlags myFlags) {
     const int myKind = kAttachKinds[myByte];
     char myEdit = static_cast<char>(myValue);
     if (myKind == kEditFlags)
         myEdit = static_cast<char>((gStyle.mFlags & ~kFlagTrails) | (myValue ? kFlagTrails : 0));
-    ExecuteEdits(static_cast<char>(myKind), myEdit, myTime, myRedraw, myRecord, kModeExecute, myNewParams, 0);
+    ExecuteEdits(static_cast<char>(myKind), myEdit, myTime, kModeExecute, myFlags);
 }
 
 bool ExecuteNameSet(const char* myName) {
@@ -83,7 +82,7 @@ void ExecuteApplyEffect(const char* myAttached, char* mySaved, const char* myLoa
 
 } // namespace
 
-void ExecuteApplyAttachments(uint32_t myTime, uint8_t myRedraw, uint8_t myRecord, uint8_t myNewParams) {
+void ExecuteApplyAttachments(uint32_t myTime, EditFlags myFlags) {
     const AttachRecord& myRecordOf = gStyle.mAttachments[static_cast<uint8_t>(gCurrentBrush) % kBrushSlots];
     const AttachRecord myAttach = myRecordOf;
     const auto* myBytes = reinterpret_cast<const int8_t*>(&myAttach);
@@ -94,17 +93,17 @@ void ExecuteApplyAttachments(uint32_t myTime, uint8_t myRedraw, uint8_t myRecord
             if (gAttachList[b] == kNotSet) continue;
             const int8_t mySaved = gAttachList[b];
             gAttachList[b] = kNotSet;
-            ExecuteApplySetting(b, mySaved, myTime, myRedraw, myRecord, myNewParams);
+            ExecuteApplySetting(b, mySaved, myTime, myFlags);
         } else {
             if (gAttachList[b] == kNotSet) gAttachList[b] = ExecuteCurrentSetting(b);
-            ExecuteApplySetting(b, myBytes[b], myTime, myRedraw, myRecord, myNewParams);
+            ExecuteApplySetting(b, myBytes[b], myTime, myFlags);
         }
     }
     auto* mySavedRecord = reinterpret_cast<AttachRecord*>(gAttachList);
     ExecuteApplyEffect(myAttach.mAttachBrushEffect, mySavedRecord->mAttachBrushEffect, gStyle.mBrushEffect,
-                       gEffectBrush, true, myRedraw);
+                       gEffectBrush, true, myFlags.mRedraw);
     ExecuteApplyEffect(myAttach.mAttachBrushColorEffect, mySavedRecord->mAttachBrushColorEffect,
-                       gStyle.mBrushColorEffect, gBEffectColor, false, myRedraw);
+                       gStyle.mBrushColorEffect, gBEffectColor, false, myFlags.mRedraw);
     ExecuteApplyEffect(myAttach.mAttachFillColorEffect, mySavedRecord->mAttachFillColorEffect,
-                       gStyle.mFillColorEffect, gFEffectColor, false, myRedraw);
+                       gStyle.mFillColorEffect, gFEffectColor, false, myFlags.mRedraw);
 }

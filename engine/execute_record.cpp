@@ -13,8 +13,8 @@
 #include "engine/edits.h"
 #include "engine/execute.h"
 #include "engine/fill.h"
+#include "engine/kinds.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 #include "storage/loading.h"
@@ -22,10 +22,6 @@
 namespace {
 
 constexpr uint32_t kNear = 200; // ms around a beat within which an edit belongs to that beat
-
-// The loaders sit below change execution; they hand it the loads to record through their hook, set before
-// the program runs.
-[[maybe_unused]] const bool sRecorderSet = (gLoadRecorder = ExecuteRecordComponent, true);
 
 bool ExecuteIsLoad(int myIndex) {
     return gEditsList[myIndex].mEdits[0] >= kRecordLoad;
@@ -52,21 +48,6 @@ void ExecutePlace(int myIndex, int myKind, int myValue) {
     if (myKind == kEditMove)
         for (int p = 0; p < kMaxParams; ++p)
             myStore(kEditParam1 + p, gEditsRave[kEditParam1 + p]);
-}
-
-int ExecuteLoadKind(int myType) {
-    switch (myType) {
-    case kComponentGradient:
-        return kEditGradient;
-    case kComponentFill:
-        return kEditFill;
-    case kComponentMovement:
-        return kEditMove;
-    case kComponentBrush:
-        return kEditBrush;
-    default:
-        return 0;
-    }
 }
 
 } // namespace
@@ -124,7 +105,7 @@ bool ExecuteInsert(char myType, const char* myName) {
     return true;
 }
 
-void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTime, uint8_t myMode) {
+void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTime, EditMode myMode) {
     const int myKindIndex = static_cast<uint8_t>(myKind);
     const bool myAfterLast = myTime < gBeatLast + kNear;
     const bool myBeforeNext = gBeatNext != kNever && myTime + kNear > gBeatNext;
@@ -162,11 +143,8 @@ void ExecuteRecordEdit(char myKind, char myValue, char myPrevious, uint32_t myTi
     // A playing rave, or a value set on an earlier record, carries the new value through the records that
     // still held the previous one.
     if (TempoRaveReplays() || myMode == kModeEarlier) {
-        const int myLoadType = myKindIndex == kEditGradient ? kComponentGradient
-                               : myKindIndex == kEditFill   ? kComponentFill
-                               : myKindIndex == kEditMove   ? kComponentMovement
-                               : myKindIndex == kEditBrush  ? kComponentBrush
-                                                            : -1;
+        const ComponentKind* mySlotKind = KindOfEdit(myKindIndex);
+        const int myLoadType = mySlotKind ? mySlotKind->mType : -1;
         for (int i = gEditsList[myTarget].mNext; i != kEditsEnd && i >= 0; i = gEditsList[i].mNext) {
             const int8_t myType = gEditsList[i].mEdits[0];
             if (myType >= -126) {
@@ -209,66 +187,25 @@ void ExecuteRecordLoad(char myType, char mySlot, const char* myName, uint8_t myR
 void ExecuteLoads(const int8_t* myEdits) {
     int myType, mySlot;
     ExecuteLoadDecode(myEdits[0], myType, mySlot);
+    const ComponentKind* myKind = KindOfType(myType);
+    if (!myKind) return;
     char myName[kNameSize] = {};
     std::memcpy(myName, myEdits + 1, kNameSize - 1);
     const int myIndex = std::max(mySlot - 1, 0);
-    switch (myType) {
-    case kEffectBrush:
-        gEffectBrush.BEffectLoad(myName, 0, 1, nullptr);
-        gEffectBrush.BEffectInit();
-        break;
-    case kComponentGradient:
-        LoadGradient(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
-        break;
-    case kEffectBrushColor:
-        gBEffectColor.CEffectLoad(myName, 0, 1, nullptr);
-        gBEffectColor.CEffectInit(0, 0);
-        break;
-    case kEffectFillColor:
-        gFEffectColor.CEffectLoad(myName, 0, 1, nullptr);
-        gFEffectColor.CEffectInit(0, 0);
-        break;
-    case kComponentFill:
-        if (std::strncmp(myName, gStyle.mFillNames[myIndex % kFillSlots], kNameSize) != 0)
-            gFills[myIndex % kFillSlots].FillLoad(myName, static_cast<char>(myIndex), 0, 1, nullptr, 1);
-        break;
-    case kComponentMovement:
-        gMovements[myIndex % kMoveSlots].MEffectLoad(myName, static_cast<char>(myIndex), 1, 0, 1, nullptr, 1);
-        break;
-    case kComponentBrush:
-        if (std::strncmp(myName, gStyle.mBrushNames[myIndex % kBrushSlots], kNameSize) != 0)
-            gBrushes[myIndex % kBrushSlots].BrushLoad(myName, static_cast<char>(myIndex), 0, 0, 1, nullptr,
-                                                      1);
-        break;
-    default:
-        return;
-    }
-    const int myKind = ExecuteLoadKind(myType);
-    const int myCurrent = myKind == kEditGradient ? gCurrentGrad
-                          : myKind == kEditFill   ? gCurrentFill
-                          : myKind == kEditMove   ? gCurrentMove
-                                                  : gCurrentBrush;
-    if (myKind && myIndex == myCurrent) gEditsRave[myKind] = kNotSet;
+    // A fill or brush slot that holds the file already keeps it: they are the large ones to read.
+    const bool myLarge = myKind->mEdit == kEditFill || myKind->mEdit == kEditBrush;
+    if (!myLarge || std::strncmp(myName, KindName(*myKind, myIndex), kNameSize) != 0)
+        myKind->mLoad(myName, myIndex, 0, 1, 0);
+    if (myKind->mCurrent && myIndex == *myKind->mCurrent) gEditsRave[myKind->mEdit] = kNotSet;
 }
 
 bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTime) {
     const int myCount = static_cast<int>(std::strlen(myList) / kNameSize);
     if (myCount <= 0) return false;
-    char* myField;
-    switch (myPopup) {
-    case kPopupFills:
-        myField = gStyle.mFillNames[gCurrentFill];
-        break;
-    case kPopupBrushes:
-        myField = gStyle.mBrushNames[gCurrentBrush];
-        break;
-    case kPopupMovements:
-        myField = gStyle.mMoveNames[gCurrentMove];
-        break;
-    default:
-        myField = gStyle.mGradNames[gCurrentGrad];
-        break;
-    }
+    const ComponentKind* myKind = KindOfPopup(myPopup);
+    if (!myKind || !myKind->mCurrent) return false;
+    const int mySlot = *myKind->mCurrent;
+    const char* myField = KindName(*myKind, mySlot);
     gActionTime = myTime;
     // Random picks first; then every entry once from a random start, so the search ends when no other file
     // can be loaded.
@@ -281,21 +218,7 @@ bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTim
         for (int i = kNameSize - 2; i >= 0 && (myName[i] == ' ' || myName[i] == '\r' || myName[i] == 0); --i)
             myName[i] = 0;
         if (!myName[0] || std::strncmp(myName, myField, kNameSize) == 0) continue;
-        bool myLoaded;
-        switch (myPopup) {
-        case kPopupFills:
-            myLoaded = gFills[gCurrentFill].FillLoad(myName, gCurrentFill, 1, 1, nullptr, 1);
-            break;
-        case kPopupBrushes:
-            myLoaded = gBrushes[gCurrentBrush].BrushLoad(myName, gCurrentBrush, 1, 1, 1, nullptr, 1);
-            break;
-        case kPopupMovements:
-            myLoaded = gMovements[gCurrentMove].MEffectLoad(myName, gCurrentMove, 1, 1, 1, nullptr, 1);
-            break;
-        default:
-            myLoaded = LoadGradient(myName, gCurrentGrad, 1, 1, nullptr, 1);
-            break;
-        }
+        const bool myLoaded = myKind->mLoad(myName, mySlot, 1, 1, 1);
         if (myLoaded) return true;
     }
     return false;

@@ -12,7 +12,6 @@
 #include "engine/brush.h"
 #include "engine/edits.h"
 #include "engine/movement_program.h"
-#include "music/music.h"
 #include "storage/components.h"
 
 int8_t gCurrentMove = 0;

@@ -7,7 +7,6 @@
 #include "engine/execute.h"
 #include "engine/movement.h"
 #include "engine/style_apply.h"
-#include "music/music.h"
 #include "storage/loading.h"
 #include "storage/sets.h"
 
@@ -34,8 +33,8 @@ void SetLoadFill(const StyleRecord& mySet, int mySlot) {
 }
 
 void SetSelect(int myKind, int8_t myCurrent) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myCurrent), gActionTime, 1, 1, kModeExecute, 0,
-                 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myCurrent), gActionTime, kModeExecute,
+                 {1, 1, 0});
 }
 
 // The set's bytes replace the record's, and the song's start record's unless a track runs.

@@ -16,7 +16,6 @@
 #include "engine/execute.h"
 #include "engine/fill.h"
 #include "engine/movement.h"
-#include "music/music.h"
 #include "platform/window.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
@@ -62,7 +61,7 @@ void StyleKeepLoadedNames(StyleRecord& myRecord) {
 }
 
 void StyleEdit(int myKind, int myValue, uint8_t myRecord) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), 0, 0, myRecord, kModeExecute, 0, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), 0, kModeExecute, {0, myRecord, 0});
 }
 
 // The whole record into gStyle and its components into their slots: at start-up everything, later only

@@ -10,6 +10,7 @@
 #include "core/alert.h"
 #include "core/display.h"
 #include "fuzz/fuzz_kinds.h"
+#include "shell/main.h"
 #include "storage/file.h"
 #include "storage/loading.h"
 
@@ -30,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     // The style that names the fuzzed file in every slot it may fill; copied, not rebuilt, for each input.
     static StyleRecord sStyle;
     static const bool sReady = [] {
+        InitHooks();
         StyleDefault(reinterpret_cast<char*>(&sStyle));
         for (char* myName : {sStyle.mFillNames[0], sStyle.mBrushNames[0], sStyle.mGradNames[0],
                              sStyle.mMoveNames[0], sStyle.mBrushEffect, sStyle.mBrushColorEffect})

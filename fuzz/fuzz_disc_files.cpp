@@ -21,6 +21,7 @@
 #include "music/rave.h"
 #include "platform/clock.h"
 #include "shell/display.h"
+#include "shell/main.h"
 #include "storage/components.h"
 
 namespace {
@@ -31,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     static const std::filesystem::path kFolder =
         std::filesystem::temp_directory_path() / ("orbex-fuzz-disc-" + std::to_string(::getpid()));
     static bool sReady = [] {
+        InitHooks();
         for (const char* myKind :
              {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles", "Settings", "Raves/0000"})
             std::filesystem::create_directories(kFolder / myKind);

@@ -20,6 +20,7 @@
 #include "engine/edits.h"
 #include "engine/style_apply.h"
 #include "fuzz/fuzz_kinds.h"
+#include "shell/main.h"
 #include "storage/components.h"
 #include "storage/file.h"
 #include "storage/style.h"
@@ -63,6 +64,7 @@ void HoldComponents() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     static const bool sReady = [] {
+        InitHooks();
         std::snprintf(gDirIDOrbex, kPathSize, "%s", kFuzzFolder);
         SurfaceCreate(gWorldPreview, 128, 48);
         SurfaceCreate(gWorldControls, 390, 409);

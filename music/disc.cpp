@@ -242,100 +242,113 @@ uint32_t MusicSeek(uint32_t myFrames, uint8_t myCheck) {
     return MusicToMSF(static_cast<uint32_t>(myHeard < 0 ? 0 : myHeard / kCDSamplesPerFrame));
 }
 
-void MusicUpdateCD(int myTrack) {
-    CDToc myToc;
+namespace {
+
+// What the table of contents says of the disc in the drive.
+struct DiscReading {
+    bool mPresent = false; // a disc with music
+    bool mRom = false;     // a disc without a music track
+    bool mOwn = false;     // a disc with the program's own folder on it
+    uint8_t mLeading = 0;  // data tracks before the music
+};
+
+// Reads the drive's table of contents; a disc that has just arrived in a CD drive is opened afresh first, so
+// the new disc's table is read.
+bool MusicReadToc(CDToc& myToc) {
     // A screen saver started with its sound off ("Ignore") runs on the silent clock and leaves the disc be.
     const bool mySilentSaver = gSaverTrigger && !gSaverSound;
-    bool myPresent = gStateCDDriver && !mySilentSaver && CDAudioMediaPresent() && CDAudioReadToc(myToc);
-    if (myPresent && !gStateCD && CDAudioKind() == kCDDriveDevice) {
-        // A disc that arrived: the drive is opened afresh, so it reads the new disc's table.
-        const std::string mySource = CDAudioSource();
-        if (!CDAudioOpen(mySource)) {
-            gStateCDDriver = 0;
-            myPresent = false;
-        } else {
-            myPresent = CDAudioReadToc(myToc);
-        }
-    }
-    int myCount = kSilentTracks;
-    uint32_t myCode = 0;
-    uint32_t myStarts[kCDTracksMax];
-    if (myPresent) {
-        myCount = myToc.mCount;
-        for (int i = 0; i < myToc.mCount; ++i)
-            myStarts[i] = static_cast<uint32_t>(myToc.mTracks[i].mStart);
-        myCode = MusicCodeNum(myStarts, myCount);
-    }
-    if (myCode == gCDCodeNum) {
-        MusicSelectTrack(myTrack);
-        return;
-    }
+    const bool myPresent = gStateCDDriver && !mySilentSaver && CDAudioMediaPresent() && CDAudioReadToc(myToc);
+    if (!myPresent || gStateCD || CDAudioKind() != kCDDriveDevice) return myPresent;
+    if (CDAudioOpen(CDAudioSource())) return CDAudioReadToc(myToc);
+    gStateCDDriver = 0;
+    return false;
+}
 
-    uint8_t myLeading = 0;
-    int myData = 0;
-    bool myRom = false, myOwn = false;
-    if (myPresent) {
-        const int myUsed = std::min(myCount, kTracksMax);
-        bool myRun = true;
-        int myAudio = 0;
-        int myLastAudio = -1;
-        for (int i = 0; i < myUsed; ++i) {
-            if (myToc.mTracks[i].mAudio) {
-                myRun = false;
-                gTrackFrames[myAudio++] = static_cast<uint32_t>(myToc.mTracks[i].mStart);
-                myLastAudio = i;
-            } else {
-                ++myData;
-                if (myRun) ++myLeading;
-            }
-        }
-        if (myAudio == 0) {
-            myRom = true;
-            myPresent = false;
-            myCount = kSilentTracks;
-            myLeading = 0;
-            myData = 0;
+// Lays the disc's audio tracks out in gTrackFrames and gTrackTotal, and names the disc in gDiskID.
+DiscReading MusicLayOutTracks(const CDToc& myToc, const uint32_t* myStarts) {
+    DiscReading myDisc;
+    const int myCount = myToc.mCount;
+    const int myUsed = std::min(myCount, kTracksMax);
+    bool myRun = true;
+    int myAudio = 0, myData = 0, myLastAudio = -1;
+    for (int i = 0; i < myUsed; ++i) {
+        if (myToc.mTracks[i].mAudio) {
+            myRun = false;
+            gTrackFrames[myAudio++] = static_cast<uint32_t>(myToc.mTracks[i].mStart);
+            myLastAudio = i;
         } else {
-            // The music ends at the lead-out, at the next track, or before the gap of a data session.
-            int32_t myEnd = myToc.mLeadOut;
-            if (myCount > kTracksMax) {
-                myEnd = myToc.mTracks[kTracksMax].mStart;
-            } else if (myLastAudio + 1 < myCount) {
-                myEnd = myToc.mTracks[myLastAudio + 1].mStart;
-                if (myEnd - kSessionGap > myToc.mTracks[myLastAudio].mStart) myEnd -= kSessionGap;
-            }
-            MusicSetOwnFolder();
-            myOwn = MusicHasOwnFolder();
-            // A disc of the program's own with its folder but no data track reports two seconds of the
-            // folder's session as music; a music folder's own tracks end where their files end.
-            if (myOwn && myData == 0 && CDAudioKind() != kCDDriveFolder) myEnd -= kCDPregap;
-            gTrackFrames[myAudio] = static_cast<uint32_t>(myEnd);
-            myCount = myUsed;
-            gTrackTotal = static_cast<int8_t>(myAudio);
-            // The identifier is the standard one, from the whole table as the disc gives it.
-            std::snprintf(gDiskID, sizeof(gDiskID), "%08x",
-                          MusicDiscId(myStarts, myToc.mCount, static_cast<uint32_t>(myToc.mLeadOut)));
+            ++myData;
+            if (myRun) ++myDisc.mLeading;
         }
     }
-    if (!myPresent) {
+    if (myAudio == 0) {
+        myDisc.mRom = true;
+        myDisc.mLeading = 0;
+        return myDisc;
+    }
+    myDisc.mPresent = true;
+    // The music ends at the lead-out, at the next track, or before the gap of a data session.
+    int32_t myEnd = myToc.mLeadOut;
+    if (myCount > kTracksMax) {
+        myEnd = myToc.mTracks[kTracksMax].mStart;
+    } else if (myLastAudio + 1 < myCount) {
+        myEnd = myToc.mTracks[myLastAudio + 1].mStart;
+        if (myEnd - kSessionGap > myToc.mTracks[myLastAudio].mStart) myEnd -= kSessionGap;
+    }
+    MusicSetOwnFolder();
+    myDisc.mOwn = MusicHasOwnFolder();
+    // A disc of the program's own with its folder but no data track reports two seconds of the folder's
+    // session as music; a music folder's own tracks end where their files end.
+    if (myDisc.mOwn && myData == 0 && CDAudioKind() != kCDDriveFolder) myEnd -= kCDPregap;
+    gTrackFrames[myAudio] = static_cast<uint32_t>(myEnd);
+    gTrackTotal = static_cast<int8_t>(myAudio);
+    // The identifier is the standard one, from the whole table as the disc gives it.
+    std::snprintf(gDiskID, sizeof(gDiskID), "%08x",
+                  MusicDiscId(myStarts, myCount, static_cast<uint32_t>(myToc.mLeadOut)));
+    return myDisc;
+}
+
+// The program takes the disc just read, or its absence: its code and flags, its files, its first track.
+void MusicTakeDisc(const DiscReading& myDisc, uint32_t myCode) {
+    if (!myDisc.mPresent) {
         gTrackTotal = kSilentTracks;
         std::memset(gDiskID, 0, sizeof(gDiskID));
         std::memset(gTrackFrames, 0, sizeof(gTrackFrames));
     }
     gCDCodeNum = myCode;
     MusicCodeText(myCode, gCDCode);
-    const bool myArrived = myPresent && !gStateCD;
-    gStateCD = myPresent ? 1 : 0;
-    gStateCDRom = myRom ? 1 : 0;
-    gDataFlag = myOwn ? 1 : 0;
-    gDataTracks = myLeading;
-    if (myPresent) gStateEject = 0;
+    const bool myArrived = myDisc.mPresent && !gStateCD;
+    gStateCD = myDisc.mPresent ? 1 : 0;
+    gStateCDRom = myDisc.mRom ? 1 : 0;
+    gDataFlag = myDisc.mOwn ? 1 : 0;
+    gDataTracks = myDisc.mLeading;
+    if (myDisc.mPresent) gStateEject = 0;
     MusicLoadCD();
     if (!gStateCDAttach) std::memset(gCDSet, 0, sizeof(gCDSet));
     // A disc that arrives is listened to when the style listens.
     if (myArrived && (gStyle.mFlags & kFlagListen) && gStateInput) gStateListen = 1;
     gHalfSeconds = 0;
     MusicSelectTrack(gSaverTrigger ? MainRandom() * gTrackTotal / kRandomRange : 0);
+}
+
+} // namespace
+
+void MusicUpdateCD(int myTrack) {
+    CDToc myToc;
+    const bool myPresent = MusicReadToc(myToc);
+    uint32_t myCode = 0;
+    uint32_t myStarts[kCDTracksMax];
+    if (myPresent) {
+        for (int i = 0; i < myToc.mCount; ++i)
+            myStarts[i] = static_cast<uint32_t>(myToc.mTracks[i].mStart);
+        myCode = MusicCodeNum(myStarts, myToc.mCount);
+    }
+    // The same disc as before (or still none) only selects the track.
+    if (myCode == gCDCodeNum) {
+        MusicSelectTrack(myTrack);
+        return;
+    }
+    MusicTakeDisc(myPresent ? MusicLayOutTracks(myToc, myStarts) : DiscReading{}, myCode);
 }
 
 void MusicCheckForCD() {
@@ -374,6 +387,14 @@ void MusicWatchMedia() {
         // Put in: looked at a few seconds later, when the drive has settled, as after the arrival notice.
         gNewDisk = 1;
         gNewDiskTime = myNow;
+    }
+}
+
+void MusicWatchDisc() {
+    MusicWatchMedia();
+    if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
+        gNewDisk = 0;
+        MusicCheckForCD();
     }
 }
 

@@ -23,7 +23,6 @@
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 
-uint8_t gStateCDDriver = 0;
 uint8_t gCDDriveList[4] = {};
 char gCDDefault = 0;
 uint8_t gStateCDRom = 0;
@@ -32,19 +31,16 @@ uint8_t gDataTracks = 0;
 uint32_t gTrackFrames[kTracksMax + 1] = {};
 int8_t gTrackCurrent = 0;
 int8_t gTrackLast = 0;
-uint32_t gSongLength = kSilentTrackLength;
 // No disc has been read yet: the first reading always takes place, with or without a disc.
 uint32_t gCDCodeNum = kCDCodeUnread;
 char gCDCode[5] = "0000";
 char gDiskID[9] = {};
 uint8_t gDataFlag = 0;
 char gRaveExt[5] = ".R01";
-uint8_t gStatePause = 0;
 uint16_t gCDMode = kCDModePause;
 uint8_t gSeekMode = 0;
 uint32_t gPauseTime = 0;
 uint8_t gStateRaveOnDisk = 0;
-uint8_t gStateStart = 0;
 std::string gMusicFirstStyle;
 std::string gMusicDiscSource;
 int gMusicFirstTrack = 0;
@@ -274,8 +270,16 @@ void MusicEjectCD(uint8_t myRemoved) {
     }
 }
 
+void MusicSongEnd() {
+    if (gStateTextEntry) {
+        gStateEndSong = 1;
+        MusicStop(0, 1);
+    } else {
+        MusicSkipTrack(0, 0);
+    }
+}
+
 void MusicResetState() {
-    gStateCDDriver = 0;
     std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
     gCDDefault = 0;
     gStateCDRom = 0;
@@ -284,12 +288,10 @@ void MusicResetState() {
     gTrackCurrent = 0;
     gTrackLast = 0;
     std::strcpy(gRaveExt, ".R01");
-    gStatePause = 0;
     gCDMode = kCDModePause;
     gSeekMode = 0;
     gPauseTime = 0;
     gStateRaveOnDisk = 0;
-    gStateStart = 0;
     gMusicFirstStyle.clear();
     gMusicDiscSource.clear();
     gMusicFirstTrack = 0;

@@ -5,16 +5,16 @@
 #include <cstdint>
 #include <string>
 
+#include "core/state.h"
+
 constexpr int kTracksMax = 69;
 constexpr int kSilentTracks = 9;
-constexpr uint32_t kSilentTrackLength = 60000;
 // The two ways of halting the disc, as kept in the preferences.
 constexpr uint16_t kCDModeStop = 0x808;
 constexpr uint16_t kCDModePause = 0x809;
 // gCDCodeNum before the first reading of the drive: no disc, nor the lack of one, is known yet.
 constexpr uint32_t kCDCodeUnread = 0xFFFFFFFF;
 
-extern uint8_t gStateCDDriver;
 extern uint8_t gCDDriveList[4];
 extern char gCDDefault;
 extern uint8_t gStateCDRom;
@@ -23,20 +23,16 @@ extern uint8_t gDataTracks;
 extern uint32_t gTrackFrames[kTracksMax + 1];
 extern int8_t gTrackCurrent;
 extern int8_t gTrackLast;
-extern uint32_t gSongLength;
 extern uint32_t gCDCodeNum;
 extern char gCDCode[5];
 extern char gDiskID[9];
 extern uint8_t gDataFlag;
 extern char gRaveExt[5];
-extern uint8_t gStatePause;
 extern uint16_t gCDMode;
 extern uint8_t gSeekMode;
 extern uint32_t gPauseTime;
 // The current track has a rave of its own on disk.
 extern uint8_t gStateRaveOnDisk;
-// Set while a track is being started, so the loads it causes are not taken for the user's changes.
-extern uint8_t gStateStart;
 // The style the first start of playback loads instead of the last session (empty: the last session).
 extern std::string gMusicFirstStyle;
 // The disc to play instead of the system's drives (a device, an image or a folder; empty: the drives), and
@@ -85,6 +81,11 @@ bool MusicDiscInfo(const std::string& mySource, std::string& myText);
 uint32_t MusicDiscId(const uint32_t* myStarts, int myCount, uint32_t myLeadOut);
 // Watches the drive for a disc put in or taken out, a few times a second at most (called every step).
 void MusicWatchMedia();
+// The disc's part of every step of the frame loop: the watch, and a disc put in looked at once it settled.
+void MusicWatchDisc();
+// The song's time has run out: the next track plays, or, while a name is being typed, the disc stops until
+// the entry is done.
+void MusicSongEnd();
 // Waits, a few seconds at most, until the disc that was told to play is heard.
 bool MusicWaitStarted();
 // Puts every playback, disc, rave and disc file global back to its start value.

@@ -150,8 +150,9 @@ void MusicUpdateRave(uint32_t myTime) {
             const int8_t myStored = myRecord.mEdits[myKind];
             const int myValue = std::abs(myStored);
             if (myStored == kNotSet || myValue == gEditsRave[myKind]) continue;
-            ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), gBeatLast,
-                         gCueList[myKind] == kNotSet ? gStateControlsVisible : 0, 0, kModeExecute, 0, 0);
+            ExecuteEdits(
+                static_cast<char>(myKind), static_cast<char>(myValue), gBeatLast, kModeExecute,
+                {static_cast<uint8_t>(gCueList[myKind] == kNotSet ? gStateControlsVisible : 0), 0, 0});
         }
     }
     gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;

@@ -24,6 +24,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
 fi
 
+# Commit messages are checked by scripts/hooks/commit-msg. A linked worktree shares its configuration with the
+# main checkout, so the hook is set from there (where the path names the same scripts).
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1 &&
+  [ "$(git rev-parse --git-dir)" = "$(git rev-parse --git-common-dir)" ] &&
+  [ "$(git config --get core.hooksPath)" != scripts/hooks ]; then
+  git config core.hooksPath scripts/hooks
+fi
+
 orbex_build() { # folder, then extra cmake arguments
   local folder=$1
   shift

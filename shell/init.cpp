@@ -3,9 +3,11 @@
 #include <cstring>
 #include <string>
 
+#include "controls/app_window.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
+#include "engine/animate.h"
 #include "engine/edits.h"
 #include "music/music.h"
 #include "platform/clock.h"
@@ -21,6 +23,7 @@
 #include "shell/quit.h"
 #include "sound/sound_input.h"
 #include "storage/file.h"
+#include "storage/loading.h"
 #include "storage/pop_list.h"
 #include "storage/style.h"
 
@@ -40,6 +43,16 @@ bool InitRefuse(const std::string& myWhy) {
 }
 } // namespace
 
+void InitHooks() {
+    gLoadHooks.mRecord = ExecuteRecordComponent;
+    gLoadHooks.mResetParams = [](MEffect& myMove, char mySlot, StyleRecord* myStyle) {
+        myMove.MEffectResetPar(mySlot, myStyle);
+    };
+    gAnimateDisc = {MusicWatchDisc, MusicSongEnd, MusicAlignCD};
+    gAppQuit.mSequence = QuitSequence;
+    gAppQuit.mFast = QuitFast;
+}
+
 bool InitTakeProgramFolder(std::string& myError) {
     // The preferences folder and the program folder are fixed together, since ORBEX_HOME moves both; the
     // screen chosen last is read from the configuration there.
@@ -58,6 +71,7 @@ bool InitTakeProgramFolder(std::string& myError) {
 }
 
 bool InitProgram() {
+    InitHooks();
     // One Orbex on the desktop, as written; a headless run (a render, a script) works in a program folder of
     // its own and may run beside it, so it takes only that folder's lock.
     if (!gPlatformHeadless) {
@@ -87,6 +101,8 @@ bool InitProgram() {
     InitSetPreferences("orbex");
     PopBuildFileLists();
     std::memset(gAttachList, kNotSet, sizeof(gAttachList));
+    // The disc drive is looked for first, so an alert about the sound input is the one shown.
+    InitCDDrive();
     InitSound();
     InitControlsWindow();
     return true;

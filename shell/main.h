@@ -17,6 +17,10 @@ void MainResetState();
 // Runs the visualizer from start-up to clean-up and returns the process's exit code.
 int WinMain();
 bool InitProgram();
+// Hands the lower layers the steps of the higher ones they need: the loaders their recording, the frame loop
+// its disc, the controls their quitting. InitProgram does it first; so does every program that runs the
+// modules without it.
+void InitHooks();
 // The program folder and its lock, the rave folder and the style asked for; false, with the reason in
 // myError, when the run cannot start.
 bool InitTakeProgramFolder(std::string& myError);

@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "core/style_record.h"
-#include "engine/animate.h"
 #include "platform/audioin.h"
 #include "sound/sound_input.h"
+#include "sound/tempo.h"
 
 uint32_t gSoundSamplePos = 0;
 uint32_t gSoundSampleLast = 0;
@@ -21,6 +21,8 @@ uint32_t gSoundPeakTime = 0;
 uint32_t gSoundFadeTime = 0;
 uint8_t gMeterAbove = 0;
 uint8_t gEffOffset = 0;
+double gEffScale = 0;
+double gScale = 0;
 
 namespace {
 constexpr int kMeterWindow = 110;
@@ -237,4 +239,6 @@ void ListenResetState() {
     gSoundPeakTime = gSoundFadeTime = 0;
     gMeterAbove = 0;
     gEffOffset = 0;
+    gEffScale = 0;
+    gScale = 0;
 }

@@ -18,6 +18,10 @@ extern uint32_t gSoundPeakTime;
 extern uint32_t gSoundFadeTime;
 extern uint8_t gMeterAbove;
 extern uint8_t gEffOffset;
+// The sound scale: how far the sound moves the brush (1 at a beat, falling off after it), and the scale of
+// the colour kick.
+extern double gEffScale;
+extern double gScale;
 // Puts the values above back to their start values.
 void ListenResetState();
 

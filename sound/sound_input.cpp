@@ -6,8 +6,6 @@
 
 #include "core/alert.h"
 #include "core/state.h"
-#include "engine/animate.h"
-#include "music/music.h"
 #include "platform/audioin.h"
 #include "platform/cdaudio.h"
 #include "sound/listen.h"
@@ -106,7 +104,6 @@ void InitSound() {
     if (gAudioInputType == kInputNotChosen || gAudioInputType >= gSoundInputNum) gAudioInputType = 0;
     if (gAudioCDInputType == kInputNotChosen || gAudioCDInputType >= gSoundInputNum) gAudioCDInputType = 0;
     InitSetSoundInput(gAudioCDInputType);
-    InitCDDrive();
     if (AudioInOpen(gSoundBuffer, kSoundBufferLength, 3, SoundBufferFilled)) {
         gStateInput = 1;
     } else {

@@ -2,14 +2,35 @@
 #include "sound/tempo.h"
 
 #include "core/style_record.h"
-#include "engine/animate.h"
-#include "engine/edits.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
+
+#include <algorithm>
+#include <iterator>
+
+uint32_t gBeatNext = kNever;
+uint32_t gBeatLast = 0;
+uint32_t gBeatLength = kNever;
+uint8_t gStatePattern = 0;
+uint32_t gTapTime[10] = {};
+uint8_t gTapPos = 0;
+uint32_t gTapLength = 0;
+uint8_t gTapCount = 0;
+uint32_t gTapTemp[10] = {};
 
 namespace {
 constexpr uint32_t kMaxTappedTempo = 30000; // 300 beats per minute
 } // namespace
+
+void TempoResetState() {
+    gBeatNext = gBeatLength = kNever;
+    gBeatLast = 0;
+    gStatePattern = 0;
+    std::fill(std::begin(gTapTime), std::end(gTapTime), 0u);
+    std::fill(std::begin(gTapTemp), std::end(gTapTemp), 0u);
+    gTapPos = gTapCount = 0;
+    gTapLength = 0;
+}
 
 bool TempoRaveReplays() {
     return gEditsCount != gEditsTotal;

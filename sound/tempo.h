@@ -3,6 +3,23 @@
 
 #include <cstdint>
 
+#include "core/state.h"
+
+// The beat clock: the next and the last beat's song time, the tempo's period, and the tapped pattern
+// (gTapTime[0] intervals after it) with the taps being made (gTapTemp). Listening, the frame loop and a
+// replayed rave move the beats on.
+extern uint32_t gBeatNext;
+extern uint32_t gBeatLast;
+extern uint32_t gBeatLength;
+extern uint8_t gStatePattern;
+extern uint32_t gTapTime[10];
+extern uint8_t gTapPos;
+extern uint32_t gTapLength;
+extern uint8_t gTapCount;
+extern uint32_t gTapTemp[10];
+// Puts the values above back to their start values.
+void TempoResetState();
+
 void MouseKeySetBPM(const uint8_t myTempo[2], uint32_t myTime);
 void MouseKeyManualTap(uint32_t myTime, bool myDraw, bool myPressed);
 void MouseKeyApplyTap(uint32_t myTime, bool myDraw, bool myPressed);

@@ -37,6 +37,9 @@ enum ComponentType : char {
     kComponentBrush = 10,
 };
 
+// What a loader's reading step made of a file (storage/loading.h).
+enum LoadOutcome : uint8_t;
+
 struct VBitmap {
     char mType = 0;
     int16_t mWidth = 0;
@@ -68,6 +71,8 @@ struct VBrush : VBitmap {
 
     bool BrushLoad(const char* myName, char mySlot, uint8_t myClear, uint8_t myRecord, uint8_t myRedraw,
                    StyleRecord* myStyle, uint8_t myQuiet);
+    // The reading step of BrushLoad: strip, mask, icon, own colours and frame order from the opened file.
+    LoadOutcome BrushRead(FileHandle myFile, char* myField, uint8_t myQuiet);
     void Release();
     // Painting, in engine/brush.
     void BrushInit();
@@ -83,6 +88,9 @@ struct VFill : VBitmap {
 
     bool FillLoad(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet);
+    // The reading step of FillLoad: the picture, stretched to the screen when it is a full picture, its icon
+    // and own colours.
+    LoadOutcome FillRead(FileHandle myFile, char* myField, uint8_t myQuiet);
     void Release();
     // Drawing, in engine/fill.
     void FillDraw(uint8_t myNewFill);

@@ -45,6 +45,8 @@ int16_t FileFind(const char* myName, const char* myFolder);
 // 0 or the system's error code (2 when the folder is missing).
 int16_t FileReplace(const char* myName, const char* myFolder, const void* myBytes, int32_t myCount);
 // The same for a whole path, as it stands (Pixelmill's outputs, named by the user).
+// The system's error code for errno myErrno (EIO when it names none).
+int16_t FileCode(int myErrno);
 int16_t FileReplacePath(const std::string& myPath, const void* myBytes, int32_t myCount);
 // Reads a whole file named by a path as it stands: 0, or the system's error code (EISDIR for a folder).
 // Never throws, whatever the path names.

@@ -9,10 +9,12 @@
 
 #include "core/alert.h"
 #include "core/display.h"
+#include "core/state.h"
 #include "platform/platform.h"
+#include "platform/window.h"
 #include "storage/decode.h"
 
-LoadRecorder gLoadRecorder = nullptr;
+LoadHooks gLoadHooks;
 
 void LoadPickName(char* myOut, const char* myName, const char* myField) {
     const char* mySource = gStartUp || !myName ? myField : myName;
@@ -40,8 +42,7 @@ bool LoadCheckHeader(const ComponentHeader& myHeader, char myType1, char myType2
                      uint8_t myQuiet) {
     const char myType = static_cast<char>(myHeader.mType);
     if (myType == myType1 || myType == myType2) return true;
-    if (!myQuiet) MainOpenFileAlert("Not a valid file!", FilePath(myFile));
-    FileClose(myFile);
+    LoadRefuse(myFile, myQuiet);
     return false;
 }
 
@@ -92,7 +93,34 @@ void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char
     std::memset(myCopy, 0, kNameSize);
     std::memcpy(myCopy, myName, strnlen(myName, kNameSize - 1));
     StyleCopy(myDest, myCopy);
-    if (myRecord != 0 && gLoadRecorder) gLoadRecorder(myType, myOffset, myCopy, mySlot, myRecord);
+    if (myRecord != 0 && gLoadHooks.mRecord) gLoadHooks.mRecord(myType, myOffset, myCopy, mySlot, myRecord);
+}
+
+FileHandle LoadOpen(const LoadPlan& myPlan, const char* myName, char* myLoadName, uint8_t myQuiet) {
+    LoadPickName(myLoadName, myName, myPlan.mField);
+    char myFileName[kPathSize], myFolder[kPathSize];
+    if (LoadCopyFileName(myLoadName, myFileName, myFolder, myPlan.mPlace.mFolder, myPlan.mPlace.mExt))
+        return nullptr;
+    FileHandle myFile = nullptr;
+    if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) return myFile;
+    if (!myQuiet) MainOpenAlert((std::string("Unable to open or find ") + myPlan.mWhat + "!").c_str());
+    return nullptr;
+}
+
+LoadOutcome LoadRefuse(FileHandle myFile, uint8_t myQuiet) {
+    if (!myQuiet) MainOpenFileAlert("Not a valid file!", FilePath(myFile));
+    FileClose(myFile);
+    return kLoadRefused;
+}
+
+void LoadFinish(const LoadPlan& myPlan, const char* myLoadName, uint8_t myRecord, uint8_t myRedraw) {
+    if (!gStartUp) {
+        LoadUpdateSettings(myPlan.mType, myPlan.mOffset, myLoadName, myPlan.mField, myPlan.mSlot, myRecord);
+        if (myPlan.mSetName) StyleCopy(myPlan.mSetName, kNoName);
+    } else {
+        StyleCopy(myPlan.mField, myLoadName);
+    }
+    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
 }
 
 void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight) {

@@ -4,15 +4,9 @@
 #include <cstring>
 
 #include "core/alert.h"
-#include "core/state.h"
-#include "platform/window.h"
 #include "storage/loading.h"
 
 namespace {
-
-void LoadRedraw(uint8_t myRedraw) {
-    if (myRedraw && gStateControlsVisible) WindowInvalidate(kWinControls);
-}
 
 // Reads a movement file after its header; false when it is damaged.
 bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize) {
@@ -53,100 +47,70 @@ bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams
                           uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet) {
     StyleRecord& myRecordStyle = myStyle ? *myStyle : gStyle;
     const int mySlotIndex = static_cast<uint8_t>(mySlot) % kMoveSlots;
-    char* myField = myRecordStyle.mMoveNames[mySlotIndex];
-    char myLoadName[kNameSize];
-    LoadPickName(myLoadName, myName, myField);
-    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
-
-    char myFileName[kPathSize], myFolder[kPathSize];
-    bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, kPlaceMovement.mFolder, kPlaceMovement.mExt)) {
-        FileHandle myFile = nullptr;
-        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            MoveHeader myHeader = {};
-            FileRead(myFile, kMoveHeaderSize, &myHeader);
-            if (!LoadCheckHeader(myHeader.mHeader, kTypeMovement, kTypeMovement, myFile, myQuiet))
-                return false;
-            MEffect myMove;
-            const bool mySound = LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize));
-            FileClose(myFile);
-            if (!mySound) {
-                if (!myQuiet) MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
-                return false;
-            }
-            myMove.mLingerCount = mLingerCount;
-            *this = std::move(myMove);
-            mFileFlag = 1;
-            myLoaded = true;
-        } else if (!myQuiet) {
-            MainOpenAlert("Unable to open or find movement!");
+    const LoadPlan myPlan = {
+        "movement",
+        kPlaceMovement,
+        kComponentMovement,
+        myRecordStyle.mMoveNames[mySlotIndex],
+        static_cast<uint16_t>(offsetof(StyleRecord, mMoveNames) + kNameSize * mySlotIndex),
+        static_cast<char>(mySlotIndex + 1),
+        myRecordStyle.mMoveSetName};
+    auto myRead = [&](FileHandle myFile) {
+        MoveHeader myHeader = {};
+        FileRead(myFile, kMoveHeaderSize, &myHeader);
+        if (!LoadCheckHeader(myHeader.mHeader, kTypeMovement, kTypeMovement, myFile, myQuiet))
+            return kLoadRefused;
+        MEffect myMove;
+        if (!LoadMovementBody(myMove, myFile, BytesI16(myHeader.mIconSize)))
+            return LoadRefuse(myFile, myQuiet);
+        FileClose(myFile);
+        myMove.mLingerCount = mLingerCount;
+        *this = std::move(myMove);
+        mFileFlag = 1;
+        return kLoadDone;
+    };
+    auto myFinish = [&](bool myLoaded) {
+        if (!myLoaded) {
+            MEffectSetFallback();
+            mFileFlag = 0;
+            LoadFillBlack(mThumb, kMoveIconSide, kMoveIconSide);
         }
-    }
-    if (!myLoaded) {
-        std::strcpy(myLoadName, kNoName);
-        MEffectSetFallback();
-        mFileFlag = 0;
-        LoadFillBlack(mThumb, kMoveIconSide, kMoveIconSide);
-    }
-    if (myResetParams) MEffectResetPar(static_cast<char>(mySlotIndex), &myRecordStyle);
-    if (!gStartUp) {
-        LoadUpdateSettings(kComponentMovement,
-                           static_cast<uint16_t>(offsetof(StyleRecord, mMoveNames) + kNameSize * mySlotIndex),
-                           myLoadName, myField, static_cast<char>(mySlotIndex + 1), myRecord);
-        StyleCopy(myRecordStyle.mMoveSetName, kNoName);
-    } else {
-        StyleCopy(myField, myLoadName);
-    }
-    LoadRedraw(myRedraw);
-    return myLoaded || myWantedNone;
+        if (myResetParams && gLoadHooks.mResetParams)
+            gLoadHooks.mResetParams(*this, static_cast<char>(mySlotIndex), &myRecordStyle);
+    };
+    return LoadComponent(myPlan, myName, myRecord, myRedraw, myQuiet, myRead, myFinish);
 }
 
 namespace {
 
-// The shared part of the two effect loaders: myField is the style's name field of this effect.
+// The shared part of the two effect loaders: myField is the style's name field of this effect. Effects are
+// never loaded quietly.
 bool LoadEffect(Effect& myEffect, const char* myName, char myFileType, const FormatPlace& myPlace,
                 char* myField, uint16_t myOffset, uint8_t myRecord, uint8_t myRedraw) {
-    char myLoadName[kNameSize];
-    LoadPickName(myLoadName, myName, myField);
-    const bool myWantedNone = std::strcmp(myLoadName, kNoName) == 0;
-    char myFileName[kPathSize], myFolder[kPathSize];
-    bool myLoaded = false;
-    if (!LoadCopyFileName(myLoadName, myFileName, myFolder, myPlace.mFolder, myPlace.mExt)) {
-        FileHandle myFile = nullptr;
-        if (LoadOpenFile(myFileName, myFolder, &myFile) == 0) {
-            EffectHeader myHeader = {};
-            FileRead(myFile, kEffectHeaderSize, &myHeader);
-            if (!LoadCheckHeader(myHeader.mHeader, myFileType, myFileType, myFile, 0)) return false;
-            FileSeek(myFile, kEffectCodeAt, 0);
-            Effect myRead(myEffect.mType);
-            const bool mySound = myRead.EffectReadCodes(myFile);
-            FileClose(myFile);
-            if (!mySound) {
-                MainOpenFileAlert("Not a valid file!", std::string(myFolder) + myFileName);
-                return false;
-            }
-            myEffect.mInitSize = myRead.mInitSize;
-            myEffect.mResetSize = myRead.mResetSize;
-            myEffect.mUpdateSize = myRead.mUpdateSize;
-            myEffect.mInit = std::move(myRead.mInit);
-            myEffect.mReset = std::move(myRead.mReset);
-            myEffect.mUpdate = std::move(myRead.mUpdate);
-            myEffect.mFileFlag = 1;
-            myLoaded = true;
-        }
-        if (!myLoaded) MainOpenAlert("Unable to open or find effect!");
-    }
-    if (!myLoaded) {
-        std::strcpy(myLoadName, kNoName);
+    const LoadPlan myPlan = {"effect", myPlace, myEffect.mType, myField, myOffset, 0, nullptr};
+    auto myRead = [&](FileHandle myFile) {
+        EffectHeader myHeader = {};
+        FileRead(myFile, kEffectHeaderSize, &myHeader);
+        if (!LoadCheckHeader(myHeader.mHeader, myFileType, myFileType, myFile, 0)) return kLoadRefused;
+        FileSeek(myFile, kEffectCodeAt, 0);
+        Effect myRead(myEffect.mType);
+        if (!myRead.EffectReadCodes(myFile)) return LoadRefuse(myFile, 0);
+        FileClose(myFile);
+        myEffect.mInitSize = myRead.mInitSize;
+        myEffect.mResetSize = myRead.mResetSize;
+        myEffect.mUpdateSize = myRead.mUpdateSize;
+        myEffect.mInit = std::move(myRead.mInit);
+        myEffect.mReset = std::move(myRead.mReset);
+        myEffect.mUpdate = std::move(myRead.mUpdate);
+        myEffect.mFileFlag = 1;
+        return kLoadDone;
+    };
+    auto myFinish = [&](bool myLoaded) {
+        if (myLoaded) return;
         myEffect.EffectFreeCodes();
         myEffect.mFileFlag = 0;
-    }
-    if (!gStartUp)
-        LoadUpdateSettings(myEffect.mType, myOffset, myLoadName, myField, 0, myRecord);
-    else
-        StyleCopy(myField, myLoadName);
-    LoadRedraw(myRedraw);
-    return myLoaded || myWantedNone;
+    };
+    return LoadComponent(myPlan, myName, myRecord, myRedraw, 0, myRead, myFinish);
 }
 
 } // namespace

@@ -44,6 +44,7 @@
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
+#include "sound/tempo.h"
 #include "storage/components.h"
 #include "storage/file.h"
 #include "storage/pop_list.h"
@@ -70,6 +71,7 @@ void TestResetAllState() {
     SearchResetState();
     SoundInputResetState();
     ListenResetState();
+    TempoResetState();
     AnimateResetState();
     BrushResetState();
     BrushEffectResetState();
@@ -108,5 +110,6 @@ class ResetEveryModule : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new ResetEveryModule);
+    InitHooks();
     return RUN_ALL_TESTS();
 }

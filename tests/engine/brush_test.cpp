@@ -153,7 +153,7 @@ TEST_F(BrushTest, TrailsStayOrAreErasedAndAtBrushesNeverTrail) {
     // An "@" brush erases each image before the next, trails or not.
     StyleCopy(gStyle.mBrushNames[1], "@Ghost");
     MakeBrush(gBrushes[1], 4, 4, 1);
-    ExecuteEdits(kEditBrush, 2, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrush, 2, 0, kModeExecute, {});
     EXPECT_EQ(gStateBTrails, 0);
     gX = 300;
     gBrushes[1].BrushDraw(0);

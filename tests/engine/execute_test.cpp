@@ -31,10 +31,10 @@ class ExecuteTest : public EngineTest {
 
 TEST_F(ExecuteTest, AFillWipeKeepsTheFillAndASlotSelectsAndDraws) {
     SurfaceFill(gWorldPaint, gRectDisplay, 9);
-    ExecuteEdits(kEditFill, kEditFillWipe, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditFill, kEditFillWipe, 0, kModeExecute, {});
     EXPECT_EQ(gCurrentFill, 0);
     EXPECT_EQ(Paint(400, 300), 111);
-    ExecuteEdits(kEditFill, 3, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditFill, 3, 0, kModeExecute, {});
     EXPECT_EQ(gCurrentFill, 2);
     EXPECT_EQ(gStyle.mCurrentFill, 3);
     EXPECT_EQ(gFills[2].m8BitWorld.mWidth, 22);
@@ -42,7 +42,7 @@ TEST_F(ExecuteTest, AFillWipeKeepsTheFillAndASlotSelectsAndDraws) {
     // Random fills come from slots 1-4, never the current one.
     for (int i = 0; i < 30; ++i) {
         const int myBefore = gCurrentFill;
-        ExecuteEdits(kEditFill, kEditRandom, 0, 0, 0, kModeExecute, 0, 0);
+        ExecuteEdits(kEditFill, kEditRandom, 0, kModeExecute, {});
         EXPECT_NE(gCurrentFill, myBefore);
         EXPECT_LT(gCurrentFill, 4);
     }
@@ -50,13 +50,13 @@ TEST_F(ExecuteTest, AFillWipeKeepsTheFillAndASlotSelectsAndDraws) {
 
 TEST_F(ExecuteTest, AttachmentsRefuseTriggeredChangesButNotReplays) {
     gStyle.mAttachments[0].mAttachGradient = 5;
-    ExecuteEdits(kEditGradient, 3, 0, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditGradient, 3, 0, kModeExecute, {0, 1, 0});
     EXPECT_STREQ(gAlertText, "The current brush has an attached gradient.");
     EXPECT_EQ(gCurrentGrad, 0);
-    ExecuteEdits(kEditGradient, 3, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditGradient, 3, 0, kModeExecute, {});
     EXPECT_EQ(gCurrentGrad, 2);
     gStyle.mAttachments[0].mAttachBrushSpeed = 10;
-    ExecuteEdits(kEditBrushSpeed, 20, 0, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrushSpeed, 20, 0, kModeExecute, {0, 1, 0});
     EXPECT_STREQ(gAlertText, "The current brush has an attached brush speed setting.");
 }
 
@@ -65,34 +65,34 @@ TEST_F(ExecuteTest, BrushAttachmentsSwitchTheMovementAndBack) {
     gStyle.mAttachments[1].mAttachBrushSpeed = 10;
     gStyle.mCurrentMove = 2;
     gCurrentMove = 1;
-    ExecuteEdits(kEditBrush, 2, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrush, 2, 0, kModeExecute, {});
     EXPECT_EQ(gCurrentMove, 3);
     EXPECT_EQ(gStyle.mBrushSpeed, 10);
     EXPECT_EQ(gUpdateLength, 100u);
-    ExecuteEdits(kEditBrush, 3, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrush, 3, 0, kModeExecute, {});
     EXPECT_EQ(gCurrentMove, 1);
     EXPECT_EQ(gStyle.mBrushSpeed, 40);
     EXPECT_EQ(gAttachList[4], kNotSet);
 }
 
 TEST_F(ExecuteTest, SpeedsSetTheirDeadlines) {
-    ExecuteEdits(kEditBrushSpeed, 0, 100, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrushSpeed, 0, 100, kModeExecute, {});
     EXPECT_EQ(gUpdateNext, kNever);
-    ExecuteEdits(kEditColorSpeed, 60, 100, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditColorSpeed, 60, 100, kModeExecute, {});
     EXPECT_EQ(gCycleDir, 0);
     EXPECT_EQ(gCycleNext, kNever);
-    ExecuteEdits(kEditColorSpeed, 50, 100, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditColorSpeed, 50, 100, kModeExecute, {});
     EXPECT_EQ(gCycleDir, -1);
     EXPECT_EQ(gCycleLength, 100u);
     EXPECT_EQ(gCycleNext, 200u);
 }
 
 TEST_F(ExecuteTest, CuesWaitAndCombineFillAndWipe) {
-    ExecuteEdits(kEditFill, 3, 0, 0, 0, kModeCue, 0, 0);
-    ExecuteEdits(kEditFill, kEditFillWipe, 0, 0, 0, kModeCue, 0, 0);
+    ExecuteEdits(kEditFill, 3, 0, kModeCue, {});
+    ExecuteEdits(kEditFill, kEditFillWipe, 0, kModeCue, {});
     EXPECT_EQ(gCueList[kEditFill], 3 + kEditFillWipe);
     EXPECT_EQ(gCurrentFill, 0);
-    ExecuteEdits(kEditFill, 0, 0, 0, 0, kModeUncue, 0, 0);
+    ExecuteEdits(kEditFill, 0, 0, kModeUncue, {});
     EXPECT_EQ(gCueList[kEditFill], kNotSet);
 }
 
@@ -102,17 +102,17 @@ TEST_F(ExecuteTest, EditsBetweenBeatsMakeChangeRecordsAndNearOnesJoinTheBeat) {
     ExecuteInsert(kRecordBeat, nullptr);
     const int myBeat = gEditsCurrent;
     // 100 ms after the beat: onto the beat's record.
-    ExecuteEdits(kEditSpread, 50, 1100, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditSpread, 50, 1100, kModeExecute, {0, 1, 0});
     EXPECT_EQ(gEditsCurrent, myBeat);
     EXPECT_EQ(gEditsList[myBeat].mEdits[kEditSpread], -50);
     // Half-way: a change record of its own at that time.
-    ExecuteEdits(kEditSpread, 60, 1500, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditSpread, 60, 1500, kModeExecute, {0, 1, 0});
     EXPECT_NE(gEditsCurrent, myBeat);
     EXPECT_EQ(gEditsList[gEditsCurrent].mTime, 1500u);
     EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[0], kRecordChange);
     EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[kEditSpread], -60);
     // 150 ms before the next beat: it belongs to that beat.
-    ExecuteEdits(kEditSpread, 70, 1850, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditSpread, 70, 1850, kModeExecute, {0, 1, 0});
     EXPECT_EQ(gEditsList[gEditsCurrent].mTime, 2000u);
     EXPECT_EQ(gEditsList[gEditsCurrent].mEdits[kEditSpread], -70);
     // The list stays in time order.
@@ -126,7 +126,7 @@ TEST_F(ExecuteTest, EditsBetweenBeatsMakeChangeRecordsAndNearOnesJoinTheBeat) {
 TEST_F(ExecuteTest, TheStartRecordTakesPlainValuesAndTheSongStart) {
     gBeatLast = 0;
     gBeatNext = 1000;
-    ExecuteEdits(kEditColorKick, 80, 10, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditColorKick, 80, 10, kModeExecute, {0, 1, 0});
     EXPECT_EQ(gEditsCurrent, 0);
     EXPECT_EQ(gEditsList[0].mEdits[kEditColorKick], 80);
     EXPECT_EQ(gStyleStart.mColorKick, 80);
@@ -144,7 +144,7 @@ TEST_F(ExecuteTest, TheListHoldsAtMost9000Records) {
     EXPECT_FALSE(ExecuteInsert(kRecordChange, nullptr));
     EXPECT_STREQ(gAlertText, "") << "the alert comes once";
     // Execution goes on without recording.
-    ExecuteEdits(kEditSpread, 33, 5000, 0, 1, kModeExecute, 0, 0);
+    ExecuteEdits(kEditSpread, 33, 5000, kModeExecute, {0, 1, 0});
     EXPECT_EQ(gStyle.mSpread, 33);
 }
 
@@ -204,14 +204,14 @@ TEST_F(ExecuteTest, EffectsBroughtByABrushOrAReplayStartFromTheirInitPrograms) {
     StyleCopy(gStyle.mAttachments[1].mAttachBrushColorEffect, "Grey");
     StyleCopy(gStyle.mAttachments[1].mAttachBrushEffect, "Vars");
     gEffParam[0] = 0;
-    ExecuteEdits(kEditBrush, 2, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrush, 2, 0, kModeExecute, {});
     ASSERT_STREQ(gStyle.mBrushColorEffect, "Grey");
     const std::vector<int16_t> myBrought = gBEffectColor.mShiftArray;
     gBEffectColor.CEffectCreateDest();
     EXPECT_EQ(myBrought, gBEffectColor.mShiftArray) << "the shifts are the new effect's own";
     EXPECT_NE(myBrought, myTurnShifts);
     EXPECT_EQ(gEffParam[0], 5.0) << "the attached brush effect ran its init program";
-    ExecuteEdits(kEditBrush, 3, 0, 0, 0, kModeExecute, 0, 0);
+    ExecuteEdits(kEditBrush, 3, 0, kModeExecute, {});
     EXPECT_STREQ(gStyle.mBrushColorEffect, "Turn");
     EXPECT_EQ(gBEffectColor.mShiftArray, myTurnShifts) << "the effect given back is rebuilt too";
 

@@ -13,8 +13,8 @@ std::vector<uint8_t> ReadFile(const std::filesystem::path& myPath) {
 }
 
 void Edit(int myKind, int myValue) {
-    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), AnimateGetElapsedTime(), 0, 1,
-                 kModeExecute, 0, 0);
+    ExecuteEdits(static_cast<char>(myKind), static_cast<char>(myValue), AnimateGetElapsedTime(), kModeExecute,
+                 {0, 1, 0});
 }
 
 bool Save(uint16_t myPopup, const char* myName) {

@@ -57,8 +57,8 @@ TEST_F(MusicTest, RaveOfAMusicFolderReplaysInSync) {
     for (const Change& myChange : kChanges) {
         myRunTo(myChange.mTime, nullptr);
         ASSERT_NE(StyleValue(myChange.mKind), myChange.mValue);
-        ExecuteEdits(static_cast<char>(myChange.mKind), static_cast<char>(myChange.mValue), myChange.mTime, 0,
-                     1, kModeExecute, 0, 0);
+        ExecuteEdits(static_cast<char>(myChange.mKind), static_cast<char>(myChange.mValue), myChange.mTime,
+                     kModeExecute, {0, 1, 0});
     }
     myRunTo(5000, nullptr);
     gPopup = kPopupRave;
