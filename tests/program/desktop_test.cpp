@@ -110,8 +110,8 @@ TEST_F(DesktopTest, ASilentDesktopWaitsForMusicWithoutAnAlert) {
         !TestHaveProgram("paplay") || !TestHaveProgram("pactl") || !TestHaveProgram("bc"))
         GTEST_SKIP() << "needs xvfb-run, xdotool, pulseaudio, paplay, pactl and bc";
     WriteClickTrack(mRoot / "clicks.wav", 10);
-    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/program/live_quiet_start.sh' '" +
-                                  mRoot.string() + "' '" ORBEX_BIN_DIR "/orbex' 20";
+    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/program/live_desktop.sh' '" +
+                                  mRoot.string() + "' '" ORBEX_BIN_DIR "/orbex' 2 20";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
     EXPECT_EQ(TestReadText(mRoot / "code.txt"), "0\n")
         << TestReadText(mRoot / "orbex.log") << TestReadText(mRoot / "pulse.log");
