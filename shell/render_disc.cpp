@@ -68,6 +68,9 @@ std::string RenderDiscVideoName(int myTrack) {
     if (myTrack >= 0 && myTrack < kTracksMax) {
         std::memcpy(myTitle, gCDSet[myTrack].mName, kCDNameSize - 1);
         MainRemoveUnderscores(myTitle, static_cast<int>(std::strlen(myTitle)));
+        // A RaveSet from elsewhere may name a track with anything: the video stays in its folder.
+        for (char& myChar : myTitle)
+            if (myChar == '/' || myChar == '\\' || (myChar > 0 && myChar < ' ')) myChar = '_';
     }
     char myName[kCDNameSize + 32];
     if (myTitle[0])
