@@ -190,6 +190,10 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
         myError = "--video " + gOptions.mVideo + " needs --disc: a folder holds one video for each track";
         return false;
     }
+    if (gOptions.mVideoFolder && gOptions.mFrames) {
+        myError = "--frames cannot be used with --video " + gOptions.mVideo + ": each video is a whole track";
+        return false;
+    }
     if (!gOptions.mOutDir.empty() && !gOptions.mVideo.empty()) {
         myError = "--out and --video cannot be used together";
         return false;

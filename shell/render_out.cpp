@@ -206,8 +206,8 @@ bool RenderOutOpen(std::string& myError) {
         sTotal = kSheetFrames;
         return true;
     }
-    // A scripted session without a frame count lasts as long as its script.
-    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0;
+    // A scripted session without a frame count lasts as long as its script, a folder of videos as its disc.
+    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0 && !gOptions.mVideoFolder;
     sDiscRun = !gOptions.mDisc.empty() && gOptions.mFrames <= 0 && !sUntilScriptEnds;
     sDiscSound = !gOptions.mDisc.empty() && !gOptions.mVideo.empty();
     sTotal = gOptions.mFrames > 0 ? gOptions.mFrames

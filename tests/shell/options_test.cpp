@@ -33,6 +33,8 @@ TEST(Options, RefusalsSayWhatIsAllowed) {
               "--audio and --disc cannot be used together");
     EXPECT_EQ(Refusal({"--headless", "--video", "videos/"}),
               "--video videos/ needs --disc: a folder holds one video for each track");
+    EXPECT_EQ(Refusal({"--headless", "--disc", "music", "--frames", "9", "--video", "videos/"}),
+              "--frames cannot be used with --video videos/: each video is a whole track");
     EXPECT_EQ(Refusal({"--headless", "--video", "videos"}),
               "--video videos: unknown kind of video; name it " + std::string(VideoFormList()));
     // What is allowed stays allowed.
