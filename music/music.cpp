@@ -116,8 +116,9 @@ void MusicPlay(int myTrack, int myUpdate) {
         const uint8_t myInput = MusicChosenInput();
         if (myInput != gAudioCurrentInputType && gSoundQueryFlag < 0) InitSetSoundInput(myInput);
         if (gStateListen) MusicStartRecording();
-        // A style that listens, started with the run, switches listening on.
-        if (myFirstOfRun && gStateListen) AnimateStartSearch(kSearchQuiet);
+        // A style that listens, started with the run, switches listening on; on the desktop's monitor it
+        // waits for music first.
+        if (myFirstOfRun && gStateListen) AnimateWaitForMusic();
     }
     if (gStateCD) MusicStartDisc(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)], gTrackCurrent != 0);
     gTimer = ClockTicks();

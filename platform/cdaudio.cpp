@@ -66,6 +66,9 @@ bool sReaderQuit = false;
 std::deque<int16_t> sPrefetch; // stereo samples from sReadPos - size / 2 on
 int64_t sReadPos = 0;
 
+// Whoever keeps the sink's sound (a render laying it under its video); null for none.
+CDAudioSinkTap sSinkTap = nullptr;
+
 // Virtual ticks are 32 bits; the sink measures in microseconds that do not wrap.
 uint32_t sLastTicks = 0;
 int64_t sTickBaseUs = 0;
@@ -124,7 +127,9 @@ void CDAudioPumpSink() {
         mySamples.resize(static_cast<size_t>(myCount) * 2);
         CDDriveRead(sPlayPos, myCount, mySamples.data());
         CDAudioNoteMono(sPlayPos, myCount, mySamples.data());
-        CDAudioNoteHeard(sSinkStartUs + (sPlayPos - sPlayFrom) * 1000000 / kCDSampleRate, sPlayPos, myCount);
+        const int64_t myHeardUs = sSinkStartUs + (sPlayPos - sPlayFrom) * 1000000 / kCDSampleRate;
+        CDAudioNoteHeard(myHeardUs, sPlayPos, myCount);
+        if (sSinkTap) sSinkTap(myHeardUs, mySamples.data(), myCount);
         sPlayPos += myCount;
         myLeft -= myCount;
     }
@@ -399,6 +404,17 @@ uint8_t CDAudioVolume() {
     return static_cast<uint8_t>(sVolume.load(std::memory_order_relaxed));
 }
 
+void CDAudioSetSinkTap(CDAudioSinkTap myTap) {
+    std::lock_guard<std::mutex> myGuard(sLock);
+    sSinkTap = myTap;
+}
+
+int64_t CDAudioSinkClock() {
+    std::lock_guard<std::mutex> myGuard(sLock);
+    CDAudioPumpSink();
+    return CDAudioNowUs();
+}
+
 uint32_t CDAudioLatency() {
     return static_cast<uint32_t>(sLatencyUs / 1000);
 }
@@ -409,6 +425,7 @@ void CDAudioResetState() {
     sMono.clear();
     sMonoTag.clear();
     sVolume = 255;
+    sSinkTap = nullptr;
     sGeneration = 0;
     sSinkStartUs = 0;
     sLastTicks = ClockTicks();

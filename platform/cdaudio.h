@@ -74,6 +74,13 @@ void CDAudioHeardSamples(uint32_t myOrigin, int64_t myFirst, int myCount, uint8_
 // records stays as the disc has it, so the picture's beats do not follow the volume.
 void CDAudioSetVolume(uint8_t myVolume);
 uint8_t CDAudioVolume();
+// Receives what the sink plays (headless, or without a sound output), as it is taken from the disc: myCount
+// pairs of left and right samples, the first heard at myHeardUs on the sink's clock (CDAudioSinkClock).
+// Called on the program's own thread, with the player's lock held: it must not call the player.
+using CDAudioSinkTap = void (*)(int64_t myHeardUs, const int16_t* myStereo, int myCount);
+void CDAudioSetSinkTap(CDAudioSinkTap myTap);
+// The sink's clock now, in microseconds, after handing the tap what has been heard until now.
+int64_t CDAudioSinkClock();
 // The sound output's delay from handing samples over to their being heard, in milliseconds.
 uint32_t CDAudioLatency();
 // Puts the player back to its start: no drive, nothing played or heard.

@@ -44,7 +44,8 @@ struct VideoEncoder {
     AVAudioFifo* mFifo = nullptr;
     uint8_t** mConverted = nullptr; // the resampler's output, before it is cut into the encoder's frames
     int mConvertedCapacity = 0;
-    AudioFileStream mSong;
+    AudioFileStream mSong; // a song handed over while rendering has no file: only its rate and channels
+    bool mHandedOver = false;
     std::vector<float> mBlock;
     int64_t mSongRead = 0; // frames of the song taken in
     int64_t mSoundPts = 0; // samples handed to the sound encoder
@@ -56,9 +57,11 @@ struct VideoEncoder {
 
     std::thread mSoundThread;
     std::atomic<bool> mSoundStop{false};
-    std::mutex mSoundLock;                 // guards the four below
-    std::condition_variable mSoundChanged; // a packet queued or taken, the sound over, the end moved
+    std::mutex mSoundLock;                 // guards the six below
+    std::condition_variable mSoundChanged; // a packet queued or taken, sound handed over, the end moved
     std::deque<AVPacket*> mSoundPackets;   // encoded, in the stream's time base, not yet written
+    std::deque<float> mHanded;             // sound handed over and not yet taken in, interleaved
+    bool mHandedEnd = false;               // no more will be handed over
     bool mSoundOver = false;
     bool mSoundFailed = false;
     std::string mSoundError;
@@ -297,7 +300,13 @@ int VideoSoundRate(const AVCodec* myCodec, int mySongRate) {
 }
 
 bool VideoOpenSound(VideoEncoder& myEncoder, const VideoSettings& mySettings, std::string& myError) {
-    if (!AudioFileOpenStream(myEncoder.mSong, mySettings.mSound, myError)) return false;
+    myEncoder.mHandedOver = mySettings.mSound.empty();
+    if (myEncoder.mHandedOver) {
+        myEncoder.mSong.mRate = mySettings.mSoundRate;
+        myEncoder.mSong.mChannels = mySettings.mSoundChannels;
+    } else if (!AudioFileOpenStream(myEncoder.mSong, mySettings.mSound, myError)) {
+        return false;
+    }
     const bool myOpus = myEncoder.mForm == kVideoWebm;
     const AVCodec* myCodec =
         myOpus ? avcodec_find_encoder_by_name("libopus") : avcodec_find_encoder(AV_CODEC_ID_AAC);
@@ -427,13 +436,30 @@ bool VideoSoundRoom(VideoEncoder& myEncoder) {
     return !myEncoder.mSoundStop && myEncoder.mSongRead < myEncoder.mSongUntil;
 }
 
+// The song's next frames into mBlock: read from its file, or waited for while the render hands them over;
+// 0 at the end.
+int64_t VideoTakeSong(VideoEncoder& myEncoder, int64_t myWanted) {
+    if (!myEncoder.mHandedOver)
+        return AudioFileReadStream(myEncoder.mSong, myEncoder.mBlock.data(), myWanted);
+    std::unique_lock<std::mutex> myLock(myEncoder.mSoundLock);
+    myEncoder.mSoundChanged.wait(
+        myLock, [&] { return !myEncoder.mHanded.empty() || myEncoder.mHandedEnd || myEncoder.mSoundStop; });
+    const size_t myChannels = static_cast<size_t>(myEncoder.mSong.mChannels);
+    const int64_t myFrames =
+        myEncoder.mSoundStop ? 0 : std::min<int64_t>(myWanted, myEncoder.mHanded.size() / myChannels);
+    const auto myEnd = myEncoder.mHanded.begin() + static_cast<std::ptrdiff_t>(myFrames * myChannels);
+    std::copy(myEncoder.mHanded.begin(), myEnd, myEncoder.mBlock.begin());
+    myEncoder.mHanded.erase(myEncoder.mHanded.begin(), myEnd);
+    return myFrames;
+}
+
 // Takes the song in up to the frame of its own under the pictures (or its end) and encodes what is ready.
 // The video is as long as its pictures, so the song stops with them.
 bool VideoFeedSound(VideoEncoder& myEncoder, bool myLast, std::string& myError) {
     if (!myEncoder.mAudio) return true;
     while (!myEncoder.mSongOver && VideoSoundRoom(myEncoder)) {
         const int64_t myWanted = std::min<int64_t>(kSongBlock, myEncoder.mSongUntil - myEncoder.mSongRead);
-        const int64_t myRead = AudioFileReadStream(myEncoder.mSong, myEncoder.mBlock.data(), myWanted);
+        const int64_t myRead = VideoTakeSong(myEncoder, myWanted);
         if (myRead <= 0) {
             myEncoder.mSongOver = true;
             break;
@@ -541,8 +567,8 @@ VideoEncoder* VideoEncoderOpen(const VideoSettings& mySettings, VideoForm myForm
         !(myEncoder->mPacket = av_packet_alloc()))
         return myFail("out of memory");
     if (!VideoOpenPicture(*myEncoder, mySettings, myError)) return myFail(myError);
-    if (!mySettings.mSound.empty() && !VideoOpenSound(*myEncoder, mySettings, myError))
-        return myFail(myError);
+    const bool mySound = !mySettings.mSound.empty() || mySettings.mSoundRate > 0;
+    if (mySound && !VideoOpenSound(*myEncoder, mySettings, myError)) return myFail(myError);
     if (myEncoder->mAudio) {
         myEncoder->mSongUntil = mySettings.mFrames > 0
                                     ? av_rescale(mySettings.mFrames, myEncoder->mSong.mRate, mySettings.mFps)
@@ -578,7 +604,24 @@ bool VideoEncoderFrame(VideoEncoder* myEncoder, const uint8_t* const myPlanes[3]
     return VideoLayInSound(*myEncoder, myEncoder->mPictures, false, myError);
 }
 
+void VideoEncoderSound(VideoEncoder* myEncoder, const int16_t* myStereo, int myFrames) {
+    if (!myEncoder->mAudio || !myEncoder->mHandedOver || myFrames <= 0) return;
+    const int myChannels = myEncoder->mSong.mChannels;
+    {
+        std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
+        for (int myIndex = 0; myIndex < myFrames; ++myIndex)
+            for (int myChannel = 0; myChannel < myChannels; ++myChannel)
+                myEncoder->mHanded.push_back(myStereo[2 * myIndex + std::min(myChannel, 1)] / 32768.0f);
+    }
+    myEncoder->mSoundChanged.notify_all();
+}
+
 bool VideoEncoderFinish(VideoEncoder* myEncoder, std::string& myError) {
+    {
+        std::lock_guard<std::mutex> myLock(myEncoder->mSoundLock);
+        myEncoder->mHandedEnd = true;
+    }
+    myEncoder->mSoundChanged.notify_all();
     if (!VideoSend(*myEncoder, myEncoder->mVideo, myEncoder->mVideoStream, nullptr, myError)) return false;
     if (!VideoLayInSound(*myEncoder, myEncoder->mPictures, true, myError)) return false;
     int myResult = av_write_trailer(myEncoder->mFormat);

@@ -230,6 +230,11 @@ bool VideoWriteFrame(VideoOut& myVideo, const Surface& mySurface, const PaletteE
     return true;
 }
 
+void VideoWriteSound(VideoOut& myVideo, const int16_t* myStereo, int myFrames) {
+    if (myVideo.mWriter && myVideo.mWriter->mEncoder)
+        VideoEncoderSound(myVideo.mWriter->mEncoder, myStereo, myFrames);
+}
+
 bool VideoFinish(VideoOut& myVideo, std::string& myError) {
     VideoWriter* myWriter = myVideo.mWriter;
     if (!myWriter) return true;

@@ -2,6 +2,7 @@
 // their own while the next ones are drawn.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/palette.h"
@@ -18,7 +19,10 @@ struct VideoSettings {
     int mFps = 30;
     VideoQuality mQuality = kVideoGood;
     std::string mSound; // the sound file laid under the picture from its start; empty for a silent video
-    int mFrames = 0;    // the frames planned, so the sound can be encoded ahead; 0 when not known
+    // Without a file: sound handed over as it plays (VideoWriteSound), 16-bit samples at this rate.
+    int mSoundRate = 0;
+    int mSoundChannels = 2;
+    int mFrames = 0; // the frames planned, so the sound can be encoded ahead; 0 when not known
 };
 
 struct VideoWriter;
@@ -37,6 +41,9 @@ const char* VideoFormList();
 bool VideoOpen(VideoOut& myVideo, const VideoSettings& mySettings, std::string& myError);
 // Hands one frame to the encoder; false once encoding has failed.
 bool VideoWriteFrame(VideoOut& myVideo, const Surface& mySurface, const PaletteEntry* myPalette);
+// Hands over myFrames of sound (left and right 16-bit samples) that follow the sound handed over before,
+// from the first picture's time on; a video without sound, or of raw pictures, lets them go.
+void VideoWriteSound(VideoOut& myVideo, const int16_t* myStereo, int myFrames);
 // Encodes what is queued, completes the file and puts it in place; false with a message when that fails,
 // and then nothing is left behind.
 bool VideoFinish(VideoOut& myVideo, std::string& myError);

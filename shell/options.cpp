@@ -37,13 +37,15 @@ const char* OptionsUsage() {
            "Orbex, the music visualizer. With no options it starts full screen.\n"
            "\n"
            "  --headless            run without a display, on a virtual clock\n"
-           "  --frames N            headless: write N frames, then quit (default: the whole --audio song,\n"
-           "                        else 10 seconds)\n"
+           "  --frames N            headless: write N frames, then quit (default: the whole --audio song or\n"
+           "                        --disc track, else 10 seconds)\n"
            "  --fps F               headless: frames per second of virtual time (default 30)\n"
            "  --size WxH            headless: picture size (default 640x480)\n"
            "  --out DIR             headless: write frames as DIR/frame-000000.png, ...\n"
            "  --video FILE          headless: write a video; .mp4, .mkv, .mov (H.264 and AAC), .webm (VP9\n"
-           "                        and Opus) or .y4m (raw pictures), with the sound of --audio\n"
+           "                        and Opus) or .y4m (raw pictures), with the sound of --audio or the disc\n"
+           "  --video FOLDER/       headless, with --disc: write every track from --track on as\n"
+           "                        FOLDER/\"NN Title.mp4\", each with its rave and its sound\n"
            "  --quality Q           headless: fast, good or small (default fast): speed against file size\n"
            "  --quiet               headless: no progress line\n"
            "  --style NAME          start with the style NAME instead of the last session\n"
@@ -124,13 +126,18 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 myError = "--audio needs a sound file";
         } else if (myArg == "--video") {
             const char* myValue = myTake();
-            if (!myValue)
+            const size_t myLength = myValue ? std::strlen(myValue) : 0;
+            if (!myValue) {
                 myError = "--video needs a file name";
-            else if (VideoFormOfPath(myValue) == kVideoUnknown)
+            } else if (myLength > 1 && myValue[myLength - 1] == '/') {
+                gOptions.mVideo = myValue;
+                gOptions.mVideoFolder = true;
+            } else if (VideoFormOfPath(myValue) == kVideoUnknown) {
                 myError =
                     std::string("--video ") + myValue + ": unknown kind of video; name it " + VideoFormList();
-            else
+            } else {
                 gOptions.mVideo = myValue;
+            }
         } else if (myArg == "--quality") {
             const char* myText = myTake();
             const std::string myValue = myText ? myText : "";
@@ -177,6 +184,14 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
     if (!gOptions.mHeadless && (gOptions.mFrames || !gOptions.mOutDir.empty() || !gOptions.mVideo.empty() ||
                                 !gOptions.mAudio.empty() || gOptions.mClicks)) {
         myError = "--frames, --out, --video, --audio and --clicks need --headless";
+        return false;
+    }
+    if (gOptions.mVideoFolder && gOptions.mDisc.empty()) {
+        myError = "--video " + gOptions.mVideo + " needs --disc: a folder holds one video for each track";
+        return false;
+    }
+    if (gOptions.mVideoFolder && gOptions.mFrames) {
+        myError = "--frames cannot be used with --video " + gOptions.mVideo + ": each video is a whole track";
         return false;
     }
     if (!gOptions.mOutDir.empty() && !gOptions.mVideo.empty()) {

@@ -17,7 +17,8 @@ struct Options {
     int mWindowHeight = 0;
     int mDisplay = -1; // the screen to fill, from 0 (-1: the one chosen last)
     std::string mOutDir;
-    std::string mVideo; // the extension picks the form
+    std::string mVideo;        // the extension picks the form
+    bool mVideoFolder = false; // mVideo ends in '/': one video for each track of the disc
     VideoQuality mQuality = kVideoFast;
     bool mQuiet = false;  // no progress line
     std::string mBeatLog; // every beat's song time, one per line

@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/state.h"
+#include "music/music.h"
 #include "platform/audio_file.h"
 #include "platform/audioin.h"
+#include "platform/cdaudio.h"
 #include "platform/clock.h"
 #include "platform/image_out.h"
 #include "platform/palette.h"
@@ -19,6 +22,7 @@
 #include "platform/video_out.h"
 #include "platform/window.h"
 #include "shell/options.h"
+#include "shell/render_disc.h"
 #include "shell/render_progress.h"
 #include "sound/search.h"
 
@@ -45,8 +49,17 @@ int sSheetHeight = 0;
 bool sProgress = false;
 double sProgressStart = 0;
 double sProgressShown = 0;
-// The folders --out made for this run, outermost first: a run that never began takes them away again.
+// The folders --out or a folder of videos made for this run, outermost first: a run that never began takes
+// them away again.
 std::vector<std::filesystem::path> sMadeFolders;
+// A run of the disc without --frames lasts as long as its track, or with a folder of videos as its tracks
+// from the first one on; frames are counted from the start of the track, as its song time.
+bool sDiscRun = false;
+bool sDiscSound = false; // the video carries the disc's sound
+int sTrack = -1;         // the track being rendered (-1 before the disc plays)
+int sLastTrack = -1;     // a folder of videos: the last track it takes
+int sDoneBefore = 0;     // frames of the tracks finished before this one
+int sDiscTotal = 0;      // frames of every track the run renders, for the progress line
 
 uint32_t RenderFrameTime(int myFrame) {
     if (gOptions.mDemo)
@@ -92,7 +105,8 @@ void RenderShowProgress(bool myLast) {
     const double myNow = ClockRealSeconds();
     if (!myLast && myNow - sProgressShown < kProgressEvery) return;
     sProgressShown = myNow;
-    TextOutStatus(RenderProgressLine(sWritten, sTotal, myNow - sProgressStart).c_str());
+    const int myTotal = sDiscTotal > 0 ? sDiscTotal : sTotal;
+    TextOutStatus(RenderProgressLine(sDoneBefore + sWritten, myTotal, myNow - sProgressStart).c_str());
     if (myLast) TextOutStatusEnd();
 }
 
@@ -103,6 +117,70 @@ int RenderSongFrames(std::string& myError) {
     const int64_t myFrames = (mySong.mFrames * gOptions.mFps + mySong.mRate - 1) / mySong.mRate;
     AudioFileCloseStream(mySong);
     return static_cast<int>(std::min<int64_t>(myFrames, 100000000));
+}
+
+// Makes the folder frames or videos go into (noting the folders made); false with a message.
+bool RenderMakeFolder(const std::string& myPath, const char* myWhat, std::string& myError) {
+    std::error_code myFault;
+    sMadeFolders.clear();
+    for (std::filesystem::path myFolder = std::filesystem::absolute(myPath, myFault);
+         !myFolder.empty() && !std::filesystem::exists(std::filesystem::symlink_status(myFolder, myFault));
+         myFolder = myFolder.parent_path()) {
+        sMadeFolders.insert(sMadeFolders.begin(), myFolder);
+        if (myFolder == myFolder.parent_path()) break;
+    }
+    std::filesystem::create_directories(myPath, myFault);
+    std::error_code myLook;
+    if (!std::filesystem::is_directory(myPath, myLook)) {
+        myError = std::string("cannot write ") + myWhat + " into the folder " + myPath +
+                  (myFault ? ": " + myFault.message() : ": a file has its name");
+        RenderOutDiscard();
+        return false;
+    }
+    return true;
+}
+
+VideoSettings RenderVideoSettings(const std::string& myPath) {
+    VideoSettings mySettings;
+    mySettings.mPath = myPath;
+    mySettings.mWidth = gOptions.mWidth;
+    mySettings.mHeight = gOptions.mHeight;
+    mySettings.mFps = gOptions.mFps;
+    mySettings.mQuality = gOptions.mQuality;
+    mySettings.mSound = gOptions.mAudio;
+    if (sDiscSound) mySettings.mSoundRate = kCDSampleRate;
+    mySettings.mFrames = sUntilScriptEnds || sDiscRun ? 0 : sTotal;
+    return mySettings;
+}
+
+void RenderFail(const std::string& myWhy) {
+    if (sFailed) return;
+    sFailed = true;
+    sFailure = myWhy;
+}
+
+// Completes the video of a track: the rest of its sound, to its full length, and the file put in place.
+void RenderEndVideo() {
+    if (!VideoIsOpen(sVideo)) return;
+    if (sDiscSound) RenderDiscSoundFlush(sVideo, int64_t(sWritten) * kCDSampleRate / gOptions.mFps);
+    std::string myError;
+    if (!VideoFinish(sVideo, myError)) RenderFail(myError);
+}
+
+// A folder of videos: the next track's video opens once that track plays, its frames counted from its start.
+bool RenderBeginTrack() {
+    if (!gStatePlay || gTrackCurrent != sTrack) return false;
+    sStart = gTimer;
+    sWritten = 0;
+    sTotal = RenderDiscTrackFrames(sTrack, gOptions.mFps);
+    const std::filesystem::path myPath = std::filesystem::path(gOptions.mVideo) / RenderDiscVideoName(sTrack);
+    std::string myError;
+    if (!VideoOpen(sVideo, RenderVideoSettings(myPath.string()), myError)) {
+        RenderFail(myError);
+        return true;
+    }
+    RenderDiscSoundStart(sStart);
+    return true;
 }
 } // namespace
 
@@ -128,8 +206,10 @@ bool RenderOutOpen(std::string& myError) {
         sTotal = kSheetFrames;
         return true;
     }
-    // A scripted session without a frame count lasts as long as its script.
-    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0;
+    // A scripted session without a frame count lasts as long as its script, a folder of videos as its disc.
+    sUntilScriptEnds = !gOptions.mScript.empty() && gOptions.mFrames <= 0 && !gOptions.mVideoFolder;
+    sDiscRun = !gOptions.mDisc.empty() && gOptions.mFrames <= 0 && !sUntilScriptEnds;
+    sDiscSound = !gOptions.mDisc.empty() && !gOptions.mVideo.empty();
     sTotal = gOptions.mFrames > 0 ? gOptions.mFrames
              : sUntilScriptEnds   ? INT32_MAX
                                   : kDefaultSeconds * gOptions.mFps;
@@ -137,36 +217,11 @@ bool RenderOutOpen(std::string& myError) {
         sTotal = RenderSongFrames(myError);
         if (sTotal < 0) return false;
     }
-    if (!gOptions.mVideo.empty()) {
-        VideoSettings mySettings;
-        mySettings.mPath = gOptions.mVideo;
-        mySettings.mWidth = gOptions.mWidth;
-        mySettings.mHeight = gOptions.mHeight;
-        mySettings.mFps = gOptions.mFps;
-        mySettings.mQuality = gOptions.mQuality;
-        mySettings.mSound = gOptions.mAudio;
-        mySettings.mFrames = sUntilScriptEnds ? 0 : sTotal;
-        return VideoOpen(sVideo, mySettings, myError);
-    }
-    if (!gOptions.mOutDir.empty()) {
-        std::error_code myFault;
-        sMadeFolders.clear();
-        for (std::filesystem::path myFolder = std::filesystem::absolute(gOptions.mOutDir, myFault);
-             !myFolder.empty() &&
-             !std::filesystem::exists(std::filesystem::symlink_status(myFolder, myFault));
-             myFolder = myFolder.parent_path()) {
-            sMadeFolders.insert(sMadeFolders.begin(), myFolder);
-            if (myFolder == myFolder.parent_path()) break;
-        }
-        std::filesystem::create_directories(gOptions.mOutDir, myFault);
-        std::error_code myLook;
-        if (!std::filesystem::is_directory(gOptions.mOutDir, myLook)) {
-            myError = "cannot write frames into the folder " + gOptions.mOutDir +
-                      (myFault ? ": " + myFault.message() : ": a file has its name");
-            RenderOutDiscard();
-            return false;
-        }
-    }
+    // The disc's sound is kept from its first sample on.
+    if (sDiscSound) RenderDiscListen();
+    if (gOptions.mVideoFolder) return RenderMakeFolder(gOptions.mVideo, "videos", myError);
+    if (!gOptions.mVideo.empty()) return VideoOpen(sVideo, RenderVideoSettings(gOptions.mVideo), myError);
+    if (!gOptions.mOutDir.empty()) return RenderMakeFolder(gOptions.mOutDir, "frames", myError);
     return true;
 }
 
@@ -186,21 +241,57 @@ void RenderOutStart() {
     sProgress = !gOptions.mDemo && !sUntilScriptEnds && !gOptions.mQuiet && TextOutStatusShown();
     sProgressStart = ClockRealSeconds();
     sProgressShown = 0;
+    sDoneBefore = 0;
+    sDiscTotal = 0;
     sActive = true;
+    if (gOptions.mDisc.empty()) return;
+    // Frames follow the song's time, so a replay gives the same frames in every output.
+    if (gStateCD && gStatePlay) {
+        sStart = gTimer;
+        sTrack = gTrackCurrent;
+    } else if (gOptions.mVideoFolder) {
+        RenderFail("--disc " + gOptions.mDisc + ": no track plays, so there is nothing to render");
+        return;
+    }
+    if (sDiscRun && sTrack >= 0) {
+        sTotal = RenderDiscTrackFrames(sTrack, gOptions.mFps);
+        sLastTrack = gOptions.mVideoFolder ? gTrackTotal - 1 : sTrack;
+        for (int myTrack = sTrack; myTrack <= sLastTrack; ++myTrack)
+            sDiscTotal += RenderDiscTrackFrames(myTrack, gOptions.mFps);
+    }
+    if (gOptions.mVideoFolder)
+        RenderBeginTrack();
+    else if (sDiscSound)
+        RenderDiscSoundStart(sStart);
 }
 
 void RenderOutTurn() {
     if (!sActive || sDoneSent) return;
+    // Between two tracks' videos: waits for the next track to play.
+    if (gOptions.mVideoFolder && !VideoIsOpen(sVideo) && !sFailed && !RenderBeginTrack()) return;
     const uint32_t myElapsed = ClockTicks() - sStart;
     const int myBefore = sWritten;
     while (sWritten < sTotal && myElapsed >= RenderFrameTime(sWritten) && !sFailed) {
         RenderWriteFrame(WindowSurface(kWinPaint));
         ++sWritten;
     }
-    if (sWritten != myBefore) RenderShowProgress(false);
+    if (sWritten != myBefore) {
+        if (sDiscSound && VideoIsOpen(sVideo)) RenderDiscSoundFlush(sVideo, 0);
+        RenderShowProgress(false);
+    }
+    const bool myTrackOver = gOptions.mVideoFolder && sWritten >= sTotal && !sFailed;
+    if (myTrackOver) {
+        RenderEndVideo();
+        sDoneBefore += sWritten;
+        sWritten = 0;
+        if (sTrack < sLastTrack) {
+            ++sTrack;
+            return;
+        }
+    }
     const bool myDemoOver = gOptions.mDemo && myElapsed >= kDemoLength;
     const bool myScriptOver = sUntilScriptEnds && !ScriptRunning();
-    if ((sWritten >= sTotal && !gOptions.mDemo) || myDemoOver || myScriptOver || sFailed) {
+    if ((sWritten >= sTotal && !gOptions.mDemo) || myTrackOver || myDemoOver || myScriptOver || sFailed) {
         Message myMessage;
         myMessage.mKind = kMsgRenderDone;
         myMessage.mTime = ClockTicks();
@@ -213,15 +304,10 @@ bool RenderOutFinish(std::string& myError) {
     if (!sActive) return true;
     sActive = false;
     sMadeFolders.clear();
+    if (!sFailed) RenderEndVideo();
+    CDAudioSetSinkTap(nullptr);
     bool myOk = !sFailed;
     myError = sFailure;
-    if (VideoIsOpen(sVideo)) {
-        std::string myVideoError;
-        if (!VideoFinish(sVideo, myVideoError)) {
-            myOk = false;
-            if (myError.empty()) myError = myVideoError;
-        }
-    }
     // The last line counts the encoder's finishing too.
     if (myOk)
         RenderShowProgress(true);
@@ -246,6 +332,7 @@ void RenderOutDiscard() {
         std::filesystem::remove(*myFolder, myFault);
     }
     sMadeFolders.clear();
+    RenderDiscResetState();
 }
 
 int RenderOutFramesWritten() {
@@ -273,4 +360,11 @@ void RenderOutResetState() {
     sProgressStart = 0;
     sProgressShown = 0;
     sMadeFolders.clear();
+    sDiscRun = false;
+    sDiscSound = false;
+    sTrack = -1;
+    sLastTrack = -1;
+    sDoneBefore = 0;
+    sDiscTotal = 0;
+    RenderDiscResetState();
 }

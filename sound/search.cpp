@@ -10,6 +10,8 @@ bool gSearchSilenceMeant = false;
 
 namespace {
 int sGraceUsed = 0;
+bool sWaitForMusic = false; // the first start's search on the desktop's monitor, see AnimateWaitForMusic
+bool sPlayerPlays = false;
 
 // Whether the source heard since the last look carried sound; the next look starts afresh.
 bool SearchHeardSound() {
@@ -21,6 +23,7 @@ bool SearchHeardSound() {
 void SearchEnd() {
     gSoundQueryFlag = kSearchNone;
     gSearchFlag = 0;
+    sWaitForMusic = false;
 }
 } // namespace
 
@@ -30,6 +33,17 @@ void AnimateStartSearch(uint8_t myKind) {
     gSoundQueryFlag = -1;
     gSearchFlag = myKind;
     sGraceUsed = 0;
+    sWaitForMusic = false;
+}
+
+void AnimateWaitForMusic() {
+    AnimateStartSearch(kSearchQuiet);
+    sWaitForMusic = gSoundQueryFlag == -1 && gSoundDesktopMonitor >= 0 &&
+                    gAudioCurrentInputType == static_cast<uint8_t>(gSoundDesktopMonitor);
+}
+
+void SearchSetPlayerPlays(bool myPlays) {
+    sPlayerPlays = myPlays;
 }
 
 void AnimateSearchAudio() {
@@ -66,8 +80,16 @@ void AnimateSearchHalfSecond() {
     }
     if (gSoundQueryFlag == kSearchNone) return;
     if (gSearchFlag < kSearchLoud && sGraceUsed < kSearchGrace) {
+        if (SearchHeardSound() && gSearchFlag == kSearchQuiet) {
+            SearchEnd();
+            return;
+        }
+        // Nothing plays yet: the silence is the desktop's, not a sign that the sound goes elsewhere.
+        if (sWaitForMusic && !sPlayerPlays) {
+            sGraceUsed = 0;
+            return;
+        }
         ++sGraceUsed;
-        if (SearchHeardSound() && gSearchFlag == kSearchQuiet) SearchEnd();
         return;
     }
     AnimateSearchAudio();
@@ -75,5 +97,7 @@ void AnimateSearchHalfSecond() {
 
 void SearchResetState() {
     sGraceUsed = 0;
+    sWaitForMusic = false;
+    sPlayerPlays = false;
     gSearchSilenceMeant = false;
 }

@@ -18,6 +18,7 @@ uint8_t gAudioCurrentInputType = 0;
 int32_t gSoundChanInput = 0;
 int32_t gSoundChanOutput = -1;
 uint8_t gSoundMonitorFlag = 0;
+int8_t gSoundDesktopMonitor = -1;
 uint8_t gVolume = 255;
 uint8_t gStateInput = 0;
 uint8_t gSoundBuffer[kSoundBufferSize] = {};
@@ -47,7 +48,7 @@ void InitGetInputs() {
     // Here the music comes from a player on the desktop rather than through the card's CD line, so a
     // source never chosen is what the desktop plays: the monitor of the sound server's default output.
     const bool myNeverChosen = gAudioInputType == kInputNotChosen;
-    const std::string myMonitor = myNeverChosen ? AudioInMonitorName(AudioInDefaultOutputName()) : "";
+    const std::string myMonitor = AudioInMonitorName(AudioInDefaultOutputName());
     int myMonitorAt = -1;
     gSoundInputNum = 0;
     std::memset(gSoundInputNames, 0, sizeof(gSoundInputNames));
@@ -61,7 +62,8 @@ void InitGetInputs() {
             ++gSoundInputNum;
         }
     }
-    if (myMonitorAt >= 0) gAudioInputType = static_cast<uint8_t>(myMonitorAt);
+    gSoundDesktopMonitor = static_cast<int8_t>(myMonitorAt);
+    if (myNeverChosen && myMonitorAt >= 0) gAudioInputType = static_cast<uint8_t>(myMonitorAt);
 }
 
 bool InitSetCDChannel(int myDestination, uint8_t myInput, bool myMonitor) {
@@ -177,6 +179,7 @@ void SoundInputResetState() {
     gSoundChanInput = 0;
     gSoundChanOutput = -1;
     gSoundMonitorFlag = 0;
+    gSoundDesktopMonitor = -1;
     gVolume = 255;
     gStateInput = 0;
     std::memset(gSoundBuffer, 0, sizeof(gSoundBuffer));

@@ -20,6 +20,8 @@ extern uint8_t gAudioCurrentInputType;
 extern int32_t gSoundChanInput;
 extern int32_t gSoundChanOutput;
 extern uint8_t gSoundMonitorFlag;
+// The source that hears what the desktop plays (the monitor of the sound server's default output); -1 none.
+extern int8_t gSoundDesktopMonitor;
 extern uint8_t gVolume;
 extern uint8_t gStateInput;
 extern uint8_t gSoundBuffer[kSoundBufferSize];

@@ -103,6 +103,25 @@ TEST_F(DesktopTest, MusicPlayingOnTheDesktopIsHeardWithNothingChosen) {
     EXPECT_NEAR(myGaps[myGaps.size() / 2], kClickPeriod, 0.02) << TestReadText(mRoot / "beats.txt");
 }
 
+// Twenty seconds with nothing playing: no search ends in an alert, which would hold every click; then the
+// music starts and the beats follow it at once.
+TEST_F(DesktopTest, ASilentDesktopWaitsForMusicWithoutAnAlert) {
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool") || !TestHaveProgram("pulseaudio") ||
+        !TestHaveProgram("paplay") || !TestHaveProgram("pactl") || !TestHaveProgram("bc"))
+        GTEST_SKIP() << "needs xvfb-run, xdotool, pulseaudio, paplay, pactl and bc";
+    WriteClickTrack(mRoot / "clicks.wav", 10);
+    const std::string myCommand = "bash '" ORBEX_SOURCE_DIR "/tests/program/live_desktop.sh' '" +
+                                  mRoot.string() + "' '" ORBEX_BIN_DIR "/orbex' 2 20";
+    ASSERT_EQ(std::system(myCommand.c_str()), 0);
+    EXPECT_EQ(TestReadText(mRoot / "code.txt"), "0\n")
+        << TestReadText(mRoot / "orbex.log") << TestReadText(mRoot / "pulse.log");
+    EXPECT_EQ(TestReadText(mRoot / "alert.txt"), "") << "no alert while nothing plays";
+    EXPECT_EQ(TestReadText(mRoot / "quiet_beats.txt"), "0\n") << "silence gives no beats";
+    const std::string myDelay = TestReadText(mRoot / "delay.txt");
+    ASSERT_NE(myDelay, "none\n") << "no beat followed the music";
+    EXPECT_LT(std::stod(myDelay), 2.0) << TestReadText(mRoot / "beats.txt");
+}
+
 TEST_F(DesktopTest, TheAnimationFillsTheScreenAskedForAndRemembersIt) {
     if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
         GTEST_SKIP() << "needs xvfb-run and xdotool";

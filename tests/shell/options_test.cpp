@@ -31,7 +31,15 @@ TEST(Options, RefusalsSayWhatIsAllowed) {
               "--audio and --clicks cannot be used together");
     EXPECT_EQ(Refusal({"--headless", "--audio", "song.wav", "--disc", "music"}),
               "--audio and --disc cannot be used together");
+    EXPECT_EQ(Refusal({"--headless", "--video", "videos/"}),
+              "--video videos/ needs --disc: a folder holds one video for each track");
+    EXPECT_EQ(Refusal({"--headless", "--disc", "music", "--frames", "9", "--video", "videos/"}),
+              "--frames cannot be used with --video videos/: each video is a whole track");
+    EXPECT_EQ(Refusal({"--headless", "--video", "videos"}),
+              "--video videos: unknown kind of video; name it " + std::string(VideoFormList()));
     // What is allowed stays allowed.
     EXPECT_EQ(Refusal({"--headless", "--size", "64x16384", "--frames", "1", "--style", "Neon_Rain"}), "");
     EXPECT_EQ(Refusal({"--headless", "--clicks", "120", "--disc", "music", "--track", "99"}), "");
+    EXPECT_EQ(Refusal({"--headless", "--disc", "music", "--track", "2", "--video", "videos/"}), "");
+    EXPECT_TRUE(gOptions.mVideoFolder);
 }

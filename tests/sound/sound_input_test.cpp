@@ -313,3 +313,64 @@ TEST_F(SoundTest, TheFirstPlayOfARunThatListensStartsAQuietSearch) {
     EXPECT_EQ(gSoundQueryFlag, kSearchNone) << "the next track does not switch listening on again";
     MusicStop(0, 0);
 }
+
+namespace {
+// A desktop whose sound server plays into the built-in output: its microphone and the output's monitor, both
+// silent, the monitor chosen by itself.
+void SilentDesktop() {
+    AudioInAddSignal("Built-in Audio Analog Stereo", kAudioTypeMicrophone, kSignalSilence, 0);
+    AudioInAddSignal("Monitor of Built-in Audio Analog Stereo", kAudioTypeWaveOut, kSignalSilence, 0);
+    AudioInSetDefaultOutput("Built-in Audio Analog Stereo");
+}
+
+// The written quiet search from here: the grace on the current source, then every source once.
+std::vector<int> WrittenSearch(int myCurrent) {
+    std::vector<int> mySteps(kSearchGrace + 1, myCurrent);
+    for (int mySource = 0; mySource < gSoundInputNum; ++mySource)
+        mySteps.push_back(mySource);
+    return mySteps;
+}
+} // namespace
+
+TEST_F(SoundTest, TheFirstStartOnASilentDesktopWaitsForAPlayerBeforeItSearches) {
+    SilentDesktop();
+    StartListening();
+    ASSERT_GE(gSoundDesktopMonitor, 0);
+    ASSERT_EQ(gAudioCurrentInputType, gSoundDesktopMonitor);
+    const int myMonitor = gSoundDesktopMonitor;
+    AnimateWaitForMusic();
+    // Twenty seconds with nothing playing: the monitor is heard throughout, nothing searched, nothing said.
+    EXPECT_EQ(RunSearch(40), std::vector<int>(40, myMonitor));
+    EXPECT_EQ(gAlertText[0], 0);
+    EXPECT_EQ(gSoundQueryFlag, -1) << "still waiting for music";
+    // A player plays for three seconds and stops: its silence was not long enough to look elsewhere.
+    SearchSetPlayerPlays(true);
+    RunSearch(6);
+    SearchSetPlayerPlays(false);
+    EXPECT_EQ(RunSearch(10), std::vector<int>(10, myMonitor));
+    // A player plays and the monitor stays silent: the sound goes elsewhere, so the written search runs.
+    SearchSetPlayerPlays(true);
+    EXPECT_EQ(RunSearch(20), WrittenSearch(myMonitor));
+    EXPECT_STREQ(gAlertText, "Unable to find active sound channel!");
+    EXPECT_EQ(gAudioCurrentInputType, myMonitor);
+    EXPECT_EQ(gSoundQueryFlag, kSearchNone);
+}
+
+TEST_F(SoundTest, ListeningSwitchedOnByHandOrAnotherSourceKeepsTheWrittenSearch) {
+    SilentDesktop();
+    StartListening();
+    const int myMonitor = gSoundDesktopMonitor;
+    gStateListen = 0;
+    MouseKeySetListen(true, 0);
+    EXPECT_EQ(RunSearch(20), WrittenSearch(myMonitor)) << "no player plays, yet the user asked";
+    EXPECT_STREQ(gAlertText, "Unable to find active sound channel!");
+
+    // The microphone chosen: the first start's search is the written one.
+    gAlertText[0] = 0;
+    ASSERT_EQ(gSoundInputNum, 3) << "\"CD Audio\", the monitor and the microphone";
+    const int myMicrophone = 3 - myMonitor;
+    InitSetSoundInput(static_cast<uint8_t>(myMicrophone));
+    AnimateWaitForMusic();
+    EXPECT_EQ(RunSearch(20), WrittenSearch(myMicrophone));
+    EXPECT_STREQ(gAlertText, "Unable to find active sound channel!");
+}
