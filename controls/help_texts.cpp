@@ -9,16 +9,22 @@ const HelpText kHelpTexts[] = {
     {0, 0,
      "Place cursor over button...\r\rRest the mouse on any button, box, list or slider of this window and "
      "this window explains it. Help opens and closes with the Help button, the / or ? key, or F1.\r\rOrbex "
-     "listens to your music, finds the beat and paints a picture that moves with it. The Drawing Controls "
-     "button opens everything that shapes the picture.",
+     "listens to your music, finds the beat and paints a picture that moves with it: brushes travel along "
+     "movements over a fill, in the colors of a gradient. On counted beats the triggers bring new ones. "
+     "The Drawing Controls button opens everything that shapes the picture.\r\rEverything you change while "
+     "a song plays can be saved as a rave and replays with that song.",
      nullptr},
     {65535, 0,
      "Click to hide/show controls\r\rA click on the picture hides the controls window, and a second click "
      "brings it back, so nothing stands between you and the picture.",
      " The space bar does the same."},
     {15000, 0,
-     "Shortcut Help Display\r\rThis strip shows the name of whatever the cursor is over, even while the help "
-     "window is closed. Most things here have a key too: the help window names it.",
+     "Shortcut Help Display\r\rThis strip names whatever the cursor is over, even with help closed.\r\r"
+     "Keys: a number typed before a key gives its value: 12 then C picks color 12. Shift with a key or a "
+     "click cues the change instead of making it; Enter makes every cued change at once, and Ctrl with the "
+     "same key takes a cue back. Alt with a key also rewrites the rave's earlier value.\r\rCtrl+digit, the "
+     "first letters of a name, Ctrl+digit loads a file by name: 1 styles, 2 gradients, 3 fills, 4 brushes, "
+     "5 movements, 6 and 7 color effects, 8 brush effects; the closing digit picks the slot.",
      nullptr},
 
     // The main buttons.
@@ -60,7 +66,7 @@ const HelpText kHelpTexts[] = {
      "\r\rKey: L."},
     {10173, 0,
      "Drawing Controls\r\rOpens or closes the big controls: the settings panel, the lists of gradients, "
-     "fills, brushes and movements, the colours, the beat meter and the beat counters. Just resting the "
+     "fills, brushes and movements, the colors, the beat meter and the beat counters. Just resting the "
      "cursor on this button opens them for a look; they close again when the cursor leaves, unless you "
      "click.",
      nullptr},

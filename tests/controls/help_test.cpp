@@ -76,8 +76,9 @@ TEST_F(HelpTest, EveryZoneReadsATitleAndABodyThatFitTheWindow) {
     std::map<std::pair<int32_t, int>, std::string> myTexts;
     auto myScan = [&]() {
         const Surface& mySurface = DrawSurface();
-        for (int myY = 0; myY < mySurface.mHeight; ++myY)
-            for (int myX = 0; myX < mySurface.mWidth; ++myX) {
+        // Every second pixel: the smallest control is 7 pixels across.
+        for (int myY = 0; myY < mySurface.mHeight; myY += 2)
+            for (int myX = 0; myX < mySurface.mWidth; myX += 2) {
                 const int32_t myZone = HelpFindZone(myX, myY);
                 const auto myKey = std::make_pair(myZone, static_cast<int>(gPanel));
                 if (!myTexts.count(myKey)) myTexts[myKey] = HelpComposeText(myZone);
@@ -112,14 +113,16 @@ TEST_F(HelpTest, EveryZoneReadsATitleAndABodyThatFitTheWindow) {
     myScan();
     myTexts[{kHelpZoneOutside, gPanel}] = HelpComposeText(kHelpZoneOutside);
 
-    std::set<std::string> myTitles;
+    std::set<std::string> myTitles, myMeasured;
     for (const auto& [myKey, myText] : myTexts) {
         const std::string myTitle = myText.substr(0, myText.find('\r'));
         SCOPED_TRACE("zone " + std::to_string(myKey.first) + " in panel " + std::to_string(myKey.second));
         ASSERT_FALSE(myTitle.empty());
         EXPECT_GE(Body(myText).size(), 20u) << myText;
         EXPECT_LT(myText.size(), 800u);
-        EXPECT_LE(InkedDepth(myText), kHelpHeight - 10) << myTitle << " runs past the window's foot";
+        if (myMeasured.insert(myText).second) {
+            EXPECT_LE(InkedDepth(myText), kHelpHeight - 10) << myTitle << " runs past the window's foot";
+        }
         myTitles.insert(myTitle);
     }
     const char* const kManual[] = {"Place cursor over button...",
