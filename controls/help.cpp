@@ -147,7 +147,8 @@ std::string HelpComposeText(int32_t myZone) {
     std::string myText;
     if (myZone == kHelpZoneOutside && !gStatePaint) return myText;
     if (!HelpComposeColumn(myZone, myText)) {
-        const HelpText* myEntry = HelpFind(myZone);
+        // The COLORS column's two buttons open the same menus as the COLOR SETTINGS boxes.
+        const HelpText* myEntry = HelpFind(myZone == 304 || myZone == 306 ? myZone - 1 : myZone);
         if (!myEntry) return myText;
         if (myZone == kSliderParameter) {
             const MEffect& myMove = gMovements[gPosition % kMoveSlots];

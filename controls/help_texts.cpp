@@ -199,15 +199,7 @@ const HelpText kHelpTexts[] = {
      "Brush Color Effect Popup\r\rChoose a brush color effect: a program that tints, flashes and bends the "
      "brush colors with the music. Brightness... and Saturation... open their own sliders.",
      "\r\rKey: Ctrl+6, the first letters of a name, Ctrl+6 loads one."},
-    {304, 0,
-     "Brush Color Effect Popup\r\rChoose a brush color effect: a program that tints, flashes and bends the "
-     "brush colors with the music. Brightness... and Saturation... open their own sliders.",
-     "\r\rKey: Ctrl+6, the first letters of a name, Ctrl+6 loads one."},
     {305, 0,
-     "Fill Color Effect Popup\r\rChoose a fill color effect: a program that tints, flashes and bends the "
-     "fill colors with the music. Brightness... and Saturation... open their own sliders.",
-     "\r\rKey: Ctrl+7, the first letters of a name, Ctrl+7 loads one."},
-    {306, 0,
      "Fill Color Effect Popup\r\rChoose a fill color effect: a program that tints, flashes and bends the "
      "fill colors with the music. Brightness... and Saturation... open their own sliders.",
      "\r\rKey: Ctrl+7, the first letters of a name, Ctrl+7 loads one."},
