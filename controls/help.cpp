@@ -8,6 +8,7 @@
 #include "controls/draw.h"
 #include "controls/help_texts.h"
 #include "controls/mousekey.h"
+#include "core/alert.h"
 #include "core/display.h"
 #include "core/state.h"
 #include "core/style_record.h"
@@ -91,16 +92,16 @@ void HelpAddState(int32_t myZone, std::string& myText) {
         myText += gEditableFlag > 15 ? mySay.mLongName : mySay.mShortName;
         myText += mySay.mEnter;
         break;
-    case 6097:
+    case HelpButtonZone(kButtonPlay):
         myText += gStatePause ? mySay.mPaused : mySay.mStopped;
         break;
-    case 9154:
+    case HelpButtonZone(kButtonListen):
         myText += gStateListen ? mySay.mListenOn : mySay.mListenOff;
         break;
     case kHelpZoneManual:
         myText += gStateManual ? mySay.mManualOn : mySay.mManualOff;
         break;
-    case 12211:
+    case HelpButtonZone(kButtonTrails):
         myText += gStyle.mFlags & kFlagTrails ? mySay.mTrailsOn : mySay.mTrailsOff;
         break;
     case 530:
@@ -123,7 +124,7 @@ void HelpDrawStripTitle() {
 
 // Rolling over the drawing-controls button opens the drawing controls while the cursor stays on it.
 void HelpRollover(bool myInside, int myX, int myY) {
-    if (!gStatePaint) return;
+    if (!gStatePaint || gStateAlert) return;
     const bool myOnButton = myInside && myX >= kRolloverBox.left && myX < kRolloverBox.right &&
                             myY >= kRolloverBox.top && myY < kRolloverBox.bottom;
     if (myOnButton && gStateRollover == 0) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/controls_art.h"
+
 // The help zone shown last; 0 makes the next pass draw afresh.
 extern int32_t gHelpZone;
 // 0 none; 1 the cursor is on the drawing-controls button of a window that was expanded already; 2 the window
@@ -35,6 +37,10 @@ enum HelpDisplayZone : int32_t {
     kHelpZoneFrequencyButton,
     kHelpZoneVolumeButton,
 };
+// A main button's zone: its number, 1000 x (index + 1) + its left edge.
+constexpr int32_t HelpButtonZone(int myIndex) {
+    return 1000 * (myIndex + 1) + LayoutButtonLeft(myIndex);
+}
 // The value box of a main slider below 413 is zone 20 + (slider - 401); of a live slider from 461, slider -
 // 450.
 constexpr int32_t HelpValueZone(int mySlider) {

@@ -2,11 +2,12 @@
 // keys. This is the manual; each text is its zone's title, two carriage returns and the body.
 #include "controls/help_texts.h"
 
+#include "controls/draw.h"
 #include "controls/help.h"
 
 const HelpText kHelpTexts[] = {
     // Nowhere in particular.
-    {0, 0,
+    {kHelpZoneNothing, 0,
      "Place cursor over button...\r\rRest the mouse on any button, box, list or slider of this window and "
      "this window explains it. Help opens and closes with the Help button, the / or ? key, or F1.\r\rOrbex "
      "listens to your music, finds the beat and paints a picture that moves with it: brushes travel along "
@@ -14,11 +15,11 @@ const HelpText kHelpTexts[] = {
      "The Drawing Controls button opens everything that shapes the picture.\r\rEverything you change while "
      "a song plays can be saved as a rave and replays with that song.",
      nullptr},
-    {65535, 0,
+    {kHelpZoneOutside, 0,
      "Click to hide/show controls\r\rA click on the picture hides the controls window, and a second click "
      "brings it back, so nothing stands between you and the picture.",
      " The space bar does the same."},
-    {15000, 0,
+    {kHelpZoneStrip, 0,
      "Shortcut Help Display\r\rThis strip names whatever the cursor is over, even with help closed.\r\r"
      "Keys: a number typed before a key gives its value: 12 then C picks color 12. Shift with a key or a "
      "click cues the change instead of making it; Enter makes every cued change at once, and Ctrl with the "
@@ -28,23 +29,24 @@ const HelpText kHelpTexts[] = {
      nullptr},
 
     // The main buttons.
-    {1002, 0,
+    {HelpButtonZone(kButtonQuit), 0,
      "Quit Orbex\r\rEnds Orbex. Your settings are kept as the style \"Last_Session\" and come back the "
      "next time you start it.",
      "\r\rKey: Escape or Q."},
-    {2021, 0,
+    {HelpButtonZone(kButtonEject), 0,
      "Eject CD\r\rStops the music and opens the tray of the CD drive. For a music folder or a disc image, "
      "it lets go of it.",
      nullptr},
-    {3040, 0, "Previous Track\r\rGoes back to the track before this one.",
+    {HelpButtonZone(kButtonPrevious), 0, "Previous Track\r\rGoes back to the track before this one.",
      "\r\rKey: the Left arrow. Type a track number first (for example 5 and Left arrow) to jump straight to "
      "it."},
-    {4059, 0,
+    {HelpButtonZone(kButtonRewind), 0,
      "Rewind\r\rHold the mouse button down to move back through the song; the picture keeps running "
      "meanwhile. Let go to play on from there.",
      nullptr},
-    {5078, 0, "Stop CD\r\rStops the music. The picture goes on, and a rave being recorded ends.", nullptr},
-    {6097, 0,
+    {HelpButtonZone(kButtonStop), 0,
+     "Stop CD\r\rStops the music. The picture goes on, and a rave being recorded ends.", nullptr},
+    {HelpButtonZone(kButtonPlay), 0,
      "Play\r\rStarts the music: the current track of the CD, the disc image or the music folder. While no "
      "disc is there, Orbex runs a silent clock of nine one-minute tracks so raves still work.",
      "\r\rKey: P."},
@@ -52,37 +54,37 @@ const HelpText kHelpTexts[] = {
      "Pause\r\rA song is playing: click to pause it. Click again, or press P, to go on from the same "
      "place. The picture keeps moving while the music rests.",
      "\r\rKey: P."},
-    {7116, 0,
+    {HelpButtonZone(kButtonForward), 0,
      "Fastforward\r\rHold the mouse button down to move forward through the song; the picture keeps "
      "running meanwhile. Let go to play on from there.",
      nullptr},
-    {8135, 0, "Next Track\r\rSkips to the next track.",
+    {HelpButtonZone(kButtonNext), 0, "Next Track\r\rSkips to the next track.",
      "\r\rKey: the Right arrow. Type a track number first (for example 12 and Right arrow) to jump straight "
      "to it."},
-    {9154, 0,
+    {HelpButtonZone(kButtonListen), 0,
      "Enable Listening\r\rWhen the button is lit, Orbex listens to the sound input and finds the beat in "
      "the music itself. When it is dark, Orbex makes its own steady beats at the tempo you set in the BEATS "
      "PER MINUTE panel.",
      "\r\rKey: L."},
-    {10173, 0,
+    {HelpButtonZone(kButtonExpand), 0,
      "Drawing Controls\r\rOpens or closes the big controls: the settings panel, the lists of gradients, "
      "fills, brushes and movements, the colors, the beat meter and the beat counters. Just resting the "
      "cursor on this button opens them for a look; they close again when the cursor leaves, unless you "
      "click.",
      nullptr},
-    {11192, 0,
+    {HelpButtonZone(kButtonPaint), 0,
      "Animation Window\r\rOpens or closes the full-screen picture. With the picture closed, Orbex keeps "
      "playing music and the small controls stay on the desktop.",
      "\r\rKey: V."},
-    {12211, 0,
+    {HelpButtonZone(kButtonTrails), 0,
      "Enable Brush Trails\r\rWith trails on, brushes leave their marks behind them as they travel, building "
      "up a painting; with trails off, only the brushes of this moment show over the fill.",
      "\r\rKey: A. Shift+A cues the change for later (Enter makes it)."},
-    {13230, 0,
+    {HelpButtonZone(kButtonWipe), 0,
      "Erase Brush Trails\r\rWipes the trails off the picture at once, leaving the clean fill to paint on "
      "again.",
      "\r\rKey: W. Shift+W cues the wipe (Enter makes it)."},
-    {14249, 0,
+    {HelpButtonZone(kButtonHelp), 0,
      "Help\r\rOpens or closes this help window. With help open, rest the cursor on anything in the controls "
      "window to read what it does.",
      "\r\rKey: / or ? or F1."},
