@@ -94,8 +94,7 @@ const HelpText kHelpTexts[] = {
      "Song or Rave Popup\r\rShows the track playing and its title. When it says \"Rave:\" in blue, a rave "
      "is attached: everything you changed while this song played last time replays in time with it.\r\rClick "
      "for the menu: name the CD, set the song title, save and attach a new rave, detach one, delete raves, "
-     "or "
-     "pick a saved rave to replay.",
+     "or pick a saved rave to replay.",
      "\r\rKey: = saves the attached rave under its name."},
     {kHelpZoneManual, 0,
      "Manual Control\r\rIn manual mode the beat counters stop changing the picture: only you do, with the "
@@ -107,7 +106,7 @@ const HelpText kHelpTexts[] = {
      "style, or delete styles.",
      "\r\rKey: ; saves the present look as a style. Ctrl+1, the first letters of a name, Ctrl+1 loads one."},
     {313, 0,
-     "Orbex Settings Popup\r\rOpens the menu of settings panels: CD, gradients, colours, brushes, movements, "
+     "Orbex Settings Popup\r\rOpens the menu of settings panels: CD, gradients, colors, brushes, movements, "
      "sound input, frequency, beats per minute, manual and patterned beats, the screen saver and the three "
      "sound scaling panels. The chosen panel shows in this box.",
      nullptr},
@@ -150,7 +149,7 @@ const HelpText kHelpTexts[] = {
      nullptr},
     {110, 0,
      "Manual Beats\r\rThe MANUAL BEATS panel finds a tempo from your clicks: click Beat in time with the "
-     "music, then Apply. Align starts the beat on your next click without changing the tempo.",
+     "music, then Apply. Align puts the beat on your click without changing the tempo.",
      nullptr},
     {111, 0,
      "Patterned Beats\r\rThe PATTERNED BEATS panel repeats a rhythm of up to nine taps: click Beat in the "
@@ -183,7 +182,7 @@ const HelpText kHelpTexts[] = {
      "CD Drive Popup\r\rChoose where the music comes from: a CD drive, a disc image or a music folder. "
      "\"Open Folder or Image...\" takes a path you type in the TEXT ENTRY panel.",
      nullptr},
-    {kHelpZoneTrack, 0, "Track Number\r\rThe number of the track playing. Dashes mean there is no track.",
+    {kHelpZoneTrack, 0, "Track Number\r\rThe number of the track playing; blank when there is no track.",
      "\r\rKeys: the Left and Right arrows change the track; type a number first to jump to that track."},
 
     // The colours.
@@ -244,12 +243,12 @@ const HelpText kHelpTexts[] = {
      "\r\rKey: I adds a beat."},
     {kHelpZoneFrequencyButton, 0,
      "Listen To Frequency\r\rFinds the beat in one pitch of the music, set in the FREQUENCY SETTINGS panel. "
-     "Best for music with a clear drum.",
-     "\r\rKey: Shift cues the change; Enter makes it."},
+     "Best for music with a clear drum. Shift-click cues the change; Enter makes it.",
+     nullptr},
     {kHelpZoneVolumeButton, 0,
      "Listen to Volume\r\rFinds the beat in the loudness of the whole sound instead of one pitch. Try it "
-     "for music without drums.",
-     "\r\rKey: Shift cues the change; Enter makes it."},
+     "for music without drums. Shift-click cues the change; Enter makes it.",
+     nullptr},
     {600, 0,
      "Beat Sensitivity Slider\r\rHow easily a sound counts as a beat. Drag right for more beats (the "
      "\"Maximum\" end), left for only the strongest ones.",
