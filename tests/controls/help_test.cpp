@@ -419,4 +419,10 @@ TEST_F(HelpTest, TheHelpWindowPicture) {
     const std::filesystem::path myStripShot = mRoot / "help-strip.png";
     ASSERT_TRUE(ImageWritePng(myStripShot.string(), myStrip, gPalette));
     ExpectGolden(myStripShot, "help-strip-brushes");
+    // A text with a sentence of the moment: the play button while a song plays.
+    gStatePlay = 1;
+    HoverAt(LayoutButtonLeft(kButtonPlay) + 8, 10);
+    const std::filesystem::path myPause = mRoot / "help-pause.png";
+    ASSERT_TRUE(ImageWritePng(myPause.string(), HelpSurface(), gPalette));
+    ExpectGolden(myPause, "help-pause");
 }
