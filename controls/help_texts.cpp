@@ -529,15 +529,18 @@ const HelpSentences kHelpSentences = {
     "\r\rThis feature is active only when \"listening\" is turned on.",
     " Beat Counter",
     "\r\rCounts the beats between two changes of this column: at 4 beats, every fourth beat brings a new "
-    "one. Drag to the far left for Off.",
+    "one. Drag to the far left for Off. The slider is greyed out, and cannot be moved, in manual mode and "
+    "while a rave plays back.",
     " Threshold Meter",
     "\r\rA beat changes this column only when it is loud enough: the bar must reach past this mark. Drag "
     "right to keep changes for the strongest beats.",
-    "\r\rCounter and meter work together: when the counter comes round, the change happens if that beat "
-    "also reaches the mark; otherwise Orbex waits for the next loud one.",
+    "\r\rCounter and meter work together: when the counter comes round, the change happens only if that "
+    "beat reaches the mark; a quieter beat brings nothing and the counting goes on. Without listening, "
+    "every counted beat brings a change.",
     " Trigger Setting",
-    "\r\rWhat a change brings: fix. keeps the same one, seq. takes the next in order, rnd. a random one.",
-    " file loads a random file from the disk.",
+    "\r\rClick to choose what a change of this column brings: \"fix.\" keeps the same one, \"seq.\" takes "
+    "the next in order, \"rnd.\" a random one.",
+    " \"file\" loads a random file from the disk into the slot in use.",
     {"Color", "", "Gradient", "Fill", "Brush", "Movement"},
     " Displays the total time of one minute when no CD is present.",
     " 27 letters.",
