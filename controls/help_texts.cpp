@@ -34,8 +34,8 @@ const HelpText kHelpTexts[] = {
      "next time you start it.",
      "\r\rKey: Escape or Q."},
     {HelpButtonZone(kButtonEject), 0,
-     "Eject CD\r\rStops the music and opens the tray of the CD drive. For a music folder or a disc image, "
-     "it lets go of it.",
+     "Eject CD\r\rEjects the disc: its music stops and Orbex goes on with its silent clock. With no disc "
+     "in, a click opens the tray and the next click closes it again.",
      nullptr},
     {HelpButtonZone(kButtonPrevious), 0, "Previous Track\r\rGoes back to the track before this one.",
      "\r\rKey: the Left arrow. Type a track number first (for example 5 and Left arrow) to jump straight to "
@@ -45,7 +45,7 @@ const HelpText kHelpTexts[] = {
      "meanwhile. Let go to play on from there.",
      nullptr},
     {HelpButtonZone(kButtonStop), 0,
-     "Stop CD\r\rStops the music. The picture goes on, and a rave being recorded ends.", nullptr},
+     "Stop CD\r\rStops the music and goes back to the start of the track. The picture goes on.", nullptr},
     {HelpButtonZone(kButtonPlay), 0,
      "Play\r\rStarts the music: the current track of the CD, the disc image or the music folder. While no "
      "disc is there, Orbex runs a silent clock of nine one-minute tracks so raves still work.",
@@ -391,8 +391,7 @@ const HelpText kHelpTexts[] = {
      "Tap Patterned Beats\r\rClick Beat in the rhythm you want, up to nine times. The pattern shows below; "
      "Apply makes Orbex repeat it.",
      nullptr},
-    {532, 110, "Apply New Tempo\r\rMakes the tempo you tapped Orbex's tempo, starting from your last tap.",
-     "\r\rKey: Shift+E."},
+    {532, 110, "Apply New Tempo\r\rMakes the tempo you tapped Orbex's tempo.", "\r\rKey: Shift+E."},
     {532, 111,
      "Apply New Pattern\r\rMakes Orbex repeat the rhythm you tapped, starting now. Listening switches off.",
      nullptr},
