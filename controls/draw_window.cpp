@@ -1,5 +1,6 @@
 // The controls window as a whole: its background artwork, the main buttons, expanding and collapsing.
 #include <cstring>
+#include <string>
 
 #include "controls/draw.h"
 #include "controls/draw_parts.h"
@@ -118,8 +119,14 @@ void DrawControlButtons() {
     if (gStateExpand) DrawHelpStrip();
 }
 
+// The blank face right of the buttons, with the title of the help zone under the cursor.
 void DrawHelpStrip() {
     ArtDrawButtonFace(DrawSurface(), kLayoutHelpStrip, false);
+    std::string myTitle = HelpTitle();
+    const int myRoom = kLayoutHelpStrip.right - 4 - kHelpStripTextX;
+    while (!myTitle.empty() && DrawTextWidth(myTitle.c_str()) > myRoom)
+        myTitle.pop_back();
+    DrawText(kHelpStripTextX, kHelpStripBaseline, myTitle.c_str(), 0);
 }
 
 void DrawControls() {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "controls/draw.h"
+#include "controls/help.h"
 #include "controls/thumbs.h"
 #include "core/alert.h"
 #include "platform/palette.h"
@@ -146,12 +147,11 @@ void MainDrawPaint() {
 void MainDrawControls() {
     DrawThumbnails();
     DrawWindow();
+    HelpDisplay();
 }
 
 void MainDrawHelp() {
-    Surface& mySurface = WindowSurface(kWinHelp);
-    SurfaceFill(mySurface, {0, 0, mySurface.mWidth, mySurface.mHeight}, kColorWhite);
-    WindowPresent(kWinHelp);
+    HelpDrawWindow();
 }
 
 // The desktop's panels stay out of the way of a full-screen window by themselves.

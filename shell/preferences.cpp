@@ -42,6 +42,8 @@ void InitSetPreferences(const char* myName) {
     // Whether Orbex is the desktop's screen saver, and after how long, is the desktop's to say: asked at
     // every start, a first one too.
     if (gStartUp && myName) PrefsReadSaver();
+    // Help shows on a first start, and wherever the record cannot say otherwise.
+    if (gStartUp && myName) gStateHelp = 1;
     if (gStartUp && myName && myOpened == 1) {
         uint8_t myBytes[kPrefsSize] = {};
         const int32_t mySize = std::min<int32_t>(FileLength(myFile), kPrefsSize);

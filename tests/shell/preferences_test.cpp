@@ -59,7 +59,8 @@ class PrefsTest : public ::testing::Test {
 TEST_F(PrefsTest, AFirstStartCreatesTheRecordWithTheDefaultsAtOnce) {
     InitSetPreferences("orbex");
     EXPECT_EQ(Record(),
-              std::vector<uint8_t>({2, 0, 0, 20, 0, kInputNotChosen, 0, kInputNotChosen, 0, 0, 0, 0}));
+              std::vector<uint8_t>({2, 0, 0, 20, 1, kInputNotChosen, 0, kInputNotChosen, 0, 0, 0, 0}));
+    EXPECT_EQ(gStateHelp, 1) << "help shows on a first start";
     EXPECT_EQ(gAudioInputType, kInputNotChosen);
     EXPECT_EQ(gCDMode, kCDModePause);
 }
