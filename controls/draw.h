@@ -209,7 +209,14 @@ bool DrawSlidersEnabled();
 // The panel area: DrawPanel shows another panel, DrawPanelContents draws the shown one again.
 void DrawPanel(uint8_t myPanel);
 void DrawPanelContents();
+// A main slider with a value (kNotSet for an attachment slider's "(None)": no nub), its nub myPosition pixels
+// along the track; myLook 2 is the cued look.
 void DrawMainSlider(unsigned short myNumber, long myValue, long myPosition, uint8_t myLook);
+// The value a main slider shows (kNotSet for "(None)") and its range; false for a movement parameter the
+// movement does not have.
+bool DrawSliderValue(unsigned short myNumber, long* myValue, long* myMin, long* myMax);
+// The nub's offset along the track for a value.
+long DrawSliderPosition(long myValue, long myMin, long myMax);
 void DrawRefreshMainSlider(unsigned short myNumber);
 void DrawRefreshMiniButton(unsigned short myNumber, uint8_t myLit);
 void DrawBasicButton(const Rect& myRect, uint8_t myLit, const char* myText);
