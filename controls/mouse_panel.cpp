@@ -131,6 +131,8 @@ void MousePatternBeats(int myX, int myY, uint32_t myElapsed) {
 void MouseSearch(uint32_t myElapsed) {
     MousePressMiniButton(kMiniSearch);
     if (!gStateListen) MouseKeyToggleListen(1, myElapsed, 0);
+    // Listening that could not start has said why already.
+    if (!gStateListen) return;
     if (!gStatePlay) {
         MainOpenAlert(kSearchText);
         return;

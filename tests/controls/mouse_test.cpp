@@ -219,6 +219,28 @@ TEST_F(MouseTest, FrequencyAndVolumeButtonsSwitchWhatIsHeard) {
     EXPECT_EQ(gStateManual, 1);
 }
 
+TEST_F(MouseTest, SearchNeedsAPlayingSongAndDefaultPutsTheFrequencyBack) {
+    gStateInput = 1;
+    DrawPanel(kPanelSoundInput);
+    ClickMini(kMiniSearch);
+    EXPECT_EQ(gStateListen, 1) << "listening is switched on for the search";
+    Alerted("Search does not work unless playing is turned on!");
+    gStatePlay = 1;
+    gSearchFlag = 0;
+    ClickMini(kMiniSearch);
+    EXPECT_EQ(gSearchFlag, 2);
+    EXPECT_EQ(gAlertText[0], 0);
+
+    gStyle.mFrequency = 90;
+    gStyle.mSampleSize = 2;
+    DrawPanel(kPanelFrequency);
+    ClickMini(kMiniDefault);
+    EXPECT_EQ(gStyle.mFrequency, 13);
+    EXPECT_EQ(gStyle.mSampleSize, 6);
+    Slide(169);
+    EXPECT_EQ(gStyle.mFrequency, 126);
+}
+
 TEST_F(MouseTest, TheSaverSwitchAndItsDelay) {
     const std::filesystem::path myConfig = mRoot / "config";
     setenv("XDG_CONFIG_HOME", myConfig.c_str(), 1);
