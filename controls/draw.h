@@ -185,6 +185,8 @@ bool DrawTrackHasRave();
 void DrawRaveBox(uint8_t myFlash);
 // The song box's frame in the last seconds of a song: green on odd half seconds, else as drawn.
 void DrawRaveFlash(bool myOn);
+// The song box's frame as the artwork has it, without the flash.
+void DrawClearRaveRect();
 void DrawDisplayCDTrack();
 void DrawStyleBox();
 void DrawManualButton();
