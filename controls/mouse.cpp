@@ -3,13 +3,17 @@
 // counters and meters at the foot of each column).
 #include "controls/mouse.h"
 
+#include <cstring>
 #include <string>
 
 #include "controls/app_window.h"
 #include "controls/draw.h"
 #include "controls/key.h"
 #include "controls/mousekey.h"
+#include "controls/popup.h"
+#include "controls/preview.h"
 #include "core/display.h"
+#include "core/popup_commands.h"
 #include "core/state.h"
 #include "core/style_record.h"
 #include "engine/animate.h"
@@ -22,7 +26,6 @@
 #include "resources/controls_art.h"
 
 uint8_t gStateRollover = 0;
-uint8_t gPreviewNum = 0;
 
 namespace {
 
@@ -163,7 +166,47 @@ bool MouseLists(int myX, int myY, uint8_t myClass, uint32_t myElapsed) {
         const ComponentKind& myKind = *KindOfEdit(myList.mEdit);
         const int myRow = (myY - myList.mRect->top) / myList.mRowHeight;
         if (myRow >= myKind.mSlots) return true;
+        // The arrow at the row's right end opens the slot's menu of files.
+        if (myX >= myList.mRect->right - kLayoutArrowZone) {
+            const Rect myRowRect = LayoutListRow(*myList.mRect, myRow, myList.mRowHeight);
+            PopMenu(myKind.mPopup, myRow, &myRowRect);
+            return true;
+        }
         MouseEdit(myList.mEdit, myRow + 1, myClass, myElapsed);
+        return true;
+    }
+    return false;
+}
+
+// The arrow beside a gradient row shows that gradient's colours in the preview strip.
+bool MousePreviewArrows(int myX, int myY) {
+    if (!MouseInRect(kLayoutGradPreviewArrows, myX, myY)) return false;
+    const int myRow = (myY - kLayoutGradPreviewArrows.top) / kLayoutGradRowHeight;
+    const ComponentKind& myKind = *KindOfEdit(kEditGradient);
+    char myName[kNameSize + 1] = {};
+    std::memcpy(myName, KindName(myKind, myRow), kNameSize);
+    if (std::strcmp(myName, "(None)") == 0 || !myName[0]) return true;
+    gPreviewNum = 0;
+    if (PreviewLoadGradient(myName)) PreviewGradient();
+    return true;
+}
+
+// The small buttons that open a menu of their own.
+bool MouseMenuButtons(int myX, int myY) {
+    struct Button {
+        const Rect* mRect;
+        uint16_t mMenu;
+    };
+    static const Button kButtons[] = {{&gRectStyle, kPopupStyle},
+                                      {&kLayoutDriveButton, kMenuDrive},
+                                      {&kLayoutBrushEffectButton, kMenuBrushColorButton},
+                                      {&kLayoutFillEffectButton, kMenuFillColorButton},
+                                      {&kLayoutEffButton, kMenuBrushEffect}};
+    for (const Button& myButton : kButtons) {
+        if (!MouseInRect(*myButton.mRect, myX, myY)) continue;
+        // The style menu saves what shows now, not what a trigger changes while it is open.
+        if (myButton.mMenu == kPopupStyle) gStyleTemp = gStyle;
+        PopMenu(myButton.mMenu, -1, myButton.mRect);
         return true;
     }
     return false;
@@ -183,8 +226,9 @@ void MouseDrawingControls(int myX, int myY, uint8_t myClass, uint32_t myElapsed)
         MouseKeyToggleHold();
         return;
     }
-    if (MouseIcons(myX, myY) || MouseColorBars(myX, myY, myClass, myElapsed) ||
-        MouseBeatBox(myX, myY, myClass, myElapsed) || MouseLists(myX, myY, myClass, myElapsed))
+    if (MouseMenuButtons(myX, myY) || MouseIcons(myX, myY) || MouseColorBars(myX, myY, myClass, myElapsed) ||
+        MouseBeatBox(myX, myY, myClass, myElapsed) || MouseLists(myX, myY, myClass, myElapsed) ||
+        MousePreviewArrows(myX, myY))
         return;
     MouseColumnFeet(myX, myY);
 }
@@ -231,6 +275,14 @@ void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag) {
         MouseTopRow(myX, myClass, myElapsed);
         return;
     }
+    if (MouseInRect(gRectRave, myX, myY)) {
+        PopMenu(kPopupRave, -1, &gRectRave);
+        return;
+    }
+    if (MouseInRect(kLayoutSettingsButton, myX, myY)) {
+        PopMenu(kMenuSettings, -1, &kLayoutSettingsButton);
+        return;
+    }
     if (MouseInRect(gRectPanel, myX, myY)) {
         MouseClickPanel(myX, myY, myClass, myElapsed);
         return;
@@ -245,6 +297,5 @@ void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag) {
 
 void MouseResetState() {
     gStateRollover = 0;
-    gPreviewNum = 0;
     MouseRolloverResetState();
 }

@@ -8,8 +8,29 @@
 // The cursor over the drawing-controls button: 0 elsewhere, 1 over it in a window that was expanded already,
 // 2 over it after it expanded the window (leaving collapses it again).
 extern uint8_t gStateRollover;
-// The gradient slot shown in the preview strip by its arrow.
-extern uint8_t gPreviewNum;
+
+// The menus the controls open (the component, style, set and disc menus have their numbers in
+// core/popup_commands.h).
+enum MouseMenu : uint16_t {
+    kMenuBrushColorEffect = 303, // from the COLOR SETTINGS panel's box
+    kMenuBrushColorButton = 304, // the same list from the COLORS box's "Brush" button
+    kMenuFillColorEffect = 305,
+    kMenuFillColorButton = 306,
+    kMenuBrushEffect = 307,
+    kMenuDrive = 310,
+    kMenuSoundInput = 311,
+    kMenuSettings = 313,
+    kMenuAttachCategory = 318,
+    kMenuAttachFill = 319,
+    kMenuAttachTrails = 320,
+    kMenuAttachGradient = 321,
+    kMenuAttachMove = 322,
+    kMenuAttachEffect = 323,
+    kMenuAttachBrushColor = 324,
+    kMenuAttachFillColor = 325,
+    kMenuTrigger = 330,     // plus the trigger channel
+    kMenuDeleteOffset = 50, // a menu's delete form
+};
 
 // A left click at a client point of the controls window, made at myTime.
 void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag);

@@ -6,6 +6,7 @@
 #include "controls/key.h"
 #include "controls/mouse.h"
 #include "controls/mousekey.h"
+#include "controls/popup.h"
 #include "core/alert.h"
 #include "core/state.h"
 #include "core/style_record.h"
@@ -305,5 +306,9 @@ bool MouseCheckSliderRects(int myX, int myY, short myColumn, uint8_t myTrigger) 
         MouseDragThresholdMeter(myColumn, myTrigger);
         return true;
     }
-    return false;
+    const int myButtonX = myAnchorX + LayoutTriggerButtonOffset(myColumn);
+    const Rect myButton{myButtonX, myAnchorY - 26, myButtonX + 32, myAnchorY - 15};
+    if (!MouseInRect(myButton, myX, myY)) return false;
+    PopMenu(static_cast<uint16_t>(kMenuTrigger + myTrigger), -1, &myButton);
+    return true;
 }

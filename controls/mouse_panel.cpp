@@ -5,8 +5,11 @@
 #include "controls/key.h"
 #include "controls/mouse.h"
 #include "controls/mousekey.h"
+#include "controls/popup.h"
+#include "controls/popup_state.h"
 #include "controls/saver_switch.h"
 #include "core/alert.h"
+#include "core/popup_commands.h"
 #include "core/state.h"
 #include "core/style_record.h"
 #include "engine/animate.h"
@@ -229,10 +232,63 @@ bool MousePanelButtons(int myX, int myY, uint32_t myElapsed) {
     }
 }
 
+// The name boxes of the panels that open a menu: by panel (the ATTACHMENTS panel's rows below its category
+// box by category) and row.
+struct PanelBox {
+    uint8_t mPanel;
+    int mRow;
+    uint16_t mMenu;
+};
+
+constexpr PanelBox kPanelBoxes[] = {
+    {kPanelCD, 0, kPopupCDFile},
+    {kPanelColor, 0, kMenuBrushColorEffect},
+    {kPanelColor, 1, kMenuFillColorEffect},
+    {kPanelGradient, 0, kPopupGradientSet},
+    {kPanelFill, 0, kPopupFillSet},
+    {kPanelBrush, 0, kPopupBrushSet},
+    {kPanelBrush, 1, kMenuBrushEffect},
+    {kPanelMovement, 0, kPopupMoveSet},
+    {kPanelSoundInput, 0, kMenuSoundInput},
+    {kPanelAttach, 0, kMenuAttachCategory},
+    {kAttachEffects, 1, kMenuAttachEffect},
+    {kAttachFill, 1, kMenuAttachFill},
+    {kAttachFill, 2, kMenuAttachTrails},
+    {kAttachGradient, 1, kMenuAttachGradient},
+    {kAttachMove, 1, kMenuAttachMove},
+    {kAttachBrushColor, 1, kMenuAttachBrushColor},
+    {kAttachFillColor, 1, kMenuAttachFillColor},
+};
+
+bool MousePanelBoxes(int myX, int myY) {
+    if (gPanel == kPanelDelete) {
+        // The box over the first two rows lists what the menu that asked can delete.
+        const Rect myBox{DrawPanelRow(0).left, DrawPanelRow(0).top, DrawPanelRow(0).right,
+                         DrawPanelRow(1).bottom};
+        if (!MouseInRect(myBox, myX, myY)) return false;
+        PopMenu(static_cast<uint16_t>(gPopup + kMenuDeleteOffset), -1, &myBox);
+        return true;
+    }
+    uint8_t myPanel = gPanel;
+    // The brightness and saturation panels keep the colour panel's boxes.
+    if (myPanel >= kPanelBrushBright && myPanel <= kPanelFillSat) myPanel = kPanelColor;
+    for (int myRow = 0; myRow < 3; ++myRow) {
+        const Rect myRect = DrawPanelRow(myRow);
+        if (!MouseInRect(myRect, myX, myY)) continue;
+        const uint8_t myKey = myPanel == kPanelAttach && myRow > 0 ? gPanelAttach : myPanel;
+        for (const PanelBox& myBox : kPanelBoxes) {
+            if (myBox.mPanel != myKey || myBox.mRow != myRow) continue;
+            PopMenu(myBox.mMenu, -1, &myRect);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool MouseClickPanel(int myX, int myY, uint8_t myClass, uint32_t myElapsed) {
-    if (MousePanelButtons(myX, myY, myElapsed)) return true;
+    if (MousePanelButtons(myX, myY, myElapsed) || MousePanelBoxes(myX, myY)) return true;
     const unsigned short mySlider = MousePanelSlider();
     if (mySlider && MouseInRect(gRectHSlider, myX, myY)) {
         MouseGuardedSlider(mySlider, myClass, myElapsed);

@@ -7,12 +7,14 @@
 #include "controls/mouse.h"
 #include "controls_fixture.h"
 #include "core/alert.h"
+#include "core/display.h"
 #include "core/style_record.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "engine/edits.h"
 #include "platform/config.h"
 #include "resources/controls_art.h"
+#include "resources/pictures.h"
 
 namespace {
 
@@ -94,6 +96,21 @@ TEST_F(MouseTest, ListRowsChooseAndShiftCuesAndCtrlTakesTheCueBack) {
     const Rect myFillRow = LayoutListRow(gRectFills, 1, kLayoutListRowHeight);
     Click(myFillRow.left + 40, myFillRow.top);
     EXPECT_EQ(gCurrentFill, 1);
+}
+
+TEST_F(MouseTest, ARowsArrowOpensTheMenuOfItsOwnSlot) {
+    ASSERT_TRUE(ResourceDrawPicture(kPicturePopup, gWorldPopup));
+    SurfaceSetColorKey(gWorldPopup, 255);
+    for (const char* myName : {"Moss", "Aurora"})
+        WriteFile(std::string("Gradients/") + myName + ".gra", GradientFile());
+    // The keys wait for the menu: the first file, Aurora, is chosen for the row clicked.
+    WindowQueueMessage(kMsgKeyDown, kWinControls, kVKDown, 0, 0, 0);
+    WindowQueueMessage(kMsgKeyDown, kWinControls, kVKReturn, 0, 0, 0);
+    const Rect myRow = LayoutListRow(gRectGrad, 3, kLayoutGradRowHeight);
+    MouseClickControls(myRow.right - 3, myRow.top + 5, ClockTicks(), 0);
+    EXPECT_STREQ(gStyle.mGradNames[3], "Aurora");
+    EXPECT_STREQ(gStyle.mGradNames[0], "(None)");
+    EXPECT_EQ(gCurrentGrad, 0) << "the arrow loads the slot without choosing it";
 }
 
 TEST_F(MouseTest, BeatCountersDragToOffAndTo64AndRefuseInManualMode) {
