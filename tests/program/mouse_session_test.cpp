@@ -37,6 +37,13 @@ class MouseSession : public ::testing::Test {
                                       (mRoot / "session.txt").string() + "' >/dev/null 2>&1";
         return std::system(myCommand.c_str());
     }
+    // A slot's name is a file of the program folder (blanks stand for underscores).
+    bool InLibrary(const char* myFolder, const char* mySlotName, const char* myExtension) const {
+        std::string myName(mySlotName, strnlen(mySlotName, kNameSize));
+        for (char& myChar : myName)
+            if (myChar == ' ') myChar = '_';
+        return !myName.empty() && fs::exists(mRoot / "home" / myFolder / (myName + myExtension));
+    }
     static bool ReadSession(const fs::path& myHome, StyleRecord& myStyle) {
         std::ifstream myFile(myHome / "Styles" / "Last_Session.sty", std::ios::binary);
         myFile.read(reinterpret_cast<char*>(&myStyle), kStyleSize);
@@ -49,7 +56,8 @@ class MouseSession : public ::testing::Test {
 TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
     // Expanded by its button; the colour counter dragged to "Off" first, so no beat changes the colours the
     // bars then set; the fill counter to its far right; the brush column's threshold; the sensitivity to
-    // the right; trails off by their button; "Vol."; the colour kick and the tempo by their panels' sliders.
+    // the right; trails off by their button; "Vol."; the colour kick and the tempo by their panels' sliders;
+    // then the last file of each list's menu into an empty slot by its row's arrow.
     const char* const kScript = "0.30 click controls 180 10\n"
                                 "0.40 drag controls 20 217 0 217 0.1\n"
                                 "0.60 click controls 122 170\n"
@@ -63,7 +71,19 @@ TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
                                 "1.80 drag controls 100 124 169 124 0.2\n"
                                 "2.10 click controls 154 153\n"
                                 "2.20 drag controls 100 124 105 124 0.2\n"
-                                "2.50 key Escape\n";
+                                "2.50 click controls 360 95\n"
+                                "2.55 key End\n"
+                                "2.60 key Return\n"
+                                "2.70 click controls 134 314\n"
+                                "2.75 key End\n"
+                                "2.80 key Return\n"
+                                "2.90 click controls 264 339\n"
+                                "2.95 key End\n"
+                                "3.00 key Return\n"
+                                "3.10 click controls 392 364\n"
+                                "3.15 key End\n"
+                                "3.20 key Return\n"
+                                "3.50 key Escape\n";
     ASSERT_EQ(Run(kScript), 0);
     StyleRecord myStyle;
     ASSERT_TRUE(ReadSession(mRoot / "home", myStyle));
@@ -80,6 +100,10 @@ TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
     EXPECT_EQ(myTempo % 200, 0);
     EXPECT_GT(myTempo, 10000);
     EXPECT_LT(myTempo, 14000);
+    EXPECT_TRUE(InLibrary("Gradients", myStyle.mGradNames[1], ".gra")) << myStyle.mGradNames[1];
+    EXPECT_TRUE(InLibrary("Fills", myStyle.mFillNames[2], ".fil")) << myStyle.mFillNames[2];
+    EXPECT_TRUE(InLibrary("Brushes", myStyle.mBrushNames[3], ".bru")) << myStyle.mBrushNames[3];
+    EXPECT_TRUE(InLibrary("Movements", myStyle.mMoveNames[4], ".mvm")) << myStyle.mMoveNames[4];
 }
 
 // The same by a person's hand on a real window: a slider dragged with the mouse is in the session saved.
