@@ -13,6 +13,7 @@
 #include "engine/brush.h"
 #include "engine/edits.h"
 #include "platform/config.h"
+#include "platform/palette.h"
 #include "resources/controls_art.h"
 #include "resources/pictures.h"
 
@@ -111,6 +112,14 @@ TEST_F(MouseTest, ARowsArrowOpensTheMenuOfItsOwnSlot) {
     EXPECT_STREQ(gStyle.mGradNames[3], "Aurora");
     EXPECT_STREQ(gStyle.mGradNames[0], "(None)");
     EXPECT_EQ(gCurrentGrad, 0) << "the arrow loads the slot without choosing it";
+
+    // The arrow beside the row shows its gradient's colours in the preview strip's entries.
+    // Only entries that may be animated change, as the program's palette marks the preview's.
+    gPalette[201].mFlags |= kPaletteReserved;
+    const PaletteEntry myBefore = gPalette[201];
+    Click(kLayoutGradPreviewArrows.left + 5, myRow.top + 5);
+    EXPECT_EQ(gPalette[201].mRed, 90);
+    EXPECT_NE(gPalette[201].mRed, myBefore.mRed);
 }
 
 TEST_F(MouseTest, BeatCountersDragToOffAndTo64AndRefuseInManualMode) {
