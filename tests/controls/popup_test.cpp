@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "controls/popup.h"
+#include "controls/preview.h"
 #include "controls_fixture.h"
 #include "core/display.h"
 #include "core/popup_commands.h"
@@ -180,6 +181,34 @@ TEST_F(PopupTest, SetsAttachmentsTriggersAndDeletesByTheirMenus) {
     EXPECT_FALSE(std::filesystem::exists(mRoot / "Styles" / "Calm.sty"));
     EXPECT_TRUE(std::filesystem::exists(mRoot / "Styles" / "Busy.sty"));
     EXPECT_STREQ(gStyle.mStyleName, "(None)");
+}
+
+TEST_F(PopupTest, TheParameterPanelRunsItsMovementInItsPreview) {
+    ASSERT_TRUE(TestWriteLibrary(mRoot, 12000));
+    ASSERT_TRUE(gMovements[2].MEffectLoad("Circle", 2, 1, 0, 0, nullptr, 1));
+    gPosition = 2;
+    DrawPanel(kPanelParameter);
+    // The white head of the trail, inside the 16 x 16 preview at the panel's icon.
+    auto myHead = [] {
+        for (int y = 51; y < 67; ++y)
+            for (int x = 11; x < 27; ++x)
+                if (Pixel(x, y) == kColorWhite) return std::pair{x, y};
+        return std::pair{-1, -1};
+    };
+    ASSERT_TRUE(PreviewParameterStep());
+    const auto myFirst = myHead();
+    EXPECT_GE(myFirst.first, 0);
+    EXPECT_FALSE(PreviewParameterStep()) << "a step every 40 ms";
+    const double myX = gX, myY = gY;
+    std::pair<int, int> myLater = myFirst;
+    for (int i = 0; i < 10 && myLater == myFirst; ++i) {
+        ClockAdvance(40);
+        ASSERT_TRUE(PreviewParameterStep());
+        myLater = myHead();
+    }
+    EXPECT_NE(myLater, myFirst) << "the head moves along the path";
+    EXPECT_EQ(gX, myX) << "the running picture's brush stays where it was";
+    EXPECT_EQ(gY, myY);
 }
 
 } // namespace
