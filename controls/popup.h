@@ -14,6 +14,18 @@ void PopMenu(uint16_t myMenu, int mySlot, const Rect* myRect);
 // The item at myOffset of gPopupList as a file name: blanks back to underscores, trailing blanks removed.
 void PopGetName(long myOffset, char* myName);
 
+// Deletes the file myName of delete list myMenu (the number of its save menu + 50), which listed myCount
+// items; a deleted current name becomes "(None)", and the last one deleted ends DELETE FILE.
+void PopDeleteFile(const char* myName, long myCount, uint16_t myMenu);
+// The drive menu's items: the CD drives, the disc image or music folder playing, and "Open Folder or
+// Image..."; the item of the drive playing, or -1. PopChangeCD plays the drive of item myIndex instead.
+int PopGetDriveList();
+void PopChangeCD(uint8_t myIndex);
+// TEXT ENTRY for menu myPopup, the field holding myText.
+void PopSetupEdit(uint16_t myPopup, const char* myText);
+// The panel that TEXT ENTRY, REPLACE FILE and DELETE FILE go back to.
+void PopRememberPanel();
+
 // The menu open now, as the window shows it: its box (empty while none is open), the first item shown below
 // the upper scroll arrow, the rows shown (the arrows' rows included, 12 pixels each) and the inverted item.
 struct PopMenuView {

@@ -32,7 +32,24 @@ constexpr int kPreviewTextBaseline = 133;
 constexpr uint32_t kPreviewStepTime = 50;
 constexpr int kPreviewPathSteps = 720;
 constexpr uint8_t kPreviewPathInk = 250;
+constexpr int kPreviewTrail = 12;
+constexpr uint32_t kPreviewFrameTime = 40;
+constexpr Rect kParameterPreview = {kLayoutPanelIconX, kLayoutPanelIconY, kLayoutPanelIconX + 16,
+                                    kLayoutPanelIconY + 16};
 constexpr PaletteEntry kPreviewOff = {63, 63, 65, kPaletteReserved | kPaletteNoCollapse};
+
+// The PARAMETER DETAILS panel's small preview: the movement of its slot running on its own position and
+// variables, the last steps drawn as a trail.
+struct ParameterAnimation {
+    int mSlot = -1;
+    double mX = 0, mY = 0;
+    double mVariables[std::size(gMoveParam)] = {};
+    int16_t mLinger = 1;
+    uint32_t mNext = 0;
+    int mTrailX[kPreviewTrail] = {}, mTrailY[kPreviewTrail] = {};
+    int mSteps = 0;
+};
+ParameterAnimation sAnimation;
 
 bool sGradientOn = false; // the strip shows a gradient, turning
 uint32_t sNextStep = 0;
@@ -165,6 +182,14 @@ void PreviewInitBox(uint8_t myKind) {
         SurfaceFill(mySurface, kPreviewBox, kColorOutline);
         SurfaceFill(mySurface, PreviewInside(), kColorBlack);
     }
+    if (myKind == 1) {
+        // The gradient shows across the box in the preview entries, as the strip shows it down.
+        const Rect myInside = PreviewInside();
+        for (int x = myInside.left; x < myInside.right; ++x)
+            SurfaceFill(
+                mySurface, {x, myInside.top, x + 1, myInside.bottom},
+                static_cast<uint8_t>(kPreviewFirst + (x - myInside.left) * kPreviewCount / myInside.Width()));
+    }
     gStatePreview = static_cast<uint8_t>(myKind + 1);
     WindowPresent(kWinControls);
 }
@@ -177,6 +202,38 @@ bool PreviewFill(const char* myName) {
 bool PreviewBrush(const char* myName) {
     PreviewInitBox(10);
     return PreviewBitmap(myName, kPlaceBrush, false);
+}
+
+// One run of a movement program on the position and variables of a preview, the running picture's put back.
+void PreviewRun(const MEffect& myMove, const std::vector<uint8_t>& myCode, uint16_t mySize,
+                const MovementInputs& myInputs, double& myX, double& myY, double* myVariables,
+                int16_t& myLinger) {
+    if (!mySize) return;
+    const double mySavedX = gX, mySavedY = gY;
+    double mySaved[std::size(gMoveParam)];
+    std::memcpy(mySaved, gMoveParam, sizeof(mySaved));
+    gX = myX;
+    gY = myY;
+    std::memcpy(gMoveParam, myVariables, sizeof(mySaved));
+    MovementRun(myCode.data(), static_cast<uint16_t>(std::min<size_t>(mySize, myCode.size())),
+                myMove.mCenteredFlag != 0, myInputs, myLinger);
+    myX = gX;
+    myY = gY;
+    std::memcpy(myVariables, gMoveParam, sizeof(mySaved));
+    gX = mySavedX;
+    gY = mySavedY;
+    std::memcpy(gMoveParam, mySaved, sizeof(mySaved));
+}
+
+MovementInputs PreviewInputs(const int8_t* myParams) {
+    MovementInputs myInputs;
+    std::memcpy(myInputs.mParams, myParams, sizeof(myInputs.mParams));
+    myInputs.mBrush.mBottom = myInputs.mBrush.mRight = 8;
+    myInputs.mBrush.mFrameWidth = myInputs.mBrush.mFrameHeight = 16;
+    myInputs.mSpread = gStyle.mSpread;
+    myInputs.mCentX = gCentX;
+    myInputs.mCentY = gCentY;
+    return myInputs;
 }
 
 bool PreviewMovement(const char* myName) {
@@ -195,44 +252,25 @@ bool PreviewMovement(const char* myName) {
         PreviewIconText("Unable to open or find movement!");
         return false;
     }
-    // The path the brush would take on this screen, with the movement's own default parameters, drawn into
-    // the box; the running picture's position and variables are put back afterwards.
-    const double myX = gX, myY = gY;
-    double myVariables[std::size(gMoveParam)];
-    std::memcpy(myVariables, gMoveParam, sizeof(myVariables));
-    MovementInputs myInputs;
+    // The path the brush would take on this screen, with the movement's own default parameters.
+    int8_t myParams[3] = {};
     for (int p = 0; p < myMove.mNumParams && p < kMaxParams; ++p)
-        myInputs.mParams[p] = myMove.mLock[p] == kNotSet
-                                  ? static_cast<int8_t>((myMove.mMin[p] + myMove.mMax[p]) / 2)
-                                  : myMove.mLock[p];
-    myInputs.mBrush.mBottom = myInputs.mBrush.mRight = 8;
-    myInputs.mBrush.mFrameWidth = myInputs.mBrush.mFrameHeight = 16;
-    myInputs.mSpread = gStyle.mSpread;
-    myInputs.mCentX = gCentX;
-    myInputs.mCentY = gCentY;
+        myParams[p] = myMove.mLock[p] == kNotSet ? static_cast<int8_t>((myMove.mMin[p] + myMove.mMax[p]) / 2)
+                                                 : myMove.mLock[p];
+    const MovementInputs myInputs = PreviewInputs(myParams);
+    double myX = gCentX, myY = gCentY, myVariables[std::size(gMoveParam)] = {};
     int16_t myLinger = 1;
-    gX = gCentX;
-    gY = gCentY;
-    auto myRun = [&](const std::vector<uint8_t>& myCode, uint16_t mySize) {
-        if (mySize)
-            MovementRun(myCode.data(), static_cast<uint16_t>(std::min<size_t>(mySize, myCode.size())),
-                        myMove.mCenteredFlag != 0, myInputs, myLinger);
-    };
-    myRun(myMove.mInit, myMove.mInitSize);
-    myRun(myMove.mReset, myMove.mResetSize);
+    PreviewRun(myMove, myMove.mInit, myMove.mInitSize, myInputs, myX, myY, myVariables, myLinger);
+    PreviewRun(myMove, myMove.mReset, myMove.mResetSize, myInputs, myX, myY, myVariables, myLinger);
     const Rect myInside = PreviewInside();
     const double myWidth = std::max(gRectDisplay.Width(), 1), myHeight = std::max(gRectDisplay.Height(), 1);
     for (int i = 0; i < kPreviewPathSteps; ++i) {
-        myRun(myMove.mUpdate, myMove.mUpdateSize);
-        if (!std::isfinite(gX) || !std::isfinite(gY)) break;
-        const double myPx = myInside.left + gX * myInside.Width() / myWidth;
-        const double myPy = myInside.top + gY * myInside.Height() / myHeight;
+        PreviewRun(myMove, myMove.mUpdate, myMove.mUpdateSize, myInputs, myX, myY, myVariables, myLinger);
+        const double myPx = myInside.left + myX * myInside.Width() / myWidth;
+        const double myPy = myInside.top + myY * myInside.Height() / myHeight;
         if (myPx >= myInside.left && myPx < myInside.right && myPy >= myInside.top && myPy < myInside.bottom)
             DrawSurface().Row(static_cast<int>(myPy))[static_cast<int>(myPx)] = kPreviewPathInk;
     }
-    gX = myX;
-    gY = myY;
-    std::memcpy(gMoveParam, myVariables, sizeof(myVariables));
     WindowPresent(kWinControls);
     return true;
 }
@@ -355,7 +393,47 @@ void DrawClearPreviewGradient(uint8_t myMode, uint8_t myFill) {
     PreviewSetEntries(myEntries);
 }
 
+bool PreviewParameterStep() {
+    const int mySlot = gPosition % kMoveSlots;
+    const MEffect& myMove = gMovements[mySlot];
+    if (!DrawSurface().Exists() || !myMove.mUpdateSize) return false;
+    const uint32_t myNow = ClockTicks();
+    const MovementInputs myInputs = PreviewInputs(gStyle.mMoveParam[mySlot].mValue);
+    if (sAnimation.mSlot != mySlot) {
+        sAnimation = ParameterAnimation();
+        sAnimation.mSlot = mySlot;
+        sAnimation.mX = gCentX;
+        sAnimation.mY = gCentY;
+        PreviewRun(myMove, myMove.mInit, myMove.mInitSize, myInputs, sAnimation.mX, sAnimation.mY,
+                   sAnimation.mVariables, sAnimation.mLinger);
+        PreviewRun(myMove, myMove.mReset, myMove.mResetSize, myInputs, sAnimation.mX, sAnimation.mY,
+                   sAnimation.mVariables, sAnimation.mLinger);
+        sAnimation.mNext = myNow;
+    }
+    if (static_cast<int32_t>(myNow - sAnimation.mNext) < 0) return false;
+    sAnimation.mNext = myNow + kPreviewFrameTime;
+    PreviewRun(myMove, myMove.mUpdate, myMove.mUpdateSize, myInputs, sAnimation.mX, sAnimation.mY,
+               sAnimation.mVariables, sAnimation.mLinger);
+    const Rect& myBox = kParameterPreview;
+    const double myWidth = std::max(gRectDisplay.Width(), 1), myHeight = std::max(gRectDisplay.Height(), 1);
+    const int myStep = sAnimation.mSteps++ % kPreviewTrail;
+    sAnimation.mTrailX[myStep] =
+        myBox.left + static_cast<int>(std::clamp(sAnimation.mX / myWidth, 0.0, 0.999) * myBox.Width());
+    sAnimation.mTrailY[myStep] =
+        myBox.top + static_cast<int>(std::clamp(sAnimation.mY / myHeight, 0.0, 0.999) * myBox.Height());
+    Surface& mySurface = DrawSurface();
+    SurfaceFill(mySurface, myBox, kColorBlack);
+    const int myShown = std::min(sAnimation.mSteps, kPreviewTrail);
+    for (int i = 0; i < myShown; ++i) {
+        const int myAt = (sAnimation.mSteps - 1 - i + kPreviewTrail) % kPreviewTrail;
+        mySurface.Row(sAnimation.mTrailY[myAt])[sAnimation.mTrailX[myAt]] =
+            i == 0 ? kColorWhite : kPreviewPathInk;
+    }
+    return true;
+}
+
 void PreviewResetState() {
+    sAnimation = ParameterAnimation();
     gStatePreview = 0;
     gPreviewNum = 0;
     std::memset(gGradPreview, 0, sizeof(gGradPreview));

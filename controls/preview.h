@@ -39,4 +39,8 @@ void PreviewClear();
 // myFill draws the strip's pixels again.
 void DrawClearPreviewGradient(uint8_t myMode, uint8_t myFill);
 
+// The PARAMETER DETAILS panel's preview: the movement of slot gPosition running with its parameters, a
+// step every 40 ms; true when it drew.
+bool PreviewParameterStep();
+
 void PreviewResetState();

@@ -2,6 +2,7 @@
 #include <functional>
 
 #include "controls/popup.h"
+#include "controls/preview.h"
 #include "controls_fixture.h"
 #include "core/display.h"
 #include "core/popup_commands.h"
@@ -135,6 +136,79 @@ TEST_F(PopupTest, LongListsScrollFasterAtTheArrowsRightEnd) {
     const Rect myArrow{353, 103, 363, 118};
     PopMenu(kPopupGradients, 0, &myArrow);
     EXPECT_EQ(myLast + myShown, 60);
+}
+
+TEST_F(PopupTest, SetsAttachmentsTriggersAndDeletesByTheirMenus) {
+    // Down myDowns times (the first inverts the top item), then Enter.
+    auto myChoose = [](uint16_t myMenu, int myDowns) {
+        for (int i = 0; i < myDowns; ++i)
+            Key(kVKDown);
+        Key(kVKReturn);
+        const Rect myBox{283, 27, 397, 41};
+        PopMenu(myMenu, -1, &myBox);
+    };
+    // Save Current..., Delete Sets..., separator, Warm: a brush holding a gradient keeps gradient sets out.
+    WriteFile("Settings/Warm.gst", {});
+    gStyle.mAttachments[2].mAttachGradient = 3;
+    myChoose(kPopupGradientSet, 3);
+    EXPECT_STREQ(gAlertText, "A gradient is attached to brush number 3. You cannot load a new set until all "
+                             "gradients are detached.");
+    // No Attachment, then the eight gradient slots: brush 2 takes slot 2.
+    gPosition = 1;
+    myChoose(321, 3);
+    EXPECT_EQ(gStyle.mAttachments[1].mAttachGradient, 2);
+    EXPECT_EQ(gStyle.mAttachments[1].mAttached, 1);
+    myChoose(321, 0);
+    EXPECT_EQ(gStyle.mAttachments[1].mAttachGradient, 2) << "Enter with nothing inverted chooses nothing";
+    myChoose(321, 1);
+    EXPECT_EQ(gStyle.mAttachments[1].mAttachGradient, kNotSet);
+    EXPECT_EQ(gStyle.mAttachments[1].mAttached, 0);
+    // The trigger menus store the written values: the second item is sequential (2), the third random (1).
+    myChoose(333, 2);
+    EXPECT_EQ(gStyle.mTrigger[kChannelBrush], 2);
+    myChoose(333, 3);
+    EXPECT_EQ(gStyle.mTrigger[kChannelBrush], 1);
+    // Without a rave on the track, the song box's rave commands say so.
+    myChoose(kPopupRave, 4);
+    EXPECT_STREQ(gAlertText, "No rave to detach!");
+    myChoose(kPopupRave, 5);
+    EXPECT_STREQ(gAlertText, "No rave to upload! Make sure a rave is attached to this music track.");
+    // Deleting the style in use: the file goes and the settings name none.
+    WriteFile("Styles/Calm.sty", {});
+    WriteFile("Styles/Busy.sty", {});
+    StyleCopy(gStyle.mStyleName, "Calm");
+    myChoose(kPopupStyle + 50, 2);
+    EXPECT_FALSE(std::filesystem::exists(mRoot / "Styles" / "Calm.sty"));
+    EXPECT_TRUE(std::filesystem::exists(mRoot / "Styles" / "Busy.sty"));
+    EXPECT_STREQ(gStyle.mStyleName, "(None)");
+}
+
+TEST_F(PopupTest, TheParameterPanelRunsItsMovementInItsPreview) {
+    ASSERT_TRUE(TestWriteLibrary(mRoot, 12000));
+    ASSERT_TRUE(gMovements[2].MEffectLoad("Circle", 2, 1, 0, 0, nullptr, 1));
+    gPosition = 2;
+    DrawPanel(kPanelParameter);
+    // The white head of the trail, inside the 16 x 16 preview at the panel's icon.
+    auto myHead = [] {
+        for (int y = 51; y < 67; ++y)
+            for (int x = 11; x < 27; ++x)
+                if (Pixel(x, y) == kColorWhite) return std::pair{x, y};
+        return std::pair{-1, -1};
+    };
+    ASSERT_TRUE(PreviewParameterStep());
+    const auto myFirst = myHead();
+    EXPECT_GE(myFirst.first, 0);
+    EXPECT_FALSE(PreviewParameterStep()) << "a step every 40 ms";
+    const double myX = gX, myY = gY;
+    std::pair<int, int> myLater = myFirst;
+    for (int i = 0; i < 10 && myLater == myFirst; ++i) {
+        ClockAdvance(40);
+        ASSERT_TRUE(PreviewParameterStep());
+        myLater = myHead();
+    }
+    EXPECT_NE(myLater, myFirst) << "the head moves along the path";
+    EXPECT_EQ(gX, myX) << "the running picture's brush stays where it was";
+    EXPECT_EQ(gY, myY);
 }
 
 } // namespace
