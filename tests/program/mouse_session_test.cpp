@@ -57,7 +57,8 @@ TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
     // Expanded by its button; the colour counter dragged to "Off" first, so no beat changes the colours the
     // bars then set; the fill counter to its far right; the brush column's threshold; the sensitivity to
     // the right; trails off by their button; "Vol."; the colour kick and the tempo by their panels' sliders;
-    // then the last file of each list's menu into an empty slot by its row's arrow.
+    // then the last file of each list's menu into an empty slot by its row's arrow, and the first trigger
+    // mode of the FILLS column by its button.
     const char* const kScript = "0.30 click controls 180 10\n"
                                 "0.40 drag controls 20 217 0 217 0.1\n"
                                 "0.60 click controls 122 170\n"
@@ -83,7 +84,10 @@ TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
                                 "3.10 click controls 392 364\n"
                                 "3.15 key End\n"
                                 "3.20 key Return\n"
-                                "3.50 key Escape\n";
+                                "3.30 click controls 110 411\n"
+                                "3.35 key Down\n"
+                                "3.40 key Return\n"
+                                "3.60 key Escape\n";
     ASSERT_EQ(Run(kScript), 0);
     StyleRecord myStyle;
     ASSERT_TRUE(ReadSession(mRoot / "home", myStyle));
@@ -104,6 +108,7 @@ TEST_F(MouseSession, ClicksAndDragsEndUpInTheSavedSession) {
     EXPECT_TRUE(InLibrary("Fills", myStyle.mFillNames[2], ".fil")) << myStyle.mFillNames[2];
     EXPECT_TRUE(InLibrary("Brushes", myStyle.mBrushNames[3], ".bru")) << myStyle.mBrushNames[3];
     EXPECT_TRUE(InLibrary("Movements", myStyle.mMoveNames[4], ".mvm")) << myStyle.mMoveNames[4];
+    EXPECT_EQ(myStyle.mTrigger[kChannelFill], kTriggerFixed) << "it was \"file\"";
 }
 
 // The same by a person's hand on a real window: a slider dragged with the mouse is in the session saved.
