@@ -185,6 +185,8 @@ bool DrawTrackHasRave();
 void DrawRaveBox(uint8_t myFlash);
 // The song box's frame in the last seconds of a song: green on odd half seconds, else as drawn.
 void DrawRaveFlash(bool myOn);
+// The song box's frame as the artwork has it, without the flash.
+void DrawClearRaveRect();
 void DrawDisplayCDTrack();
 void DrawStyleBox();
 void DrawManualButton();
@@ -209,7 +211,14 @@ bool DrawSlidersEnabled();
 // The panel area: DrawPanel shows another panel, DrawPanelContents draws the shown one again.
 void DrawPanel(uint8_t myPanel);
 void DrawPanelContents();
+// A main slider with a value (kNotSet for an attachment slider's "(None)": no nub), its nub myPosition pixels
+// along the track; myLook 2 is the cued look.
 void DrawMainSlider(unsigned short myNumber, long myValue, long myPosition, uint8_t myLook);
+// The value a main slider shows (kNotSet for "(None)") and its range; false for a movement parameter the
+// movement does not have.
+bool DrawSliderValue(unsigned short myNumber, long* myValue, long* myMin, long* myMax);
+// The nub's offset along the track for a value.
+long DrawSliderPosition(long myValue, long myMin, long myMax);
 void DrawRefreshMainSlider(unsigned short myNumber);
 void DrawRefreshMiniButton(unsigned short myNumber, uint8_t myLit);
 void DrawBasicButton(const Rect& myRect, uint8_t myLit, const char* myText);

@@ -169,10 +169,14 @@ void DrawRaveBox(uint8_t myFlash) {
 // The last seconds of a song: a green frame round the box blinks on and off, once a half second.
 void DrawRaveFlash(bool myOn) {
     const Rect myFrame{gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1};
-    if (myOn) {
+    if (myOn)
         ArtFrame(DrawSurface(), myFrame, 250);
-        return;
-    }
+    else
+        DrawClearRaveRect();
+}
+
+void DrawClearRaveRect() {
+    const Rect myFrame{gRectRave.left - 1, gRectRave.top - 1, gRectRave.right + 1, gRectRave.bottom + 1};
     for (const Rect& myEdge : {Rect{myFrame.left, myFrame.top, myFrame.right, myFrame.top + 1},
                                Rect{myFrame.left, myFrame.bottom - 1, myFrame.right, myFrame.bottom},
                                Rect{myFrame.left, myFrame.top, myFrame.left + 1, myFrame.bottom},

@@ -6,6 +6,7 @@
 #include "controls/draw_parts.h"
 #include "controls/mousekey.h"
 #include "controls/popup_state.h"
+#include "controls/preview.h"
 #include "controls/text_field.h"
 #include "core/display.h"
 #include "core/state.h"
@@ -229,6 +230,7 @@ bool DrawUpdatePanel() {
         DrawSpectrum();
         myDrew = true;
     }
+    if (gPanel == kPanelParameter && PreviewParameterStep()) myDrew = true;
     if (gPanel >= kPanelScaleFade && gPanel <= kPanelMaxFade && gEffOffset != sShown.mEffOffset) {
         DrawSoundScaleMeter();
         sShown.mEffOffset = gEffOffset;

@@ -25,7 +25,6 @@ struct SliderShown {
     long mMax = 0;
     char mMinLabel[8] = "";
     char mMaxLabel[8] = "";
-    char mText[16] = "";
     bool mBox = true;
     bool mCued = false;
     bool mNone = false; // an attachment slider of a brush without that attachment
@@ -149,26 +148,47 @@ bool DrawSliderState(unsigned short myNumber, SliderShown& myShown) {
     default:
         return false;
     }
-    if (myShown.mNone) {
-        std::strcpy(myShown.mText, "(None)");
-        return true;
-    }
     myShown.mValue = DrawClamp(myShown.mValue, myShown.mMin, myShown.mMax);
-    if (myNumber == kSliderTempo)
-        DrawFormatBPM(static_cast<uint32_t>(myShown.mValue), myShown.mText);
-    else if (myNumber == kSliderFrequency)
-        std::snprintf(myShown.mText, sizeof(myShown.mText), "%ld", (myShown.mValue + 5) * 4);
-    else
-        std::snprintf(myShown.mText, sizeof(myShown.mText), "%ld", myShown.mValue);
     return true;
+}
+
+bool DrawAttachSliderNumber(unsigned short myNumber) {
+    return myNumber >= kSliderAttachBrushSpeed && myNumber <= kSliderAttachFillBright;
+}
+
+// The value box's text: tempo with two decimals, frequency in hertz, "(None)" for a missing attachment.
+void DrawSliderText(unsigned short myNumber, long myValue, char* myText, size_t mySize) {
+    if (DrawAttachSliderNumber(myNumber) && myValue == kNotSet)
+        std::snprintf(myText, mySize, "(None)");
+    else if (myNumber == kSliderTempo)
+        DrawFormatBPM(static_cast<uint32_t>(myValue < 0 ? 0 : myValue), myText);
+    else if (myNumber == kSliderFrequency)
+        std::snprintf(myText, mySize, "%ld", (myValue + 5) * 4);
+    else
+        std::snprintf(myText, mySize, "%ld", myValue);
 }
 
 } // namespace
 
+bool DrawSliderValue(unsigned short myNumber, long* myValue, long* myMin, long* myMax) {
+    SliderShown myShown;
+    if (!DrawSliderState(myNumber, myShown)) return false;
+    *myValue = myShown.mNone ? kNotSet : myShown.mValue;
+    *myMin = myShown.mMin;
+    *myMax = myShown.mMax;
+    return true;
+}
+
+long DrawSliderPosition(long myValue, long myMin, long myMax) {
+    const long myRange = myMax - myMin;
+    return myRange > 0 ? (DrawClamp(myValue, myMin, myMax) - myMin) * kArtSliderTravel / myRange : 0;
+}
+
+// The value drawn is the one given, so a slider being dragged shows where the mouse has put it.
 void DrawMainSlider(unsigned short myNumber, long myValue, long myPosition, uint8_t myLook) {
-    (void)myValue;
     SliderShown myShown;
     if (!DrawSliderState(myNumber, myShown)) return;
+    const bool myNone = DrawAttachSliderNumber(myNumber) && myValue == kNotSet;
     const Rect& myTrack = gRectHSlider;
     DrawFromControls({kLayoutPanelArea.left + 1, myTrack.top, kLayoutPanelArea.right - 1, myTrack.bottom}, 0);
     SurfaceCopyKeyed(DrawSurface(), myTrack.left, myTrack.top, gWorldPanelArt,
@@ -177,18 +197,21 @@ void DrawMainSlider(unsigned short myNumber, long myValue, long myPosition, uint
         DrawRightText(myShown.mMinLabel,
                       {kLayoutPanelArea.left, myTrack.top, myTrack.left - 2, myTrack.bottom}, kLabelInk);
     DrawText(myTrack.right + 2, myTrack.top + 10, myShown.mMaxLabel, kLabelInk);
-    if (!myShown.mNone)
+    if (!myNone)
         SurfaceCopyKeyed(DrawSurface(), myTrack.left + static_cast<int>(myPosition), myTrack.top + 1,
                          gWorldPanelArt, myLook == 2 ? kArtNubCued : kArtNub);
-    if (myShown.mBox) DrawDisplayNumberBox(myNumber, myShown.mText);
+    if (!myShown.mBox) return;
+    char myText[16];
+    DrawSliderText(myNumber, myValue, myText, sizeof(myText));
+    DrawDisplayNumberBox(myNumber, myText);
 }
 
 void DrawRefreshMainSlider(unsigned short myNumber) {
     SliderShown myShown;
     if (!DrawSliderState(myNumber, myShown)) return;
-    const long myRange = myShown.mMax - myShown.mMin;
-    const long myPosition = myRange > 0 ? (myShown.mValue - myShown.mMin) * kArtSliderTravel / myRange : 0;
-    DrawMainSlider(myNumber, myShown.mValue, myPosition, myShown.mCued ? 2 : 0);
+    const long myValue = myShown.mNone ? kNotSet : myShown.mValue;
+    DrawMainSlider(myNumber, myValue, DrawSliderPosition(myShown.mValue, myShown.mMin, myShown.mMax),
+                   myShown.mCued ? 2 : 0);
 }
 
 // The value box right of the slider's label: light digits on black.

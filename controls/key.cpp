@@ -109,16 +109,6 @@ void KeyTempo(uint32_t myElapsed) {
     MouseKeySetBPM(myTempo, myElapsed);
 }
 
-// Style save by name: the current look without its beat counters, named in the TEXT ENTRY panel.
-void KeySaveStyle() {
-    gStyleTemp = gStyle;
-    for (int8_t& myCounter : gStyleTemp.mBeatCounter)
-        myCounter = 0;
-    gEditableText[0] = 0;
-    gPopup = kPopupStyle;
-    MouseKeyOpenTextEntry();
-}
-
 // The rave attached to the track saved again under its own name: what was changed while it played stays.
 static_assert(kEditableSize == kCDNameSize, "a track's title is typed into the text field");
 void KeySaveRave() {
@@ -174,6 +164,16 @@ void KeyVolume(int myVolume) {
 }
 
 } // namespace
+
+// Style save by name: the current look without its beat counters, named in the TEXT ENTRY panel.
+void KeySaveStyle() {
+    gStyleTemp = gStyle;
+    for (int8_t& myCounter : gStyleTemp.mBeatCounter)
+        myCounter = 0;
+    gEditableText[0] = 0;
+    gPopup = kPopupStyle;
+    MouseKeyOpenTextEntry();
+}
 
 uint8_t KeyModifierClass(uint32_t* myChar) {
     const uint8_t myMods = gWindowKeyState;

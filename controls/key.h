@@ -31,6 +31,8 @@ void KeyDownHandler(uint32_t myKey, uint32_t myTime);
 // True when the number typed gives a value from myMin to myMax in its last myDigits digits (made positive
 // when myAbsolute is set); the value goes to *myValue.
 bool KeyTestNumber(int32_t* myValue, uint8_t myDigits, int32_t myMin, int32_t myMax, uint8_t myAbsolute);
+// Asks for a name in TEXT ENTRY to save the current look as a style, its beat counters off.
+void KeySaveStyle();
 void KeyBeginLoad(char myDigit);
 void KeyEndLoad(char myDigit, uint32_t myElapsed);
 // A character typed while a load by name is under way.

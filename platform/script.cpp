@@ -21,6 +21,7 @@ constexpr uint32_t kMaxSeconds = 86400;
 // No window reaches this far (a picture is at most 16384 pixels wide); a point just outside one is a click
 // beside it, as a user's can be.
 constexpr long long kMaxCoordinate = 32767;
+constexpr int kMaxNotches = 100;
 
 struct ScriptKeyName {
     const char* mName;
@@ -245,6 +246,18 @@ bool ScriptParseLine(const std::string& myLine, int myLineNumber, ScriptCommand&
                                                : kScriptMove;
         return myWindowArg() && myPoint(1, myCommand.mX, myCommand.mY);
     }
+    if (myVerb == "wheel") {
+        if (!myCount(4, "wheel WINDOW X Y NOTCHES")) return false;
+        myCommand.mKind = kScriptWheel;
+        if (!myWindowArg() || !myPoint(1, myCommand.mX, myCommand.mY)) return false;
+        // A turn of more than a hundred notches at once is no wheel's.
+        if (!ScriptNumber(myArgs[3], myCommand.mNotches) || myCommand.mNotches == 0 ||
+            std::abs(myCommand.mNotches) > kMaxNotches) {
+            myError = "a wheel turn is a whole number of notches from -100 to 100, other than 0";
+            return false;
+        }
+        return true;
+    }
     if (myVerb == "drag") {
         if (!myCount(6, "drag WINDOW X1 Y1 X2 Y2 SECONDS")) return false;
         myCommand.mKind = kScriptDrag;
@@ -419,6 +432,11 @@ void ScriptTurn() {
         }
         case kScriptMove:
             ScriptCursor(myCommand.mWindow, myCommand.mX, myCommand.mY);
+            break;
+        case kScriptWheel:
+            ScriptCursor(myCommand.mWindow, myCommand.mX, myCommand.mY);
+            WindowQueueMessage(kMsgMouseWheel, myCommand.mWindow, 0, myCommand.mNotches, myCommand.mX,
+                               myCommand.mY, sScript.mCaps);
             break;
         case kScriptDrag:
             ScriptCursor(myCommand.mWindow, myCommand.mX, myCommand.mY);

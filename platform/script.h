@@ -14,6 +14,7 @@ enum ScriptKind : int {
     kScriptDrag,       // left button pressed, moved, released
     kScriptMove,       // the cursor moved
     kScriptShot,       // a window's picture written as an 8-bit PNG
+    kScriptWheel,      // the mouse wheel turned over a point
 };
 
 struct ScriptCommand {
@@ -27,6 +28,7 @@ struct ScriptCommand {
     int mX = 0, mY = 0; // window pixels, unscaled
     int mX2 = 0, mY2 = 0;
     uint32_t mDuration = 0; // ms a drag takes
+    int mNotches = 0;       // the wheel's turn: positive away from the user (up)
 };
 
 // Reads a script; false with the line's number and what is wrong in myError.

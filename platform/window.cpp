@@ -54,6 +54,11 @@ int WindowScaleOf(int myId) {
     return myId == kWinPaint ? 1 : sScale;
 }
 
+// Floor division, so a point just left of or above a magnified window stays outside it.
+int WindowFloorDivide(int myValue, int myScale) {
+    return myValue >= 0 ? myValue / myScale : (myValue - myScale + 1) / myScale;
+}
+
 int WindowFromSDL(uint32_t mySDLId) {
     for (int myId = 0; myId < kWinCount; ++myId)
         if (sWindows[myId].mWindow && SDL_GetWindowID(sWindows[myId].mWindow) == mySDLId) return myId;
@@ -232,9 +237,26 @@ void WindowTranslate(const SDL_Event& myEvent) {
                            sKeyMods);
         break;
     }
+    case SDL_MOUSEWHEEL: {
+        const int myId = WindowFromSDL(myEvent.wheel.windowID);
+        if (!WindowTakesInput(myId) || myEvent.wheel.y == 0) break;
+        const int myNotches =
+            myEvent.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -myEvent.wheel.y : myEvent.wheel.y;
+        const int myScale = WindowScaleOf(myId);
+        WindowQueueMessage(kMsgMouseWheel, myId, 0, myNotches, myEvent.wheel.mouseX / myScale,
+                           myEvent.wheel.mouseY / myScale, sKeyMods);
+        break;
+    }
     case SDL_MOUSEMOTION: {
         const int myId = WindowFromSDL(myEvent.motion.windowID);
         const int myScale = WindowScaleOf(myId);
+        // Where the cursor is, as the window's own events say: while a button is held they go on past the
+        // window's edges, where a pointer moved by warping leaves the desktop's position behind.
+        if (WindowValid(myId)) {
+            sCursorWindow = myId;
+            sCursorX = WindowFloorDivide(myEvent.motion.x, myScale);
+            sCursorY = WindowFloorDivide(myEvent.motion.y, myScale);
+        }
         if (WindowTakesInput(myId))
             WindowQueueMessage(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale,
                                myEvent.motion.y / myScale, sKeyMods);
@@ -249,6 +271,9 @@ void WindowTranslate(const SDL_Event& myEvent) {
             break;
         case SDL_WINDOWEVENT_EXPOSED:
             WindowQueueMessage(kMsgPaint, myId, 0, 0, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_LEAVE:
+            if (sCursorWindow == myId && SDL_GetMouseState(nullptr, nullptr) == 0) sCursorWindow = kWinNone;
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             // The window's pixels were made anew: all of the picture must reach them again.
@@ -481,15 +506,13 @@ bool WindowCursorPosition(int myWindow, int* myX, int* myY) {
     int myCursorX = sCursorX, myCursorY = sCursorY;
     bool myOver = sCursorWindow == myWindow;
     SDL_Window* mySDLWindow = sWindows[myWindow].mWindow;
-    if (mySDLWindow) {
+    if (mySDLWindow && !myOver) {
         int myGlobalX = 0, myGlobalY = 0, myLeft = 0, myTop = 0;
         SDL_GetGlobalMouseState(&myGlobalX, &myGlobalY);
         SDL_GetWindowPosition(mySDLWindow, &myLeft, &myTop);
         const int myScale = WindowScaleOf(myWindow);
-        // Floor division, so a point just left of or above the window stays outside it.
-        const int myDX = myGlobalX - myLeft, myDY = myGlobalY - myTop;
-        myCursorX = myDX >= 0 ? myDX / myScale : (myDX - myScale + 1) / myScale;
-        myCursorY = myDY >= 0 ? myDY / myScale : (myDY - myScale + 1) / myScale;
+        myCursorX = WindowFloorDivide(myGlobalX - myLeft, myScale);
+        myCursorY = WindowFloorDivide(myGlobalY - myTop, myScale);
         myOver = true;
     }
     const Surface& mySurface = sWindows[myWindow].mSurface;
@@ -598,6 +621,7 @@ bool WindowPeekMessage(Message& myMessage, bool myRemove) {
     case kMsgRButtonDown:
     case kMsgRButtonUp:
     case kMsgMouseMove:
+    case kMsgMouseWheel:
         gWindowKeyState = myMessage.mMods;
         break;
     default:

@@ -30,6 +30,7 @@ enum MessageKind : int {
     kMsgMinimize,   // the window manager minimized the window
     kMsgQuit,       // mWParam: exit code
     kMsgRenderDone, // a headless run has written its last frame
+    kMsgMouseWheel, // mLParam: notches turned, positive away from the user (up); mX/mY where the cursor is
 };
 
 // Modifier keys held, and Caps Lock switched on, when an input message was made.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controls/app_window.h"
+#include "controls/popup.h"
 #include "core/alert.h"
 #include "core/random.h"
 #include "core/style_record.h"
@@ -51,6 +52,7 @@ void InitHooks() {
     gAnimateDisc = {MusicWatchDisc, MusicSongEnd, MusicAlignCD};
     gAppQuit.mSequence = QuitSequence;
     gAppQuit.mFast = QuitFast;
+    gPopHooks.mDispatch = MainDispatch;
 }
 
 bool InitTakeProgramFolder(std::string& myError) {

@@ -338,6 +338,15 @@ int16_t FileRename(const char* myOldName, const char* myNewName, const char* myF
     return 0;
 }
 
+int16_t FileDelete(const char* myName, const char* myFolder) {
+    const std::string myPath = FileResolve(myName, myFolder);
+    if (myPath.empty()) return kFileNotFound;
+    std::error_code myError;
+    if (!fs::is_regular_file(fs::symlink_status(myPath, myError))) return kFileNotFound;
+    if (!fs::remove(myPath, myError)) return myError ? FileCode(myError.value()) : kFileNotFound;
+    return 0;
+}
+
 void FileListFolders(const char* myFolderPath, std::vector<std::string>& myNames) {
     myNames.clear();
     std::error_code myError;

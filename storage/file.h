@@ -61,6 +61,9 @@ void FileDeleteFolderItems(const char* myFolderName, const char* myParent, char*
 // Renames an entry of a folder (file or folder); 0 or the system's error code. Names that would leave the
 // folder are refused as not found.
 int16_t FileRename(const char* myOldName, const char* myNewName, const char* myFolder);
+// Deletes a file of a folder; 0 or the system's error code. Names that would leave the folder, and folders,
+// are refused as not found.
+int16_t FileDelete(const char* myName, const char* myFolder);
 // The names of the folders in a folder path, in byte order.
 void FileListFolders(const char* myFolderPath, std::vector<std::string>& myNames);
 // The names of the files in a folder path whose names end in myExt, whatever its case, in byte order.

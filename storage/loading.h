@@ -102,6 +102,10 @@ void LoadUpdateSettings(char myType, uint16_t myOffset, const char* myName, char
 // Makes a slot's thumbnail myWidth x myHeight and black.
 void LoadFillBlack(Surface& myThumb, int myWidth, int myHeight);
 
+// Reads a movement file after its header into myMove (the slots' loader and the popups' preview); false
+// when it is damaged.
+bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize);
+
 bool LoadGradient(const char* myName, char mySlot, uint8_t myRecord, uint8_t myRedraw, StyleRecord* myStyle,
                   uint8_t myQuiet);
 

@@ -6,9 +6,6 @@
 #include "core/alert.h"
 #include "storage/loading.h"
 
-namespace {
-
-// Reads a movement file after its header; false when it is damaged.
 bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize) {
     if (myIconSize < 0) return false;
     FileSeek(myFile, kMoveIconAt, 0);
@@ -40,8 +37,6 @@ bool LoadMovementBody(MEffect& myMove, FileHandle myFile, int32_t myIconSize) {
     }
     return myMove.EffectReadCodes(myFile);
 }
-
-} // namespace
 
 bool MEffect::MEffectLoad(const char* myName, char mySlot, uint8_t myResetParams, uint8_t myRecord,
                           uint8_t myRedraw, StyleRecord* myStyle, uint8_t myQuiet) {

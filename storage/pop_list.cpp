@@ -1,6 +1,7 @@
 // Lists of component files for the popups and for "Random File on HD".
 #include "storage/pop_list.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -18,47 +19,67 @@ char gFileListMovements[kPopupListSize];
 char gFileListGradients[kPopupListSize];
 char gPopupList[kPopupListSize];
 
-int PopCompare(const void* myA, const void* myB) {
+namespace {
+int PopCompareRows(const void* myA, const void* myB, int myWidth) {
     const auto* myLeft = static_cast<const unsigned char*>(myA);
     const auto* myRight = static_cast<const unsigned char*>(myB);
-    for (int i = 0; i < kPopupRow; ++i) {
+    for (int i = 0; i < myWidth; ++i) {
         const int myDiff = std::tolower(myLeft[i]) - std::tolower(myRight[i]);
         if (myDiff) return myDiff;
     }
     return 0;
 }
+} // namespace
 
-bool PopGetList(char* myList, const char* myFolder, const char* myExt, const char* myCurrent, long* myIndex) {
+int PopCompare(const void* myA, const void* myB) {
+    return PopCompareRows(myA, myB, kPopupRow);
+}
+
+bool PopGetList(char* myList, const char* myFolder, const char* myExt, const char* myCurrent, long* myIndex,
+                int myRow) {
     if (myIndex) *myIndex = -1;
     char myPath[kPathSize];
-    if (FileFindDirectory(myFolder, gDirIDOrbex, myPath) != 0 &&
-        FileCreateDirectory(myFolder, gDirIDOrbex, myPath) != 0) {
+    // The raves' lists are of the rave folder's disc folder; the others of the program folder.
+    const char* myParent = myRow == kPopupRaveRow ? gDirIDRave : gDirIDOrbex;
+    if (FileFindDirectory(myFolder, myParent, myPath) != 0 &&
+        FileCreateDirectory(myFolder, myParent, myPath) != 0) {
         PlatformBeep();
         return false;
     }
     const size_t myUsed = std::strlen(myList);
-    const size_t myCapacity = (kPopupListSize - 1 - myUsed) / kPopupRow;
+    const size_t myCapacity = (kPopupListSize - 1 - myUsed) / myRow;
     std::vector<std::string> myNames;
     FileListNames(myPath, myExt, myNames);
     std::vector<char> myRows;
     const size_t myExtLength = std::strlen(myExt);
     for (const std::string& myName : myNames) {
-        if (myRows.size() / kPopupRow >= myCapacity) break;
+        if (myRows.size() / myRow >= myCapacity) break;
         // Names ending in an underscore are kept out of the lists, as are names too long for a row.
         if (myName.empty() || myName.back() == '_') continue;
         const std::string myTitle = myName.substr(0, myName.size() - myExtLength);
-        if (myTitle.empty() || myTitle.size() > kPopupRow - 1) continue;
-        std::string myRow = myTitle;
-        myRow.resize(kPopupRow - 1, ' ');
-        myRow += '\r';
-        myRows.insert(myRows.end(), myRow.begin(), myRow.end());
+        if (myTitle.empty() || myTitle.size() > static_cast<size_t>(myRow - 1)) continue;
+        std::string myText = myTitle;
+        myText.resize(myRow - 1, ' ');
+        myText += '\r';
+        myRows.insert(myRows.end(), myText.begin(), myText.end());
     }
-    const size_t myCount = myRows.size() / kPopupRow;
-    if (myCount > 1) std::qsort(myRows.data(), myCount, kPopupRow, PopCompare);
-    if (myIndex && myCurrent && myCurrent[0]) {
-        const size_t myLength = strnlen(myCurrent, kPopupRow - 1);
+    const size_t myCount = myRows.size() / myRow;
+    if (myCount > 1 && myRow == kPopupRow) {
+        std::qsort(myRows.data(), myCount, kPopupRow, PopCompare);
+    } else if (myCount > 1) {
+        std::vector<std::string> mySorted;
         for (size_t i = 0; i < myCount; ++i)
-            if (std::strncmp(myRows.data() + i * kPopupRow, myCurrent, myLength) == 0) {
+            mySorted.emplace_back(myRows.data() + i * myRow, myRow);
+        std::sort(mySorted.begin(), mySorted.end(), [&](const std::string& myA, const std::string& myB) {
+            return PopCompareRows(myA.data(), myB.data(), myRow) < 0;
+        });
+        for (size_t i = 0; i < myCount; ++i)
+            std::memcpy(myRows.data() + i * myRow, mySorted[i].data(), myRow);
+    }
+    if (myIndex && myCurrent && myCurrent[0]) {
+        const size_t myLength = strnlen(myCurrent, myRow - 1);
+        for (size_t i = 0; i < myCount; ++i)
+            if (std::strncmp(myRows.data() + i * myRow, myCurrent, myLength) == 0) {
                 *myIndex = static_cast<long>(i);
                 break;
             }

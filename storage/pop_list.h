@@ -6,6 +6,7 @@
 
 constexpr int kPopupListSize = 3201;
 constexpr int kPopupRow = 16;
+constexpr int kPopupRaveRow = 28; // raves and RaveSets, listed from the rave folder
 
 extern char gFileListFills[kPopupListSize];
 extern char gFileListBrushes[kPopupListSize];
@@ -16,9 +17,11 @@ extern char gPopupList[kPopupListSize];
 // Empties the lists above.
 void PopListResetState();
 
-// Appends the names of myFolder's files ending in myExt to myList (creating the folder when it is missing);
-// myIndex receives the row of the first name that starts with myCurrent (or -1). True when a name was found.
-bool PopGetList(char* myList, const char* myFolder, const char* myExt, const char* myCurrent, long* myIndex);
+// Appends the names of myFolder's files ending in myExt to myList (creating the folder when it is missing),
+// in rows of myRow characters; myIndex receives the row of the first name that starts with myCurrent (or
+// -1). True when a name was found. Rows of kPopupRaveRow list a folder of the rave folder.
+bool PopGetList(char* myList, const char* myFolder, const char* myExt, const char* myCurrent, long* myIndex,
+                int myRow = kPopupRow);
 int PopCompare(const void* myA, const void* myB);
 // The four lists of start-up, each emptied first.
 void PopBuildFileLists();

@@ -5,6 +5,7 @@
 #include "controls/draw.h"
 #include "controls/help.h"
 #include "controls/key.h"
+#include "controls/mouse.h"
 #include "controls/mousekey.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
@@ -34,13 +35,13 @@
 #include "platform/script.h"
 #include "platform/text.h"
 #include "platform/window.h"
+#include "saver/agent.h"
 #include "shell/display.h"
 #include "shell/main.h"
 #include "shell/options.h"
 #include "shell/preferences.h"
 #include "shell/program_folder.h"
 #include "shell/render_out.h"
-#include "saver/agent.h"
 #include "sound/listen.h"
 #include "sound/search.h"
 #include "sound/sound_input.h"
@@ -64,6 +65,7 @@ void TestResetAllState() {
     TextFieldResetState();
     KeyResetState();
     MouseKeyResetState();
+    MouseResetState();
     HelpResetState();
     DrawResetState();
     PopupResetState();

@@ -64,10 +64,11 @@ TEST(ScriptParse, EveryCommandWithItsArguments) {
                             "3 rclick animation 5 6\n"
                             "4 drag controls 42 60 169 60 0.5\n"
                             "5 move help 1 2\n"
-                            "6 shot alert out.PNG\r\n",
+                            "6 shot alert out.PNG\r\n"
+                            "7 wheel controls 300 200 -3\n",
                             myCommands, myError))
         << myError;
-    ASSERT_EQ(myCommands.size(), 10u);
+    ASSERT_EQ(myCommands.size(), 11u);
     EXPECT_EQ(myCommands[0].mTime, 500u);
     EXPECT_EQ(myCommands[0].mLine, 3);
     EXPECT_EQ(myCommands[0].mKey, static_cast<uint32_t>('3'));
@@ -92,6 +93,9 @@ TEST(ScriptParse, EveryCommandWithItsArguments) {
     EXPECT_EQ(myCommands[9].mKind, kScriptShot);
     EXPECT_EQ(myCommands[9].mWindow, kWinAlert);
     EXPECT_EQ(myCommands[9].mText, "out.PNG");
+    EXPECT_EQ(myCommands[10].mKind, kScriptWheel);
+    EXPECT_EQ(myCommands[10].mX, 300);
+    EXPECT_EQ(myCommands[10].mNotches, -3);
 }
 
 TEST(ScriptParse, ErrorsNameTheLine) {
@@ -117,6 +121,11 @@ TEST(ScriptParse, ErrorsNameTheLine) {
     EXPECT_EQ(ParseError("1 drag controls 1 2 3 4 x\n"),
               "line 1: a drag's length must be a number of seconds");
     EXPECT_EQ(ParseError("1 shot controls out.bmp\n"), "line 1: a picture's file name ends in .png");
+    for (const char* myTurn : {"0", "101", "-101", "1.5", "up"})
+        EXPECT_EQ(ParseError(std::string("1 wheel controls 5 5 ") + myTurn + "\n"),
+                  "line 1: a wheel turn is a whole number of notches from -100 to 100, other than 0")
+            << myTurn;
+    EXPECT_EQ(ParseError("1 wheel controls 5 5\n"), "line 1: expected: TIME wheel WINDOW X Y NOTCHES");
     EXPECT_EQ(ParseError("2 key a\n1 key b\n"), "line 2: the time goes back before the line above");
     EXPECT_EQ(ParseError("1 type\n"), "line 1: type needs the characters to type");
     EXPECT_EQ(ParseError("3\n"), "line 1: a command must follow the time");
@@ -168,7 +177,8 @@ TEST_F(ScriptPlayTest, ClicksDragsAndTheCursor) {
     ASSERT_TRUE(WindowCreate(kWinControls, "Orbex Controls", 0, 0, 213, 146, kWindowTopmost));
     Start("0.010 click controls 30 5\n"
           "0.020 drag controls 42 60 142 60 0.1\n"
-          "0.200 move controls 300 5\n");
+          "0.200 move controls 300 5\n"
+          "0.300 wheel controls 50 60 2\n");
     std::vector<Message> myMessages = RunUntil(15);
     ASSERT_EQ(myMessages.size(), 3u);
     EXPECT_EQ(myMessages[0].mKind, kMsgMouseMove);
@@ -196,6 +206,15 @@ TEST_F(ScriptPlayTest, ClicksDragsAndTheCursor) {
     // The cursor left the window's client area (213 pixels wide).
     EXPECT_FALSE(WindowCursorPosition(kWinControls, &myX, &myY));
     EXPECT_FALSE(WindowCursorPosition(kWinHelp, &myX, &myY));
+
+    // The wheel turns over the point it names, the cursor brought there first.
+    myMessages = RunUntil(350);
+    ASSERT_EQ(myMessages.size(), 2u);
+    EXPECT_EQ(myMessages[1].mKind, kMsgMouseWheel);
+    EXPECT_EQ(myMessages[1].mLParam, 2);
+    EXPECT_EQ(myMessages[1].mX, 50);
+    EXPECT_TRUE(WindowCursorPosition(kWinControls, &myX, &myY));
+    EXPECT_EQ(myY, 60);
 }
 
 TEST_F(ScriptPlayTest, APictureWaitsForTheMessagesBeforeIt) {

@@ -1,0 +1,48 @@
+// Popup menus: the lists of files and the short command lists that open beside a control of the controls
+// window, tracked with the mouse and the keys while the picture goes on, and what choosing an item does.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/surface.h"
+#include "platform/window.h"
+
+// Shows menu myMenu beside myRect (controls-window pixels) and carries out the item chosen; mySlot is the
+// list slot (0-based) of a per-slot menu, -1 otherwise. Returns when the menu has closed.
+void PopMenu(uint16_t myMenu, int mySlot, const Rect* myRect);
+
+// The item at myOffset of gPopupList as a file name: blanks back to underscores, trailing blanks removed.
+void PopGetName(long myOffset, char* myName);
+
+// Deletes the file myName of delete list myMenu (the number of its save menu + 50), which listed myCount
+// items; a deleted current name becomes "(None)", and the last one deleted ends DELETE FILE.
+void PopDeleteFile(const char* myName, long myCount, uint16_t myMenu);
+// The drive menu's items: the CD drives, the disc image or music folder playing, and "Open Folder or
+// Image..."; the item of the drive playing, or -1. PopChangeCD plays the drive of item myIndex instead.
+int PopGetDriveList();
+void PopChangeCD(uint8_t myIndex);
+// TEXT ENTRY for menu myPopup, the field holding myText.
+void PopSetupEdit(uint16_t myPopup, const char* myText);
+// The panel that TEXT ENTRY, REPLACE FILE and DELETE FILE go back to.
+void PopRememberPanel();
+
+// The menu open now, as the window shows it: its box (empty while none is open), the first item shown below
+// the upper scroll arrow, the rows shown (the arrows' rows included, 12 pixels each) and the inverted item.
+struct PopMenuView {
+    Rect mBox;
+    int mFirst = 0;
+    int mRows = 0;
+    bool mArrows = false;
+    int mHilite = -1;
+};
+PopMenuView PopMenuShown();
+
+// Messages that are not the menu's go to their window's handler, which is the spine's: InitProgram hands it
+// over (InitHooks). A link between the layers, not state: nothing resets it.
+struct PopHooks {
+    void (*mDispatch)(const Message& myMessage) = nullptr;
+};
+extern PopHooks gPopHooks;
+
+// Closes the menu state (PopupResetState does it with the popup selector).
+void PopMenuResetState();

@@ -1,0 +1,224 @@
+// The disc's menus: the drive, the song and rave box, the CD name box with its RaveSets and master folder,
+// and deleting what the delete lists name.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "controls/draw.h"
+#include "controls/file_popup.h"
+#include "controls/mousekey.h"
+#include "controls/popup.h"
+#include "controls/popup_parts.h"
+#include "controls/popup_state.h"
+#include "core/alert.h"
+#include "core/state.h"
+#include "core/style_record.h"
+#include "music/disc_files.h"
+#include "music/music.h"
+#include "platform/cdaudio.h"
+#include "storage/file.h"
+#include "storage/pop_list.h"
+
+namespace {
+
+// The drives the drive menu listed, by item.
+std::vector<std::string> sSources;
+
+bool PopTrackHasRave() {
+    return gTrackCurrent >= 0 && gTrackCurrent < gTrackTotal && gTrackCurrent < kTracksMax &&
+           gCDSet[gTrackCurrent].mAttach;
+}
+
+std::string PopTrackTitle() {
+    if (gTrackCurrent < 0 || gTrackCurrent >= gTrackTotal || gTrackCurrent >= kTracksMax) return {};
+    const char* myName = gCDSet[gTrackCurrent].mName;
+    return std::string(myName, strnlen(myName, kCDNameSize - 1));
+}
+
+// The RaveSet saved under the disc's name, as after any change of the tracks' raves.
+void PopSaveRaveSet() {
+    const uint16_t myPopup = gPopup;
+    gPopup = kPopupCDFile;
+    std::memcpy(gEditableText, gCDName, kEditableSize);
+    gEditableText[kEditableSize - 1] = 0;
+    FileSaveToDisk();
+    gPopup = myPopup;
+}
+
+// The song stops and its rave lets go; the rave's name stays as the song's title.
+void PopDetachRave() {
+    MusicStop(0, 1);
+    gCDSet[gTrackCurrent].mAttach = 0;
+    PopSaveRaveSet();
+}
+
+} // namespace
+
+int PopGetDriveList() {
+    sSources = CDAudioListDrives();
+    if (sSources.size() > 4) sSources.resize(4);
+    const std::string myCurrent = CDAudioIsOpen() ? CDAudioSource() : std::string();
+    if (!myCurrent.empty() && std::find(sSources.begin(), sSources.end(), myCurrent) == sSources.end())
+        sSources.push_back(myCurrent);
+    int myMarked = -1;
+    for (size_t i = 0; i < sSources.size(); ++i) {
+        std::string myText = sSources[i];
+        const size_t mySlash = myText.find_last_of('/', myText.size() > 1 ? myText.size() - 2 : 0);
+        // Images and folders by their own name; devices by their path.
+        if (myText.rfind("/dev/", 0) != 0 && mySlash != std::string::npos)
+            myText = myText.substr(mySlash + 1);
+        if (sSources[i] == myCurrent) {
+            myText += " (current)";
+            myMarked = static_cast<int>(i);
+        }
+        PopAppend(myText.c_str(), kCommandDrive, static_cast<int>(i));
+    }
+    if (!sSources.empty()) PopAppend(kPopSeparator);
+    PopAppend("Open Folder or Image...", kCommandOpenSource);
+    return myMarked;
+}
+
+void PopChangeCD(uint8_t myIndex) {
+    if (myIndex >= sSources.size()) return;
+    if (CDAudioIsOpen() && CDAudioSource() == sSources[myIndex]) return;
+    const bool myPlaying = gStatePlay && !gStatePause;
+    MusicStop(0, 1);
+    MusicCloseCD();
+    gMusicDiscSource = sSources[myIndex];
+    InitCDDrive();
+    MusicCheckForCD();
+    if (myPlaying && gStateCD) MusicPlay(0, 1);
+}
+
+void PopSetupEdit(uint16_t myPopup, const char* myText) {
+    gPopup = myPopup;
+    std::snprintf(gEditableText, kEditableSize, "%s", myText ? myText : "");
+    MouseKeyOpenTextEntry();
+}
+
+int PopBuildDisc(uint16_t myMenu) {
+    switch (myMenu) {
+    case 310:
+        return PopGetDriveList();
+    case kPopupRave: {
+        PopAppend(gStateCDAttach ? "Save New RaveSet..." : "Name New CD...", kCommandNameCD);
+        const bool myRave = PopTrackHasRave();
+        PopAppend(myRave                     ? "Rename Current Rave Name..."
+                  : !PopTrackTitle().empty() ? "Rename Current Song Title..."
+                                             : "Set Song Title...",
+                  kCommandSetTitle);
+        PopAppend("Save and Attach Rave...", kCommandSaveRave);
+        PopAppend("Detach Current Rave...", kCommandDetach);
+        PopAppend("Upload Current Rave to Web...", kCommandUpload);
+        PopAppend("Delete Raves...", kCommandDeleteRaves);
+        PopAppend(kPopSeparatorDisc);
+        return PopAppendFiles(gCDDirectory, gRaveExt, myRave ? PopTrackTitle().c_str() : "");
+    }
+    case kPopupCDFile:
+        PopAppend(gStateCDAttach ? "Save New RaveSet..." : "Name New CD...", kCommandNameCD);
+        PopAppend("Delete RaveSets...", kCommandDeleteRaves);
+        PopAppend("Create CD Master Folder...", kCommandMasterNew);
+        PopAppend("Add to CD Master Folder...", kCommandMasterAdd);
+        PopAppend(kPopSeparatorDisc);
+        return PopAppendFiles(gCDDirectory, ".cds", gStateCDAttach ? gCDName : "");
+    case kPopupRave + 50:
+        return PopAppendFiles(gCDDirectory, gRaveExt, "");
+    case kPopupCDFile + 50:
+        return PopAppendFiles(gCDDirectory, ".cds", "");
+    default:
+        return -1;
+    }
+}
+
+void PopChooseDisc(uint16_t myMenu, const PopItem& myItem, const char* myName) {
+    switch (myItem.mCommand) {
+    case kCommandDrive:
+        PopChangeCD(static_cast<uint8_t>(myItem.mValue));
+        return;
+    case kCommandOpenSource:
+        MainOpenAlert("Start Orbex with --disc and the folder or disc image to play it.");
+        return;
+    case kCommandNameCD:
+        PopSetupEdit(kPopupCDFile, gStateCDAttach ? gCDName : "");
+        return;
+    case kCommandSetTitle:
+        gStateSaveTitle = 1;
+        PopSetupEdit(kPopupRave, PopTrackTitle().c_str());
+        return;
+    case kCommandSaveRave:
+        gStateSaveTitle = 0;
+        PopSetupEdit(kPopupRave, PopTrackTitle().c_str());
+        return;
+    case kCommandDetach:
+        if (PopTrackHasRave())
+            PopDetachRave();
+        else
+            MainOpenAlert("No rave to detach!");
+        return;
+    case kCommandUpload:
+        MainOpenAlert(PopTrackHasRave()
+                          ? "This new feature is coming soon!"
+                          : "No rave to upload! Make sure a rave is attached to this music track.");
+        return;
+    case kCommandDeleteRaves:
+        PopRememberPanel();
+        DrawPanel(kPanelDelete);
+        return;
+    case kCommandMasterNew:
+        PopSetupEdit(kPopupMasterFolder, "");
+        return;
+    case kCommandMasterAdd:
+        FileCreateMasterFolder(0, "");
+        return;
+    case kCommandNone:
+        break;
+    default:
+        return;
+    }
+    if (!myName[0]) return;
+    if (myMenu == kPopupRave) {
+        FileLoadFromDisk(myName);
+    } else if (myMenu == kPopupCDFile) {
+        MusicStop(0, 1);
+        FileLoadFromDisk(myName);
+    } else if (myMenu == kPopupRave + 50 || myMenu == kPopupCDFile + 50) {
+        PopDeleteFile(myName, PopItemCount(), myMenu);
+    }
+}
+
+void PopDeleteFile(const char* myName, long myCount, uint16_t myMenu) {
+    const uint16_t mySave = static_cast<uint16_t>(myMenu - 50);
+    struct Place {
+        uint16_t mMenu;
+        const char* mFolder;
+        const char* mExt;
+        char* mCurrent; // the settings' field that names it, if any
+    };
+    const Place kPlaces[] = {{kPopupStyle, "Styles/", ".sty", gStyle.mStyleName},
+                             {kPopupGradientSet, "Settings/", ".gst", gStyle.mGradSetName},
+                             {kPopupFillSet, "Settings/", ".fst", gStyle.mFillSetName},
+                             {kPopupBrushSet, "Settings/", ".bst", gStyle.mBrushSetName},
+                             {kPopupMoveSet, "Settings/", ".mst", gStyle.mMoveSetName},
+                             {kPopupRave, nullptr, gRaveExt, nullptr},
+                             {kPopupCDFile, nullptr, ".cds", nullptr}};
+    const Place* myPlace = nullptr;
+    for (const Place& myEach : kPlaces)
+        if (myEach.mMenu == mySave) myPlace = &myEach;
+    if (!myPlace || !myName || !myName[0]) return;
+    const bool myDisc = !myPlace->mFolder;
+    const std::string myFolder =
+        myDisc ? std::string(gDirIDRave) + gCDDirectory + "/" : std::string(gDirIDOrbex) + myPlace->mFolder;
+    // The rave of the track playing lets go of it first, and the RaveSet keeps the title.
+    if (mySave == kPopupRave && PopTrackHasRave() && PopTrackTitle() == myName) PopDetachRave();
+    if (FileDelete((std::string(myName) + myPlace->mExt).c_str(), myFolder.c_str()) != 0) {
+        MainOpenAlert("Unable to delete this file!");
+        return;
+    }
+    if (myPlace->mCurrent && std::strncmp(myPlace->mCurrent, myName, kNameSize) == 0)
+        StyleCopy(myPlace->mCurrent, "(None)");
+    if (mySave == kPopupCDFile && gStateCDAttach && std::strncmp(gCDName, myName, kCDNameSize) == 0)
+        FileRenameCDDirectory("", 1);
+    if (myCount <= 1 && gPanel == kPanelDelete) DrawPanel(gPanelBeforeEdit);
+}
