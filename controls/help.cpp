@@ -28,7 +28,10 @@ constexpr size_t kHelpTextSize = 800;
 constexpr int kHelpInset = 10;
 constexpr uint8_t kHelpInk = 0;
 // The drawing-controls button's box, where rolling over opens the drawing controls.
-constexpr Rect kRolloverBox = {173, 0, 191, 20};
+// The drawing-controls button, with the strip above it, as the roll-over sees it.
+constexpr Rect kRolloverBox = {LayoutButtonLeft(kButtonExpand), 0,
+                               LayoutButtonLeft(kButtonExpand) + kArtButtonSize + 1,
+                               kLayoutButtonTop + kArtButtonSize + 1};
 
 std::string sHelpText;
 // The zone whose text was composed last (-1 none), and whether the help window shows it.

@@ -8,6 +8,7 @@
 
 #include "controls/app_window.h"
 #include "controls/draw.h"
+#include "controls/help.h"
 #include "controls/key.h"
 #include "controls/mousekey.h"
 #include "controls/popup.h"
@@ -24,8 +25,6 @@
 #include "music/music.h"
 #include "platform/window.h"
 #include "resources/controls_art.h"
-
-uint8_t gStateRollover = 0;
 
 namespace {
 
@@ -293,9 +292,4 @@ void MouseClickControls(int myX, int myY, uint32_t myTime, int myFlag) {
         return;
     }
     MouseDrawingControls(myX, myY, myClass, myElapsed);
-}
-
-void MouseResetState() {
-    gStateRollover = 0;
-    MouseRolloverResetState();
 }

@@ -5,10 +5,6 @@
 
 #include "platform/surface.h"
 
-// The cursor over the drawing-controls button: 0 elsewhere, 1 over it in a window that was expanded already,
-// 2 over it after it expanded the window (leaving collapses it again).
-extern uint8_t gStateRollover;
-
 // The menus the controls open (the component, style, set and disc menus have their numbers in
 // core/popup_commands.h).
 enum MouseMenu : uint16_t {
@@ -50,14 +46,7 @@ void MouseAttachAlert(const char* mySetting);
 // A mini button of the panel shown lit until the button is let go.
 void MousePressMiniButton(unsigned short myNumber);
 
-// Follows the cursor over the drawing-controls button: expands the window as it enters, collapses it again
-// as it leaves when it was the roll-over that expanded it.
-void MouseRollover();
-void MouseRolloverResetState();
-
 // While the mouse button is held, the picture and the controls go on; false once it has been let go.
 bool MouseStillDown();
 bool MouseInRect(const Rect& myRect, int myX, int myY);
 void MouseEdit(int myKind, int myValue, uint8_t myClass, uint32_t myElapsed);
-
-void MouseResetState();

@@ -228,7 +228,6 @@ int WinMain() {
             AnimateMain();
             if (gStateControlsVisible) {
                 DrawUpdateLive();
-                MouseRollover();
                 HelpDisplay();
             }
             // Nothing waits: sleep until the next deadline, a present or a message.

@@ -5,7 +5,6 @@
 #include "controls/draw.h"
 #include "controls/help.h"
 #include "controls/key.h"
-#include "controls/mouse.h"
 #include "controls/mousekey.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
@@ -65,7 +64,6 @@ void TestResetAllState() {
     TextFieldResetState();
     KeyResetState();
     MouseKeyResetState();
-    MouseResetState();
     HelpResetState();
     DrawResetState();
     PopupResetState();
