@@ -198,7 +198,9 @@ const char* DrawEntryKind() {
 
 void DrawTextEntryContents() {
     const std::string myKind = DrawEntryKind();
-    const std::string myPrompt = "Type a " + (myKind.empty() ? "" : myKind + " ") + "name below.";
+    const std::string myPrompt = gPopup == kPopupDrive
+                                     ? std::string("Type the path of a folder or disc image.")
+                                     : "Type a " + (myKind.empty() ? "" : myKind + " ") + "name below.";
     DrawCenteredText(myPrompt.c_str(), DrawRow(0), kLabelInk);
     DrawRefreshMiniButton(kMiniSave, 0);
     DrawRefreshMiniButton(kMiniCancel, 0);
@@ -565,7 +567,9 @@ void DrawPanel(uint8_t myPanel) {
     gPanel = myPanel;
     gStateTextEntry = myPanel == kPanelTextEntry || myPanel == kPanelReplace;
     if (myPanel == kPanelTextEntry)
-        gEditableFlag = gPopup == kPopupRave || gPopup == kPopupCDFile ? kTextFieldMax : 15;
+        gEditableFlag = gPopup == kPopupDrive                            ? kTextFieldPathMax
+                        : gPopup == kPopupRave || gPopup == kPopupCDFile ? kTextFieldMax
+                                                                         : 15;
     if (myPanel == kPanelTextEntry) TextFieldCreate(DrawPanelRow(1), gEditableText, gEditableFlag);
     if (!gStateControlsVisible) return;
     DrawPanelContents();

@@ -5,6 +5,7 @@
 #include "controls/draw.h"
 #include "controls/file_popup.h"
 #include "controls/mousekey.h"
+#include "controls/popup.h"
 #include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "core/alert.h"
@@ -46,6 +47,14 @@ void MouseKeyOpenTextEntry() {
 void MouseKeyEnterText() {
     if (!TextFieldText()[0]) {
         MainOpenAlert("Text field is empty! Please type text into field.");
+        return;
+    }
+    if (gPopup == kPopupDrive) {
+        const std::string myPath = TextFieldText();
+        TextFieldDestroy();
+        gEditableFlag = 0;
+        DrawPanel(gPanelBeforeEdit);
+        PopOpenSource(myPath.c_str());
         return;
     }
     std::strncpy(gEditableText, TextFieldText(), kEditableSize - 1);

@@ -21,6 +21,9 @@ void PopDeleteFile(const char* myName, long myCount, uint16_t myMenu);
 // Image..."; the item of the drive playing, or -1. PopChangeCD plays the drive of item myIndex instead.
 int PopGetDriveList();
 void PopChangeCD(uint8_t myIndex);
+// Plays the folder of music files or the disc image at myPath (typed after "Open Folder or Image..."); an
+// alert says what is wrong with a path that cannot be played.
+void PopOpenSource(const char* myPath);
 // TEXT ENTRY for menu myPopup, the field holding myText.
 void PopSetupEdit(uint16_t myPopup, const char* myText);
 // The panel that TEXT ENTRY, REPLACE FILE and DELETE FILE go back to.

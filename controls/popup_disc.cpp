@@ -80,16 +80,34 @@ int PopGetDriveList() {
     return myMarked;
 }
 
-void PopChangeCD(uint8_t myIndex) {
-    if (myIndex >= sSources.size()) return;
-    if (CDAudioIsOpen() && CDAudioSource() == sSources[myIndex]) return;
+namespace {
+// The disc stops, the drive closes and the new one is read; what was playing goes on from its first track.
+void PopPlaySource(const std::string& mySource) {
+    if (CDAudioIsOpen() && CDAudioSource() == mySource) return;
     const bool myPlaying = gStatePlay && !gStatePause;
     MusicStop(0, 1);
     MusicCloseCD();
-    gMusicDiscSource = sSources[myIndex];
+    gMusicDiscSource = mySource;
     InitCDDrive();
     MusicCheckForCD();
     if (myPlaying && gStateCD) MusicPlay(0, 1);
+}
+} // namespace
+
+void PopChangeCD(uint8_t myIndex) {
+    if (myIndex < sSources.size()) PopPlaySource(sSources[myIndex]);
+}
+
+void PopOpenSource(const char* myPath) {
+    std::string myError;
+    std::vector<std::string> myWarnings;
+    if (!myPath || !CDAudioCheckSource(myPath, myError, myWarnings)) {
+        myError = "Unable to play " + myError;
+        if (myError.size() >= kAlertTextSize) myError.resize(kAlertTextSize - 1);
+        MainOpenAlert(myError.c_str());
+        return;
+    }
+    PopPlaySource(myPath);
 }
 
 void PopSetupEdit(uint16_t myPopup, const char* myText) {
@@ -138,7 +156,7 @@ void PopChooseDisc(uint16_t myMenu, const PopItem& myItem, const char* myName) {
         PopChangeCD(static_cast<uint8_t>(myItem.mValue));
         return;
     case kCommandOpenSource:
-        MainOpenAlert("Start Orbex with --disc and the folder or disc image to play it.");
+        PopSetupEdit(kPopupDrive, "");
         return;
     case kCommandNameCD:
         PopSetupEdit(kPopupCDFile, gStateCDAttach ? gCDName : "");

@@ -340,7 +340,7 @@ PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myI
     gStateLoop = 1;
     bool myDone = false, myChosen = false;
     Message myMessage;
-    while (!myDone) {
+    while (!myDone && gStateRunning) {
         if (!WindowPeekMessage(myMessage, true)) {
             AnimateMain();
             PopFollowCursor(myTrack);
@@ -394,7 +394,6 @@ PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myI
             if (gPopHooks.mDispatch) gPopHooks.mDispatch(myMessage);
             break;
         }
-        if (!gStateRunning) myDone = true;
     }
     gStateLoop = myLoop;
     if (myChosen) {

@@ -51,7 +51,8 @@ struct ParameterAnimation {
 };
 ParameterAnimation sAnimation;
 
-bool sGradientOn = false; // the strip shows a gradient, turning
+bool sGradientOn = false;  // the strip shows a gradient, turning
+bool sEntriesUsed = false; // a preview has coloured the preview entries
 uint32_t sNextStep = 0;
 
 Rect PreviewInside() {
@@ -77,6 +78,7 @@ const char* PreviewTitle(uint8_t myKind) {
 
 void PreviewSetEntries(const PaletteEntry* myEntries) {
     PaletteAnimate(kPreviewFirst, kPreviewCount, myEntries);
+    sEntriesUsed = true;
     WindowPresent(kWinControls);
 }
 
@@ -375,7 +377,9 @@ void PreviewIconText(const char* myText) {
 }
 
 void PreviewClear() {
-    if (sGradientOn) DrawClearPreviewGradient(1, 0);
+    // The list thumbnails show in the preview entries too: they go back to their own dark colour.
+    if (sGradientOn || sEntriesUsed) DrawClearPreviewGradient(1, 0);
+    sEntriesUsed = false;
     if (gStatePreview) {
         gStatePreview = 0;
         DrawPanelContents();
@@ -438,5 +442,6 @@ void PreviewResetState() {
     gPreviewNum = 0;
     std::memset(gGradPreview, 0, sizeof(gGradPreview));
     sGradientOn = false;
+    sEntriesUsed = false;
     sNextStep = 0;
 }

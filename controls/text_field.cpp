@@ -23,6 +23,7 @@ struct TextField {
     Rect mRect;
     std::string mText;
     int mLimit = 15;
+    bool mPath = false;
     int mCaret = 0;
     int mAnchor = 0; // the other end of the selection
 };
@@ -60,12 +61,13 @@ void TextFieldChanged() {
 void TextFieldCreate(const Rect& myRect, const char* myText, int myLimit) {
     sField.mOpen = true;
     sField.mRect = myRect;
-    sField.mLimit = std::clamp(myLimit, 1, kTextFieldMax);
+    sField.mPath = myLimit > kTextFieldMax;
+    sField.mLimit = std::clamp(myLimit, 1, sField.mPath ? kTextFieldPathMax : kTextFieldMax);
     sField.mText.assign(myText ? myText : "");
     if (static_cast<int>(sField.mText.size()) > sField.mLimit)
         sField.mText.resize(static_cast<size_t>(sField.mLimit));
     // Underscores of a stored name show as blanks.
-    std::replace(sField.mText.begin(), sField.mText.end(), '_', ' ');
+    if (!sField.mPath) std::replace(sField.mText.begin(), sField.mText.end(), '_', ' ');
     sField.mAnchor = 0;
     sField.mCaret = static_cast<int>(sField.mText.size());
 }
@@ -93,22 +95,40 @@ void TextFieldDraw(bool myCaret) {
     SurfaceFill(mySurface, myRect, kFieldEdge);
     const Rect myFace{myRect.left + 1, myRect.top + 1, myRect.right - 1, myRect.bottom - 1};
     SurfaceFill(mySurface, myFace, kFieldFace);
-    const int myWidth = DrawTextWidth(sField.mText.c_str());
+    // A path longer than the field shows the part that fits from a little before the caret on.
+    const std::string& myAll = sField.mText;
+    const int myRoom = myFace.Width() - 6;
+    int myFirst = 0, myLast = static_cast<int>(myAll.size());
+    if (DrawTextWidth(myAll.c_str()) > myRoom) {
+        auto myWidthOf = [&](int myFrom, int myTo) {
+            return DrawTextWidth(
+                myAll.substr(static_cast<size_t>(myFrom), static_cast<size_t>(myTo - myFrom)).c_str());
+        };
+        while (myFirst < sField.mCaret && myWidthOf(myFirst, sField.mCaret) > myRoom)
+            ++myFirst;
+        while (myLast > sField.mCaret && myWidthOf(myFirst, myLast) > myRoom)
+            --myLast;
+    }
+    const std::string myText =
+        myAll.substr(static_cast<size_t>(myFirst), static_cast<size_t>(myLast - myFirst));
+    const int myWidth = DrawTextWidth(myText.c_str());
     const int myLeft = myFace.left + (myFace.Width() - myWidth) / 2;
     const int myBaseline = myFace.top + (myFace.Height() + 7) / 2;
+    auto myShown = [&](int myIndex) { return std::clamp(myIndex - myFirst, 0, myLast - myFirst); };
     auto myX = [&](int myIndex) {
-        return myLeft + DrawTextWidth(sField.mText.substr(0, static_cast<size_t>(myIndex)).c_str());
+        return myLeft + DrawTextWidth(myText.substr(0, static_cast<size_t>(myShown(myIndex))).c_str());
     };
-    const int myStart = TextFieldSelectionStart(), myEnd = TextFieldSelectionEnd();
+    const int myStart = myShown(TextFieldSelectionStart()), myEnd = myShown(TextFieldSelectionEnd());
     if (myStart != myEnd)
-        SurfaceFill(mySurface, {myX(myStart), myFace.top + 1, myX(myEnd) + 1, myFace.bottom - 1},
+        SurfaceFill(mySurface,
+                    {myX(myStart + myFirst), myFace.top + 1, myX(myEnd + myFirst) + 1, myFace.bottom - 1},
                     kFieldSelection);
-    DrawText(myLeft, myBaseline, sField.mText.substr(0, static_cast<size_t>(myStart)).c_str(), kFieldInk);
-    DrawText(myX(myStart), myBaseline,
-             sField.mText.substr(static_cast<size_t>(myStart), static_cast<size_t>(myEnd - myStart)).c_str(),
+    DrawText(myLeft, myBaseline, myText.substr(0, static_cast<size_t>(myStart)).c_str(), kFieldInk);
+    DrawText(myX(myStart + myFirst), myBaseline,
+             myText.substr(static_cast<size_t>(myStart), static_cast<size_t>(myEnd - myStart)).c_str(),
              kFieldFace);
-    DrawText(myX(myEnd), myBaseline, sField.mText.substr(static_cast<size_t>(myEnd)).c_str(), kFieldInk);
-    if (myCaret && myStart == myEnd) {
+    DrawText(myX(myEnd + myFirst), myBaseline, myText.substr(static_cast<size_t>(myEnd)).c_str(), kFieldInk);
+    if (myCaret && TextFieldSelectionStart() == TextFieldSelectionEnd()) {
         const int myCaretX = std::min(myX(sField.mCaret), myFace.right - 2);
         SurfaceFill(mySurface, {myCaretX, myFace.top + 2, myCaretX + 1, myFace.bottom - 2}, kFieldInk);
     }
@@ -179,7 +199,7 @@ void KeyEventProcess(bool myChar, uint32_t myWParam, uint32_t myTime) {
         TextFieldType(myWParam);
     } else if (myFull) {
         return;
-    } else if (TextFieldNameCharacter(myWParam)) {
+    } else if (sField.mPath ? myWParam >= ' ' && myWParam < 127 : TextFieldNameCharacter(myWParam)) {
         TextFieldType(myWParam);
     } else {
         KeyHandler(myWParam, myTime, 0);

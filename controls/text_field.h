@@ -7,8 +7,11 @@
 #include "platform/surface.h"
 
 constexpr int kTextFieldMax = 27;
+constexpr int kTextFieldPathMax = 255;
 
-// Opens the field over myRect with myText in it, all of it selected; myLimit characters fit in it.
+// Opens the field over myRect with myText in it, all of it selected; myLimit characters fit in it. A limit
+// beyond kTextFieldMax asks for a path: any printable character, up to kTextFieldPathMax of them, the end
+// being typed kept in sight.
 void TextFieldCreate(const Rect& myRect, const char* myText, int myLimit);
 void TextFieldDestroy();
 bool TextFieldExists();

@@ -10,6 +10,9 @@ constexpr uint16_t kPopupBrushes = 301;
 constexpr uint16_t kPopupMovements = 302;
 constexpr uint16_t kPopupGradients = 308;
 
+// The drive menu: its "Open Folder or Image..." asks for a path in TEXT ENTRY.
+constexpr uint16_t kPopupDrive = 310;
+
 // The files saved and loaded by name.
 constexpr uint16_t kPopupStyle = 312;
 constexpr uint16_t kPopupGradientSet = 314;

@@ -183,6 +183,23 @@ TEST_F(PopupTest, SetsAttachmentsTriggersAndDeletesByTheirMenus) {
     EXPECT_STREQ(gStyle.mStyleName, "(None)");
 }
 
+TEST_F(PopupTest, ADriveTypedAsAPathIsCheckedBeforeItPlays) {
+    // The last item of the drive menu asks for a path: slashes and dots go into the field, and a path that
+    // leads nowhere says so and leaves the drive alone.
+    Key(kVKEnd);
+    Key(kVKReturn);
+    const Rect myButton{210, 122, 266, 134};
+    PopMenu(kPopupDrive, -1, &myButton);
+    ASSERT_EQ(gPanel, kPanelTextEntry);
+    const std::string myPath = (mRoot / "no such folder" / "disc.cue").string();
+    Type(myPath);
+    EXPECT_EQ(TextFieldText(), myPath);
+    Char(13);
+    EXPECT_EQ(std::string(gAlertText).rfind("Unable to play", 0), 0u) << gAlertText;
+    EXPECT_NE(gPanel, kPanelTextEntry);
+    EXPECT_FALSE(TextFieldExists());
+}
+
 TEST_F(PopupTest, TheParameterPanelRunsItsMovementInItsPreview) {
     ASSERT_TRUE(TestWriteLibrary(mRoot, 12000));
     ASSERT_TRUE(gMovements[2].MEffectLoad("Circle", 2, 1, 0, 0, nullptr, 1));
