@@ -31,7 +31,13 @@ TEST(Options, RefusalsSayWhatIsAllowed) {
               "--audio and --clicks cannot be used together");
     EXPECT_EQ(Refusal({"--headless", "--audio", "song.wav", "--disc", "music"}),
               "--audio and --disc cannot be used together");
+    EXPECT_EQ(Refusal({"--player"}), "--player needs a player's name");
+    EXPECT_EQ(Refusal({"--headless", "--player", "vlc"}),
+              "--player follows a desktop player: not with --headless or --disc");
+    EXPECT_EQ(Refusal({"--disc", "music", "--player", "vlc"}),
+              "--player follows a desktop player: not with --headless or --disc");
     // What is allowed stays allowed.
     EXPECT_EQ(Refusal({"--headless", "--size", "64x16384", "--frames", "1", "--style", "Neon_Rain"}), "");
     EXPECT_EQ(Refusal({"--headless", "--clicks", "120", "--disc", "music", "--track", "99"}), "");
+    EXPECT_EQ(Refusal({"--window", "640x480", "--player", "vlc"}), "");
 }
