@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/players.h"
 #include "platform/window.h"
+#include "sound/tempo.h"
 
 std::string gMusicPlayerName;
 
@@ -87,6 +88,11 @@ void MusicPlayerTakeDisc(const PlayerState& myPlayer) {
     }
 }
 
+// The style's tempo beats on from the song time the player is at, not from where the clock was before.
+void MusicPlayerBeatFrom(uint32_t myPosition) {
+    if (!gStateListen && !TempoRaveReplays()) TempoStartBeats(myPosition);
+}
+
 // The player's track starts: its slot plays, at the player's position and in its state.
 void MusicPlayerFollowTrack(const PlayerState& myPlayer) {
     sTrackSerial = myPlayer.mTrackSerial;
@@ -96,6 +102,7 @@ void MusicPlayerFollowTrack(const PlayerState& myPlayer) {
         MusicPlayerTakeDisc(myPlayer);
     MusicPlay(MusicPlayerTakeSlot(myPlayer.mTrack), 0);
     MusicAlignCD();
+    MusicPlayerBeatFrom(AnimateGetElapsedTime());
     if (myPlayer.mStatus != kPlayerPlaying) MusicPause(0, kCDModePause);
     sFollowing = false;
     MusicRedraw();
@@ -108,6 +115,7 @@ void MusicPlayerJumped(uint32_t myPosition, uint32_t mySongTime) {
     if (myPosition < mySongTime) MusicResetRave();
     MusicUpdateRave(myPosition);
     gTimer = ClockTicks() - myPosition;
+    MusicPlayerBeatFrom(myPosition);
 }
 
 // The same player and track: its pauses, plays and seeks.

@@ -325,6 +325,9 @@ bool PlayersOpen(const std::string& myOnly) {
         return false;
     }
     sOpen = true;
+    // The proxies go before the bus connection they use, whichever order the program's end takes.
+    static const bool sAtExit = std::atexit(PlayersClose) == 0;
+    (void)sAtExit;
     for (const std::string& myName : myNames) {
         if (!PlayersIsMpris(myName)) continue;
         std::string myOwner;
