@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "platform/desktop/bus.h"
+#include "platform/players_metadata.h"
 
 namespace {
 const char* const kPrefix = "org.mpris.MediaPlayer2.";
@@ -80,28 +81,6 @@ int64_t VariantNumber(const sdbus::Variant& myValue) {
     return 0;
 }
 
-PlayerTrack TrackFromMetadata(const Properties& myData) {
-    PlayerTrack myTrack;
-    const auto myText = [&](const char* myKey) {
-        const auto myIt = myData.find(myKey);
-        return myIt == myData.end() ? std::string() : VariantText(myIt->second);
-    };
-    const auto myNumber = [&](const char* myKey) {
-        const auto myIt = myData.find(myKey);
-        return myIt == myData.end() ? int64_t(0) : VariantNumber(myIt->second);
-    };
-    myTrack.mId = myText("mpris:trackid");
-    myTrack.mTitle = myText("xesam:title");
-    myTrack.mArtist = myText("xesam:artist");
-    myTrack.mAlbumArtist = myText("xesam:albumArtist");
-    myTrack.mAlbum = myText("xesam:album");
-    myTrack.mUrl = myText("xesam:url");
-    myTrack.mLengthUs = std::max<int64_t>(myNumber("mpris:length"), 0);
-    const int64_t myTrackNumber = myNumber("xesam:trackNumber");
-    myTrack.mNumber = myTrackNumber > 0 && myTrackNumber < 10000 ? static_cast<int>(myTrackNumber) : 0;
-    return myTrack;
-}
-
 // A new sample at the time now, where the player stands now.
 void PlayersAnchor(PlayerState& myState, int64_t myPositionUs) {
     myState.mSample.mPositionUs = std::max<int64_t>(myPositionUs, 0);
@@ -161,7 +140,7 @@ void PlayersTakeProperties(Player& myPlayer, const Properties& myChanged, bool m
     PlayerState& myState = myPlayer.mState;
     if (const auto myIt = myChanged.find("Metadata");
         myIt != myChanged.end() && myIt->second.containsValueOfType<Properties>()) {
-        const PlayerTrack myTrack = TrackFromMetadata(myIt->second.get<Properties>());
+        const PlayerTrack myTrack = PlayersTrackFromMetadata(myIt->second.get<Properties>());
         const bool myNew = myTrack.mId != myState.mTrack.mId || myTrack.mTitle != myState.mTrack.mTitle ||
                            myTrack.mAlbum != myState.mTrack.mAlbum || myTrack.mUrl != myState.mTrack.mUrl;
         myState.mTrack = myTrack;
@@ -301,6 +280,28 @@ std::function<void(Player&)> PlayersBecome(const char* myStatus) {
     return [myStatus](Player& myPlayer) { PlayersTakeStatus(myPlayer, myStatus); };
 }
 } // namespace
+
+PlayerTrack PlayersTrackFromMetadata(const Properties& myData) {
+    PlayerTrack myTrack;
+    const auto myText = [&](const char* myKey) {
+        const auto myIt = myData.find(myKey);
+        return myIt == myData.end() ? std::string() : VariantText(myIt->second);
+    };
+    const auto myNumber = [&](const char* myKey) {
+        const auto myIt = myData.find(myKey);
+        return myIt == myData.end() ? int64_t(0) : VariantNumber(myIt->second);
+    };
+    myTrack.mId = myText("mpris:trackid");
+    myTrack.mTitle = myText("xesam:title");
+    myTrack.mArtist = myText("xesam:artist");
+    myTrack.mAlbumArtist = myText("xesam:albumArtist");
+    myTrack.mAlbum = myText("xesam:album");
+    myTrack.mUrl = myText("xesam:url");
+    myTrack.mLengthUs = std::max<int64_t>(myNumber("mpris:length"), 0);
+    const int64_t myTrackNumber = myNumber("xesam:trackNumber");
+    myTrack.mNumber = myTrackNumber > 0 && myTrackNumber < 10000 ? static_cast<int>(myTrackNumber) : 0;
+    return myTrack;
+}
 
 bool PlayersOpen(const std::string& myOnly) {
     PlayersClose();
@@ -465,7 +466,7 @@ bool PlayersGoTo(int myNumber) {
             .storeResultsTo(myData);
         std::string myChosen;
         for (const Properties& myTrack : myData)
-            if (const PlayerTrack myRead = TrackFromMetadata(myTrack); myRead.mNumber == myNumber) {
+            if (const PlayerTrack myRead = PlayersTrackFromMetadata(myTrack); myRead.mNumber == myNumber) {
                 myChosen = myRead.mId;
                 break;
             }

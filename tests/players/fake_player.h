@@ -128,6 +128,20 @@ class FakePlayer {
             sdbus::createProxy(*myConnection, "org.mpris.MediaPlayer2." + myName, "/org/mpris/MediaPlayer2");
         myProxy->callMethod("Do").onInterface(kTest).withArguments(myAction, myValue);
     }
+    // The fake's position (us) as read over the bus, and in myAtUs the middle of the round trip.
+    static int64_t PositionOf(const std::string& myName, int64_t& myAtUs) {
+        auto myConnection = sdbus::createSessionBusConnection();
+        auto myProxy =
+            sdbus::createProxy(*myConnection, "org.mpris.MediaPlayer2." + myName, "/org/mpris/MediaPlayer2");
+        sdbus::Variant myValue;
+        const int64_t myAsked = NowUs();
+        myProxy->callMethod("Get")
+            .onInterface("org.freedesktop.DBus.Properties")
+            .withArguments(std::string(kPlayer), std::string("Position"))
+            .storeResultsTo(myValue);
+        myAtUs = (myAsked + NowUs()) / 2;
+        return myValue.get<int64_t>();
+    }
     // The commands the fake received from its clients, in order, one a line.
     static std::string Commands(const std::string& myName) {
         auto myConnection = sdbus::createSessionBusConnection();

@@ -186,3 +186,38 @@ TEST_F(PlayersTest, CommandsReachTheFollowedPlayer) {
     EXPECT_EQ(FakePlayer::Commands("fake"), "play\npause\nplay\nnext\nseek\ntrack\nprevious\nstop\n");
     EXPECT_EQ(FakePlayer::Commands("other"), "play\npause\n") << "the other player was left alone";
 }
+
+TEST_F(PlayersTest, TheHeardPositionStaysWithinAFrameOfThePlayerThroughPausesAndSeeks) {
+    FakePlayer myPlayer("fake", kAlbum);
+    myPlayer.Start();
+    ASSERT_TRUE(PlayersOpen(""));
+    int64_t myWorst = 0;
+    // Follows for mySettle ms after each step, then compares the position with the player's own a few times.
+    const auto myAfter = [&](const char* myAction, int64_t myValue, int mySettle) {
+        FakePlayer::Tell("fake", myAction, myValue);
+        for (int myWaited = 0; myWaited < mySettle; myWaited += 5) {
+            PlayersPoll();
+            usleep(5000);
+        }
+        for (int mySample = 0; mySample < 10; ++mySample) {
+            PlayersPoll();
+            int64_t myAt = 0;
+            const int64_t myTrue = FakePlayer::PositionOf("fake", myAt);
+            const int64_t myOurs = PlayersExtrapolate(PlayersFollowed()->mSample, myAt);
+            myWorst = std::max(myWorst, std::abs(myOurs - myTrue));
+            usleep(20000);
+        }
+    };
+    myAfter("play", 0, 100);
+    ASSERT_TRUE(PlayersFollowed());
+    myAfter("seek", 60000000, 50);
+    myAfter("pause", 0, 50);
+    myAfter("seek", 30000000, 50);
+    myAfter("play", 0, 50);
+    myAfter("rate", 1500, 50);
+    myAfter("jump", 90000000, 1100); // no signal: the reading of every second finds it
+    myAfter("next", 0, 50);
+    std::printf("[ sync    ] worst %.2f ms between the position followed and the player's own\n",
+                myWorst / 1000.0);
+    EXPECT_LT(myWorst, 33000) << "within one frame";
+}
