@@ -21,6 +21,7 @@
 #include "storage/format_sets.h"
 #include "test_files.h"
 #include "test_library.h"
+#include "tests/platform/wav_writer.h"
 
 namespace fs = std::filesystem;
 
@@ -210,4 +211,53 @@ TEST_F(PlayerProgramTest, PlayersComeGoAndAreKilledWithoutHoldingOrbexUp) {
     // Killed: the silent clock's track starts and beats on to the end of the run.
     const auto myAfter = std::count_if(myLate, myBeats.end(), [](double myBeat) { return myBeat < 3.0; });
     EXPECT_GE(myAfter, 4) << TestReadText(mRoot / "players-beats.txt");
+}
+
+TEST_F(PlayerProgramTest, TheSongClockIsThePositionOfTheMusicHeard) {
+    if (!TestHaveProgram("pulseaudio") || !TestHaveProgram("paplay") || !TestHaveProgram("pactl"))
+        GTEST_SKIP() << "needs pulseaudio, paplay and pactl";
+    // A song of bass thumps every half second, played into a sound server of the test's own while the
+    // player says it plays it; Orbex, with nothing chosen, listens to the server's monitor and follows the
+    // player, so the beats it hears fall on the song's half seconds.
+    constexpr int kRate = 44100;
+    std::vector<double> mySignal(static_cast<size_t>(30 * kRate));
+    for (size_t myFrame = 0; myFrame < mySignal.size(); ++myFrame) {
+        const double myTime = std::fmod(double(myFrame) / kRate, 0.5);
+        if (myTime < 0.1)
+            mySignal[myFrame] = (std::fmod(myTime * 72.0, 1.0) < 0.5 ? 0.75 : -0.75) * (1 - myTime / 0.1);
+    }
+    WavWrite(mRoot / "thumps.wav", kRate, 2, 16, mySignal);
+    std::ofstream(mRoot / "player.txt") << "0.3 play\n30 end\n";
+    std::ofstream(mRoot / "keys.txt") << "0.5 key l\n"; // listening on
+    const std::string myRoot = mRoot.string();
+    std::ofstream(mRoot / "sound.sh")
+        << "export XDG_RUNTIME_DIR='" << myRoot << "/runtime' HOME='" << myRoot << "/home' XDG_CONFIG_HOME='"
+        << myRoot << "/config' ORBEX_HOME='" << myRoot << "/home'\nunset PULSE_SERVER SDL_AUDIODRIVER\n"
+        << "pulseaudio -n --daemonize=no --exit-idle-time=-1 -L 'module-null-sink sink_name=orbex_test' "
+        << "-L module-native-protocol-unix 2>'" << myRoot << "/pulse.log' & pulse=$!\n"
+        << "for i in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done\n"
+        << "'" ORBEX_BIN_DIR "/orbex' --window 640x480 --script '" << myRoot << "/keys.txt' --beat-log '"
+        << myRoot << "/sound-beats.txt' 2>'" << myRoot
+        << "/orbex.log' & orbex=$!\nsleep 1\n'" ORBEX_BIN_DIR "/orbex_fake_player' fake '" << myRoot
+        << "/player.txt' 'Thumps|Test Album|Tester|1|30' & player=$!\nsleep 0.3\npaplay '" << myRoot
+        << "/thumps.wav' & paplay=$!\nsleep 16\nkill $orbex; wait $orbex; echo $? >'" << myRoot
+        << "/code.txt'\nkill $paplay $player $pulse; wait\n";
+    std::system(
+        ("timeout 90 xvfb-run -a -s '-screen 0 1024x768x24' bash '" + myRoot + "/sound.sh' >/dev/null 2>&1")
+            .c_str());
+    EXPECT_EQ(TestReadText(mRoot / "code.txt"), "0\n") << TestReadText(mRoot / "orbex.log");
+    char myCode[5];
+    MusicCodeText(MusicPlayerCodeNum("Tester", "Test Album"), myCode);
+    EXPECT_TRUE(fs::exists(mRoot / "home" / "Raves" / (std::string("Test_Album") + myCode)))
+        << "the player's album was the disc";
+    std::vector<double> myBeats;
+    for (double myBeat : Beats("sound"))
+        if (myBeat > 4.0) myBeats.push_back(myBeat); // once the sound search has settled
+    ASSERT_GE(myBeats.size(), 12u) << TestReadText(mRoot / "sound-beats.txt")
+                                   << TestReadText(mRoot / "orbex.log");
+    double myWorst = 0;
+    for (double myBeat : myBeats)
+        myWorst = std::max(myWorst, std::abs(myBeat - std::round(myBeat * 2) / 2));
+    std::printf("[ sync    ] heard beats at most %.0f ms off the song's half seconds\n", myWorst * 1000);
+    EXPECT_LT(myWorst, 0.1) << TestReadText(mRoot / "sound-beats.txt");
 }
