@@ -128,6 +128,11 @@ void MusicPlayerFollowState(const PlayerState& myPlayer) {
         MusicPlay(gTrackCurrent, 0);
         MusicAlignCD();
     }
+    // A length told after the track began (a stream that learns its own) shows at once.
+    if (const uint32_t myLength = MusicPlayerLength(); myLength != gSongLength && !gStateFlash) {
+        gSongLength = myLength;
+        MusicRedraw();
+    }
     if (!gStatePlay) return;
     const uint32_t myPosition = MusicGetCDTime();
     const uint32_t mySongTime = AnimateGetElapsedTime();

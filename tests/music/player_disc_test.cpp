@@ -115,6 +115,9 @@ TEST_F(PlayerDiscTest, APlayingPlayersAlbumBecomesTheDiscAndIsFoundAgain) {
     ASSERT_TRUE(Until([] { return Title() == "Other_Take"; }));
     EXPECT_EQ(gTrackCurrent, kTracksMax - 2);
     EXPECT_GT(gSongLength, 3600000u) << "a length not told: long, not zero";
+    FakePlayer::Tell("loose", "length", 120000000);
+    EXPECT_TRUE(Until([] { return gSongLength == 120000u; })) << "told later";
+    EXPECT_EQ(gTrackCurrent, kTracksMax - 2) << "the same track";
 
     // Another run: the same folder, and the titles in the slots they were given.
     FakePlayer::Tell("fake", "stop");

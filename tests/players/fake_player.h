@@ -121,7 +121,7 @@ class FakePlayer {
 
     // Asks the fake, from another connection, to do something: "play", "pause", "stop", "next", "previous",
     // "track" (myValue: its index), "seek" (to myValue us, with Seeked), "jump" (the same without it), "rate"
-    // (myValue per mille), "retitle" (the current track's metadata sent again, unchanged).
+    // (myValue per mille), "length" (the current track's length, us, told anew).
     static void Tell(const std::string& myName, const std::string& myAction, int64_t myValue = 0) {
         auto myConnection = sdbus::createSessionBusConnection();
         auto myProxy =
@@ -192,7 +192,7 @@ class FakePlayer {
     }
 
     void Act(const std::string& myAction, int64_t myValue) {
-        if (myAction != "jump" && myAction != "retitle") mLog += myAction + "\n";
+        if (myAction != "jump" && myAction != "length") mLog += myAction + "\n";
         if (myAction == "play" || myAction == "pause" || myAction == "stop") {
             const int64_t myHere = myAction == "stop" ? 0 : Position();
             mStatus = myAction == "play" ? "Playing" : myAction == "pause" ? "Paused" : "Stopped";
@@ -214,7 +214,8 @@ class FakePlayer {
             Anchor(Position());
             mRate = static_cast<double>(myValue) / 1000.0;
             Changed({"Rate"});
-        } else if (myAction == "retitle") {
+        } else if (myAction == "length") {
+            mTracks[mCurrent].mLengthUs = myValue;
             Changed({"Metadata"});
         }
     }
