@@ -32,6 +32,7 @@ uint8_t gStatePause = 0;
 uint8_t gStateStart = 0;
 uint32_t gSongLength = kSilentTrackLength;
 uint8_t gStateCDDriver = 0;
+uint8_t gStatePlayer = 0;
 uint8_t gStateListen = 0;
 uint8_t gStateVolume = 0;
 int32_t gEditsTotal = 0;
@@ -47,7 +48,8 @@ void StateResetState() {
                              &gStateLastSession, &gSaverFlag,        &gSaverSound,
                              &gNewDisk,          &gStateTextEntry,   &gStateEndSong,
                              &gStatePlay,        &gStatePause,       &gStateStart,
-                             &gStateCDDriver,    &gStateListen,      &gStateVolume})
+                             &gStateCDDriver,    &gStateListen,      &gStateVolume,
+                             &gStatePlayer})
         *myState = 0;
     gSaverDelay = kSaverDelayStart;
     gSaverBlank = 0;

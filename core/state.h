@@ -45,6 +45,9 @@ extern uint8_t gStatePause;
 extern uint8_t gStateStart;
 extern uint32_t gSongLength;
 extern uint8_t gStateCDDriver;
+// The disc is a desktop media player's album: the player plays it and the program follows, hearing it through
+// the normal recording source rather than its own "CD Audio".
+extern uint8_t gStatePlayer;
 // Listening to the sound for beats, and to its loudness rather than one frequency.
 extern uint8_t gStateListen;
 extern uint8_t gStateVolume;

@@ -154,6 +154,7 @@ uint32_t MusicGetFrames(uint32_t myPosition) {
 }
 
 void InitCDDrive() {
+    MusicOpenPlayers();
     std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
     gStateCDDriver = 0;
     std::string mySource = gMusicDiscSource;
@@ -200,11 +201,16 @@ void InitCDDrive() {
 }
 
 void MusicCloseCD() {
+    PlayersClose();
     CDAudioClose();
     gStateCDDriver = 0;
 }
 
 void MusicGetSongLength() {
+    if (gStatePlayer) {
+        gSongLength = MusicPlayerLength();
+        return;
+    }
     if (!gStateCD || gTrackCurrent < 0 || gTrackCurrent >= gTrackTotal) {
         gSongLength = kSilentTrackLength;
         return;
@@ -217,6 +223,7 @@ void MusicGetSongLength() {
 }
 
 uint32_t MusicGetCDTime() {
+    if (gStatePlayer) return MusicPlayerTime();
     if (!gStateCD || gTrackCurrent < 0 || gTrackCurrent >= gTrackTotal) return 0;
     const int64_t myHeard = CDAudioHeardPosition();
     const int64_t myStart = int64_t(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)]) * kCDSamplesPerFrame;
@@ -334,6 +341,11 @@ void MusicTakeDisc(const DiscReading& myDisc, uint32_t myCode) {
 } // namespace
 
 void MusicUpdateCD(int myTrack) {
+    // A player's album stays the disc until the player says otherwise.
+    if (gStatePlayer) {
+        MusicSelectTrack(myTrack);
+        return;
+    }
     CDToc myToc;
     const bool myPresent = MusicReadToc(myToc);
     uint32_t myCode = 0;
@@ -352,10 +364,13 @@ void MusicUpdateCD(int myTrack) {
 }
 
 void MusicCheckForCD() {
-    if (!gStateCDDriver || gStateCD) return;
+    if (!gStateCDDriver || (gStateCD && !gStatePlayer)) return;
     if (!CDAudioMediaPresent()) return;
     CDToc myToc;
     if (!CDAudioReadToc(myToc)) return;
+    // A disc put in comes before a desktop player.
+    if (gStatePlayer) MusicStopCD(0, 1);
+    gStateCD = gStatePlayer = 0;
     MusicUpdateCD(-1);
     if (!gStateCD) return;
     if (gStateControlsVisible) WindowInvalidate(kWinControls);
@@ -380,10 +395,10 @@ void MusicWatchMedia() {
     const int myState = CDAudioMediaNow();
     if (myState < 0) return;
     const bool myThere = myState == 1;
-    if (gStateCD && !myThere) {
+    if (gStateCD && !gStatePlayer && !myThere) {
         // Taken out behind the program's back: as the system's removal notice did.
         if (!gStateEject) MusicEjectCD(1);
-    } else if (!gStateCD && myThere && !gNewDisk) {
+    } else if ((!gStateCD || gStatePlayer) && myThere && !gNewDisk) {
         // Put in: looked at a few seconds later, when the drive has settled, as after the arrival notice.
         gNewDisk = 1;
         gNewDiskTime = myNow;
@@ -392,6 +407,7 @@ void MusicWatchMedia() {
 
 void MusicWatchDisc() {
     MusicWatchMedia();
+    MusicWatchPlayer();
     if (gNewDisk && ClockTicks() - gNewDiskTime > 3000) {
         gNewDisk = 0;
         MusicCheckForCD();

@@ -69,8 +69,22 @@ void MusicSetNoDisc(uint32_t myCodeNum) {
     gSongLength = kSilentTrackLength;
 }
 
+// The disc is gone: the silent clock's disc takes its place, and plays when the disc was playing.
+void MusicDropDisc(bool myPlayOn) {
+    gStateCD = 0;
+    gStatePlayer = 0;
+    MusicSetNoDisc(0);
+    MusicLoadCD();
+    std::memset(gCDSet, 0, sizeof(gCDSet));
+    if (myPlayOn) MusicPlay(0, 0);
+}
+
 // Starts the disc at a track's position and waits until it is heard.
 void MusicStartDisc(uint32_t myFrames, uint8_t myCheck) {
+    if (gStatePlayer) {
+        MusicPlayerStart();
+        return;
+    }
     MusicSeek(myFrames, myCheck);
     if (CDAudioPlay(-1)) MusicWaitStarted();
 }
@@ -127,8 +141,11 @@ void MusicPlay(int myTrack, int myUpdate) {
 }
 
 void MusicStop(int myButton, int myDraw) {
-    (void)myButton;
-    if (gStateCD) CDAudioHalt();
+    // A player is stopped by the stop button alone: a new track or quitting leaves it playing.
+    if (gStatePlayer && myButton)
+        MusicPlayerHalt(true);
+    else if (gStateCD && !gStatePlayer)
+        CDAudioHalt();
     gStatePlay = 0;
     gStatePause = 0;
     gStateFlash = 0;
@@ -161,7 +178,10 @@ void MusicPause(uint8_t mySilent, uint16_t myCommand) {
         gStatePause = 1;
         MusicStopRecording();
     }
-    if (gStateCD) CDAudioHalt();
+    if (gStatePlayer)
+        MusicPlayerHalt(false);
+    else if (gStateCD)
+        CDAudioHalt();
     gPauseTime = MusicSongTime();
 }
 
@@ -172,7 +192,10 @@ void MusicResume() {
         MusicPlay(gTrackCurrent, 0);
         return;
     }
-    if (gStateCD && CDAudioPlay(-1)) MusicWaitStarted();
+    if (gStatePlayer)
+        MusicPlayerStart();
+    else if (gStateCD && CDAudioPlay(-1))
+        MusicWaitStarted();
     gTimer += AnimateGetElapsedTime() - gPauseTime;
     gStatePlay = 1;
     gStatePause = 0;
@@ -183,6 +206,11 @@ void MusicResume() {
 
 void MusicSkipTrack(int myStep, uint8_t myButton) {
     (void)myButton;
+    // The player chooses its tracks; the program follows when it does.
+    if (gStatePlayer) {
+        MusicPlayerSkip(myStep);
+        return;
+    }
     const int myTotal = gTrackTotal > 0 ? gTrackTotal : 1;
     int myTrack;
     if (myStep > 0)
@@ -230,13 +258,18 @@ void MusicFastSkip(int myDirection, void (*myEachTurn)()) {
     gStateFlash = 0;
     if (myDirection < 0) MusicResetRave();
     MusicUpdateRave(myPosition);
-    if (gStateCD)
+    if (gStatePlayer)
+        MusicPlayerSeek(myPosition);
+    else if (gStateCD)
         MusicSeek(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)] +
                       static_cast<uint32_t>(uint64_t(myPosition) * kCDFrameRate / 1000),
                   1);
     gTimer = ClockTicks() - myPosition;
     if (myPlaying) {
-        if (gStateCD && CDAudioPlay(-1)) MusicWaitStarted();
+        if (gStatePlayer)
+            MusicPlayerStart();
+        else if (gStateCD && CDAudioPlay(-1))
+            MusicWaitStarted();
         gStatePlay = 1;
         gStatePause = 0;
         MusicAlignCD();
@@ -247,18 +280,18 @@ void MusicFastSkip(int myDirection, void (*myEachTurn)()) {
 }
 
 void MusicEjectCD(uint8_t myRemoved) {
-    if (gStateCD) {
+    if (gStatePlayer) {
+        // Ejecting a player's album stops the player, which ends its disc.
+        if (!myRemoved) MusicPlayerHalt(true);
+        MusicPlayerEnd();
+    } else if (gStateCD) {
         if (myRemoved && CDAudioMediaPresent()) return;
         const bool myWasPlaying = gStatePlay != 0;
         MusicStopCD(0, 1);
         gStateListen = 0;
         gStateEject = 1;
         if (!myRemoved) CDAudioEject();
-        gStateCD = 0;
-        MusicSetNoDisc(0);
-        MusicLoadCD();
-        std::memset(gCDSet, 0, sizeof(gCDSet));
-        if (myWasPlaying) MusicPlay(0, 0);
+        MusicDropDisc(myWasPlaying);
     } else if (!myRemoved) {
         if (gStateEject) {
             if (CDAudioCloseTray()) gStateEject = 0;
@@ -271,7 +304,15 @@ void MusicEjectCD(uint8_t myRemoved) {
     }
 }
 
+void MusicPlayerEnd() {
+    const bool myWasPlaying = gStatePlay != 0;
+    MusicStopCD(0, 1);
+    MusicDropDisc(myWasPlaying);
+}
+
 void MusicSongEnd() {
+    // A player moves on by itself (or stops): the program waits for it.
+    if (gStatePlayer) return;
     if (gStateTextEntry) {
         gStateEndSong = 1;
         MusicStop(0, 1);
@@ -297,6 +338,7 @@ void MusicResetState() {
     gMusicDiscSource.clear();
     gMusicFirstTrack = 0;
     MusicDiscResetState();
+    MusicPlayerDiscResetState();
     MusicRaveResetState();
     MusicDiscFilesResetState();
 }

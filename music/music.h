@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/state.h"
+#include "platform/players.h"
 
 constexpr int kTracksMax = 69;
 constexpr int kSilentTracks = 9;
@@ -88,6 +89,33 @@ void MusicWatchDisc();
 void MusicSongEnd();
 // Waits, a few seconds at most, until the disc that was told to play is heard.
 bool MusicWaitStarted();
+// The desktop player to follow (--player: its name, or the start of one); empty: whichever plays.
+extern std::string gMusicPlayerName;
+// Follows the desktop's media players, in a desktop run without a disc named (--disc).
+void MusicOpenPlayers();
+// Each step: what the followed player did. A playing player's album becomes the disc while no other disc
+// plays; its tracks, pauses and seeks are followed; a player that goes or stops ends its disc.
+void MusicWatchPlayer();
+// The player's disc ends like a disc taken out; the silent clock plays on if the disc was playing.
+void MusicPlayerEnd();
+// An album's code number (never 0, the silent clock's) from a hash of its artist and name.
+uint32_t MusicPlayerCodeNum(const std::string& myArtist, const std::string& myAlbum);
+// The disc's name: the album, else (tracks without album are grouped by artist) the artist.
+std::string MusicPlayerDiscName(const PlayerTrack& myTrack);
+// A player's text as a name of the disc's files: at most 27 bytes, whole characters, blanks as "_".
+void MusicPlayerFileName(const std::string& myText, char myName[28]);
+// The slot (from 0) of a track: its number (1-69), else the slot the RaveSet has for the title, else the
+// last free one.
+int MusicPlayerSlot(int myNumber, const char* myTitle);
+// The player's part of playback: the song time it plays, the length of its track, and the commands (a halt
+// pauses it, or with myStop stops it; a skip of myStep as MusicSkipTrack takes it; a seek within the track).
+uint32_t MusicPlayerTime();
+uint32_t MusicPlayerLength();
+void MusicPlayerStart();
+void MusicPlayerHalt(bool myStop);
+void MusicPlayerSkip(int myStep);
+void MusicPlayerSeek(uint32_t myTime);
+void MusicPlayerDiscResetState();
 // Puts every playback, disc, rave and disc file global back to its start value.
 void MusicResetState();
 void MusicDiscResetState();

@@ -54,6 +54,8 @@ const char* OptionsUsage() {
            "  --disc PATH           play a disc: a CD drive's device, a disc image (.cue, .toc, .nrg)\n"
            "                        or a folder of music files, one track per file in name order\n"
            "  --track N             begin with track N\n"
+           "  --player NAME         follow the desktop media player NAME (as its MPRIS bus name ends, e.g.\n"
+           "                        vlc) rather than whichever plays last\n"
            "  --disc-info           with --disc: print the disc's code, CDDB id and tracks, and end\n"
            "  --window WxH          run in a window of that size instead of full screen\n"
            "  --display N           fill screen N (0 is the first); it is remembered for next time\n"
@@ -159,6 +161,12 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 myError = "--disc needs a drive, a disc image or a music folder";
         } else if (myArg == "--track") {
             if (!OptionsNumber(myTake(), 1, 99, gOptions.mTrack)) myError = "--track needs 1 to 99";
+        } else if (myArg == "--player") {
+            const char* myValue = myTake();
+            if (myValue && *myValue)
+                gOptions.mPlayer = myValue;
+            else
+                myError = "--player needs a player's name";
         } else if (myArg == "--verbose") {
             gOptions.mVerbose = true;
         } else if (myArg == "--disc-info") {
@@ -192,6 +200,10 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
     }
     if (gOptions.mVideoFolder && gOptions.mFrames) {
         myError = "--frames cannot be used with --video " + gOptions.mVideo + ": each video is a whole track";
+        return false;
+    }
+    if (!gOptions.mPlayer.empty() && (gOptions.mHeadless || !gOptions.mDisc.empty())) {
+        myError = "--player follows a desktop player: not with --headless or --disc";
         return false;
     }
     if (!gOptions.mOutDir.empty() && !gOptions.mVideo.empty()) {

@@ -29,6 +29,7 @@ struct Options {
     int mUiScale = 0;     // magnification of the controls, help and alert windows (0 = by the desktop's size)
     std::string mDisc;    // the disc to play: a drive's device, a disc image or a folder of music files
     int mTrack = 0;       // the track (from 1) the first start of playback selects
+    std::string mPlayer;  // the desktop player to follow, by its name (empty: whichever plays)
     bool mDiscInfo = false; // print the disc's identity and table of contents, and end
     bool mVerbose = false;  // say how the windows are presented
     std::string mDemoPath = "orbex-demo.png";

@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
     gMusicFirstStyle = gOptions.mStyle;
     gMusicDiscSource = gOptions.mDisc;
     gMusicFirstTrack = gOptions.mTrack;
+    gMusicPlayerName = gOptions.mPlayer;
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
     int myDesktopWidth = 0, myDesktopHeight = 0;
     PlatformDesktopSize(&myDesktopWidth, &myDesktopHeight);

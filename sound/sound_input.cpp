@@ -140,9 +140,10 @@ void MusicRestartRecording(int myMessage, int myBuffer) {
 }
 
 namespace {
-// The choice that belongs to what plays now: the CD choice while a disc is in, else the normal one.
+// The choice that belongs to what plays now: the CD choice while a disc is in, else the normal one (also for
+// a desktop player's album, which the desktop plays).
 uint8_t& MusicChoiceNow() {
-    return gStateCD ? gAudioCDInputType : gAudioInputType;
+    return gStateCD && !gStatePlayer ? gAudioCDInputType : gAudioInputType;
 }
 } // namespace
 

@@ -16,6 +16,8 @@ mkdir -p "$root/runtime" "$root/home" "$root/config" "$root/orbex"
 chmod 700 "$root/runtime"
 export XDG_RUNTIME_DIR="$root/runtime" HOME="$root/home" XDG_CONFIG_HOME="$root/config" ORBEX_HOME="$root/orbex"
 unset PULSE_SERVER SDL_AUDIODRIVER
+# Orbex follows the desktop's media players: the tester's own must not play into the test.
+unset DBUS_SESSION_BUS_ADDRESS
 
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
   -L "module-null-sink sink_name=orbex_test" -L "module-native-protocol-unix" 2>"$root/pulse.log" &

@@ -1,17 +1,15 @@
 // GNOME's idle monitor, faked on a private session bus: the source arms its watches and reports the fake's
 // signals as the user going idle and coming back; the agent starts the saver from them.
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <atomic>
-#include <cstdio>
-#include <cstring>
 #include <thread>
 
 #include "platform/desktop/bus.h"
 #include "platform/desktop/idle.h"
 #include "saver/agent.h"
 #include "saver_fixture.h"
+#include "tests/players/private_bus.h"
 
 namespace {
 const char* const kInterface = "org.gnome.Mutter.IdleMonitor";
@@ -56,31 +54,20 @@ struct FakeMonitor {
 
 class IdleGnomeTest : public SaverUserTest {
   protected:
-    int mDaemon = 0;
+    PrivateBus mBus;
     FakeMonitor mFake;
     std::unique_ptr<sdbus::IConnection> mTester;
 
     void SetUp() override {
         SaverUserTest::SetUp();
-        // A session bus of the test's own.
-        const std::string myCommand = "dbus-daemon --session --fork --print-address=1 --print-pid=1";
-        FILE* myPipe = popen(myCommand.c_str(), "r");
-        ASSERT_NE(myPipe, nullptr);
-        char myAddress[512] = {}, myPid[32] = {};
-        ASSERT_NE(std::fgets(myAddress, sizeof(myAddress), myPipe), nullptr);
-        ASSERT_NE(std::fgets(myPid, sizeof(myPid), myPipe), nullptr);
-        pclose(myPipe);
-        myAddress[std::strcspn(myAddress, "\n")] = 0;
-        mDaemon = std::atoi(myPid);
-        Set("DBUS_SESSION_BUS_ADDRESS", myAddress);
-        BusClose();
+        ASSERT_TRUE(mBus.Start());
     }
     void TearDown() override {
         kIdleGnome.mClose();
         BusClose();
         mTester.reset();
         mFake.Stop();
-        if (mDaemon > 0) kill(mDaemon, SIGTERM);
+        mBus.Stop();
         SaverUserTest::TearDown();
     }
     void Fire(uint32_t myWatch) {

@@ -37,9 +37,15 @@ TEST(Options, RefusalsSayWhatIsAllowed) {
               "--frames cannot be used with --video videos/: each video is a whole track");
     EXPECT_EQ(Refusal({"--headless", "--video", "videos"}),
               "--video videos: unknown kind of video; name it " + std::string(VideoFormList()));
+    EXPECT_EQ(Refusal({"--player"}), "--player needs a player's name");
+    EXPECT_EQ(Refusal({"--headless", "--player", "vlc"}),
+              "--player follows a desktop player: not with --headless or --disc");
+    EXPECT_EQ(Refusal({"--disc", "music", "--player", "vlc"}),
+              "--player follows a desktop player: not with --headless or --disc");
     // What is allowed stays allowed.
     EXPECT_EQ(Refusal({"--headless", "--size", "64x16384", "--frames", "1", "--style", "Neon_Rain"}), "");
     EXPECT_EQ(Refusal({"--headless", "--clicks", "120", "--disc", "music", "--track", "99"}), "");
     EXPECT_EQ(Refusal({"--headless", "--disc", "music", "--track", "2", "--video", "videos/"}), "");
     EXPECT_TRUE(gOptions.mVideoFolder);
+    EXPECT_EQ(Refusal({"--window", "640x480", "--player", "vlc"}), "");
 }
