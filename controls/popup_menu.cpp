@@ -363,6 +363,10 @@ PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myI
         case kMsgKeyDown:
             myDone = PopKey(myTrack, myMessage.mWParam, &myChosen);
             break;
+        case kMsgMouseWheel:
+            // Three rows a notch, as long lists scroll elsewhere on the desktop.
+            if (myMessage.mWindow == kWinControls) PopScrollTo(sMenu.mFirst - myMessage.mLParam * 3);
+            break;
         case kMsgButtonUp:
         case kMsgMouseMove:
         case kMsgChar:

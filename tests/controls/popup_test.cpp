@@ -1,5 +1,6 @@
 // Popup menus: what they list, how the mouse, the wheel and the keys move in them, and what a choice does.
 #include <functional>
+#include <vector>
 
 #include "controls/popup.h"
 #include "controls/preview.h"
@@ -136,6 +137,36 @@ TEST_F(PopupTest, LongListsScrollFasterAtTheArrowsRightEnd) {
     const Rect myArrow{353, 103, 363, 118};
     PopMenu(kPopupGradients, 0, &myArrow);
     EXPECT_EQ(myLast + myShown, 60);
+}
+
+TEST_F(PopupTest, TheWheelScrollsALongListThreeRowsANotchAndStopsAtItsEnds) {
+    for (int i = 0; i < 60; ++i)
+        WriteFile("Gradients/G" + std::to_string(100 + i) + ".gra", GradientFile());
+    std::vector<int> myFirsts;
+    int myTurn = 0;
+    // A notch turned on one turn of the menu's loop is read on the next; every second turn looks and turns
+    // again: down twice, then up by more than the list has moved.
+    sHand = [&](const PopMenuView& myView) {
+        const int myNotches[] = {-1, -1, 5};
+        if (myTurn % 2 == 0) {
+            myFirsts.push_back(myView.mFirst);
+            if (myTurn / 2 < 3) {
+                WindowQueueMessage(kMsgMouseWheel, kWinControls, 0, myNotches[myTurn / 2],
+                                   myView.mBox.left + 8, myView.mBox.top + 20, 0);
+            } else {
+                sHand = nullptr;
+                Key(kVKEscape);
+            }
+        }
+        ++myTurn;
+    };
+    const Rect myArrow{353, 103, 363, 118};
+    PopMenu(kPopupGradients, 0, &myArrow);
+    ASSERT_EQ(myFirsts.size(), 4u);
+    EXPECT_EQ(myFirsts[0], 0);
+    EXPECT_EQ(myFirsts[1], 3);
+    EXPECT_EQ(myFirsts[2], 6);
+    EXPECT_EQ(myFirsts[3], 0) << "the top is as far as the wheel goes";
 }
 
 TEST_F(PopupTest, SetsAttachmentsTriggersAndDeletesByTheirMenus) {
