@@ -53,8 +53,9 @@ void MouseKeyPlayPause() {
 
 void MouseKeyToggleHold() {
     gStateManual = gStateManual ? 0 : 1;
-    // A replayed rave keeps its place while held, and is brought to the song's time when let go.
-    if (TempoRaveReplays()) MusicHoldRave(gStateManual);
+    // A replayed rave keeps its place while held, and is brought to the song's time when let go (also when
+    // its replay reached the end meanwhile).
+    MusicHoldRave(gStateManual);
 }
 
 void MouseKeySetVolume(uint8_t myVolume) {

@@ -14,7 +14,8 @@ extern int32_t gEditsCountHold;
 // and a fresh list records.
 void MusicStartTrackRave();
 // Reads the edit records of a rave file positioned after its settings record; false, leaving the list as it
-// was, when the file holds no valid list (more records than the list holds, or fewer bytes than it claims).
+// was, when the file holds no valid list (more records than the list holds, fewer bytes than it claims, or
+// records out of time order).
 bool MusicLoadEdits(FileHandle myFile);
 // Brings the replay to song time myTime: components loaded and settings as the rave had them then.
 void MusicUpdateRave(uint32_t myTime);
