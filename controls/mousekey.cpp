@@ -38,8 +38,11 @@ bool MouseKeyHearingDisc() {
 uint32_t MouseKeyElapsedTime(uint32_t myTime) {
     if (gStatePause) return gPauseTime;
     if (!gStatePlay) return 0;
-    // The clock wraps after 2^32 ms; the difference in unsigned arithmetic stays right across it.
-    return myTime - gTimer;
+    // The clock wraps after 2^32 ms; the difference in unsigned arithmetic stays right across it. A message
+    // made before the song's clock started (a key pressed as a track began) comes out past "never": it
+    // belongs to the song's start.
+    const uint32_t mySince = myTime - gTimer;
+    return mySince < kNever ? mySince : 0;
 }
 
 void MouseKeyPlayPause() {

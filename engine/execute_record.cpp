@@ -103,7 +103,9 @@ bool ExecuteInsert(char myType, const char* myName) {
     }
     myRecord.mEdits[0] = static_cast<int8_t>(myType);
     // The list stays in time order: a time stamp from before the current record (a choice made before a
-    // rewind) or past the next one (a replay running behind) takes the nearest time it may have.
+    // rewind) or past the next one (a replay running behind) takes the nearest time it may have; one past
+    // "never" is no song time at all.
+    if (gBeatLast >= kNever) gBeatLast = myCurrent.mTime;
     gBeatLast = std::max(myCurrent.mTime, std::min(gBeatLast, gEditsList[myNext].mTime));
     myRecord.mTime = gBeatLast;
     gEditsCurrent = myIndex;

@@ -4,7 +4,6 @@
 // start record to the end marker, and the replay's place must lie on it.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -112,9 +111,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
     for (size_t myAt = 0; myAt + 4 <= mySize; myAt += 4) {
         const uint8_t* myStep = myData + myAt;
         const uint32_t myNow = AnimateGetElapsedTime();
-        // A time near now, before it or after it, as keys, triggers and stale choices stamp their edits.
+        // A time near now, before it or after it, as keys, triggers and stale choices stamp their edits; one
+        // from before the song's clock started wraps past "never".
         const uint32_t myOff = (myStep[3] & 0x7F) * 40u;
-        const uint32_t myTime = myStep[3] & 0x80 ? myNow + myOff : myNow - std::min(myNow, myOff);
+        const uint32_t myTime = myStep[3] & 0x80 ? myNow + myOff : myNow - myOff;
         const char* myName = "edit";
         switch (myStep[0] % 10) {
         case 0:

@@ -10,7 +10,8 @@ seed=${3:-$((RANDOM % 99999 + 1))}
 storm="$(cd "$(dirname "$0")/.." && pwd)/../shared/tools/storm.py"
 [ -f "$storm" ] || { echo "The storm writer $storm is missing."; exit 1; }
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# ORBEX_STORM_KEEP=1 keeps the storm's folders (the program folder, the music, the logs) to look into.
+if [ -n "${ORBEX_STORM_KEEP:-}" ]; then echo "The storm's folders: $work"; else trap 'rm -rf "$work"' EXIT; fi
 echo "Storm of $events events, seed $seed (tests/storm_check.sh $1 $events $seed replays it)"
 mkdir -m 700 "$work/runtime"
 mkdir "$work/cwd" "$work/tmp"

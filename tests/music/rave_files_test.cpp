@@ -357,6 +357,10 @@ TEST_F(MusicTest, TheEditListStaysOneChainInTimeOrderAndItsReplayEnds) {
     gActionTime = 0;
     ExecuteRecordComponent(kComponentGradient, 0, "Disc", 1, 1);
     EXPECT_EQ(gEditsList[gEditsCurrent].mTime, gEditsList[gEditsList[gEditsCurrent].mPrev].mTime);
+    // A key pressed as the track began: its time stamp, taken before the song's clock, wraps past "never".
+    EXPECT_EQ(MouseKeyElapsedTime(gTimer - 5), 0u);
+    ExecuteEdits(kEditSpread, 44, static_cast<uint32_t>(-5), kModeExecute, {0, 1, 0});
+    EXPECT_TRUE(ExecuteChainWhole());
     Run(500);
     EXPECT_TRUE(ExecuteChainWhole());
     ASSERT_TRUE(Save(kPopupRave, "Ordered"));
