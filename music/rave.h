@@ -21,6 +21,8 @@ bool MusicLoadEdits(FileHandle myFile);
 void MusicUpdateRave(uint32_t myTime);
 // The replay from its start again (before a rewind): the start settings' components come back.
 void MusicResetRave();
-// The hand hold of a playing rave: the position is kept while held and the rave caught up when let go.
+// The hand hold of a playing rave: the position is kept while held and the rave caught up when let go, also
+// when its replay reached the end meanwhile. A hold taken while no rave replays keeps nothing; a track
+// started during a hold is held from its start.
 void MusicHoldRave(uint8_t myHold);
 void MusicRaveResetState();
