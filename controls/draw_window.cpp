@@ -100,7 +100,9 @@ void DrawControlButton(short myNumber, uint8_t myLit, uint8_t myPressed) {
 
 void DrawHoldUntilRelease() {
     gStateLoop = 1;
-    while (WaitMouseUp()) {
+    // An alert opened by the picture's step disables the windows, and the release with them: it ends the
+    // hold.
+    while (WaitMouseUp() && !gStateAlert) {
         WindowTurn();
         AnimateMain();
         DrawUpdateLive();

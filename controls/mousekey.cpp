@@ -38,8 +38,11 @@ bool MouseKeyHearingDisc() {
 uint32_t MouseKeyElapsedTime(uint32_t myTime) {
     if (gStatePause) return gPauseTime;
     if (!gStatePlay) return 0;
-    // The clock wraps after 2^32 ms; the difference in unsigned arithmetic stays right across it.
-    return myTime - gTimer;
+    // The clock wraps after 2^32 ms; the difference in unsigned arithmetic stays right across it. A message
+    // made before the song's clock started (a key pressed as a track began) comes out past "never": it
+    // belongs to the song's start.
+    const uint32_t mySince = myTime - gTimer;
+    return mySince < kNever ? mySince : 0;
 }
 
 void MouseKeyPlayPause() {
@@ -53,8 +56,9 @@ void MouseKeyPlayPause() {
 
 void MouseKeyToggleHold() {
     gStateManual = gStateManual ? 0 : 1;
-    // A replayed rave keeps its place while held, and is brought to the song's time when let go.
-    if (TempoRaveReplays()) MusicHoldRave(gStateManual);
+    // A replayed rave keeps its place while held, and is brought to the song's time when let go (also when
+    // its replay reached the end meanwhile).
+    MusicHoldRave(gStateManual);
 }
 
 void MouseKeySetVolume(uint8_t myVolume) {

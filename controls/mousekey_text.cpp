@@ -60,6 +60,7 @@ void MouseKeyEnterText() {
     std::strncpy(gEditableText, TextFieldText(), kEditableSize - 1);
     gEditableText[kEditableSize - 1] = 0;
     TextFieldDestroy();
+    const uint8_t myLimit = gEditableFlag;
     gEditableFlag = 0;
     MainAddUnderscores(gEditableText, kEditableSize - 1);
     if (gPopup == kPopupMasterFolder) {
@@ -73,6 +74,12 @@ void MouseKeyEnterText() {
         return;
     }
     MouseKeySave();
+    // A save that failed leaves the entry open: the field comes back with the name and its own limit, to be
+    // mended and sent again.
+    if (gPanel == kPanelTextEntry && !TextFieldExists()) {
+        gEditableFlag = myLimit;
+        TextFieldCreate(DrawPanelRow(1), gEditableText, myLimit);
+    }
 }
 
 void MouseKeyInsertFileName(char* myPath) {

@@ -387,16 +387,27 @@ void AnimateDrawBeatHilite() {
 }
 
 void AnimateExecuteEdits(uint32_t myTime) {
-    const int myIndex = gEditsList[gEditsCurrent].mNext;
-    if (myIndex == kEditsEnd || myIndex < 0) return;
+    const bool myOnList = gEditsCurrent >= 0 && gEditsCurrent < gEditsTotal;
+    const int myIndex = myOnList ? gEditsList[gEditsCurrent].mNext : kEditsEnd;
+    // At the end marker the replay is over, whatever the counts say: the beats go on by the tempo.
+    if (myIndex <= 0 || myIndex >= gEditsTotal) {
+        gEditsCount = gEditsTotal;
+        const uint32_t myStep = gStateListen ? kNever : TempoNextStep();
+        gBeatNext = myStep == kNever ? kNever : std::max(gBeatLast, myTime) + myStep;
+        return;
+    }
     gEditsCurrent = myIndex;
     ++gEditsCount;
     gBeatLast = gBeatNext;
     const int myFollowing = gEditsList[myIndex].mNext;
-    gBeatNext = gEditsList[myFollowing].mTime;
-    if (gBeatNext == kNever && !gStateListen) {
-        const uint32_t myStep = TempoNextStep();
-        gBeatNext = myStep == kNever ? kNever : gBeatLast + myStep;
+    gBeatNext = gEditsList[myFollowing >= 0 && myFollowing <= kEditsEnd ? myFollowing : kEditsEnd].mTime;
+    if (gBeatNext == kNever) {
+        // The last record: the replay ends here.
+        gEditsCount = gEditsTotal;
+        if (!gStateListen) {
+            const uint32_t myStep = TempoNextStep();
+            gBeatNext = myStep == kNever ? kNever : gBeatLast + myStep;
+        }
     }
     const int8_t* myEdits = gEditsList[myIndex].mEdits;
     if (!gStateManual) {

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/state.h"
+
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
 int8_t gEditsRave[kEditKinds];
@@ -27,9 +29,29 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
 
 void EditsResetState() {
     std::memset(gEditsList, 0, sizeof(gEditsList));
+    // No list until a track starts one (or a beat asks for one).
+    gEditsTotal = gEditsCount = 0;
     gEditsCurrent = 0;
     for (int8_t* myKinds : {gEditsRave, gEditsStart, gCueList, gEditsSkip})
         std::memset(myKinds, 0, kEditKinds);
     gStateFull = 0;
     std::memset(gAttachList, 0, sizeof(gAttachList));
+}
+
+bool ExecuteChainWhole() {
+    if (gEditsTotal < 1 || gEditsTotal > kEditsEnd || gEditsList[0].mPrev != -1) return false;
+    if (gEditsList[kEditsEnd].mTime != kNever) return false;
+    int myIndex = 0;
+    for (int mySeen = 1; mySeen <= gEditsTotal; ++mySeen) {
+        const int myNext = gEditsList[myIndex].mNext;
+        const bool myLast = mySeen == gEditsTotal;
+        // Records live at indices below the total, so the walk meets each at most once.
+        if (myLast ? myNext != kEditsEnd : myNext <= 0 || myNext >= gEditsTotal) return false;
+        if (gEditsList[myNext].mPrev != myIndex) return false;
+        // A record at "never" would hold the replay there for the rest of the song.
+        const uint32_t myTime = gEditsList[myNext].mTime;
+        if (myTime < gEditsList[myIndex].mTime || (!myLast && myTime >= kNever)) return false;
+        myIndex = myNext;
+    }
+    return true;
 }

@@ -56,6 +56,10 @@ extern int8_t gAttachList[62];
 // Empties the edit list and puts the values above back to their start values.
 void EditsResetState();
 
+// The list is whole: from the start record, gEditsTotal records linked both ways and in time order lead to
+// the end marker. Replay, recording and saving all walk it, so a list that is not whole is never used.
+bool ExecuteChainWhole();
+
 // A load record's type byte: component type x 8 + slot - 126, slots counted from 1 (effects have slot 0).
 // Gradient slot 8 would take the brush colour effect's code that way, so it is stored as slot 0 of the
 // gradient type, a code nothing else writes; every other code is the one files have always held.

@@ -75,6 +75,10 @@ void ExecuteResetEdits() {
 
 bool ExecuteInsert(char myType, const char* myName) {
     if (gStateFull) return false;
+    // Beats before the first track starts its list go into an empty list of their own.
+    if (gEditsTotal < 1) ExecuteResetEdits();
+    // A current record outside the list would tie the new one into a loop.
+    if (gEditsCurrent < 0 || gEditsCurrent >= gEditsTotal) return false;
     if (gEditsTotal + 1 >= kEditsMax) {
         gStateFull = 1;
         MainOpenAlert(
@@ -98,6 +102,11 @@ bool ExecuteInsert(char myType, const char* myName) {
         if (gActionTime != myCurrent.mTime) gBeatLast = gActionTime;
     }
     myRecord.mEdits[0] = static_cast<int8_t>(myType);
+    // The list stays in time order: a time stamp from before the current record (a choice made before a
+    // rewind) or past the next one (a replay running behind) takes the nearest time it may have; one past
+    // "never" is no song time at all.
+    if (gBeatLast >= kNever) gBeatLast = myCurrent.mTime;
+    gBeatLast = std::max(myCurrent.mTime, std::min(gBeatLast, gEditsList[myNext].mTime));
     myRecord.mTime = gBeatLast;
     gEditsCurrent = myIndex;
     ++gEditsCount;

@@ -242,7 +242,8 @@ void MusicFastSkip(int myDirection, void (*myEachTurn)()) {
     if (myPlaying) MusicPause(0, gCDMode);
     uint32_t myPosition = gStatePause ? gPauseTime : 0;
     uint32_t myNext = ClockTicks();
-    while (WaitMouseUp()) {
+    // An alert opened by the picture's step keeps the release away: the skip stops where it is.
+    while (WaitMouseUp() && !gStateAlert) {
         WindowTurn();
         AnimateMain();
         if (myEachTurn) myEachTurn();

@@ -16,6 +16,7 @@
 #include "engine/style_apply.h"
 #include "music/disc_files.h"
 #include "music/music.h"
+#include "sound/tempo.h"
 #include "storage/style.h"
 
 int32_t gEditsCurrentHold = 0;
@@ -27,6 +28,17 @@ constexpr int kRecordBytes = 4 + kEditKinds;
 // What the previous start of a track did, which decides how the user's own settings come back.
 bool sRaveBefore = false;
 int sTrackBefore = -1;
+// The hand hold was taken while this track's rave replayed: letting go catches the rave up, even when the
+// replay reached its end meanwhile.
+bool sHeld = false;
+
+// The place of a record in the list, counted from 1 at the start record; 0 when the walk does not reach it.
+int MusicPlaceOf(int myIndex) {
+    int myPlace = 1;
+    for (int i = 0; i >= 0 && i < gEditsTotal && myPlace <= gEditsTotal; i = gEditsList[i].mNext, ++myPlace)
+        if (i == myIndex) return myPlace;
+    return 0;
+}
 
 // Loads the current track's rave; false (with the alert, the track detached) when it cannot be.
 bool MusicLoadTrackRave(CDSet& mySet) {
@@ -82,6 +94,9 @@ void MusicStartTrackRave() {
     gEditsCount = 1;
     gEditsCurrent = 0;
     gStateFull = 0;
+    // A hold kept from the last track keeps this one's rave from its start.
+    sHeld = false;
+    if (gStateManual) MusicHoldRave(1);
     std::memcpy(&gStyleStart, &gStyle, sizeof(StyleRecord));
     sRaveBefore = myLoaded;
     sTrackBefore = myTrack;
@@ -97,12 +112,19 @@ bool MusicLoadEdits(FileHandle myFile) {
     if (myRecords < 1 || myRecords > kEditsEnd || myLeft - 2 < myRecords * kRecordBytes) return false;
     std::vector<uint8_t> myBytes(static_cast<size_t>(myRecords) * kRecordBytes);
     FileRead(myFile, static_cast<int32_t>(myBytes.size()), myBytes.data());
+    auto myTimeOf = [&](int i) {
+        const uint8_t* myAt = myBytes.data() + static_cast<size_t>(i) * kRecordBytes;
+        return static_cast<uint32_t>(myAt[0] | myAt[1] << 8 | myAt[2] << 16) | uint32_t(myAt[3]) << 24;
+    };
+    // The records follow each other in time, before "never": a list out of order would replay nothing
+    // after the step back, or spin on a time that never comes.
+    for (int i = 0; i < myRecords; ++i)
+        if (myTimeOf(i) >= kNever || (i > 0 && myTimeOf(i) < myTimeOf(i - 1))) return false;
     for (int i = 0; i < myRecords; ++i) {
         const uint8_t* myAt = myBytes.data() + static_cast<size_t>(i) * kRecordBytes;
         editRecord& myRecord = gEditsList[i];
         std::memset(&myRecord, 0, sizeof(myRecord));
-        myRecord.mTime = static_cast<uint32_t>(myAt[0] | myAt[1] << 8 | myAt[2] << 16) | uint32_t(myAt[3])
-                                                                                             << 24;
+        myRecord.mTime = myTimeOf(i);
         myRecord.mPrev = i - 1;
         myRecord.mNext = i + 1 < myRecords ? i + 1 : kEditsEnd;
         std::memcpy(myRecord.mEdits, myAt + 4, kEditKinds);
@@ -167,12 +189,26 @@ void MusicResetRave() {
 
 void MusicHoldRave(uint8_t myHold) {
     if (myHold) {
+        sHeld = TempoRaveReplays();
+        if (!sHeld) return;
         gEditsCurrentHold = gEditsCurrent;
         gEditsCountHold = gEditsCount;
         return;
     }
-    gEditsCurrent = gEditsCurrentHold;
-    gEditsCount = gEditsCountHold;
+    if (!sHeld) return;
+    sHeld = false;
+    // The rave catches up from the held place, or from an earlier one a rewind or a stop took it back to.
+    const int myHeld = MusicPlaceOf(gEditsCurrentHold);
+    const int myNow = MusicPlaceOf(gEditsCurrent);
+    if (myHeld > 0 && (myHeld <= myNow || myNow == 0)) {
+        gEditsCurrent = gEditsCurrentHold;
+        gEditsCount = myHeld;
+    } else if (myNow > 0) {
+        gEditsCount = myNow;
+    } else {
+        gEditsCurrent = 0;
+        gEditsCount = 1;
+    }
     MusicUpdateRave(AnimateGetElapsedTime());
 }
 
@@ -181,4 +217,5 @@ void MusicRaveResetState() {
     gEditsCountHold = 1;
     sRaveBefore = false;
     sTrackBefore = -1;
+    sHeld = false;
 }

@@ -14,12 +14,15 @@ extern int32_t gEditsCountHold;
 // and a fresh list records.
 void MusicStartTrackRave();
 // Reads the edit records of a rave file positioned after its settings record; false, leaving the list as it
-// was, when the file holds no valid list (more records than the list holds, or fewer bytes than it claims).
+// was, when the file holds no valid list (more records than the list holds, fewer bytes than it claims, or
+// records out of time order).
 bool MusicLoadEdits(FileHandle myFile);
 // Brings the replay to song time myTime: components loaded and settings as the rave had them then.
 void MusicUpdateRave(uint32_t myTime);
 // The replay from its start again (before a rewind): the start settings' components come back.
 void MusicResetRave();
-// The hand hold of a playing rave: the position is kept while held and the rave caught up when let go.
+// The hand hold of a playing rave: the position is kept while held and the rave caught up when let go, also
+// when its replay reached the end meanwhile. A hold taken while no rave replays keeps nothing; a track
+// started during a hold is held from its start.
 void MusicHoldRave(uint8_t myHold);
 void MusicRaveResetState();

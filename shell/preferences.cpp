@@ -16,7 +16,8 @@
 namespace {
 // The sound sources as the record holds them. Start-up picks a source by itself when none was ever chosen
 // (the desktop's monitor, found by name each run); that pick is a position in a list that changes as devices
-// come and go, so it is not kept as if the user had chosen it: the record keeps what it held.
+// come and go, so it is not kept as if the user had chosen it: the record keeps what it held, unless a source
+// was chosen since.
 uint8_t sSource = kInputNotChosen;
 uint8_t sCDSource = kInputNotChosen;
 } // namespace
@@ -88,9 +89,9 @@ void PrefsBytes(uint8_t (&myBytes)[kPrefsSize]) {
     myBytes[kPrefsSaver] = static_cast<uint8_t>((gSaverSound ? 2 : 0) + (gSaverFlag ? 1 : 0));
     myBytes[kPrefsSaverDelay] = static_cast<uint8_t>(std::min<unsigned>(gSaverDelay, 255));
     myBytes[kPrefsSeekHelp] = static_cast<uint8_t>(gSeekMode * 2 + (gStateHelp ? 1 : 0));
-    myBytes[kPrefsSource] = sSource;
+    myBytes[kPrefsSource] = (gAudioInputChosen & 1) ? gAudioInputType : sSource;
     myBytes[kPrefsDrive] = static_cast<uint8_t>(gCDDefault);
-    myBytes[kPrefsCDSource] = sCDSource;
+    myBytes[kPrefsCDSource] = (gAudioInputChosen & 2) ? gAudioCDInputType : sCDSource;
 }
 
 void PrefsResetState() {

@@ -14,6 +14,7 @@ char gSoundInputNames[kSoundInputsMax][16] = {};
 uint8_t gSoundInputNum = 0;
 uint8_t gAudioInputType = kInputNotChosen;
 uint8_t gAudioCDInputType = kInputNotChosen;
+uint8_t gAudioInputChosen = 0;
 uint8_t gAudioCurrentInputType = 0;
 int32_t gSoundChanInput = 0;
 int32_t gSoundChanOutput = -1;
@@ -153,6 +154,7 @@ uint8_t MusicChosenInput() {
 
 void MusicStoreInput(uint8_t myInput) {
     MusicChoiceNow() = myInput;
+    gAudioInputChosen |= gStateCD ? 2 : 1;
 }
 
 void MusicChangeInputs(uint8_t myInput) {
@@ -176,6 +178,7 @@ void SoundInputResetState() {
     std::memset(gSoundInputNames, 0, sizeof(gSoundInputNames));
     gSoundInputNum = 0;
     gAudioInputType = gAudioCDInputType = kInputNotChosen;
+    gAudioInputChosen = 0;
     gAudioCurrentInputType = 0;
     gSoundChanInput = 0;
     gSoundChanOutput = -1;

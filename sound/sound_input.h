@@ -16,6 +16,9 @@ extern char gSoundInputNames[kSoundInputsMax][16];
 extern uint8_t gSoundInputNum;
 extern uint8_t gAudioInputType;
 extern uint8_t gAudioCDInputType;
+// The sources chosen in this run (the SOUND INPUT popup, the search for sound): 1 the normal one, 2 the
+// CD's. The preferences keep those; a source start-up picked by itself is not a choice.
+extern uint8_t gAudioInputChosen;
 extern uint8_t gAudioCurrentInputType;
 extern int32_t gSoundChanInput;
 extern int32_t gSoundChanOutput;

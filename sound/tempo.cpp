@@ -33,7 +33,7 @@ void TempoResetState() {
 }
 
 bool TempoRaveReplays() {
-    return gEditsCount != gEditsTotal;
+    return gEditsCount < gEditsTotal;
 }
 
 uint32_t TempoNextStep() {
@@ -71,7 +71,8 @@ void MouseKeySetListen(bool myListen, uint32_t myTime) {
     gStyle.mFlags =
         static_cast<uint8_t>(myListen ? (gStyle.mFlags | kFlagListen) : (gStyle.mFlags & ~kFlagListen));
     if (myListen) {
-        gBeatNext = kNever;
+        // A replayed rave keeps its own beats.
+        if (!TempoRaveReplays()) gBeatNext = kNever;
         // Capture runs only while listening during playback; switched on mid-song it starts now.
         if (gStatePlay) MusicStartRecording();
     } else if (!TempoRaveReplays()) {

@@ -33,5 +33,5 @@ void MouseKeySetListen(bool myListen, uint32_t myTime);
 void TempoStartBeats(uint32_t myTime);
 // The step to the beat after this one: the tempo's period, or the pattern's next interval.
 uint32_t TempoNextStep();
-// A rave replays while the count of edits done differs from the total.
+// A rave replays while records are left after the one reached (a count past the total is no replay).
 bool TempoRaveReplays();

@@ -1,8 +1,12 @@
 // The controls window's drawing: number formats, the track digits, counters, empty attachment sliders, names
 // cut to their boxes, expanding and collapsing, and the parts that follow the program's state.
+#include <unistd.h>
+
 #include <cstring>
 
 #include "controls_fixture.h"
+#include "core/alert.h"
+#include "engine/animate.h"
 #include "resources/art_font.h"
 #include "resources/controls_art.h"
 
@@ -213,4 +217,32 @@ TEST_F(DrawTest, TheWindowFollowsCuesBeatsAndLamps) {
     DrawUpdateLive();
     EXPECT_FALSE(ShowsPicture(gRectBeat, gWorldButtons, kArtBeatLampLit));
     EXPECT_EQ(Count(gRectMeters[kChannelFill], 17) + Count(gRectMeters[kChannelFill], 254), 0);
+}
+
+namespace {
+int sWatchTurns = 0;
+// A disc watch that opens an alert on every third turn, as a rave that fails to load at a track change does.
+void WatchOpensAlert() {
+    if (++sWatchTurns % 3 == 0) MainOpenAlert("Unable to load rave!");
+}
+} // namespace
+
+// The windows an alert disables drop the button's release: a loop waiting for it must end by itself. In a
+// child process, so that a loop that never ends is cut short and the hook goes with it.
+TEST_F(DrawTest, LoopsWaitingForTheReleaseEndWhenAnAlertOpens) {
+    MusicPlay(0, 0);
+    EXPECT_EXIT(
+        {
+            alarm(20);
+            MainCloseAlert();
+            gAnimateDisc.mWatch = WatchOpensAlert;
+            DrawHoldUntilRelease();
+            const bool myHoldEnded = gStateAlert && gStateLoop == 0;
+            MainCloseAlert();
+            MusicFastSkip(1);
+            std::fprintf(stderr, "hold %d, skip %d, turns %d\n", myHoldEnded ? 1 : 0, gStateAlert ? 1 : 0,
+                         sWatchTurns);
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "hold 1, skip 1, turns 6");
 }

@@ -216,6 +216,21 @@ TEST_F(KeyTest, TheTextFieldTakesNamesAndPassesCommandsOn) {
     EXPECT_EQ(myBytes[1001], 0) << "a style saved by name has its beat counters off";
 }
 
+TEST_F(KeyTest, ASaveThatFailsGivesTheNameBackWhole) {
+    ShowControls(true);
+    // A file where the styles' folder should be: no style can be written.
+    std::filesystem::remove_all(mRoot / "Styles");
+    WriteFile("Styles", {1});
+    Char(';');
+    Type("Night Drive");
+    Char(13);
+    EXPECT_EQ(gPanel, kPanelTextEntry);
+    ASSERT_TRUE(TextFieldExists());
+    EXPECT_STREQ(TextFieldText(), "Night Drive");
+    Type("abcdefghijklmnopq");
+    EXPECT_STREQ(TextFieldText(), "abcdefghijklmno") << "the field keeps its limit of 15";
+}
+
 TEST_F(KeyTest, AnEmptyFieldSaysSoAndEscapeLeavesTheEntry) {
     ShowControls(false);
     gStartUp = 1;

@@ -4,7 +4,9 @@
 #include "music_fixture.h"
 
 #include "controls/file_popup.h"
+#include "controls/mousekey.h"
 #include "engine/movement.h"
+#include "sound/tempo.h"
 
 namespace {
 std::vector<uint8_t> ReadFile(const std::filesystem::path& myPath) {
@@ -108,8 +110,27 @@ TEST_F(MusicTest, RaveFilesThatClaimTooMuchAreRefused) {
         myBytes.push_back(static_cast<uint8_t>(myCount));
         myBytes.push_back(static_cast<uint8_t>(myCount >> 8));
         for (size_t i = 0; i < myRecords; ++i) {
-            const uint8_t myRecord[21] = {
-                static_cast<uint8_t>(i), 0, 0, 0, 0x80, 1, 5, 5, 0, 2, 0, 0, 0, 1, 1, 30, 60, 60, 50, 0, 0};
+            const uint8_t myRecord[21] = {static_cast<uint8_t>(i),
+                                          static_cast<uint8_t>(i >> 8),
+                                          0,
+                                          0,
+                                          0x80,
+                                          1,
+                                          5,
+                                          5,
+                                          0,
+                                          2,
+                                          0,
+                                          0,
+                                          0,
+                                          1,
+                                          1,
+                                          30,
+                                          60,
+                                          60,
+                                          50,
+                                          0,
+                                          0};
             myBytes.insert(myBytes.end(), myRecord, myRecord + 21);
         }
         return myBytes;
@@ -279,7 +300,7 @@ TEST_F(MusicTest, DiscOfTheProgramsOwnBringsItsRaves) {
 }
 
 TEST_F(MusicTest, HandHoldKeepsTheRaveAndCatchesUpWhenLetGo) {
-    Insert(MusicFolder({6.0}));
+    Insert(MusicFolder({6.0, 6.0}));
     gStyle.mSpread = 10;
     UseStyle();
     MusicPlay(0, 0);
@@ -289,12 +310,101 @@ TEST_F(MusicTest, HandHoldKeepsTheRaveAndCatchesUpWhenLetGo) {
     ASSERT_TRUE(Save(kPopupRave, "Held"));
     MusicPlay(0, 0);
     Run(500);
-    gStateManual = 1;
-    MusicHoldRave(1);
+    MouseKeyToggleHold();
     Run(1500);
     EXPECT_EQ(gStyle.mSpread, 10) << "held: the rave's changes wait";
-    gStateManual = 0;
-    MusicHoldRave(0);
+    MouseKeyToggleHold();
     EXPECT_EQ(gStyle.mSpread, 30) << "let go: the picture is where the rave is at 2 s";
     EXPECT_EQ(gBeatLast, 1000u);
+
+    // Let go after the replay reached its end, the picture still catches up.
+    MusicPlay(0, 0);
+    Run(500);
+    MouseKeyToggleHold();
+    Run(3000);
+    ASSERT_FALSE(TempoRaveReplays());
+    EXPECT_EQ(gStyle.mSpread, 10);
+    MouseKeyToggleHold();
+    EXPECT_EQ(gStyle.mSpread, 30);
+
+    // A hold kept into another track never brings back the place it had in the last track's list.
+    MusicPlay(0, 0);
+    Run(1900);
+    MouseKeyToggleHold();
+    MusicPlay(1, 0);
+    Run(300);
+    MouseKeyToggleHold();
+    Run(500);
+    EXPECT_TRUE(ExecuteChainWhole());
+    EXPECT_LE(gEditsCount, gEditsTotal);
+}
+
+TEST_F(MusicTest, TheEditListStaysOneChainInTimeOrderAndItsReplayEnds) {
+    // Changes made before any track has started a list go into a list of their own.
+    EditsResetState();
+    for (uint32_t myTime : {1000u, 2000u})
+        ExecuteEdits(kEditSpread, static_cast<char>(myTime / 50), myTime, kModeExecute, {0, 1, 0});
+    MusicStop(0, 0);
+    EXPECT_EQ(gEditsTotal, 3);
+    EXPECT_TRUE(ExecuteChainWhole());
+
+    // A load stamped with a stale time (a choice made before a rewind) takes its place in time.
+    Insert(MusicFolder({6.0}));
+    MusicPlay(0, 0);
+    Run(1000);
+    Edit(kEditSpread, 30);
+    Run(1000);
+    gActionTime = 0;
+    ExecuteRecordComponent(kComponentGradient, 0, "Disc", 1, 1);
+    EXPECT_EQ(gEditsList[gEditsCurrent].mTime, gEditsList[gEditsList[gEditsCurrent].mPrev].mTime);
+    // A key pressed as the track began: its time stamp, taken before the song's clock, wraps past "never".
+    EXPECT_EQ(MouseKeyElapsedTime(gTimer - 5), 0u);
+    ExecuteEdits(kEditSpread, 44, static_cast<uint32_t>(-5), kModeExecute, {0, 1, 0});
+    EXPECT_TRUE(ExecuteChainWhole());
+    Run(500);
+    EXPECT_TRUE(ExecuteChainWhole());
+    ASSERT_TRUE(Save(kPopupRave, "Ordered"));
+
+    // A rave that holds its records out of time order is refused.
+    const std::filesystem::path myFile = mRoot / "Raves" / gCDDirectory / "Ordered.R01";
+    std::vector<uint8_t> myBytes = ReadFile(myFile);
+    const size_t myLast = myBytes.size() - 21;
+    ASSERT_GT(myLast, 1052u + 21);
+    std::fill_n(myBytes.begin() + static_cast<std::ptrdiff_t>(myLast), 4, 0);
+    Write(std::string("Raves/") + gCDDirectory + "/Ordered.R01", myBytes);
+    MusicPlay(0, 0);
+    EXPECT_STREQ(gAlertText, "Not a valid rave file!");
+    EXPECT_EQ(gCDSet[0].mAttach, 0);
+    EXPECT_TRUE(ExecuteChainWhole());
+
+    // The check itself: a loop, a record out of time order and a broken back link are each found.
+    for (int myFault = 0; myFault < 3; ++myFault) {
+        UseStyle();
+        for (uint32_t myTime : {100u, 200u, 300u}) {
+            gBeatLast = myTime;
+            ASSERT_TRUE(ExecuteInsert(kRecordBeat, nullptr));
+        }
+        ASSERT_TRUE(ExecuteChainWhole());
+        if (myFault == 0) gEditsList[3].mNext = 1;
+        if (myFault == 1) gEditsList[2].mTime = 400;
+        if (myFault == 2) gEditsList[2].mPrev = 0;
+        EXPECT_FALSE(ExecuteChainWhole()) << "fault " << myFault;
+    }
+}
+
+TEST_F(MusicTest, ListeningSwitchedOnDuringAReplayKeepsTheRavesBeats) {
+    Insert(MusicFolder({6.0}));
+    gStyle.mSpread = 10;
+    UseStyle();
+    MusicPlay(0, 0);
+    Run(2000);
+    Edit(kEditSpread, 30);
+    Run(500);
+    ASSERT_TRUE(Save(kPopupRave, "Listened"));
+    MusicPlay(0, 0);
+    Run(500);
+    MouseKeySetListen(true, AnimateGetElapsedTime());
+    EXPECT_NE(gBeatNext, kNever);
+    Run(1600);
+    EXPECT_EQ(gStyle.mSpread, 30) << "the rave plays on while listening";
 }

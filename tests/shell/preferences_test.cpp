@@ -89,6 +89,24 @@ TEST_F(PrefsTest, WhatAQuitWroteIsWhatTheNextStartReads) {
         << "the saver delay is the system's, not the one stored";
 }
 
+TEST_F(PrefsTest, SourcesChosenInTheRunAreWhatTheRecordKeeps) {
+    Store({2, 0, 2, 5, 0, 4, 'E', 6, 0, 0, 0, 0});
+    gStartUp = 1;
+    InitSetPreferences("orbex");
+    gStateCD = 0;
+    MusicStoreInput(2);
+    gStartUp = 0;
+    InitSetPreferences(nullptr);
+    EXPECT_EQ(Record()[kPrefsSource], 2);
+    EXPECT_EQ(Record()[kPrefsCDSource], 6) << "the CD's source was not chosen";
+    gStateCD = 1;
+    MusicStoreInput(3);
+    gStateCD = 0;
+    InitSetPreferences(nullptr);
+    EXPECT_EQ(Record()[kPrefsSource], 2);
+    EXPECT_EQ(Record()[kPrefsCDSource], 3);
+}
+
 TEST_F(PrefsTest, TheScreenSaversOlderLayoutGivesTheCDTheNormalSource) {
     // As the screen saver creates the file, with a source chosen since.
     Store({1, 1, 1, 0, 1, 3, 0, 200, 0, 0, 0, 0});
