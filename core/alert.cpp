@@ -66,6 +66,15 @@ void MainOpenFileAlert(const char* myText, const std::string& myPath, const char
     MainShowAlert();
 }
 
+void MainDropAlert() {
+    if (!gStateAlert) return;
+    if (!sAlertTold) {
+        TextOutSay(gAlertText);
+        sAlertTold = true;
+    }
+    MainCloseAlert();
+}
+
 void MainCloseAlert() {
     gStateAlert = 0;
     gMeterOffset = 0;

@@ -30,6 +30,7 @@ enum MessageKind : int {
     kMsgMinimize,   // the window manager minimized the window
     kMsgQuit,       // mWParam: exit code
     kMsgRenderDone, // a headless run has written its last frame
+    kMsgEnd,        // the desktop asks the program to end (a stop signal, the session closing)
 };
 
 // Modifier keys held, and Caps Lock switched on, when an input message was made.

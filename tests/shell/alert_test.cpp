@@ -50,7 +50,7 @@ TEST_F(AlertTest, LongTextIsCutToTheField) {
     EXPECT_EQ(std::strlen(gAlertText), size_t(kAlertTextSize - 1));
 }
 
-TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCOrOK) {
+TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCEscapeOrOK) {
     ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
     ASSERT_TRUE(WindowCreate(kWinAlert, "Alert", 0, 0, kAlertWidth, kAlertHeight, kWindowTopmost));
     gStartUp = 0;
@@ -59,7 +59,8 @@ TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCOrOK) {
         uint32_t mWParam;
         int mX, mY;
     };
-    const Closer kClosers[] = {{kMsgChar, 13, 0, 0}, {kMsgChar, 3, 0, 0}, {kMsgButtonUp, 0, 100, 90}};
+    const Closer kClosers[] = {
+        {kMsgChar, 13, 0, 0}, {kMsgChar, 3, 0, 0}, {kMsgChar, 27, 0, 0}, {kMsgButtonUp, 0, 100, 90}};
     for (const Closer& myCloser : kClosers) {
         const int myBeeps = gPlatformBeepCount;
         MainOpenAlert("Something went wrong");
