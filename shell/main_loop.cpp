@@ -57,7 +57,7 @@ int MainStartUpFailed() {
                   gInitFailureText[0] ? ": " : "", gInitFailureText);
     // The terminal hears it whole; the alert window holds what fits.
     std::fprintf(stderr, "orbex: %s\n", myText);
-    if (WindowExists(kWinAlert) && !gPlatformHeadless) {
+    if (WindowExists(kWinAlert) && !gPlatformHeadless && !gSaverTrigger) {
         MainOpenAlert(myText);
         Message myMessage;
         while (gStateAlert) {
