@@ -379,6 +379,7 @@ PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myI
             }
             break;
         case kMsgClose:
+        case kMsgEnd:
         case kMsgQuit:
         case kMsgMinimize:
         case kMsgRenderDone:

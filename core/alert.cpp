@@ -36,11 +36,14 @@ void MainSetAlertText(const char* myText, bool myTold) {
 
 void MainShowAlert() {
     if (gStartUp) return;
-    // Nobody sees the window of a headless run; its user reads the terminal.
-    if (gPlatformHeadless && !sAlertTold) {
+    // Nobody sees the window of a headless run; its user reads the terminal. Nobody answers one over a
+    // screen saver either: its user wants it gone at the first key or click, so there the text goes to
+    // standard error alone (the session's log), without a window that would hold every key and click.
+    if ((gPlatformHeadless || gSaverTrigger) && !sAlertTold) {
         TextOutSay(gAlertText);
         sAlertTold = true;
     }
+    if (gSaverTrigger) return;
     if (gStateAlert) {
         WindowInvalidate(kWinAlert);
     } else {
@@ -64,6 +67,15 @@ void MainOpenFileAlert(const char* myText, const std::string& myPath, const char
     TextOutSay(myLine.c_str());
     MainSetAlertText(myText, true);
     MainShowAlert();
+}
+
+void MainDropAlert() {
+    if (!gStateAlert) return;
+    if (!sAlertTold) {
+        TextOutSay(gAlertText);
+        sAlertTold = true;
+    }
+    MainCloseAlert();
 }
 
 void MainCloseAlert() {

@@ -21,6 +21,9 @@ void MainOpenAlert(const char* myText);
 // the reason, when there is one), so a user at a terminal learns which file it was.
 void MainOpenFileAlert(const char* myText, const std::string& myPath, const char* myReason = nullptr);
 void MainCloseAlert();
+// Closes the alert that nobody is left to answer (the program was asked to end): standard error hears its
+// text first, unless it has already.
+void MainDropAlert();
 bool MainCheckErrors(int16_t myCode);
 // MainCheckErrors for a code that came from the file at myPath: the alert as there, the file and the
 // system's reason on standard error.

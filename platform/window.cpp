@@ -195,7 +195,7 @@ bool WindowTakesInput(int myId) {
 void WindowTranslate(const SDL_Event& myEvent) {
     switch (myEvent.type) {
     case SDL_QUIT:
-        WindowQueueMessage(kMsgClose, kWinControls, 0, 0, 0, 0);
+        WindowQueueMessage(kMsgEnd, kWinNone, 0, 0, 0, 0);
         break;
     case SDL_KEYUP:
         sKeyMods = WindowMods(myEvent.key.keysym.mod);

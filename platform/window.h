@@ -31,6 +31,7 @@ enum MessageKind : int {
     kMsgQuit,       // mWParam: exit code
     kMsgRenderDone, // a headless run has written its last frame
     kMsgMouseWheel, // mLParam: notches turned, positive away from the user (up); mX/mY where the cursor is
+    kMsgEnd,        // the desktop asks the program to end (a stop signal, the session closing)
 };
 
 // Modifier keys held, and Caps Lock switched on, when an input message was made.

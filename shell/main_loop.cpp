@@ -57,7 +57,7 @@ int MainStartUpFailed() {
                   gInitFailureText[0] ? ": " : "", gInitFailureText);
     // The terminal hears it whole; the alert window holds what fits.
     std::fprintf(stderr, "orbex: %s\n", myText);
-    if (WindowExists(kWinAlert) && !gPlatformHeadless) {
+    if (WindowExists(kWinAlert) && !gPlatformHeadless && !gSaverTrigger) {
         MainOpenAlert(myText);
         Message myMessage;
         while (gStateAlert) {
@@ -159,6 +159,14 @@ void MainEventProcess(const Message& myMessage) {
     case kMsgRenderDone:
         if (gStateRunning) QuitSequence(0);
         break;
+    case kMsgEnd:
+        // Asked from outside to end (a stop signal, the session closing): no window of ours is closed, so an
+        // alert does not hold it, and none waits for an answer that nobody will give, the one quitting itself
+        // may open (a session that could not be saved) included.
+        MainDropAlert();
+        if (gStateRunning) QuitSequence(0);
+        MainDropAlert();
+        break;
     default:
         break;
     }
@@ -174,7 +182,8 @@ void MainAlertProcess(const Message& myMessage) {
         MainDrawAlert();
         break;
     case kMsgChar:
-        if (myMessage.mWParam == 3 || myMessage.mWParam == 13) MainCloseAlert();
+        // Escape answers the one-button alert too, as it does any desktop's message box.
+        if (myMessage.mWParam == 3 || myMessage.mWParam == 13 || myMessage.mWParam == 27) MainCloseAlert();
         break;
     case kMsgKeyDown:
         // Enter also arrives as a key; the character closes the alert, so the key is left alone.

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A fresh installation: the build installed into a temporary prefix, its desktop entries and metainfo
-# validated, its icons and man pages there, and the installed programs run from a folder away from the source
-# tree. Usage: install_check.sh BUILD_DIR
+# validated, its icons and gzipped man pages there, and the installed programs run from a folder away from the
+# source tree. Usage: install_check.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 prefix=$(mktemp -d)
@@ -14,7 +14,15 @@ for icon in orbex pixelmill; do
   test -s "$prefix/share/icons/hicolor/scalable/apps/$icon.svg"
   for size in 16 22 24 32 48 64 128 256; do test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/$icon.png"; done
 done
-for page in orbex orbex-saver pixelmill; do grep -q "^.TH \"$page\" \"1\"" "$prefix/share/man/man1/$page.1"; done
+# The man pages gzipped as Debian wants them: best compression, no file name or time in the header (bytes 3
+# to 8: flags 0, time 0, the "slowest" mark 2), so a package built twice is the same.
+for page in orbex orbex-saver pixelmill; do
+  man="$prefix/share/man/man1/$page.1.gz"
+  gzip -t "$man"
+  zcat "$man" | grep -q "^.TH \"$page\" \"1\""
+  test "$(od -An -tu1 -j3 -N6 "$man" | xargs)" = "0 0 0 0 0 2"
+  test ! -e "$prefix/share/man/man1/$page.1"
+done
 # The agent's autostart entry is the user's, written when the screen saver is switched on: none is installed.
 ! find "$prefix" -path '*autostart*' | grep -q .
 

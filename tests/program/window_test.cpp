@@ -146,3 +146,46 @@ TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
         << TestReadText(myRoot / "single-collapsed.txt");
     fs::remove_all(myRoot);
 }
+
+// A stop signal ends the program while an alert waits for its OK (no sound card: the sound input cannot be
+// opened), as it does without one: the session is saved, the alert's text reaches standard error and the
+// program leaves cleanly.
+TEST(RealWindow, AStopSignalEndsTheProgramThroughAnOpenAlert) {
+    if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
+        GTEST_SKIP() << "needs xvfb-run and xdotool";
+    const fs::path myRoot = fs::temp_directory_path() / ("orbex-signal-window-" + std::to_string(::getpid()));
+    fs::remove_all(myRoot);
+    fs::create_directories(myRoot / "runtime");
+    const fs::path myScript = myRoot / "session.sh";
+    // Job control keeps SIGINT at its default for the program started in the background.
+    std::ofstream(myScript) << "set -m\n"
+                            << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
+                            << "export SDL_AUDIODRIVER=none\n"
+                            << "for SIGNAL in TERM INT; do\n"
+                            << "  ORBEX_HOME='" << myRoot.string() << "/home-'$SIGNAL '" << ORBEX_BIN_DIR
+                            << "/orbex' --window 800x600 2>'" << myRoot.string()
+                            << "/stderr-'$SIGNAL & PID=$!\n"
+                            << "  for i in $(seq 1 100); do\n"
+                            << "    xdotool search --onlyvisible --name '^Alert$' >/dev/null 2>&1 && break\n"
+                            << "    sleep 0.1\n"
+                            << "  done\n"
+                            << "  sleep 0.5\n"
+                            << "  kill -$SIGNAL $PID\n"
+                            << "  ( sleep 15; kill -KILL $PID ) 2>/dev/null & WATCH=$!\n"
+                            << "  wait $PID; echo $SIGNAL $? >> '" << (myRoot / "code.txt").string() << "'\n"
+                            << "  kill $WATCH 2>/dev/null || true\n"
+                            << "done\n";
+    const std::string myCommand =
+        "timeout 90 xvfb-run -a -s '-screen 0 800x600x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(myCommand.c_str()), 0);
+    EXPECT_EQ(TestReadText(myRoot / "code.txt"), "TERM 0\nINT 0\n") << "ended cleanly, not killed";
+    for (const char* mySignal : {"TERM", "INT"}) {
+        const std::string myHome = std::string("home-") + mySignal;
+        EXPECT_TRUE(fs::exists(myRoot / myHome / "Styles" / "Last_Session.sty")) << mySignal;
+        EXPECT_NE(
+            TestReadText(myRoot / (std::string("stderr-") + mySignal)).find("Unable to open sound input"),
+            std::string::npos)
+            << mySignal;
+    }
+    fs::remove_all(myRoot);
+}

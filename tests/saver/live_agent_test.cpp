@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 
 #include "saver_fixture.h"
@@ -39,4 +40,31 @@ TEST_F(LiveAgentTest, ThePreviewDrawsTheLogoCentredOnBlack) {
     EXPECT_EQ(myPixel(10, 10), "0 0 0\n") << "the window is filled black";
     EXPECT_EQ(myPixel(128 + 72, 114 + 35), "255 255 255\n") << "the glowing core";
     EXPECT_EQ(myPixel(128 + 72 + 8, 114 + 35), "255 85 0\n") << "its orange rim, in the logo's own colours";
+}
+
+// Over a screen saver nobody answers an alert: with no sound card (the sound input cannot be opened) none
+// opens, its text goes to standard error, and a click or Escape ends Orbex and the saver at once.
+TEST_F(LiveAgentTest, AnAlertDoesNotKeepTheSaverFromEnding) {
+    const std::string myRoot = mRoot.string();
+    std::ofstream(mRoot / "session.sh")
+        << "export ORBEX_HOME='" << myRoot << "/orbex' SDL_AUDIODRIVER=none\n"
+        << "for INPUT in 'mousemove 20 580 click 1' 'key Escape'; do\n"
+        << "  '" ORBEX_BIN_DIR "/orbex-saver' s 2>>'" << myRoot << "/stderr.txt' & SAVER=$!\n"
+        << "  for i in $(seq 1 100); do\n"
+        << "    W=$(xdotool search --onlyvisible --name 'Orbex Animation' 2>/dev/null | head -n 1)\n"
+        << "    [ -n \"$W\" ] && break; sleep 0.1\n"
+        << "  done\n"
+        << "  sleep 1.5\n"
+        << "  xdotool search --onlyvisible --name '^Alert$' >>'" << myRoot << "/alert.txt' 2>/dev/null\n"
+        << "  xdotool windowfocus --sync \"$W\" 2>/dev/null; xdotool $INPUT\n"
+        << "  ( sleep 10; pkill -KILL -P $SAVER; kill -KILL $SAVER ) 2>/dev/null & WATCH=$!\n"
+        << "  wait $SAVER; echo $? >>'" << myRoot << "/code.txt'\n"
+        << "  kill $WATCH 2>/dev/null || true\n"
+        << "done\n";
+    const std::string myCommand = "timeout 60 xvfb-run -a -s '-screen 0 800x600x24' bash '" +
+                                  (mRoot / "session.sh").string() + "' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(myCommand.c_str()), 0);
+    EXPECT_EQ(Read(mRoot / "code.txt"), "0\n0\n") << "the click, then Escape, ended the saver";
+    EXPECT_EQ(Read(mRoot / "alert.txt"), "") << "no alert window";
+    EXPECT_NE(Read(mRoot / "stderr.txt").find("Unable to open sound input device!"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/alert.h"
+#include "core/state.h"
 #include "core/text_utils.h"
 #include "platform/platform.h"
 #include "platform/window.h"
@@ -50,7 +51,7 @@ TEST_F(AlertTest, LongTextIsCutToTheField) {
     EXPECT_EQ(std::strlen(gAlertText), size_t(kAlertTextSize - 1));
 }
 
-TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCOrOK) {
+TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCEscapeOrOK) {
     ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
     ASSERT_TRUE(WindowCreate(kWinAlert, "Alert", 0, 0, kAlertWidth, kAlertHeight, kWindowTopmost));
     gStartUp = 0;
@@ -59,7 +60,8 @@ TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCOrOK) {
         uint32_t mWParam;
         int mX, mY;
     };
-    const Closer kClosers[] = {{kMsgChar, 13, 0, 0}, {kMsgChar, 3, 0, 0}, {kMsgButtonUp, 0, 100, 90}};
+    const Closer kClosers[] = {
+        {kMsgChar, 13, 0, 0}, {kMsgChar, 3, 0, 0}, {kMsgChar, 27, 0, 0}, {kMsgButtonUp, 0, 100, 90}};
     for (const Closer& myCloser : kClosers) {
         const int myBeeps = gPlatformBeepCount;
         MainOpenAlert("Something went wrong");
@@ -87,6 +89,24 @@ TEST_F(AlertTest, OpensModalAndClosesWithEnterCtrlCOrOK) {
         EXPECT_EQ(gStateAlert, 0);
         EXPECT_FALSE(WindowVisible(kWinAlert));
     }
+}
+
+// Over a screen saver no alert holds the keys and clicks that end it: the text goes to standard error alone,
+// once, without a sound.
+TEST_F(AlertTest, AScreenSaverOpensNoAlert) {
+    ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
+    ASSERT_TRUE(WindowCreate(kWinAlert, "Alert", 0, 0, kAlertWidth, kAlertHeight, kWindowTopmost));
+    gStartUp = 0;
+    gSaverTrigger = 1;
+    const int myBeeps = gPlatformBeepCount;
+    testing::internal::CaptureStderr();
+    MainOpenAlert("Unable to open sound input device!");
+    MainOpenAlert(gAlertText);
+    const std::string myErrors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(gStateAlert, 0);
+    EXPECT_FALSE(WindowVisible(kWinAlert));
+    EXPECT_EQ(gPlatformBeepCount, myBeeps);
+    EXPECT_EQ(myErrors, "orbex: Unable to open sound input device!\n");
 }
 
 TEST_F(AlertTest, DrawnTextUsesColourZeroOnWhite) {

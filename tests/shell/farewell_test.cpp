@@ -60,7 +60,7 @@ TEST(Farewell, TheBrushRestsAtTheCentreAndTheBannerMeetsIt) {
 }
 
 // An alert that opens while quitting (the session could not be saved) is answered during the farewell: Enter,
-// its button or closing its window; other windows' messages still reach their own handler.
+// its button, closing its window or a stop signal; other windows' messages still reach their own handler.
 TEST(Farewell, AnAlertOpenAtQuitIsAnsweredByItsOwnWindow) {
     PlatformStart(true);
     ASSERT_TRUE(WindowCreate(kWinPaint, "Orbex Animation", 0, 0, 320, 200, kWindowFullScreen));
@@ -95,4 +95,17 @@ TEST(Farewell, AnAlertOpenAtQuitIsAnsweredByItsOwnWindow) {
         myFarewellTurns();
         EXPECT_EQ(gStateAlert, 0) << "answered by message kind " << myAnswer.mKind;
     }
+    // Asked from outside to end, the program answers it itself; standard error hears its text once (this
+    // headless run said it as it opened).
+    testing::internal::CaptureStderr();
+    MainOpenAlert("Unable to save Last_Session.sty in Styles: Permission denied");
+    Message myEnd;
+    myEnd.mKind = kMsgEnd;
+    WindowPushMessage(myEnd);
+    myFarewellTurns();
+    EXPECT_EQ(gStateAlert, 0);
+    const std::string myErrors = testing::internal::GetCapturedStderr();
+    const size_t myFirst = myErrors.find("Unable to save Last_Session.sty");
+    ASSERT_NE(myFirst, std::string::npos);
+    EXPECT_EQ(myErrors.find("Unable to save", myFirst + 1), std::string::npos) << myErrors;
 }
