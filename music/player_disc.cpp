@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/players.h"
 #include "platform/window.h"
+#include "sound/search.h"
 #include "sound/tempo.h"
 
 std::string gMusicPlayerName;
@@ -198,6 +199,9 @@ void MusicWatchPlayer() {
     if (!PlayersIsOpen()) return;
     PlayersPoll();
     const PlayerState* myPlayer = PlayersFollowed();
+    // A player playing while the desktop's monitor stays silent means the sound goes elsewhere: the first
+    // start's wait for music gives way to the search.
+    SearchSetPlayerPlays(myPlayer && myPlayer->mStatus == kPlayerPlaying);
     if (gStatePlayer && (!myPlayer || myPlayer->mBusName != sDiscPlayer)) {
         MusicPlayerEnd();
         MusicRedraw();

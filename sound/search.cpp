@@ -46,6 +46,10 @@ void SearchSetPlayerPlays(bool myPlays) {
     sPlayerPlays = myPlays;
 }
 
+bool SearchPlayerPlays() {
+    return sPlayerPlays;
+}
+
 void AnimateSearchAudio() {
     if (SearchHeardSound()) {
         if (gSoundQueryFlag == -1) {

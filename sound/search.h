@@ -22,6 +22,7 @@ void AnimateWaitForMusic();
 // Whether a media player on the desktop plays now: the players' watch says so as one starts or stops
 // playing (on the program's own thread).
 void SearchSetPlayerPlays(bool myPlays);
+bool SearchPlayerPlays();
 // One step of the search, every half second while one is pending.
 void AnimateSearchAudio();
 // The frame loop's half-second call: a source that went away starts a quiet search; a quiet search's grace

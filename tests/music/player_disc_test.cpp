@@ -10,6 +10,7 @@
 #include "engine/animate.h"
 #include "music_fixture.h"
 #include "platform/players.h"
+#include "sound/search.h"
 
 namespace {
 const std::vector<FakeTrack> kNight = {{"Opening", "Night Drive", "The Fakes", 1, 180000000},
@@ -174,8 +175,10 @@ TEST_F(PlayerDiscTest, APlayerThatGoesOrStopsEndsItsDiscLikeAnEject) {
     FakePlayer myOther("other", kLoose);
     myOther.Start();
     ASSERT_TRUE(PlayersOpen(""));
+    EXPECT_FALSE(SearchPlayerPlays());
     FakePlayer::Tell("fake", "play");
     ASSERT_TRUE(Until([] { return gStatePlayer && std::string(gCDName) == "Night_Drive"; }));
+    EXPECT_TRUE(SearchPlayerPlays()) << "the wait for music hears that a player plays";
     const int myBeeps = gPlatformBeepCount;
     MusicSkipTrack(2, 0);
     EXPECT_EQ(gPlatformBeepCount, myBeeps + 1) << "a typed track needs the player's track list";
@@ -193,6 +196,7 @@ TEST_F(PlayerDiscTest, APlayerThatGoesOrStopsEndsItsDiscLikeAnEject) {
     // Gone mid-song: the silent clock plays on.
     myPlayer.reset();
     ASSERT_TRUE(Until([] { return !gStateCD; }));
+    EXPECT_FALSE(SearchPlayerPlays());
     EXPECT_EQ(gStatePlayer, 0);
     EXPECT_EQ(gStatePlay, 1);
     EXPECT_EQ(gTrackTotal, kSilentTracks);
