@@ -29,12 +29,13 @@ constexpr const char* kDeleteBox = "click controls 100 84";
 
 class MenuSession : public ProgramRunTest {
   protected:
-    // Each line of myLines is played a tenth of a second after the one before.
+    // Each line of myLines is played a tenth of a second after the one before; an empty one waits.
     int RunScript(const std::vector<std::string>& myLines, const std::string& myArguments,
                   std::string* myErrors) {
         std::ofstream myScript(mRoot / "session.txt");
         for (size_t i = 0; i < myLines.size(); ++i)
-            myScript << 0.3 + 0.1 * static_cast<double>(i) << ' ' << myLines[i] << '\n';
+            if (!myLines[i].empty())
+                myScript << 0.3 + 0.1 * static_cast<double>(i) << ' ' << myLines[i] << '\n';
         myScript.close();
         return Run("--headless " + myArguments + " --script '" + (mRoot / "session.txt").string() + "'",
                    myErrors);
@@ -128,4 +129,48 @@ TEST_F(MenuSession, StylesSetsAndTheSourceGoThroughTheirMenus) {
     EXPECT_EQ(mySession.mSpread, 90) << "the saved style read back";
     EXPECT_EQ(Name(mySession.mGradSetName), "(None)");
     EXPECT_EQ(TestReadText(myPrefs)[kPrefsSource], 0);
+}
+
+TEST_F(MenuSession, ARaveSavedByTheSongBoxReplaysItsChanges) {
+    ASSERT_TRUE(TestWriteLibrary(mRoot / "home", 12000));
+    fs::create_directories(mRoot / "music");
+    for (const char* myTrack : {"01.wav", "02.wav"})
+        TestWriteClickTrack(mRoot / "music" / myTrack, 8.0);
+    StyleRecord myKnown;
+    ASSERT_TRUE(ReadStyle("Known", myKnown));
+    ASSERT_NE(myKnown.mSpread, 90);
+    ASSERT_NE(myKnown.mBrushSpeed, 30);
+    ASSERT_NE(myKnown.mColorSpeed, 60 + 20);
+    const std::string myDisc = "--disc '" + (mRoot / "music").string() + "'";
+
+    // Three changes by keys a second into track 1, then "Save and Attach Rave..." under a typed name.
+    const std::vector<std::string> kRecord = {kExpand,      "",          "",           "",
+                                              "",           "",          "",           "type 90d",
+                                              "type 30s",   "type 20r",  kSongBox,     "key Home",
+                                              "key Down",   "key Down",  "key Return", "type Party Mix",
+                                              "key Return", "key Escape"};
+    std::string myErrors;
+    ASSERT_EQ(RunScript(kRecord, "--style Known " + myDisc, &myErrors), 0) << myErrors;
+    fs::path myRave;
+    for (const fs::directory_entry& myEntry : fs::recursive_directory_iterator(mRoot / "home" / "Raves"))
+        if (myEntry.path().filename() == "Party_Mix.R01") myRave = myEntry.path();
+    ASSERT_FALSE(myRave.empty()) << "the rave of track 1";
+
+    // Played again from the library's style, track 1 brings its rave: styles saved by the style box before
+    // and after the changes' song times hold the settings of each moment.
+    const std::vector<std::string> kReplay = {
+        kExpand,      kStyleBox,    "key Home",   "key Return", "type Before",
+        "key Return", "",           "",           "",           "",
+        "",           "",           "",           kStyleBox,    "key Home",
+        "key Return", "type After", "key Return", "key Escape"};
+    ASSERT_EQ(RunScript(kReplay, "--style Known " + myDisc, &myErrors), 0) << myErrors;
+    StyleRecord myBefore, myAfter;
+    ASSERT_TRUE(ReadStyle("Before", myBefore));
+    ASSERT_TRUE(ReadStyle("After", myAfter));
+    EXPECT_EQ(myBefore.mSpread, myKnown.mSpread);
+    EXPECT_EQ(myBefore.mBrushSpeed, myKnown.mBrushSpeed);
+    EXPECT_EQ(myBefore.mColorSpeed, myKnown.mColorSpeed);
+    EXPECT_EQ(myAfter.mSpread, 90);
+    EXPECT_EQ(myAfter.mBrushSpeed, 30);
+    EXPECT_EQ(myAfter.mColorSpeed, 60 + 20);
 }
