@@ -401,6 +401,12 @@ PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myI
         }
     }
     gStateLoop = myLoop;
+    // Return and Escape type a character after their key: it belongs to the menu they closed, not to what
+    // the choice opens next (a TEXT ENTRY field it would send empty, or the cues it would apply).
+    Message myTyped;
+    if (myMessage.mKind == kMsgKeyDown && WindowPeekMessage(myTyped, false) && myTyped.mKind == kMsgChar &&
+        (myTyped.mWParam == 13 || myTyped.mWParam == 27))
+        WindowPeekMessage(myTyped, true);
     if (myChosen) {
         myChoice.mItem = sMenu.mHilite;
         myChoice.mMods = myMessage.mMods;
