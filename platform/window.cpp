@@ -44,6 +44,8 @@ uint8_t sKeyMods = 0;
 int sCursorWindow = kWinNone;
 int sCursorX = 0;
 int sCursorY = 0;
+// The window a held left button was pressed in: a drag belongs to it wherever the pointer goes.
+int sPressWindow = kWinNone;
 
 bool WindowValid(int myId) {
     return myId >= 0 && myId < kWinCount;
@@ -230,6 +232,7 @@ void WindowTranslate(const SDL_Event& myEvent) {
         const int myId = WindowFromSDL(myEvent.button.windowID);
         if (!WindowTakesInput(myId)) break;
         const bool myDown = myEvent.type == SDL_MOUSEBUTTONDOWN;
+        if (myLeft) sPressWindow = myDown ? myId : kWinNone;
         const MessageKind myKind =
             myLeft ? (myDown ? kMsgButtonDown : kMsgButtonUp) : (myDown ? kMsgRButtonDown : kMsgRButtonUp);
         const int myScale = WindowScaleOf(myId);
@@ -256,6 +259,19 @@ void WindowTranslate(const SDL_Event& myEvent) {
             sCursorWindow = myId;
             sCursorX = WindowFloorDivide(myEvent.motion.x, myScale);
             sCursorY = WindowFloorDivide(myEvent.motion.y, myScale);
+        }
+        // While the button is held SDL may give the motion to another of our windows (the one it last
+        // showed); the drag follows it in the pressed window's own pixels.
+        if (WindowValid(myId) && WindowValid(sPressWindow) && sPressWindow != myId &&
+            (myEvent.motion.state & SDL_BUTTON_LMASK) && sWindows[myId].mWindow &&
+            sWindows[sPressWindow].mWindow) {
+            int myLeft = 0, myTop = 0, myPressLeft = 0, myPressTop = 0;
+            SDL_GetWindowPosition(sWindows[myId].mWindow, &myLeft, &myTop);
+            SDL_GetWindowPosition(sWindows[sPressWindow].mWindow, &myPressLeft, &myPressTop);
+            const int myPressScale = WindowScaleOf(sPressWindow);
+            sCursorWindow = sPressWindow;
+            sCursorX = WindowFloorDivide(myEvent.motion.x + myLeft - myPressLeft, myPressScale);
+            sCursorY = WindowFloorDivide(myEvent.motion.y + myTop - myPressTop, myPressScale);
         }
         if (WindowTakesInput(myId))
             WindowQueueMessage(kMsgMouseMove, myId, 0, 0, myEvent.motion.x / myScale,
@@ -506,7 +522,15 @@ bool WindowCursorPosition(int myWindow, int* myX, int* myY) {
     int myCursorX = sCursorX, myCursorY = sCursorY;
     bool myOver = sCursorWindow == myWindow;
     SDL_Window* mySDLWindow = sWindows[myWindow].mWindow;
-    if (mySDLWindow && !myOver) {
+    if (mySDLWindow && !myOver && SDL_GetMouseFocus() == mySDLWindow) {
+        // The pointer came in without moving (the window grew under it, or was shown there): SDL keeps its
+        // place from the window's own crossing events, where the desktop's position may lag behind.
+        const int myScale = WindowScaleOf(myWindow);
+        SDL_GetMouseState(&myCursorX, &myCursorY);
+        myCursorX = WindowFloorDivide(myCursorX, myScale);
+        myCursorY = WindowFloorDivide(myCursorY, myScale);
+        myOver = true;
+    } else if (mySDLWindow && !myOver) {
         int myGlobalX = 0, myGlobalY = 0, myLeft = 0, myTop = 0;
         SDL_GetGlobalMouseState(&myGlobalX, &myGlobalY);
         SDL_GetWindowPosition(mySDLWindow, &myLeft, &myTop);
@@ -702,5 +726,6 @@ void WindowResetState() {
     sActive = kWinNone;
     sCursorWindow = kWinNone;
     sCursorX = sCursorY = 0;
+    sPressWindow = kWinNone;
     gWindowKeyState = 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The controls window on a desktop of its own (Xvfb, 1024 x 768, so the controls are not magnified), used with
-# xdotool as a person would: the drawing controls opened by their button, listening switched off by its
-# button, the tempo panel by the beat meter's icon, its slider dragged by hand from x 100 to x 150, then Escape. Orbex saves "Last_Session" as it quits.
+# xdotool as a person would: the drawing controls opened by their button, the tempo panel by the beat meter's
+# icon, its slider dragged by hand from x 100 to x 150, then Escape. Orbex saves "Last_Session" as it quits.
 # Usage: live_slider.sh ROOT ORBEX, with the program folder in ROOT/orbex; writes ROOT/code.txt and
 # ROOT/controls.xwd (the controls window before the quit).
 set -u
@@ -10,17 +10,7 @@ orbex=$2
 mkdir -p "$root/runtime" "$root/home" "$root/config"
 chmod 700 "$root/runtime"
 export XDG_RUNTIME_DIR="$root/runtime" HOME="$root/home" XDG_CONFIG_HOME="$root/config" ORBEX_HOME="$root/orbex"
-unset PULSE_SERVER SDL_AUDIODRIVER DBUS_SESSION_BUS_ADDRESS
-
-# A sound server of its own with nothing playing, as on a quiet desktop: listening starts on its monitor and
-# waits for music, so no alert stands over the controls.
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target=stderr \
-  -L "module-null-sink sink_name=orbex_test" -L "module-native-protocol-unix" 2>"$root/pulse.log" &
-pulse=$!
-for _ in $(seq 1 50); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
+export SDL_AUDIODRIVER=dummy
 
 session='
 "$1" --window 640x480 2>"$2/orbex.log" &
@@ -35,9 +25,6 @@ sleep 1
 # A point of the controls window, in its own pixels.
 at() { xdotool mousemove --window "$controls" "$1" "$2"; sleep 0.3; }
 at 180 10
-xdotool click 1
-sleep 0.5
-at 170 10
 xdotool click 1
 sleep 0.5
 at 154 153
@@ -58,6 +45,4 @@ wait $pid
 echo $? >"$2/code.txt"
 '
 timeout 60 xvfb-run -a -s '-screen 0 1024x768x24' bash -c "$session" session "$orbex" "$root" >/dev/null 2>&1
-kill $pulse 2>/dev/null
-wait $pulse 2>/dev/null
 exit 0
