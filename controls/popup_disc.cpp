@@ -102,8 +102,7 @@ void PopPlaySource(const std::string& mySource) {
     gMusicDiscSource = mySource;
     InitCDDrive();
     // The players stay listed, to be chosen again; one plays in the drive's place only while it has no disc.
-    gMusicPlayerName.clear();
-    if (myPlayers) PlayersOpen("");
+    if (myPlayers) MusicReopenPlayers();
     MusicCheckForCD();
     if (myPlaying && gStateCD) MusicPlay(0, 1);
 }

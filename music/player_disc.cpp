@@ -209,6 +209,10 @@ void MusicFollowPlayer(const std::string& myName) {
     MusicWatchPlayer();
 }
 
+void MusicReopenPlayers() {
+    PlayersOpen(gMusicPlayerName);
+}
+
 void MusicWatchPlayer() {
     if (!PlayersIsOpen()) return;
     PlayersPoll();

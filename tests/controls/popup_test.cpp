@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "../platform/wav_writer.h"
 #include "../players/fake_player.h"
 #include "../players/private_bus.h"
 #include "controls/popup.h"
@@ -347,4 +348,14 @@ TEST_F(PopupPlayersTest, TheDriveMenuListsThePlayersAndFollowsTheOneChosen) {
     EXPECT_FALSE(Until([] { return std::string(gCDName) != "Alpha_Album"; }));
     DriveMenu(myMarked);
     EXPECT_EQ(myMarked, int(myDrives));
+
+    // A folder opened from the menu takes the player's place; the players stay listed beside it.
+    std::filesystem::create_directories(mRoot / "music");
+    WavWrite(mRoot / "music" / "01.wav", 44100, 2, 16, std::vector<double>(44100, 0.25));
+    PopOpenSource((mRoot / "music").c_str());
+    EXPECT_TRUE(gStateCD && !gStatePlayer);
+    myItems = DriveMenu(myMarked);
+    ASSERT_EQ(myItems.size(), myDrives + 5);
+    EXPECT_EQ(myItems[myMarked], "music (current)");
+    EXPECT_EQ(myItems[myDrives + 1], "alpha");
 }
