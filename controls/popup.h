@@ -17,8 +17,9 @@ void PopGetName(long myOffset, char* myName);
 // Deletes the file myName of delete list myMenu (the number of its save menu + 50), which listed myCount
 // items; a deleted current name becomes "(None)", and the last one deleted ends DELETE FILE.
 void PopDeleteFile(const char* myName, long myCount, uint16_t myMenu);
-// The drive menu's items: the CD drives, the disc image or music folder playing, and "Open Folder or
-// Image..."; the item of the drive playing, or -1. PopChangeCD plays the drive of item myIndex instead.
+// The drive menu's items: the CD drives, the disc image or music folder playing, the desktop's media players
+// and "Open Folder or Image..."; the item of the drive or player playing, or -1. PopChangeCD plays the drive
+// of item myIndex instead.
 int PopGetDriveList();
 void PopChangeCD(uint8_t myIndex);
 // Plays the folder of music files or the disc image at myPath (typed after "Open Folder or Image..."); an
@@ -30,13 +31,15 @@ void PopSetupEdit(uint16_t myPopup, const char* myText);
 void PopRememberPanel();
 
 // The menu open now, as the window shows it: its box (empty while none is open), the first item shown below
-// the upper scroll arrow, the rows shown (the arrows' rows included, 12 pixels each) and the inverted item.
+// the upper scroll arrow, the rows shown (the arrows' rows included, 12 pixels each), the inverted item and
+// the framed one (what is loaded or playing, or -1).
 struct PopMenuView {
     Rect mBox;
     int mFirst = 0;
     int mRows = 0;
     bool mArrows = false;
     int mHilite = -1;
+    int mMarked = -1;
 };
 PopMenuView PopMenuShown();
 

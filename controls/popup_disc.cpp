@@ -18,13 +18,15 @@
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "platform/cdaudio.h"
+#include "platform/players.h"
 #include "storage/file.h"
 #include "storage/pop_list.h"
 
 namespace {
 
-// The drives the drive menu listed, by item.
+// The drives and the desktop players the drive menu listed, by item.
 std::vector<std::string> sSources;
+std::vector<std::string> sPlayers;
 
 bool PopTrackHasRave() {
     return gTrackCurrent >= 0 && gTrackCurrent < gTrackTotal && gTrackCurrent < kTracksMax &&
@@ -59,7 +61,8 @@ void PopDetachRave() {
 int PopGetDriveList() {
     sSources = CDAudioListDrives();
     if (sSources.size() > 4) sSources.resize(4);
-    const std::string myCurrent = CDAudioIsOpen() ? CDAudioSource() : std::string();
+    // A player whose album plays is current, not the drive left open beside it.
+    const std::string myCurrent = CDAudioIsOpen() && !gStatePlayer ? CDAudioSource() : std::string();
     if (!myCurrent.empty() && std::find(sSources.begin(), sSources.end(), myCurrent) == sSources.end())
         sSources.push_back(myCurrent);
     int myMarked = -1;
@@ -75,7 +78,15 @@ int PopGetDriveList() {
         }
         PopAppend(myText.c_str(), kCommandDrive, static_cast<int>(i));
     }
-    if (!sSources.empty()) PopAppend(kPopSeparator);
+    // The player followed now: the one whose album plays, else the one chosen while no drive plays.
+    const PlayerState* myFollowed = gStatePlayer ? PlayersFollowed() : nullptr;
+    const std::string myPlayer = myFollowed ? myFollowed->mName : myCurrent.empty() ? gMusicPlayerName : "";
+    sPlayers = PlayersNames();
+    for (size_t i = 0; i < sPlayers.size(); ++i) {
+        if (sPlayers[i] == myPlayer) myMarked = static_cast<int>(sSources.size() + i);
+        PopAppend(sPlayers[i].c_str(), kCommandPlayer, static_cast<int>(i));
+    }
+    if (!sSources.empty() || !sPlayers.empty()) PopAppend(kPopSeparator);
     PopAppend("Open Folder or Image...", kCommandOpenSource);
     return myMarked;
 }
@@ -85,10 +96,13 @@ namespace {
 void PopPlaySource(const std::string& mySource) {
     if (CDAudioIsOpen() && CDAudioSource() == mySource) return;
     const bool myPlaying = gStatePlay && !gStatePause;
+    const bool myPlayers = PlayersIsOpen();
     MusicStop(0, 1);
     MusicCloseCD();
     gMusicDiscSource = mySource;
     InitCDDrive();
+    // The players stay listed, to be chosen again; one plays in the drive's place only while it has no disc.
+    if (myPlayers) MusicReopenPlayers();
     MusicCheckForCD();
     if (myPlaying && gStateCD) MusicPlay(0, 1);
 }
@@ -154,6 +168,9 @@ void PopChooseDisc(uint16_t myMenu, const PopItem& myItem, const char* myName) {
     switch (myItem.mCommand) {
     case kCommandDrive:
         PopChangeCD(static_cast<uint8_t>(myItem.mValue));
+        return;
+    case kCommandPlayer:
+        if (static_cast<size_t>(myItem.mValue) < sPlayers.size()) MusicFollowPlayer(sPlayers[myItem.mValue]);
         return;
     case kCommandOpenSource:
         PopSetupEdit(kPopupDrive, "");

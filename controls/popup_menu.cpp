@@ -323,7 +323,7 @@ bool PopIsSeparator(int myItem) {
 
 PopMenuView PopMenuShown() {
     if (!sOpen) return {};
-    return {sMenu.mBox, sMenu.mFirst, sMenu.mRows, sMenu.mArrows, sMenu.mHilite};
+    return {sMenu.mBox, sMenu.mFirst, sMenu.mRows, sMenu.mArrows, sMenu.mHilite, sMenu.mMarked};
 }
 
 PopChoice PopTrack(const Rect& myBeside, int myMarked, void (*myPreview)(int myItem)) {

@@ -43,6 +43,7 @@ enum PopCommand : uint8_t {
     kCommandTrigger,
     kCommandSource,
     kCommandDrive,
+    kCommandPlayer,
     kCommandOpenSource,
     kCommandNameCD,
     kCommandSetTitle,

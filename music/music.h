@@ -93,6 +93,11 @@ bool MusicWaitStarted();
 extern std::string gMusicPlayerName;
 // Follows the desktop's media players, in a desktop run without a disc named (--disc).
 void MusicOpenPlayers();
+// Follows the desktop player myName from now on, as --player names one: the disc of a drive, image or
+// folder is dropped (the silent clock plays on until the player plays), and so is another player's album.
+void MusicFollowPlayer(const std::string& myName);
+// The players, closed with the drive when another drive is chosen, followed again beside it as before.
+void MusicReopenPlayers();
 // Each step: what the followed player did. A playing player's album becomes the disc while no other disc
 // plays; its tracks, pauses and seeks are followed; a player that goes or stops ends its disc.
 void MusicWatchPlayer();

@@ -11,6 +11,7 @@
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "music/rave.h"
+#include "platform/cdaudio.h"
 #include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/players.h"
@@ -192,6 +193,24 @@ int MusicPlayerSlot(int myNumber, const char* myTitle) {
 
 void MusicOpenPlayers() {
     if (!gMusicDiscSource.empty() || gPlatformHeadless) return;
+    PlayersOpen(gMusicPlayerName);
+}
+
+void MusicFollowPlayer(const std::string& myName) {
+    gMusicPlayerName = myName;
+    if (gStateCD && !gStatePlayer) MusicPlayerEnd();
+    // The drive lets go, as when another drive is chosen, so its disc does not come back in its place.
+    CDAudioClose();
+    gStateCDDriver = 0;
+    gMusicDiscSource.clear();
+    if (PlayersIsOpen())
+        PlayersFollowOnly(myName);
+    else
+        PlayersOpen(myName);
+    MusicWatchPlayer();
+}
+
+void MusicReopenPlayers() {
     PlayersOpen(gMusicPlayerName);
 }
 

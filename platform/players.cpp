@@ -346,6 +346,10 @@ bool PlayersOpen(const std::string& myOnly) {
     return true;
 }
 
+void PlayersFollowOnly(const std::string& myOnly) {
+    sOnly = myOnly;
+}
+
 void PlayersClose() {
     sPlayers.clear();
     sBus.reset();

@@ -44,6 +44,8 @@ struct PlayerState {
 // Connects to the session bus and finds the players; false without a session bus. myOnly, when not empty,
 // is the one player to follow (its name, or the start of one: "vlc" follows "vlc.instance42").
 bool PlayersOpen(const std::string& myOnly);
+// Follows only the player myOnly (as named at opening) from now on, keeping what the players said.
+void PlayersFollowOnly(const std::string& myOnly);
 void PlayersClose();
 bool PlayersIsOpen();
 // Handles what the players said since the last call, without waiting, and asks the followed player for its

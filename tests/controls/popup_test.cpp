@@ -1,12 +1,20 @@
 // Popup menus: what they list, how the mouse, the wheel and the keys move in them, and what a choice does.
+#include <unistd.h>
+
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "../platform/wav_writer.h"
+#include "../players/fake_player.h"
+#include "../players/private_bus.h"
 #include "controls/popup.h"
 #include "controls/preview.h"
 #include "controls_fixture.h"
 #include "core/display.h"
 #include "core/popup_commands.h"
+#include "music/music.h"
+#include "platform/players.h"
 #include "storage/pop_list.h"
 
 namespace {
@@ -260,3 +268,94 @@ TEST_F(PopupTest, TheParameterPanelRunsItsMovementInItsPreview) {
 }
 
 } // namespace
+
+namespace {
+class PopupPlayersTest : public PopupTest {
+  protected:
+    PrivateBus mBus;
+    void SetUp() override {
+        PopupTest::SetUp();
+        ASSERT_TRUE(mBus.Start());
+        setenv("ORBEX_PLAYER_LATENCY", "0", 1);
+    }
+    void TearDown() override {
+        PopupTest::TearDown();
+        PlayersClose();
+        unsetenv("ORBEX_PLAYER_LATENCY");
+        mBus.Stop();
+    }
+    // Follows the players until myDone holds, two seconds at most.
+    static bool Until(const std::function<bool()>& myDone) {
+        for (int myTry = 0; myTry < 400; ++myTry) {
+            MusicWatchPlayer();
+            if (myDone()) return true;
+            usleep(5000);
+        }
+        return false;
+    }
+    // The drive menu's items and the framed one, as it shows when opened (closed again by Escape).
+    static std::vector<std::string> DriveMenu(int& myMarked) {
+        std::vector<std::string> myItems;
+        sHand = [&](const PopMenuView& myView) {
+            myMarked = myView.mMarked;
+            std::string myText(gPopupList);
+            for (size_t myAt = 0, myEnd; (myEnd = myText.find('\r', myAt)) != std::string::npos;
+                 myAt = myEnd + 1)
+                myItems.push_back(myText.substr(myAt, myEnd - myAt));
+            Key(kVKEscape);
+            sHand = nullptr;
+        };
+        const Rect myButton{210, 122, 266, 134};
+        PopMenu(kPopupDrive, -1, &myButton);
+        return myItems;
+    }
+};
+const std::vector<FakeTrack> kAlbumA = {{"First", "Alpha Album", "Band A", 1, 180000000}};
+const std::vector<FakeTrack> kAlbumB = {{"Other", "Beta Album", "Band B", 1, 200000000}};
+} // namespace
+
+TEST_F(PopupPlayersTest, TheDriveMenuListsThePlayersAndFollowsTheOneChosen) {
+    // No players: the drives and the path entry alone.
+    int myMarked = 0;
+    std::vector<std::string> myItems = DriveMenu(myMarked);
+    ASSERT_FALSE(myItems.empty());
+    EXPECT_EQ(myItems.back(), "Open Folder or Image...");
+    EXPECT_EQ(myMarked, -1);
+    const size_t myDrives = myItems.size() > 1 ? myItems.size() - 2 : 0;
+
+    FakePlayer myAlpha("alpha", kAlbumA), myBeta("beta", kAlbumB);
+    myAlpha.Start();
+    myBeta.Start();
+    ASSERT_TRUE(PlayersOpen(""));
+    FakePlayer::Tell("beta", "play");
+    ASSERT_TRUE(Until([] { return gStatePlayer && std::string(gCDName) == "Beta_Album"; }));
+    myItems = DriveMenu(myMarked);
+    ASSERT_EQ(myItems.size(), myDrives + 4);
+    EXPECT_EQ(myItems[myDrives], "alpha");
+    EXPECT_EQ(myItems[myDrives + 1], "beta");
+    EXPECT_EQ(myMarked, int(myDrives + 1)) << "the player playing is framed";
+
+    // Alpha chosen while beta plays: beta's album goes, and alpha is followed once it plays, beta no more.
+    ClickItem(kPopupDrive, -1, int(myDrives));
+    EXPECT_EQ(gStatePlayer, 0);
+    EXPECT_STREQ(gCDCode, "0000");
+    DriveMenu(myMarked);
+    EXPECT_EQ(myMarked, int(myDrives)) << "chosen, not yet playing";
+    FakePlayer::Tell("alpha", "play");
+    ASSERT_TRUE(Until([] { return gStatePlayer && std::string(gCDName) == "Alpha_Album"; }));
+    FakePlayer::Tell("beta", "pause");
+    FakePlayer::Tell("beta", "play");
+    EXPECT_FALSE(Until([] { return std::string(gCDName) != "Alpha_Album"; }));
+    DriveMenu(myMarked);
+    EXPECT_EQ(myMarked, int(myDrives));
+
+    // A folder opened from the menu takes the player's place; the players stay listed beside it.
+    std::filesystem::create_directories(mRoot / "music");
+    WavWrite(mRoot / "music" / "01.wav", 44100, 2, 16, std::vector<double>(44100, 0.25));
+    PopOpenSource((mRoot / "music").c_str());
+    EXPECT_TRUE(gStateCD && !gStatePlayer);
+    myItems = DriveMenu(myMarked);
+    ASSERT_EQ(myItems.size(), myDrives + 5);
+    EXPECT_EQ(myItems[myMarked], "music (current)");
+    EXPECT_EQ(myItems[myDrives + 1], "alpha");
+}

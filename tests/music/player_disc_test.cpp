@@ -9,6 +9,7 @@
 #include "../players/private_bus.h"
 #include "engine/animate.h"
 #include "music_fixture.h"
+#include "platform/cdaudio.h"
 #include "platform/players.h"
 #include "sound/search.h"
 
@@ -210,4 +211,28 @@ TEST_F(PlayerDiscTest, APlayerThatGoesOrStopsEndsItsDiscLikeAnEject) {
     ASSERT_TRUE(Until([] { return !gStateCD; }));
     EXPECT_EQ(gStatePlay, 0);
     EXPECT_EQ(FakePlayer::Commands("other"), "play\nstop\nplay\nstop\n");
+}
+
+TEST_F(PlayerDiscTest, APlayerChosenByNameTakesTheDrivesPlaceAndKeepsIt) {
+    Insert(MusicFolder({2.0, 2.0}));
+    MusicPlay(0, 0);
+    ASSERT_TRUE(gStateCD && gStatePlay);
+    FakePlayer myPlayer("fake", kNight), myOther("other", kLoose);
+    myPlayer.Start();
+    myOther.Start();
+    ASSERT_TRUE(PlayersOpen(""));
+    FakePlayer::Tell("fake", "play");
+    for (int i = 0; i < 20; ++i) {
+        MusicWatchPlayer();
+        usleep(5000);
+    }
+    EXPECT_EQ(gStatePlayer, 0) << "the folder plays: a player waits";
+
+    MusicFollowPlayer("fake");
+    ASSERT_TRUE(Until([] { return gStatePlayer && std::string(gCDName) == "Night_Drive"; }));
+    EXPECT_FALSE(CDAudioIsOpen()) << "the folder lets go";
+    EXPECT_TRUE(gMusicDiscSource.empty());
+    EXPECT_EQ(gMusicPlayerName, "fake");
+    FakePlayer::Tell("other", "play");
+    EXPECT_FALSE(Until([] { return std::string(gCDName) != "Night_Drive"; })) << "only the one chosen";
 }
