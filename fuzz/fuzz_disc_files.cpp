@@ -1,11 +1,9 @@
 // Fuzz target: CD files (RaveSets) and rave files of any content load, and a loaded rave replays, without
 // harm. The first byte picks the kind; unless its top bit is set, the file's type byte is made the kind's own
 // so the fuzzer reaches past the header.
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -16,12 +14,10 @@
 #include "core/state.h"
 #include "engine/animate.h"
 #include "engine/edits.h"
+#include "fuzz/fuzz_program.h"
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "music/rave.h"
-#include "platform/clock.h"
-#include "shell/display.h"
-#include "shell/main.h"
 #include "storage/components.h"
 
 namespace {
@@ -29,25 +25,7 @@ const char kTypes[] = {'l', 'L', 'r', 'R'};
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
-    static const std::filesystem::path kFolder =
-        std::filesystem::temp_directory_path() / ("orbex-fuzz-disc-" + std::to_string(::getpid()));
-    static bool sReady = [] {
-        InitHooks();
-        for (const char* myKind :
-             {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles", "Settings", "Raves/0000"})
-            std::filesystem::create_directories(kFolder / myKind);
-        std::snprintf(gDirIDOrbex, kPathSize, "%s/", kFolder.c_str());
-        std::snprintf(gDirIDRave, kPathSize, "%s/Raves/", kFolder.c_str());
-        SurfaceCreate(gWorldPreview, 128, 48);
-        SurfaceCreate(gWorldControls, 390, 409);
-        SurfaceCreate(gWorldPaint, 160, 120);
-        InitSetScreenSize(160, 120);
-        gBEffectColor.CEffectAlloc();
-        gFEffectColor.CEffectAlloc();
-        ClockUseVirtual(true);
-        return true;
-    }();
-    (void)sReady;
+    static const std::filesystem::path kFolder = FuzzOpenProgram("orbex-fuzz-disc");
     if (mySize < 2) return 0;
     const char myType = kTypes[(myData[0] & 0x7F) % sizeof(kTypes)];
     const bool myRave = myType == 'r' || myType == 'R';

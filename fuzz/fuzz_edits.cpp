@@ -2,7 +2,6 @@
 // kind, value, mode and time at it, with replays, rewinds, skips, stops, the hand hold and loads stamped with
 // stale times between them; after every step the edit list must still be one chain in time order from the
 // start record to the end marker, and the replay's place must lie on it.
-#include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
@@ -18,12 +17,10 @@
 #include "engine/animate.h"
 #include "engine/edits.h"
 #include "engine/execute.h"
+#include "fuzz/fuzz_program.h"
 #include "music/disc_files.h"
 #include "music/music.h"
 #include "music/rave.h"
-#include "platform/clock.h"
-#include "shell/display.h"
-#include "shell/main.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 
@@ -75,22 +72,8 @@ void FuzzRecordRave(const std::filesystem::path& myFile) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
-    static const std::filesystem::path kFolder =
-        std::filesystem::temp_directory_path() / ("orbex-fuzz-edits-" + std::to_string(::getpid()));
+    static const std::filesystem::path kFolder = FuzzOpenProgram("orbex-fuzz-edits");
     static bool sReady = [] {
-        InitHooks();
-        for (const char* myKind :
-             {"Brushes", "Fills", "Gradients", "Movements", "Effects", "Styles", "Settings", "Raves/0000"})
-            std::filesystem::create_directories(kFolder / myKind);
-        std::snprintf(gDirIDOrbex, kPathSize, "%s/", kFolder.c_str());
-        std::snprintf(gDirIDRave, kPathSize, "%s/Raves/", kFolder.c_str());
-        SurfaceCreate(gWorldPreview, 128, 48);
-        SurfaceCreate(gWorldControls, 390, 409);
-        SurfaceCreate(gWorldPaint, 160, 120);
-        InitSetScreenSize(160, 120);
-        gBEffectColor.CEffectAlloc();
-        gFEffectColor.CEffectAlloc();
-        ClockUseVirtual(true);
         gStartUp = 0;
         gStateLastSession = 1;
         std::strcpy(gCDDirectory, "0000");
