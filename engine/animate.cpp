@@ -251,8 +251,17 @@ void AnimateResetBeats() {
     gBeatLast = 0;
     for (int8_t& myOffset : gBeatCountOffset)
         myOffset = 1;
-    gHalfSeconds = 0;
+    AnimateSongTimeAt(0);
+}
+
+void AnimateSongTimeAt(uint32_t myPosition) {
+    gHalfSeconds = myPosition / 500;
     gStateFlash = 0;
+}
+
+void AnimateRestartSteps(uint32_t myTime) {
+    gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
+    gCycleNext = gCycleLength == kNever ? kNever : myTime + gCycleLength;
 }
 
 bool AnimateOpenBeatLog(const char* myPath) {

@@ -51,6 +51,11 @@ void AnimateDrawBeatHilite();
 void AnimateExecuteEdits(uint32_t myTime);
 // Beat counters in phase from the start of playback.
 void AnimateResetBeats();
+// The song's shown time and its half-second count stand at myPosition (a stop, a skip, a jump): the closing
+// blink starts again from there.
+void AnimateSongTimeAt(uint32_t myPosition);
+// The brush's frames and the colours' steps are timed again from song time myTime.
+void AnimateRestartSteps(uint32_t myTime);
 // Every beat's song time is written here, one per line in seconds, when a beat log is open.
 bool AnimateOpenBeatLog(const char* myPath);
 void AnimateCloseBeatLog();

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "core/state.h"
+#include "core/style_record.h"
 
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
@@ -25,6 +26,43 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
     myType = myValue / 8;
     mySlot = myValue % 8;
     if (myType == 1 && mySlot == 0) mySlot = 8;
+}
+
+void EditsReplayFrom(int myIndex, int myCount) {
+    gEditsCurrent = myIndex;
+    gEditsCount = myCount;
+}
+
+void EditsRewind() {
+    EditsReplayFrom(0, 1);
+}
+
+void EditsStartTrack() {
+    std::memcpy(gEditsStart, gEditsRave, kEditKinds);
+    // A kind the user changed by hand on the last track must not keep this track's replay from setting it.
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+    gStateFull = 0;
+    EditsRewind();
+}
+
+bool EditsReplaceList(const std::vector<editRecord>& myRecords) {
+    const int myCount = static_cast<int>(myRecords.size());
+    // Records 0 to E - 1 must leave the end marker its place.
+    if (myCount < 1 || myCount > kEditsEnd) return false;
+    for (int i = 0; i < myCount; ++i) {
+        editRecord& myRecord = gEditsList[i];
+        myRecord = myRecords[static_cast<size_t>(i)];
+        myRecord.mPrev = i - 1;
+        myRecord.mNext = i + 1 < myCount ? i + 1 : kEditsEnd;
+    }
+    editRecord& myEnd = gEditsList[kEditsEnd];
+    myEnd.mTime = kNever;
+    myEnd.mPrev = myCount - 1;
+    myEnd.mNext = kEditsEnd;
+    std::memset(myEnd.mEdits, kNotSet, kEditKinds);
+    gEditsTotal = myCount;
+    std::memcpy(gEditsRave, gEditsList[0].mEdits, kEditKinds);
+    return true;
 }
 
 void EditsResetState() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 constexpr int kEditKinds = 17;           // index 0 is a record's type, 1-16 the kinds
 constexpr int kEditsMax = 9000;          // records per track
@@ -55,6 +56,21 @@ extern uint8_t gStateFull;
 extern int8_t gAttachList[62];
 // Empties the edit list and puts the values above back to their start values.
 void EditsResetState();
+
+// The replay stands at record myIndex, the myCount-th of the list counted from the start record.
+void EditsReplayFrom(int myIndex, int myCount);
+// The replay back at the start record.
+void EditsRewind();
+// A track's list begins: its start values are the rave's now, no kind is skipped and recording may go on;
+// the replay stands at the start record.
+void EditsStartTrack();
+// The list becomes myRecords (their times and kinds; 1 to kEditsEnd of them, in time order before kNever),
+// linked in that order to the end marker; the rave's values are the first record's. False, leaving the list
+// as it was, for a count the list cannot hold.
+bool EditsReplaceList(const std::vector<editRecord>& myRecords);
+// Moves the replay on past every record up to song time myTime, performing the loads on the way, then back to
+// the last change or beat record at or before it; the beat clock follows that record. Returns its index.
+int EditsReplayTo(uint32_t myTime);
 
 // The list is whole: from the start record, gEditsTotal records linked both ways and in time order lead to
 // the end marker. Replay, recording and saving all walk it, so a list that is not whole is never used.

@@ -208,6 +208,34 @@ void ExecuteLoads(const int8_t* myEdits) {
     if (myKind->mCurrent && myIndex == *myKind->mCurrent) gEditsRave[myKind->mEdit] = kNotSet;
 }
 
+int EditsReplayTo(uint32_t myTime) {
+    int myIndex = gEditsCurrent;
+    int mySteps = 0;
+    // On past every record up to the time, loading what the load records among them load.
+    while (myIndex != kEditsEnd && gEditsList[myIndex].mTime <= myTime && ++mySteps < kEditsMax) {
+        if (myIndex != gEditsCurrent && ExecuteIsLoad(myIndex)) ExecuteLoads(gEditsList[myIndex].mEdits);
+        const int myNext = gEditsList[myIndex].mNext;
+        if (myNext < 0 || myNext > kEditsEnd) break;
+        myIndex = myNext;
+        ++gEditsCount;
+    }
+    // Back to the last change or beat record at or before the time.
+    do {
+        const int myPrev = gEditsList[myIndex].mPrev;
+        if (myPrev < 0) break;
+        myIndex = myPrev;
+        --gEditsCount;
+    } while (ExecuteIsLoad(myIndex) && ++mySteps < 2 * kEditsMax);
+    if (gEditsCount < 1) gEditsCount = 1;
+    gEditsCurrent = myIndex;
+    const editRecord& myRecord = gEditsList[myIndex];
+    gBeatLast = myRecord.mTime;
+    const int myNext = myRecord.mNext;
+    gBeatNext = gEditsList[myNext >= 0 && myNext <= kEditsEnd ? myNext : kEditsEnd].mTime;
+    if (!gStateListen && myNext == kEditsEnd) gBeatNext = gBeatLast;
+    return myIndex;
+}
+
 bool ExecuteRandomComponent(uint16_t myPopup, const char* myList, uint32_t myTime) {
     const int myCount = static_cast<int>(std::strlen(myList) / kNameSize);
     if (myCount <= 0) return false;

@@ -148,12 +148,10 @@ void MusicStop(int myButton, int myDraw) {
         CDAudioHalt();
     gStatePlay = 0;
     gStatePause = 0;
-    gStateFlash = 0;
-    gHalfSeconds = 0;
+    AnimateSongTimeAt(0);
     gSoundPeakTime = 0;
     gSoundFadeTime = 0;
-    gEditsCount = 1;
-    gEditsCurrent = 0;
+    EditsRewind();
     MusicStopRecording();
     if (myDraw) MusicRedrawControls();
 }
@@ -255,8 +253,7 @@ void MusicFastSkip(int myDirection, void (*myEachTurn)()) {
         gHalfSeconds = myPosition / 500;
     }
     // The song's half-second count and its closing blink go on from the new position, not the old one.
-    gHalfSeconds = myPosition / 500;
-    gStateFlash = 0;
+    AnimateSongTimeAt(myPosition);
     if (myDirection < 0) MusicResetRave();
     MusicUpdateRave(myPosition);
     if (gStatePlayer)

@@ -112,8 +112,7 @@ void MusicPlayerFollowTrack(const PlayerState& myPlayer) {
 
 // The player moved elsewhere in the track: the rave replays from there, as after a fast skip.
 void MusicPlayerJumped(uint32_t myPosition, uint32_t mySongTime) {
-    gHalfSeconds = myPosition / 500;
-    gStateFlash = 0;
+    AnimateSongTimeAt(myPosition);
     if (myPosition < mySongTime) MusicResetRave();
     MusicUpdateRave(myPosition);
     gTimer = ClockTicks() - myPosition;

@@ -88,12 +88,7 @@ void MusicStartTrackRave() {
             StyleLoad(nullptr, myTrack == sTrackBefore ? kStyleTrackStart : kStyleTrackStartNewFill);
         ExecuteResetEdits();
     }
-    std::memcpy(gEditsStart, gEditsRave, kEditKinds);
-    // A kind the user changed by hand on the last track must not keep this track's replay from setting it.
-    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
-    gEditsCount = 1;
-    gEditsCurrent = 0;
-    gStateFull = 0;
+    EditsStartTrack();
     // A hold kept from the last track keeps this one's rave from its start.
     sHeld = false;
     if (gStateManual) MusicHoldRave(1);
@@ -120,51 +115,20 @@ bool MusicLoadEdits(FileHandle myFile) {
     // after the step back, or spin on a time that never comes.
     for (int i = 0; i < myRecords; ++i)
         if (myTimeOf(i) >= kNever || (i > 0 && myTimeOf(i) < myTimeOf(i - 1))) return false;
+    std::vector<editRecord> myList(static_cast<size_t>(myRecords));
     for (int i = 0; i < myRecords; ++i) {
-        const uint8_t* myAt = myBytes.data() + static_cast<size_t>(i) * kRecordBytes;
-        editRecord& myRecord = gEditsList[i];
-        std::memset(&myRecord, 0, sizeof(myRecord));
+        editRecord& myRecord = myList[static_cast<size_t>(i)];
         myRecord.mTime = myTimeOf(i);
-        myRecord.mPrev = i - 1;
-        myRecord.mNext = i + 1 < myRecords ? i + 1 : kEditsEnd;
-        std::memcpy(myRecord.mEdits, myAt + 4, kEditKinds);
+        std::memcpy(myRecord.mEdits, myBytes.data() + static_cast<size_t>(i) * kRecordBytes + 4, kEditKinds);
     }
-    editRecord& myEnd = gEditsList[kEditsEnd];
-    myEnd.mTime = kNever;
-    myEnd.mPrev = myRecords - 1;
-    myEnd.mNext = kEditsEnd;
-    std::memset(myEnd.mEdits, kNotSet, kEditKinds);
-    gEditsTotal = myRecords;
-    gBeatNext = myRecords > 1 ? gEditsList[1].mTime : kNever;
-    std::memcpy(gEditsRave, gEditsList[0].mEdits, kEditKinds);
+    if (!EditsReplaceList(myList)) return false;
+    gBeatNext = myRecords > 1 ? myList[1].mTime : kNever;
     return true;
 }
 
 void MusicUpdateRave(uint32_t myTime) {
-    int myIndex = gEditsCurrent;
-    int mySteps = 0;
-    // On past every record up to the time, loading what the load records among them load.
-    while (myIndex != kEditsEnd && gEditsList[myIndex].mTime <= myTime && ++mySteps < kEditsMax) {
-        if (myIndex != gEditsCurrent && MusicIsLoad(myIndex)) ExecuteLoads(gEditsList[myIndex].mEdits);
-        const int myNext = gEditsList[myIndex].mNext;
-        if (myNext < 0 || myNext > kEditsEnd) break;
-        myIndex = myNext;
-        ++gEditsCount;
-    }
-    // Back to the last change or beat record at or before the time.
-    do {
-        const int myPrev = gEditsList[myIndex].mPrev;
-        if (myPrev < 0) break;
-        myIndex = myPrev;
-        --gEditsCount;
-    } while (MusicIsLoad(myIndex) && ++mySteps < 2 * kEditsMax);
-    if (gEditsCount < 1) gEditsCount = 1;
-    gEditsCurrent = myIndex;
+    const int myIndex = EditsReplayTo(myTime);
     const editRecord& myRecord = gEditsList[myIndex];
-    gBeatLast = myRecord.mTime;
-    const int myNext = myRecord.mNext;
-    gBeatNext = gEditsList[myNext >= 0 && myNext <= kEditsEnd ? myNext : kEditsEnd].mTime;
-    if (!gStateListen && myNext == kEditsEnd) gBeatNext = gBeatLast;
     if (!MusicIsLoad(myIndex)) {
         gCurrentMove =
             static_cast<int8_t>((std::abs(myRecord.mEdits[kEditMove]) - 1 + kMoveSlots) % kMoveSlots);
@@ -177,13 +141,11 @@ void MusicUpdateRave(uint32_t myTime) {
                 {static_cast<uint8_t>(gCueList[myKind] == kNotSet ? gStateControlsVisible : 0), 0, 0});
         }
     }
-    gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
-    gCycleNext = gCycleLength == kNever ? kNever : myTime + gCycleLength;
+    AnimateRestartSteps(myTime);
 }
 
 void MusicResetRave() {
-    gEditsCount = 1;
-    gEditsCurrent = 0;
+    EditsRewind();
     StyleLoadComponents(gStyleStart, 1, 0, 0, 0);
 }
 
@@ -200,15 +162,12 @@ void MusicHoldRave(uint8_t myHold) {
     // The rave catches up from the held place, or from an earlier one a rewind or a stop took it back to.
     const int myHeld = MusicPlaceOf(gEditsCurrentHold);
     const int myNow = MusicPlaceOf(gEditsCurrent);
-    if (myHeld > 0 && (myHeld <= myNow || myNow == 0)) {
-        gEditsCurrent = gEditsCurrentHold;
-        gEditsCount = myHeld;
-    } else if (myNow > 0) {
-        gEditsCount = myNow;
-    } else {
-        gEditsCurrent = 0;
-        gEditsCount = 1;
-    }
+    if (myHeld > 0 && (myHeld <= myNow || myNow == 0))
+        EditsReplayFrom(gEditsCurrentHold, myHeld);
+    else if (myNow > 0)
+        EditsReplayFrom(gEditsCurrent, myNow);
+    else
+        EditsRewind();
     MusicUpdateRave(AnimateGetElapsedTime());
 }
 
