@@ -211,20 +211,8 @@ void PreviewRun(const MEffect& myMove, const std::vector<uint8_t>& myCode, uint1
                 const MovementInputs& myInputs, double& myX, double& myY, double* myVariables,
                 int16_t& myLinger) {
     if (!mySize) return;
-    const double mySavedX = gX, mySavedY = gY;
-    double mySaved[std::size(gMoveParam)];
-    std::memcpy(mySaved, gMoveParam, sizeof(mySaved));
-    gX = myX;
-    gY = myY;
-    std::memcpy(gMoveParam, myVariables, sizeof(mySaved));
-    MovementRun(myCode.data(), static_cast<uint16_t>(std::min<size_t>(mySize, myCode.size())),
-                myMove.mCenteredFlag != 0, myInputs, myLinger);
-    myX = gX;
-    myY = gY;
-    std::memcpy(myVariables, gMoveParam, sizeof(mySaved));
-    gX = mySavedX;
-    gY = mySavedY;
-    std::memcpy(gMoveParam, mySaved, sizeof(mySaved));
+    MovementRunApart(myCode.data(), static_cast<uint16_t>(std::min<size_t>(mySize, myCode.size())),
+                     myMove.mCenteredFlag != 0, myInputs, myX, myY, myVariables, myLinger);
 }
 
 MovementInputs PreviewInputs(const int8_t* myParams) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <vector>
 
 #include "converter/info.h"
@@ -241,16 +242,19 @@ void DrawPath(Canvas& myCanvas, const std::string& myName, const std::vector<uin
     Label(myCanvas, myX, myY + kPathHeight + 1, kPathWidth, myName);
     myCanvas.Box(myX, myY, kPathWidth, kPathHeight, kCellBack);
     int16_t myLinger = 1;
-    std::memset(gMoveParam, 0, sizeof(gMoveParam));
-    gX = gY = 0;
-    MovementRun(myCode[0], mySizes[0], myCentred, myInputs, myLinger);
-    MovementRun(myCode[1], mySizes[1], myCentred, myInputs, myLinger);
+    double myPathX = 0, myPathY = 0, myVariables[std::size(gMoveParam)] = {};
+    auto myRun = [&](int myStep) {
+        MovementRunApart(myCode[myStep], mySizes[myStep], myCentred, myInputs, myPathX, myPathY, myVariables,
+                         myLinger);
+    };
+    myRun(0);
+    myRun(1);
     const int myUpdates = 30 * 40;
     for (int i = 0; i < myUpdates; ++i) {
-        if (i % 20 == 19) MovementRun(myCode[1], mySizes[1], myCentred, myInputs, myLinger);
+        if (i % 20 == 19) myRun(1);
         myInputs.mSoundScale = 0.5 + 0.5 * ((i / 10) % 2);
-        MovementRun(myCode[2], mySizes[2], myCentred, myInputs, myLinger);
-        const int myPx = static_cast<int>(gX), myPy = static_cast<int>(gY);
+        myRun(2);
+        const int myPx = static_cast<int>(myPathX), myPy = static_cast<int>(myPathY);
         if (myPx < 0 || myPy < 0 || myPx >= kPathWidth || myPy >= kPathHeight) continue;
         const int myLevel = 80 + 175 * i / myUpdates;
         myCanvas.Put(myX + myPx, myY + myPy,

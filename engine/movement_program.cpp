@@ -195,6 +195,23 @@ void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const 
     if (!std::isfinite(gY) || std::fabs(gY) > kFarAway) gY = kFarAway;
 }
 
+void MovementRunApart(const uint8_t* myCode, uint16_t mySize, bool myCentered, const MovementInputs& myInputs,
+                      double& myX, double& myY, double* myVariables, int16_t& myLinger) {
+    const double mySavedX = gX, mySavedY = gY;
+    double mySaved[std::size(gMoveParam)];
+    std::copy(std::begin(gMoveParam), std::end(gMoveParam), mySaved);
+    gX = myX;
+    gY = myY;
+    std::copy(myVariables, myVariables + std::size(gMoveParam), gMoveParam);
+    MovementRun(myCode, mySize, myCentered, myInputs, myLinger);
+    myX = gX;
+    myY = gY;
+    std::copy(std::begin(gMoveParam), std::end(gMoveParam), myVariables);
+    gX = mySavedX;
+    gY = mySavedY;
+    std::copy(std::begin(mySaved), std::end(mySaved), gMoveParam);
+}
+
 void MovementProgramResetState() {
     gX = gY = 0;
     std::fill(std::begin(gMoveParam), std::end(gMoveParam), 0.0);

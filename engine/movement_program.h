@@ -32,3 +32,7 @@ struct MovementInputs {
 // myLinger receives SI and SE.
 void MovementRun(const uint8_t* myCode, uint16_t mySize, bool myCentered, const MovementInputs& myInputs,
                  int16_t& myLinger);
+// MovementRun on a position and variables of the caller's own (a preview, a drawn path): myX, myY and the 12
+// values at myVariables take the place of the running picture's, whose own are put back afterwards.
+void MovementRunApart(const uint8_t* myCode, uint16_t mySize, bool myCentered, const MovementInputs& myInputs,
+                      double& myX, double& myY, double* myVariables, int16_t& myLinger);
