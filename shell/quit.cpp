@@ -12,10 +12,8 @@
 #include "controls/text_field.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
-#include "engine/edits.h"
+#include "engine/farewell.h"
 #include "engine/fill.h"
-#include "engine/movement.h"
-#include "engine/movement_program.h"
 
 #include "core/alert.h"
 #include "core/random.h"
@@ -119,21 +117,7 @@ void QuitDrawLogo() {
     SurfaceFill(myScreen, gRectDisplay, kColorBlack);
     // The brush rests at the centre; with the fills released, erasing the whole screen under it leaves black.
     VBrush& myBrush = QuitBrush();
-    gX = gCentX;
-    gY = gCentY;
-    gStateTrails = 0;
-    gBrushRect = gRectDisplay;
-    gCycleLength = 25;
-    gCycleNext = 0;
-    gUpdateLength = myBrush.mNumFrames > 1 ? 75 : kNever;
-    gUpdateNext = gUpdateLength == kNever ? kNever : 0;
-    gMovements[static_cast<uint8_t>(gCurrentMove) % kMoveSlots].mLingerCount = 0;
-    gEffectBrush.BEffectLoad(kNoName, 0, 0, nullptr);
-    gEffectBrush.BEffectInit();
-    if (gBEffectColor.mFileFlag) {
-        gBEffectColor.mFileFlag = 0;
-        gBEffectColor.CEffectSetColor(gEditsRave[kEditBrushColor], gEditsRave[kEditBrushColor]);
-    }
+    FarewellPose(myBrush, gCentX, gCentY, gRectDisplay);
     myBrush.BrushDraw(0);
     // The bands keep clear of the centre line, where the banner halves meet, and of the brush.
     const int myAbove = gCentYInt - std::max(16, static_cast<int>(myBrush.mTop));
@@ -170,15 +154,7 @@ bool MainQuitLoop() {
                         {0, kBannerHalf, kBannerWidth, 2 * kBannerHalf});
             WindowPresent(kWinPaint);
         }
-        if (gUpdateNext < myTime) {
-            gUpdateNext = gUpdateLength == kNever ? kNever : myTime + gUpdateLength;
-            QuitBrush().BrushDraw(0);
-        }
-        if (gCycleNext < myTime) {
-            gCycleNext = myTime + gCycleLength;
-            gBEffectColor.CEffectCycle(1);
-            gFEffectColor.CEffectCycle(1);
-        }
+        FarewellStep(QuitBrush(), myTime);
     }
     return gTimer != 0 && QuitElapsed() <= 3000;
 }
