@@ -4,6 +4,7 @@
 
 #include "controls/key.h"
 #include "controls/pop_load.h"
+#include "controls/popup.h"
 #include "controls/popup_state.h"
 #include "core/style_record.h"
 #include "engine/brush.h"

@@ -31,6 +31,8 @@
 #include "storage/pop_list.h"
 #include "storage/style.h"
 
+char gPopupList[kPopupListSize];
+
 namespace {
 
 constexpr const char* kNone = "(None)";
@@ -427,7 +429,7 @@ void PopMenu(uint16_t myMenu, int mySlot, const Rect* myRect) {
     if (!myRect || sInMenu) return;
     sInMenu = true;
     if (myMenu < 400) gPopup = myMenu;
-    gPopupList[0] = 0;
+    std::memset(gPopupList, 0, sizeof(gPopupList));
     sItemCount = 0;
     if (mySlot < 0) mySlot = 0;
     const int myMarked = PopBuild(myMenu, mySlot);
@@ -451,6 +453,7 @@ void PopMenu(uint16_t myMenu, int mySlot, const Rect* myRect) {
 }
 
 void PopMenuResetState() {
+    gPopupList[0] = 0;
     sInMenu = false;
     sItemCount = 0;
     sMenuShown = 0;

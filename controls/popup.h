@@ -6,6 +6,10 @@
 
 #include "platform/surface.h"
 #include "platform/window.h"
+#include "storage/pop_list.h"
+
+// The list of the menu being shown, or of the kind being loaded by name.
+extern char gPopupList[kPopupListSize];
 
 // Shows menu myMenu beside myRect (controls-window pixels) and carries out the item chosen; mySlot is the
 // list slot (0-based) of a per-slot menu, -1 otherwise. Returns when the menu has closed.

@@ -21,6 +21,7 @@ char gCDName[kCDNameSize] = "No CD";
 char gCDDirectory[kCDDirectorySize] = "0000";
 CDSet gCDSet[kTracksMax] = {};
 uint8_t gStateCDAttach = 0;
+char gDirIDOrbexCD[kPathSize] = "";
 
 namespace {
 constexpr int kRaveRecordBytes = 4 + kEditKinds;
@@ -377,4 +378,5 @@ void MusicDiscFilesResetState() {
     std::strcpy(gCDDirectory, "0000");
     std::memset(gCDSet, 0, sizeof(gCDSet));
     gStateCDAttach = 0;
+    std::memset(gDirIDOrbexCD, 0, sizeof(gDirIDOrbexCD));
 }

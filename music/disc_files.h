@@ -28,6 +28,9 @@ extern char gCDName[kCDNameSize];
 extern char gCDDirectory[kCDDirectorySize];
 extern CDSet gCDSet[kTracksMax];
 extern uint8_t gStateCDAttach;
+// The folder of raves a disc of the program's own brings ("OrbexCD/" on it, ending in '/'), empty when the
+// disc has none.
+extern char gDirIDOrbexCD[kPathSize];
 
 // The rave of the current track saved as myName (with myTitleOnly: only the track's title changes, and a rave
 // it has is renamed); then the RaveSet is saved. False when nothing could be written.

@@ -23,7 +23,6 @@ namespace fs = std::filesystem;
 char gDirIDOrbex[kPathSize];
 char gDirIDRave[kPathSize];
 char gDirIDPref[kPathSize];
-char gDirIDOrbexCD[kPathSize];
 
 namespace {
 // What a FileHandle points at. A stdio stream opened for update must be repositioned between a write and a
@@ -363,7 +362,7 @@ void FileMemoryPut(const char* myPath, const uint8_t* myBytes, size_t mySize) {
 }
 
 void FileResetState() {
-    for (char* myFolder : {gDirIDOrbex, gDirIDRave, gDirIDPref, gDirIDOrbexCD})
+    for (char* myFolder : {gDirIDOrbex, gDirIDRave, gDirIDPref})
         std::memset(myFolder, 0, kPathSize);
     sMemoryFiles.clear();
 }

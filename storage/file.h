@@ -16,7 +16,6 @@ using FileHandle = void*;
 extern char gDirIDOrbex[kPathSize];
 extern char gDirIDRave[kPathSize];
 extern char gDirIDPref[kPathSize];
-extern char gDirIDOrbexCD[kPathSize];
 
 // Files held in memory stand in for the disk: while any is held, opening and finding look only at them (by
 // folder + name, exactly), and the files open, read, seek and tell their length from their bytes. Fuzzers

@@ -17,7 +17,6 @@ char gFileListFills[kPopupListSize];
 char gFileListBrushes[kPopupListSize];
 char gFileListMovements[kPopupListSize];
 char gFileListGradients[kPopupListSize];
-char gPopupList[kPopupListSize];
 
 namespace {
 int PopCompareRows(const void* myA, const void* myB, int myWidth) {
@@ -104,7 +103,6 @@ void PopBuildFileLists() {
 }
 
 void PopListResetState() {
-    for (char* myList :
-         {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients, gPopupList})
+    for (char* myList : {gFileListFills, gFileListBrushes, gFileListMovements, gFileListGradients})
         std::memset(myList, 0, kPopupListSize);
 }

@@ -12,8 +12,6 @@ extern char gFileListFills[kPopupListSize];
 extern char gFileListBrushes[kPopupListSize];
 extern char gFileListMovements[kPopupListSize];
 extern char gFileListGradients[kPopupListSize];
-// The list of the menu being shown, or of the kind being loaded by name.
-extern char gPopupList[kPopupListSize];
 // Empties the lists above.
 void PopListResetState();
 
