@@ -160,7 +160,7 @@ void KeyApplyCues(uint32_t myElapsed) {
 void KeyVolume(int myVolume) {
     gVolume = static_cast<uint8_t>(myVolume < 0 ? 0 : myVolume > 255 ? 255 : myVolume);
     if (gStateCDDriver) MouseKeySetVolume(gVolume);
-    gMeterMax = 0;
+    ListenVolumeChanged();
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "resources/controls_art.h"
+#include "sound/listen.h"
 #include "sound/sound_input.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
@@ -120,7 +121,7 @@ void MouseReleaseSlider(unsigned short myNumber, long myValue, uint8_t myClass, 
     const auto myByte = static_cast<int8_t>(myValue);
     switch (myNumber) {
     case kSliderVolume:
-        gMeterMax = 0;
+        ListenVolumeChanged();
         break;
     case kSliderTempo: {
         const uint8_t myTempo[2] = {static_cast<uint8_t>(myValue >> 8), static_cast<uint8_t>(myValue & 0xFF)};

@@ -204,7 +204,7 @@ int PopBuild(uint16_t myMenu, int mySlot) {
                          {"Sound Scaling Fade...", kPanelScaleFade},
                          {"Scaling Threshold...", kPanelScaleThreshold},
                          {"Max Scaling Fade...", kPanelMaxFade}};
-        gTapCount = 0;
+        MouseKeyClearTap(false, false);
         int myMarked = -1;
         for (const auto& mySetting : kSettings) {
             if (mySetting.mPanel == gPanel) myMarked = sItemCount;

@@ -122,7 +122,7 @@ void MusicPlay(int myTrack, int myUpdate) {
     }
     MusicStartTrackRave();
     AnimateResetBeats();
-    gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
+    ListenSongStarts();
     // A replayed rave's first record comes at its own time; the tempo's beats follow the rave's end.
     if (!gStateListen && !TempoRaveReplays()) TempoStartBeats(0);
     if (gStateInput) {
@@ -149,8 +149,7 @@ void MusicStop(int myButton, int myDraw) {
     gStatePlay = 0;
     gStatePause = 0;
     AnimateSongTimeAt(0);
-    gSoundPeakTime = 0;
-    gSoundFadeTime = 0;
+    ListenSongStops();
     EditsRewind();
     MusicStopRecording();
     if (myDraw) MusicRedrawControls();

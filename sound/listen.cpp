@@ -232,6 +232,18 @@ void AnimateComputeSpectrum(uint8_t myHeights[kSpectrumColumns]) {
     }
 }
 
+void ListenSongStarts() {
+    gSoundFadeTime = static_cast<uint32_t>(gStyle.mFadeTime) * 100;
+}
+
+void ListenSongStops() {
+    gSoundPeakTime = gSoundFadeTime = 0;
+}
+
+void ListenVolumeChanged() {
+    gMeterMax = 0;
+}
+
 void ListenResetState() {
     gSoundSamplePos = gSoundSampleLast = 0;
     gSoundSampleNew = 0;

@@ -25,6 +25,14 @@ extern double gScale;
 // Puts the values above back to their start values.
 void ListenResetState();
 
+// A song starts at song time 0: the sound scale's fade is timed as if the loudest sound came at the end of
+// the style's fade time, so the song opens at full scale.
+void ListenSongStarts();
+// The song stopped: no peak nor fade is left from it.
+void ListenSongStops();
+// The user changed the volume: the loudest level heard starts again, as the sound scale measures against it.
+void ListenVolumeChanged();
+
 // The newest sound: updates the levels and returns the meter value, 0 to 64.
 int AnimateGetSound(uint32_t myNow);
 // The volume level of the 110 samples before myPosition, and the sound scale gEffScale.
