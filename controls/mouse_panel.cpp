@@ -15,7 +15,7 @@
 #include "engine/animate.h"
 #include "engine/brush.h"
 #include "platform/window.h"
-#include "sound/sound_input.h"
+#include "sound/search.h"
 #include "sound/tempo.h"
 #include "storage/components.h"
 
@@ -140,8 +140,7 @@ void MouseSearch(uint32_t myElapsed) {
         MainOpenAlert(kSearchText);
         return;
     }
-    gSearchFlag = 2;
-    gSoundQueryFlag = -1;
+    AnimateStartSearch(kSearchLoud);
 }
 
 void MouseFrequencyDefault() {

@@ -17,6 +17,8 @@
 #include "platform/palette.h"
 #include "resources/controls_art.h"
 #include "resources/pictures.h"
+#include "sound/listen.h"
+#include "sound/search.h"
 
 namespace {
 
@@ -254,9 +256,13 @@ TEST_F(MouseTest, SearchNeedsAPlayingSongAndDefaultPutsTheFrequencyBack) {
     Alerted("Search does not work unless playing is turned on!");
     gStatePlay = 1;
     gSearchFlag = 0;
+    gMeterHeard = 255; // loud music long before the search, silence now
     ClickMini(kMiniSearch);
     EXPECT_EQ(gSearchFlag, 2);
     EXPECT_EQ(gAlertText[0], 0);
+    AnimateSearchHalfSecond();
+    EXPECT_STRNE(gAlertText, "Sound was successfully located.") << "only sound heard since the click counts";
+    MainCloseAlert();
 
     gStyle.mFrequency = 90;
     gStyle.mSampleSize = 2;
