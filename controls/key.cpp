@@ -304,8 +304,7 @@ bool KeyBeatCommand(uint32_t myChar, uint8_t myClass, uint32_t myElapsed) {
         }
         break;
     case 'i':
-        gBeatLast = myElapsed;
-        AnimateInsertBeat(64, myElapsed, gStateAllVisible);
+        AnimateHandBeat(myElapsed, gStateAllVisible);
         break;
     case 't':
         KeyTempo(myElapsed);

@@ -142,8 +142,7 @@ bool MouseBeatBox(int myX, int myY, uint8_t myClass, uint32_t myElapsed) {
         return true;
     }
     if (MouseInRect(gRectBeat, myX, myY)) {
-        gBeatLast = myElapsed;
-        AnimateInsertBeat(64, myElapsed, gStateExpand);
+        AnimateHandBeat(myElapsed, gStateExpand);
         return true;
     }
     return false;

@@ -323,6 +323,11 @@ void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp) {
     if (myLamp) AnimateDrawBeatHilite();
 }
 
+void AnimateHandBeat(uint32_t myTime, uint8_t myLamp) {
+    gBeatLast = myTime;
+    AnimateInsertBeat(64, myTime, myLamp);
+}
+
 void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime) {
     (void)myTime;
     if (gStateManual) {

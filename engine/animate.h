@@ -44,6 +44,8 @@ void AnimateMain();
 uint32_t AnimateDueIn();
 constexpr uint32_t kAnimateIdleMost = 100;
 void AnimateInsertBeat(uint8_t myMeter, uint32_t myTime, uint8_t myLamp);
+// A beat given by hand at myTime (a key, a click): the beat clock's last beat, at full meter.
+void AnimateHandBeat(uint32_t myTime, uint8_t myLamp);
 void AnimateExecuteBeat(uint8_t myMeter, uint32_t myTime);
 void AnimateFinishBeat(uint8_t myReset, uint32_t myTime);
 void AnimateDrawBeatMeter(uint8_t myValue, uint8_t myLamp);
