@@ -98,9 +98,7 @@ void PopPlaySource(const std::string& mySource) {
     const bool myPlaying = gStatePlay && !gStatePause;
     const bool myPlayers = PlayersIsOpen();
     MusicStop(0, 1);
-    MusicCloseCD();
-    gMusicDiscSource = mySource;
-    InitCDDrive();
+    MusicChangeSource(mySource);
     // The players stay listed, to be chosen again; one plays in the drive's place only while it has no disc.
     if (myPlayers) MusicReopenPlayers();
     MusicCheckForCD();

@@ -153,6 +153,12 @@ uint32_t MusicGetFrames(uint32_t myPosition) {
     return (myMinutes * 60 + mySeconds) * kCDFrameRate + ((myPosition >> 16) & 0xFF);
 }
 
+void MusicChangeSource(const std::string& mySource) {
+    MusicCloseCD();
+    gMusicDiscSource = mySource;
+    InitCDDrive();
+}
+
 void InitCDDrive() {
     MusicOpenPlayers();
     std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
@@ -229,6 +235,12 @@ uint32_t MusicGetCDTime() {
     const int64_t myStart = int64_t(gTrackFrames[static_cast<uint8_t>(gTrackCurrent)]) * kCDSamplesPerFrame;
     if (myHeard < myStart) return 0;
     return static_cast<uint32_t>((myHeard - myStart) * 1000 / kCDSampleRate);
+}
+
+void MusicRestorePrefs(uint8_t mySeekMode, char myDrive) {
+    gSeekMode = mySeekMode > 2 ? 0 : mySeekMode;
+    gCDMode = gSeekMode == 1 ? kCDModeStop : kCDModePause;
+    gCDDefault = myDrive;
 }
 
 uint32_t MusicSeek(uint32_t myFrames, uint8_t myCheck) {

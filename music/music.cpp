@@ -318,6 +318,14 @@ void MusicSongEnd() {
     }
 }
 
+void MusicTakeOptions(const std::string& myStyle, const std::string& myDisc, int myTrack,
+                      const std::string& myPlayer) {
+    gMusicFirstStyle = myStyle;
+    gMusicDiscSource = myDisc;
+    gMusicFirstTrack = myTrack;
+    gMusicPlayerName = myPlayer;
+}
+
 void MusicResetState() {
     std::memset(gCDDriveList, 0, sizeof(gCDDriveList));
     gCDDefault = 0;

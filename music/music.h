@@ -31,6 +31,9 @@ extern uint8_t gDataFlag;
 extern char gRaveExt[5];
 extern uint16_t gCDMode;
 extern uint8_t gSeekMode;
+// The drive's seek mode and the drive chosen, as the preferences kept them; the CD mode follows the seek
+// mode, and a seek mode no drive was found in is found again.
+void MusicRestorePrefs(uint8_t mySeekMode, char myDrive);
 extern uint32_t gPauseTime;
 // The current track has a rave of its own on disk.
 extern uint8_t gStateRaveOnDisk;
@@ -40,6 +43,12 @@ extern std::string gMusicFirstStyle;
 // the track (from 1) the first start of playback selects (0: the first).
 extern std::string gMusicDiscSource;
 extern int gMusicFirstTrack;
+// What the command line asks of playback: the first style, the disc, the first track and the desktop player
+// to follow (gMusicPlayerName), each as above.
+void MusicTakeOptions(const std::string& myStyle, const std::string& myDisc, int myTrack,
+                      const std::string& myPlayer);
+// The drive closes and mySource (as gMusicDiscSource) is opened and read in its place.
+void MusicChangeSource(const std::string& mySource);
 
 // Opening the drive at start-up: the drive search, the default drive and their alerts.
 void InitCDDrive();

@@ -68,10 +68,7 @@ int main(int argc, char** argv) {
         gWindowedHeight = gOptions.mWindowHeight;
     }
     PresentSetVerbose(gOptions.mVerbose);
-    gMusicFirstStyle = gOptions.mStyle;
-    gMusicDiscSource = gOptions.mDisc;
-    gMusicFirstTrack = gOptions.mTrack;
-    gMusicPlayerName = gOptions.mPlayer;
+    MusicTakeOptions(gOptions.mStyle, gOptions.mDisc, gOptions.mTrack, gOptions.mPlayer);
     gPlatformStartResult = PlatformStart(gOptions.mHeadless);
     int myDesktopWidth = 0, myDesktopHeight = 0;
     PlatformDesktopSize(&myDesktopWidth, &myDesktopHeight);

@@ -72,15 +72,11 @@ void PrefsApply(const uint8_t* myBytes, size_t mySize) {
     // The screen-saver flag is not read back: whether Orbex is the desktop's screen saver is the desktop's to
     // say.
     gSaverSound = myBytes[kPrefsSaver] / 2 ? 1 : 0;
-    gSeekMode = myBytes[kPrefsSeekHelp] / 2;
-    if (gSeekMode > 2) gSeekMode = 0; // a mode no drive was found in: the check is made again
+    MusicRestorePrefs(myBytes[kPrefsSeekHelp] / 2, static_cast<char>(myBytes[kPrefsDrive]));
     gStateHelp = myBytes[kPrefsSeekHelp] % 2;
-    gCDMode = gSeekMode == 1 ? kCDModeStop : kCDModePause;
     sSource = myBytes[kPrefsSource];
     sCDSource = myBytes[kPrefsVersion] == 1 ? sSource : myBytes[kPrefsCDSource];
-    gAudioInputType = sSource;
-    gAudioCDInputType = sCDSource;
-    gCDDefault = static_cast<char>(myBytes[kPrefsDrive]);
+    SoundRestorePrefs(sSource, sCDSource);
 }
 
 void PrefsBytes(uint8_t (&myBytes)[kPrefsSize]) {

@@ -43,6 +43,11 @@ uint8_t* SoundBufferAt(int myBuffer) {
 }
 } // namespace
 
+void SoundRestorePrefs(uint8_t mySource, uint8_t myCDSource) {
+    gAudioInputType = mySource;
+    gAudioCDInputType = myCDSource;
+}
+
 void InitGetInputs() {
     static AudioInSource sList[kListMax];
     const int myCount = AudioInListSources(sList, kListMax);

@@ -19,6 +19,9 @@ extern uint8_t gAudioCDInputType;
 // The sources chosen in this run (the SOUND INPUT popup, the search for sound): 1 the normal one, 2 the
 // CD's. The preferences keep those; a source start-up picked by itself is not a choice.
 extern uint8_t gAudioInputChosen;
+// The sources chosen in an earlier run, as the preferences kept them; InitSound checks them against this
+// machine's list.
+void SoundRestorePrefs(uint8_t mySource, uint8_t myCDSource);
 extern uint8_t gAudioCurrentInputType;
 extern int32_t gSoundChanInput;
 extern int32_t gSoundChanOutput;
