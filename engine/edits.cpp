@@ -6,6 +6,7 @@
 
 #include "core/state.h"
 #include "core/style_record.h"
+#include "sound/tempo.h"
 
 editRecord gEditsList[kEditsMax];
 int32_t gEditsCurrent = 0;
@@ -62,6 +63,7 @@ bool EditsReplaceList(const std::vector<editRecord>& myRecords) {
     std::memset(myEnd.mEdits, kNotSet, kEditKinds);
     gEditsTotal = myCount;
     std::memcpy(gEditsRave, gEditsList[0].mEdits, kEditKinds);
+    gBeatNext = myCount > 1 ? gEditsList[1].mTime : kNever;
     return true;
 }
 

@@ -65,8 +65,8 @@ void EditsRewind();
 // the replay stands at the start record.
 void EditsStartTrack();
 // The list becomes myRecords (their times and kinds; 1 to kEditsEnd of them, in time order before kNever),
-// linked in that order to the end marker; the rave's values are the first record's. False, leaving the list
-// as it was, for a count the list cannot hold.
+// linked in that order to the end marker; the rave's values are the first record's and the next beat is the
+// second record's time. False, leaving the list as it was, for a count the list cannot hold.
 bool EditsReplaceList(const std::vector<editRecord>& myRecords);
 // Moves the replay on past every record up to song time myTime, performing the loads on the way, then back to
 // the last change or beat record at or before it; the beat clock follows that record. Returns its index.

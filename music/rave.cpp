@@ -121,9 +121,7 @@ bool MusicLoadEdits(FileHandle myFile) {
         myRecord.mTime = myTimeOf(i);
         std::memcpy(myRecord.mEdits, myBytes.data() + static_cast<size_t>(i) * kRecordBytes + 4, kEditKinds);
     }
-    if (!EditsReplaceList(myList)) return false;
-    gBeatNext = myRecords > 1 ? myList[1].mTime : kNever;
-    return true;
+    return EditsReplaceList(myList);
 }
 
 void MusicUpdateRave(uint32_t myTime) {
