@@ -29,6 +29,12 @@ void ExecuteLoadDecode(int8_t myCode, int& myType, int& mySlot) {
     if (myType == 1 && mySlot == 0) mySlot = 8;
 }
 
+void InitEdits() {
+    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
+    std::memset(gCueList, kNotSet, sizeof(gCueList));
+    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
+}
+
 void EditsReplayFrom(int myIndex, int myCount) {
     gEditsCurrent = myIndex;
     gEditsCount = myCount;

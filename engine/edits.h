@@ -57,6 +57,8 @@ extern int8_t gAttachList[62];
 // Empties the edit list and puts the values above back to their start values.
 void EditsResetState();
 
+// At start-up: no kind is skipped, no cue waits and no attachment applies.
+void InitEdits();
 // The replay stands at record myIndex, the myCount-th of the list counted from the start record.
 void EditsReplayFrom(int myIndex, int myCount);
 // The replay back at the start record.

@@ -91,8 +91,7 @@ bool InitProgram() {
     gStateAlert = 0;
     InitHelpWindow();
     gStateCD = 1;
-    std::memset(gEditsSkip, 0, sizeof(gEditsSkip));
-    std::memset(gCueList, kNotSet, sizeof(gCueList));
+    InitEdits();
     InitPictToGWorld(gWorldButtons, kPictureButtons);
     InitPictToGWorld(gWorldIcons, kPictureIcons);
     InitPictToGWorld(gWorldDisplay, kPictureDisplay);
@@ -102,7 +101,6 @@ bool InitProgram() {
     InitText("Initializing...");
     InitSetPreferences("orbex");
     PopBuildFileLists();
-    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
     // The disc drive is looked for first, so an alert about the sound input is the one shown.
     InitCDDrive();
     InitSound();
