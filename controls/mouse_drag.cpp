@@ -272,9 +272,7 @@ void MouseDragBeatCounter(short myColumn, uint8_t myTrigger) {
         MouseSetBoth(&StyleRecord::mSensitivity, static_cast<int8_t>(kCounterSpan - myPlace));
         return;
     }
-    // The counter starts again from now: its next trigger is a whole count away.
-    gBeatCountOffset[myTrigger] =
-        static_cast<int8_t>(myPlace == 0 ? 0 : myPlace - static_cast<int>(gBeatCount % myPlace) + 1);
+    AnimateRestartCounter(myTrigger, myPlace);
     gStyle.mBeatCounter[myTrigger] = static_cast<int8_t>(myPlace);
     if (!gStatePlay && !gStatePause) gStyleStart.mBeatCounter[myTrigger] = static_cast<int8_t>(myPlace);
 }

@@ -254,6 +254,11 @@ void AnimateResetBeats() {
     AnimateSongTimeAt(0);
 }
 
+void AnimateRestartCounter(int myTrigger, int myCount) {
+    gBeatCountOffset[myTrigger] =
+        static_cast<int8_t>(myCount == 0 ? 0 : myCount - static_cast<int>(gBeatCount % myCount) + 1);
+}
+
 void AnimateSongTimeAt(uint32_t myPosition) {
     gHalfSeconds = myPosition / 500;
     gStateFlash = 0;

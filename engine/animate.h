@@ -53,6 +53,9 @@ void AnimateDrawBeatHilite();
 void AnimateExecuteEdits(uint32_t myTime);
 // Beat counters in phase from the start of playback.
 void AnimateResetBeats();
+// Trigger myTrigger's beat counter, set to count myCount beats (0: off), starts again from the last beat: its
+// next trigger is a whole count away.
+void AnimateRestartCounter(int myTrigger, int myCount);
 // The song's shown time and its half-second count stand at myPosition (a stop, a skip, a jump): the closing
 // blink starts again from there.
 void AnimateSongTimeAt(uint32_t myPosition);
