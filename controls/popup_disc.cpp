@@ -52,7 +52,7 @@ void PopSaveRaveSet() {
 // The song stops and its rave lets go; the rave's name stays as the song's title.
 void PopDetachRave() {
     MusicStop(0, 1);
-    gCDSet[gTrackCurrent].mAttach = 0;
+    MusicDetachRave();
     PopSaveRaveSet();
 }
 

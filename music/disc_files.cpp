@@ -373,6 +373,10 @@ void MusicGetRaves(uint8_t myLoaded) {
     FileSaveCDFile(myDisc.c_str());
 }
 
+void MusicDetachRave() {
+    if (gTrackCurrent >= 0 && gTrackCurrent < kTracksMax) gCDSet[gTrackCurrent].mAttach = 0;
+}
+
 void MusicDiscFilesResetState() {
     std::strcpy(gCDName, "No CD");
     std::strcpy(gCDDirectory, "0000");

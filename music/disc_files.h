@@ -39,6 +39,8 @@ bool FileSaveRave(const char* myName, uint8_t myTitleOnly);
 bool FileSaveCDFile(const char* myName);
 // Attaches the rave myName to the current track, saves the RaveSet and plays the track with it.
 bool FileLoadRave(const char* myName);
+// The current track lets go of its rave; its title stays.
+void MusicDetachRave();
 // Loads the RaveSet myName of the disc; one that cannot be opened leaves the disc unnamed.
 bool FileLoadCDFile(const char* myName);
 // Turns the blanks of myName into "_" and appends to myPath (kPathSize) the name's path for the popup
