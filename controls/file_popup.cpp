@@ -1,6 +1,8 @@
 // Saving and loading the files the popups name: the typed name goes to the kind of file gPopup asks for.
 #include "controls/file_popup.h"
 
+#include <cstdio>
+
 #include "controls/popup_state.h"
 #include "engine/style_apply.h"
 #include "music/disc_files.h"
@@ -23,6 +25,12 @@ char FileSetKind(uint16_t myPopup) {
     }
 }
 } // namespace
+
+bool FileSaveAs(uint16_t myPopup, const char* myName) {
+    gPopup = myPopup;
+    std::snprintf(gEditableText, sizeof(gEditableText), "%s", myName);
+    return FileSaveToDisk();
+}
 
 bool FileSaveToDisk() {
     switch (gPopup) {

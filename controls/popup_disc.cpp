@@ -42,10 +42,7 @@ std::string PopTrackTitle() {
 // The RaveSet saved under the disc's name, as after any change of the tracks' raves.
 void PopSaveRaveSet() {
     const uint16_t myPopup = gPopup;
-    gPopup = kPopupCDFile;
-    std::memcpy(gEditableText, gCDName, kEditableSize);
-    gEditableText[kEditableSize - 1] = 0;
-    FileSaveToDisk();
+    FileSaveAs(kPopupCDFile, gCDName);
     gPopup = myPopup;
 }
 

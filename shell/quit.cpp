@@ -8,7 +8,6 @@
 
 #include "controls/draw.h"
 #include "controls/file_popup.h"
-#include "controls/popup_state.h"
 #include "controls/text_field.h"
 #include "engine/animate.h"
 #include "engine/brush.h"
@@ -16,6 +15,7 @@
 #include "engine/fill.h"
 
 #include "core/alert.h"
+#include "core/popup_commands.h"
 #include "core/random.h"
 #include "music/music.h"
 #include "platform/clock.h"
@@ -84,10 +84,8 @@ void QuitSequence(uint8_t myPressed) {
     MusicStop(0, 1);
     // Only a run that brought the last session back leaves one for the next run.
     if (gStateLastSession) {
-        gPopup = kPopupLastSession;
         TextFieldDestroy();
-        std::snprintf(gEditableText, sizeof(gEditableText), "%s", kStyleLastSession);
-        FileSaveToDisk();
+        FileSaveAs(kPopupLastSession, kStyleLastSession);
     }
     InitSetPreferences(nullptr);
     if (gSaverFlag) QuitLaunchScreenSaver();
