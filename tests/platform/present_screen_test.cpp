@@ -115,8 +115,9 @@ TEST(PresentOnScreen, EveryWayShowsThePalettesColours) {
         return;
     }
     if (!TestHaveProgram("xvfb-run")) GTEST_SKIP() << "needs xvfb-run";
-    // The windows need a display: this test runs again in a process of its own on a new X server.
-    const std::string myCommand = std::string(kOnScreen) +
+    // The windows need a display: this test runs again in a process of its own on a new X server, as a
+    // whole run of one test even when this run is one shard of several.
+    const std::string myCommand = "env -u GTEST_TOTAL_SHARDS -u GTEST_SHARD_INDEX " + std::string(kOnScreen) +
                                   "=1 timeout 120 xvfb-run -a -s '-screen 0 800x600x24' /proc/" +
                                   std::to_string(::getpid()) +
                                   "/exe --gtest_filter=PresentOnScreen.EveryWayShowsThePalettesColours 2>&1";
