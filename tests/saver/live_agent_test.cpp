@@ -48,13 +48,18 @@ TEST_F(LiveAgentTest, AnAlertDoesNotKeepTheSaverFromEnding) {
     const std::string myRoot = mRoot.string();
     std::ofstream(mRoot / "session.sh")
         << "export ORBEX_HOME='" << myRoot << "/orbex' SDL_AUDIODRIVER=none\n"
+        << "RUN=0\n"
         << "for INPUT in 'mousemove 20 580 click 1' 'key Escape'; do\n"
-        << "  '" ORBEX_BIN_DIR "/orbex-saver' s 2>>'" << myRoot << "/stderr.txt' & SAVER=$!\n"
-        << "  for i in $(seq 1 100); do\n"
+        << "  RUN=$((RUN + 1))\n"
+        << "  '" ORBEX_BIN_DIR "/orbex-saver' s 2>>'" << myRoot
+        << "/stderr.txt' & SAVER=$!\n"
+        // The input is given once the alert's text is out: Orbex has started and takes keys and clicks.
+        << "  for i in $(seq 1 300); do\n"
         << "    W=$(xdotool search --onlyvisible --name 'Orbex Animation' 2>/dev/null | head -n 1)\n"
-        << "    [ -n \"$W\" ] && break; sleep 0.1\n"
+        << "    TOLD=$(grep -c 'Unable to open sound input' '" << myRoot << "/stderr.txt' 2>/dev/null)\n"
+        << "    [ -n \"$W\" ] && [ \"${TOLD:-0}\" -ge $RUN ] && break; sleep 0.1\n"
         << "  done\n"
-        << "  sleep 1.5\n"
+        << "  sleep 0.5\n"
         << "  xdotool search --onlyvisible --name '^Alert$' >>'" << myRoot << "/alert.txt' 2>/dev/null\n"
         << "  xdotool windowfocus --sync \"$W\" 2>/dev/null; xdotool $INPUT\n"
         << "  ( sleep 10; pkill -KILL -P $SAVER; kill -KILL $SAVER ) 2>/dev/null & WATCH=$!\n"
