@@ -1,5 +1,7 @@
 // The present path without a window: 8-bit pictures through the palette into 32-bit window pixels.
 // - BenchConvert: one whole picture, by each way of converting the processor has, at 1080p and 2160p.
+// - BenchConvertChanged: a colour step over a picture whose every other run of 16 pixels keeps its colours,
+//   converted only where a colour changed, and whole for comparison.
 // - BenchConvertTwoThreads: the same picture's rows split between two threads (wall time; the processor time
 //   is the sum of both).
 // - BenchPresentSecond: a whole second of presenting the default style at 1080p and 2160p: 40 brush frames
@@ -8,6 +10,8 @@
 // Whole pictures are converted into cold pixels, as in a live window (BenchColdCaches).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <iterator>
 #include <thread>
 #include <vector>
 
@@ -77,6 +81,38 @@ BENCHMARK_CAPTURE(BenchConvert, avx2, kPaletteWayAvx2)->Apply(BenchSizes)->Unit(
 BENCHMARK_CAPTURE(BenchConvert, avx512vbmi, kPaletteWayVbmi)
     ->Apply(BenchSizes)
     ->Unit(benchmark::kMillisecond);
+
+// A colour step over a picture whose every other run of 16 pixels holds only colours that stay (as colour
+// cycling leaves about half of a live picture): only where a colour changed is written, and the whole
+// conversion of the same picture for comparison.
+static void BenchConvertChanged(benchmark::State& myState, bool myOnlyChanged) {
+    const int myWidth = static_cast<int>(myState.range(0)), myHeight = static_cast<int>(myState.range(1));
+    Surface myPicture = BenchPicture(myWidth, myHeight);
+    for (int myY = 0; myY < myHeight; ++myY)
+        for (int myX = 0; myX < myWidth; ++myX)
+            if ((myX / 16 + myY) % 2) myPicture.Row(myY)[myX] = static_cast<uint8_t>((myX + myY) % 21);
+    std::vector<uint32_t> myOut(myPicture.mPixels.size());
+    std::vector<uint8_t> myRows(static_cast<size_t>(myHeight));
+    PaletteEntry myRange[90], myShown[kPaletteSize];
+    uint8_t myShift = 0;
+    // The range cycles only where its entries are animatable.
+    BenchColourStep(myRange, myShift);
+    PaletteSet(21, 90, myRange);
+    for (auto _ : myState) {
+        BenchColdCaches(myState);
+        std::copy(std::begin(gPalette), std::end(gPalette), myShown);
+        BenchColourStep(myRange, myShift);
+        if (myOnlyChanged)
+            PaletteConvertChanged(myPicture.Row(0), myPicture.mPitch, myWidth, myHeight, myOut.data(),
+                                  myWidth, myShown, myRows.data());
+        else
+            PaletteConvert(myPicture.Row(0), myPicture.mPitch, myWidth, myHeight, myOut.data(), myWidth);
+        benchmark::DoNotOptimize(myOut.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK_CAPTURE(BenchConvertChanged, whole, false)->Apply(BenchSizes)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BenchConvertChanged, changed, true)->Apply(BenchSizes)->Unit(benchmark::kMillisecond);
 
 static void BenchConvertTwoThreads(benchmark::State& myState) {
     const int myWidth = static_cast<int>(myState.range(0)), myHeight = static_cast<int>(myState.range(1));

@@ -43,3 +43,11 @@ const char* PaletteWayName(PaletteWay myWay);
 void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
                     int myOutPitchPixels, PaletteOrder myOrder = kPaletteXRGB,
                     PaletteWay myWay = kPaletteWayBest);
+// The same conversion into pixels that already hold the picture as converted under the palette myShown: only
+// where a colour changed since is anything written, in runs of 16 pixels (a cache line of 32-bit pixels),
+// each written whole when one of its pixels changed and left alone otherwise. After it myOut holds what
+// PaletteConvert would have written. myRowsWritten (myHeight bytes) tells which rows were written to; returns
+// how many. The vector way is AVX2's wherever the processor has it, else the plain loop.
+int PaletteConvertChanged(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
+                          int myOutPitchPixels, const PaletteEntry* myShown, uint8_t* myRowsWritten,
+                          PaletteOrder myOrder = kPaletteXRGB, PaletteWay myWay = kPaletteWayBest);

@@ -1,5 +1,6 @@
 // Converting 8-bit pictures through the palette into 32-bit pixels: a table of the palette's colours made
 // once per palette change, then one lookup a pixel, by the plain loop or by the processor's vector units.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -141,6 +142,86 @@ SIMD_VBMI void PaletteConvertVbmi(const PaletteTable& myTable, const uint8_t* my
     if (myStream) _mm_sfence();
 }
 #endif
+
+// Which entries show another colour now than under the palette a window's pixels were converted with.
+struct PaletteChanges {
+    bool mAny = false;
+    bool mEntry[kPaletteSize];
+    // The same as bits for the vector lookup: byte myHigh of mBitsLow has bit myBit set when entry
+    // 16 * myHigh + myBit changed, of mBitsHigh when entry 16 * myHigh + 8 + myBit did.
+    alignas(16) uint8_t mBitsLow[16] = {};
+    alignas(16) uint8_t mBitsHigh[16] = {};
+};
+
+PaletteChanges PaletteChangesSince(const PaletteEntry* myShown) {
+    PaletteChanges myChanges;
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex) {
+        const PaletteEntry &myNow = gPalette[myIndex], &myThen = myShown[myIndex];
+        const bool myChanged =
+            myNow.mRed != myThen.mRed || myNow.mGreen != myThen.mGreen || myNow.mBlue != myThen.mBlue;
+        myChanges.mEntry[myIndex] = myChanged;
+        myChanges.mAny = myChanges.mAny || myChanged;
+        if (!myChanged) continue;
+        uint8_t* myBits = (myIndex & 8) ? myChanges.mBitsHigh : myChanges.mBitsLow;
+        myBits[myIndex >> 4] = static_cast<uint8_t>(myBits[myIndex >> 4] | 1 << (myIndex & 7));
+    }
+    return myChanges;
+}
+
+// A run of 16 pixels (a cache line of the window's pixels) is written whole when any of its pixels changed
+// colour, and left alone otherwise.
+constexpr int kPaletteRun = 16;
+
+bool PaletteRunChanged(const PaletteChanges& myChanges, const uint8_t* mySource, int myCount) {
+    for (int myX = 0; myX < myCount; ++myX)
+        if (myChanges.mEntry[mySource[myX]]) return true;
+    return false;
+}
+
+bool PaletteConvertChangedRowPlain(const PaletteTable& myTable, const PaletteChanges& myChanges,
+                                   const uint8_t* mySource, uint32_t* myDest, int myFrom, int myWidth) {
+    bool myWrote = false;
+    for (int myX = myFrom; myX < myWidth; myX += kPaletteRun) {
+        const int myEnd = myX + kPaletteRun < myWidth ? myX + kPaletteRun : myWidth;
+        if (!PaletteRunChanged(myChanges, mySource + myX, myEnd - myX)) continue;
+        PaletteConvertRow(myTable, mySource, myDest, myX, myEnd);
+        myWrote = true;
+    }
+    return myWrote;
+}
+
+#if defined(__x86_64__)
+// Sixteen indices tested at once: the index's high four bits pick a byte of the bit tables, its low four
+// bits the table and the bit in that byte.
+SIMD_AVX2 bool PaletteConvertChangedRowAvx2(const PaletteTable& myTable, const PaletteChanges& myChanges,
+                                            const uint8_t* mySource, uint32_t* myDest, int myWidth) {
+    const int* myColours = reinterpret_cast<const int*>(myTable.mPixel);
+    const __m128i myBitsLow = _mm_load_si128(reinterpret_cast<const __m128i*>(myChanges.mBitsLow));
+    const __m128i myBitsHigh = _mm_load_si128(reinterpret_cast<const __m128i*>(myChanges.mBitsHigh));
+    const __m128i myBit = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 1, 2, 4, 8, 16, 32, 64, -128);
+    const __m128i myNibble = _mm_set1_epi8(0x0F);
+    const __m128i mySeven = _mm_set1_epi8(7);
+    bool myWrote = false;
+    int myX = 0;
+    for (; myX + kPaletteRun <= myWidth; myX += kPaletteRun) {
+        const __m128i myIndices = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mySource + myX));
+        const __m128i myHighNibble = _mm_and_si128(_mm_srli_epi16(myIndices, 4), myNibble);
+        const __m128i myLowNibble = _mm_and_si128(myIndices, myNibble);
+        const __m128i myBits =
+            _mm_blendv_epi8(_mm_shuffle_epi8(myBitsLow, myHighNibble),
+                            _mm_shuffle_epi8(myBitsHigh, myHighNibble), _mm_cmpgt_epi8(myLowNibble, mySeven));
+        const __m128i myHits = _mm_and_si128(myBits, _mm_shuffle_epi8(myBit, myLowNibble));
+        if (_mm_testz_si128(myHits, myHits)) continue;
+        const __m256i myFirst = _mm256_i32gather_epi32(myColours, _mm256_cvtepu8_epi32(myIndices), 4);
+        const __m256i mySecond =
+            _mm256_i32gather_epi32(myColours, _mm256_cvtepu8_epi32(_mm_srli_si128(myIndices, 8)), 4);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(myDest + myX), myFirst);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(myDest + myX + 8), mySecond);
+        myWrote = true;
+    }
+    return PaletteConvertChangedRowPlain(myTable, myChanges, mySource, myDest, myX, myWidth) || myWrote;
+}
+#endif
 } // namespace
 
 bool PaletteWayAvailable(PaletteWay myWay) {
@@ -191,4 +272,31 @@ void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHei
 void PaletteConvertResetState() {
     for (PaletteTable& myTable : sTables)
         myTable.mSerial = ~0u;
+}
+
+int PaletteConvertChanged(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
+                          int myOutPitchPixels, const PaletteEntry* myShown, uint8_t* myRowsWritten,
+                          PaletteOrder myOrder, PaletteWay myWay) {
+    const PaletteChanges myChanges = PaletteChangesSince(myShown);
+    if (!myChanges.mAny) {
+        std::fill_n(myRowsWritten, myHeight > 0 ? myHeight : 0, uint8_t(0));
+        return 0;
+    }
+    const PaletteTable& myTable = PaletteTableOf(myOrder);
+    if (myWay == kPaletteWayBest || !PaletteWayAvailable(myWay)) myWay = PaletteBestWay();
+    int myWritten = 0;
+    for (int myY = 0; myY < myHeight; ++myY) {
+        const uint8_t* mySource = myPixels + static_cast<ptrdiff_t>(myY) * myPitch;
+        uint32_t* myDest = myOut + static_cast<ptrdiff_t>(myY) * myOutPitchPixels;
+        bool myWrote = false;
+#if defined(__x86_64__)
+        if (myWay != kPaletteWayPlain && SimdHasAvx2())
+            myWrote = PaletteConvertChangedRowAvx2(myTable, myChanges, mySource, myDest, myWidth);
+        else
+#endif
+            myWrote = PaletteConvertChangedRowPlain(myTable, myChanges, mySource, myDest, 0, myWidth);
+        myRowsWritten[myY] = myWrote;
+        myWritten += myWrote;
+    }
+    return myWritten;
 }

@@ -257,12 +257,17 @@ void PresentShowRenderer(Presenter& myPresenter, const Surface& mySurface, bool 
     SDL_RenderPresent(myPresenter.mRenderer);
 }
 
-void PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool myNewPalette) {
+// Whether anything was handed over to the window.
+bool PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool myNewPalette) {
     SDL_Surface* myWindow = SDL_GetWindowSurface(myPresenter.mWindow);
-    if (!myWindow || (SDL_MUSTLOCK(myWindow) && SDL_LockSurface(myWindow) != 0)) return;
+    if (!myWindow || (SDL_MUSTLOCK(myWindow) && SDL_LockSurface(myWindow) != 0)) return false;
     // A window made anew (a new size) has pixels of its own that show nothing yet.
-    const bool myAll = myNewPalette || myPresenter.mRows.mAll || myWindow->w != myPresenter.mShownWidth ||
-                       myWindow->h != myPresenter.mShownHeight;
+    const bool myNewPixels = myPresenter.mRows.mAll || myWindow->w != myPresenter.mShownWidth ||
+                             myWindow->h != myPresenter.mShownHeight;
+    // Otherwise the window's pixels hold the picture as last shown, and a new palette needs only the pixels
+    // whose colour changed written again (colour cycling often leaves many of them as they were).
+    const bool myRecolour = myNewPalette && !myNewPixels && myPresenter.mScale == 1;
+    const bool myAll = myNewPixels || (myNewPalette && !myRecolour);
     auto* myPixels = static_cast<uint32_t*>(myWindow->pixels);
     const int myPitch = myWindow->pitch / 4;
     const int myScale = myPresenter.mScale;
@@ -278,16 +283,42 @@ void PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool m
                            myScale, myPresenter.mOrder);
     }
     std::vector<SDL_Rect> myBands;
-    int myTop = 0, myBottom = 0;
-    for (int myFrom = 0; !myAll && myPresenter.mRows.ChangedRowsRun(myFrom, myTop, myBottom);
-         myFrom = myBottom) {
-        PresentConvertRows(mySurface, myTop, myBottom, myPixels, myPitch, myWindow->w, myWindow->h, myScale,
-                           myPresenter.mOrder);
-        const int myBandTop = myTop * myScale;
-        const int myBandBottom = std::min(myBottom * myScale, myWindow->h);
-        if (myBandTop < myBandBottom)
-            myBands.push_back(
-                {0, myBandTop, std::min(myWindow->w, mySurface.mWidth * myScale), myBandBottom - myBandTop});
+    if (!myAll) {
+        // The rows to hand over: those the picture changed in, converted whole, and between them (with a new
+        // palette) those where a colour changed.
+        std::vector<uint8_t>& myShow = myPresenter.mShowRows;
+        myShow.assign(static_cast<size_t>(std::max(mySurface.mHeight, 0)), 0);
+        const int myWidth = std::min(mySurface.mWidth, myWindow->w);
+        const int myHeight = std::min(mySurface.mHeight, myWindow->h);
+        const auto myRecolourRows = [&](int myTop, int myBottom) {
+            myBottom = std::min(myBottom, myHeight);
+            if (!myRecolour || myTop >= myBottom || myWidth <= 0) return;
+            PaletteConvertChanged(mySurface.Row(myTop), mySurface.mPitch, myWidth, myBottom - myTop,
+                                  myPixels + static_cast<size_t>(myTop) * myPitch, myPitch,
+                                  myPresenter.mShownPalette, myShow.data() + myTop, myPresenter.mOrder);
+        };
+        int myFrom = 0, myTop = 0, myBottom = 0;
+        for (; myPresenter.mRows.ChangedRowsRun(myFrom, myTop, myBottom); myFrom = myBottom) {
+            myRecolourRows(myFrom, myTop);
+            PresentConvertRows(mySurface, myTop, myBottom, myPixels, myPitch, myWindow->w, myWindow->h,
+                               myScale, myPresenter.mOrder);
+            std::fill(myShow.begin() + myTop, myShow.begin() + myBottom, uint8_t(1));
+        }
+        myRecolourRows(myFrom, mySurface.mHeight);
+        for (int myRow = 0; myRow < mySurface.mHeight;) {
+            if (!myShow[myRow]) {
+                ++myRow;
+                continue;
+            }
+            const int myRunTop = myRow;
+            while (myRow < mySurface.mHeight && myShow[myRow])
+                ++myRow;
+            const int myBandTop = myRunTop * myScale;
+            const int myBandBottom = std::min(myRow * myScale, myWindow->h);
+            if (myBandTop < myBandBottom)
+                myBands.push_back({0, myBandTop, std::min(myWindow->w, mySurface.mWidth * myScale),
+                                   myBandBottom - myBandTop});
+        }
     }
     if (SDL_MUSTLOCK(myWindow)) SDL_UnlockSurface(myWindow);
     if (myAll)
@@ -296,6 +327,7 @@ void PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool m
         SDL_UpdateWindowSurfaceRects(myPresenter.mWindow, myBands.data(), static_cast<int>(myBands.size()));
     myPresenter.mShownWidth = myWindow->w;
     myPresenter.mShownHeight = myWindow->h;
+    return myAll || !myBands.empty();
 }
 } // namespace
 
@@ -323,14 +355,17 @@ bool PresentPaletteTouches(const Surface& mySurface, const PaletteEntry* myShown
 void Presenter::PresenterShow(const Surface& mySurface, uint32_t myNow) {
     if (PresenterDueIn(myNow) != 0) return;
     bool myNewPalette = mPresentedSerial != gPaletteSerial;
-    // The OpenGL way takes every palette change, which costs it an upload of the colours alone.
-    if (myNewPalette && mWay != kPresentOpenGL && !mRows.mAll &&
+    // The OpenGL way takes every palette change, which costs it an upload of the colours alone; an
+    // unmagnified window surface finds the pixels whose colour changed as it converts.
+    const bool myRecolours = mWay == kPresentSurface && mScale == 1;
+    if (myNewPalette && mWay != kPresentOpenGL && !myRecolours && !mRows.mAll &&
         !PresentPaletteTouches(mySurface, mShownPalette)) {
         std::copy(std::begin(gPalette), std::end(gPalette), mShownPalette);
         mPresentedSerial = gPaletteSerial;
         if (!mRows.mAny) return;
         myNewPalette = false;
     }
+    bool myShown = true;
     switch (mWay) {
     case kPresentOpenGL:
         PresentShowGL(mGL, mySurface, mRows, myNewPalette);
@@ -339,13 +374,15 @@ void Presenter::PresenterShow(const Surface& mySurface, uint32_t myNow) {
         PresentShowRenderer(*this, mySurface, myNewPalette);
         break;
     default:
-        PresentShowSurface(*this, mySurface, myNewPalette);
+        myShown = PresentShowSurface(*this, mySurface, myNewPalette);
         break;
     }
     mRows.ChangedRowsClear();
     mPresentedSerial = gPaletteSerial;
     std::copy(std::begin(gPalette), std::end(gPalette), mShownPalette);
-    mLastPresent = myNow;
+    // A palette change the picture does not show brings nothing to the screen, and the next present may
+    // follow at once.
+    if (myShown) mLastPresent = myNow;
 }
 
 bool Presenter::PresenterRead(const Surface& mySurface, std::vector<uint32_t>& myPixels, int& myWidth,

@@ -74,6 +74,8 @@ struct Presenter {
     int mShownWidth = 0;
     int mShownHeight = 0;
     ChangedRows mRows;
+    // The rows a present hands over (kept to spare an allocation each time).
+    std::vector<uint8_t> mShowRows;
     // The palette the window's pixels were converted with: a change to colours the picture does not use
     // (colour cycling under the controls) brings nothing new to show.
     PaletteEntry mShownPalette[kPaletteSize];

@@ -2,7 +2,9 @@
 // width, pitch and alignment, in both pixel orders, and written past the caches too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -102,5 +104,56 @@ TEST(PaletteConvert, AWholePictureWrittenPastTheCachesIsTheSame) {
         for (PaletteWay myWay : VectorWays())
             EXPECT_TRUE(Converted(myPixels, kWidth, kWidth, kHeight, kPaletteXRGB, myWay, myShift) == myPlain)
                 << PaletteWayName(myWay) << ", shift " << myShift;
+    }
+}
+
+TEST(PaletteConvert, OnlyRunsWithAChangedColourAreWritten) {
+    // Half the entries change colour (one only in its flags, which is no change). Each run of 16 pixels
+    // holds one entry, at a place of its own, among pixels of an entry that keeps its colour: the run must
+    // be written exactly when that entry changed, and then as a whole conversion writes it.
+    std::mt19937 myRandom(7);
+    RandomPalette(myRandom);
+    PaletteEntry myShown[kPaletteSize], myEntries[kPaletteSize];
+    std::copy(std::begin(gPalette), std::end(gPalette), myShown);
+    std::copy(std::begin(gPalette), std::end(gPalette), myEntries);
+    bool myChanged[kPaletteSize];
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex) {
+        myChanged[myIndex] = myIndex != 0 && myRandom() % 2 == 0;
+        if (myChanged[myIndex]) myEntries[myIndex].mBlue = static_cast<uint8_t>(myEntries[myIndex].mBlue + 1);
+    }
+    myEntries[0].mFlags = kPaletteReserved;
+    constexpr int kWidth = 16 * kPaletteSize + 5, kHeight = 2;
+    std::vector<uint8_t> myPixels(static_cast<size_t>(kWidth) * kHeight, 0);
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex)
+        myPixels[16 * myIndex + myIndex % 16] = static_cast<uint8_t>(myIndex);
+    myPixels[kWidth - 2] = 3; // the row's last pixels, fewer than a run
+    myChanged[3] = true;
+    myEntries[3].mGreen = static_cast<uint8_t>(myEntries[3].mGreen ^ 1);
+    PaletteSet(0, kPaletteSize, myEntries);
+    for (PaletteOrder myOrder : {kPaletteXRGB, kPaletteXBGR}) {
+        const std::vector<uint32_t> myWhole =
+            Converted(myPixels, kWidth, kWidth, kHeight, myOrder, kPaletteWayPlain, 0);
+        for (PaletteWay myWay : {kPaletteWayPlain, kPaletteWayAvx2}) {
+            const int myOutPitch = kWidth + 3;
+            std::vector<uint32_t> myOut(myWhole.size(), kUntouched);
+            uint8_t myRows[kHeight];
+            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut.data(),
+                                            myOutPitch, myShown, myRows, myOrder, myWay),
+                      1);
+            EXPECT_EQ(myRows[0], 1);
+            EXPECT_EQ(myRows[1], 0) << "a row whose colours stay is not written";
+            for (int myIndex = 0; myIndex <= kPaletteSize; ++myIndex) {
+                const int myRun = 16 * myIndex;
+                const bool myWritten = myIndex == kPaletteSize || myChanged[myIndex];
+                for (int myX = myRun; myX < std::min(myRun + 16, kWidth); ++myX)
+                    ASSERT_EQ(myOut[myX], myWritten ? myWhole[myX] : kUntouched)
+                        << PaletteWayName(myWay) << ", order " << myOrder << ", entry " << myIndex << " at "
+                        << myX;
+            }
+            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut.data(),
+                                            myOutPitch, gPalette, myRows, myOrder, myWay),
+                      0)
+                << "nothing changed since";
+        }
     }
 }

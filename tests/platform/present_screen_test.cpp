@@ -1,7 +1,7 @@
 // Real windows on a display of their own (Xvfb): every way of presenting shows exactly the colours the
-// palette gives the picture's indices, magnified windows too, after a palette change and after a band of rows
-// changed. On a desktop without a GPU, OpenGL is Mesa's rasteriser on the processor; it draws what a GPU
-// would.
+// palette gives the picture's indices, magnified windows too, after a palette change, after a band of rows
+// changed and after both at once. On a desktop without a GPU, OpenGL is Mesa's rasteriser on the processor;
+// it draws what a GPU would.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -92,6 +92,13 @@ void ShowEveryWay() {
         SurfaceFill(WindowSurface(kWinPaint), {10, 40, 200, 52}, 250);
         WindowPresentRows(kWinPaint, 40, 52);
         ExpectShown("after a band of rows changed");
+        // Both in one present: the band whole, and elsewhere the pixels of the entries that changed.
+        SurfaceFill(WindowSurface(kWinPaint), {0, 70, 256, 75}, 7);
+        WindowPresentRows(kWinPaint, 70, 75);
+        for (int myIndex = 21; myIndex <= 245; myIndex += 2)
+            myEntries[myIndex].mBlue = static_cast<uint8_t>(myEntries[myIndex].mBlue + 9);
+        PaletteAnimate(0, kPaletteSize, myEntries);
+        ExpectShown("after a band of rows and the palette changed");
         // A picture of a few colours: a change to others needs nothing new shown, a change to its own does.
         SurfaceFill(WindowSurface(kWinHelp), {0, 0, 67, 41}, 5);
         SurfaceFill(WindowSurface(kWinHelp), {0, 20, 67, 25}, 30);
