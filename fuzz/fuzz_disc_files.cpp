@@ -35,11 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
         myStream.put((myData[0] & 0x80) ? static_cast<char>(myData[1]) : myType);
         myStream.write(reinterpret_cast<const char*>(myData + 2), static_cast<std::streamsize>(mySize - 2));
     }
-    std::memset(&gStyle, 0, sizeof(gStyle));
-    StyleDefault(reinterpret_cast<char*>(&gStyle));
-    gStyleStart = gStyleLast = gStyle;
-    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
-    std::memset(gCueList, kNotSet, sizeof(gCueList));
+    FuzzFreshStyle();
     gStartUp = 0;
     gStateLastSession = 1;
     std::strcpy(gCDDirectory, "0000");

@@ -26,12 +26,8 @@
 
 namespace {
 
-void FuzzFreshStyle() {
-    std::memset(&gStyle, 0, sizeof(gStyle));
-    StyleDefault(reinterpret_cast<char*>(&gStyle));
-    gStyleStart = gStyleLast = gStyle;
-    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
-    std::memset(gCueList, kNotSet, sizeof(gCueList));
+void FuzzFreshRun() {
+    FuzzFreshStyle();
     gStateManual = 0;
     gStateListen = 0;
 }
@@ -53,7 +49,7 @@ void FuzzCheck(const char* myStep) {
 
 // The rave every input starts from: recorded by the program itself, a few seconds of changes and beats.
 void FuzzRecordRave(const std::filesystem::path& myFile) {
-    FuzzFreshStyle();
+    FuzzFreshRun();
     MusicPlay(0, 0);
     for (uint32_t myTime = 0; myTime < 4000; myTime += 10) {
         ClockAdvance(10);
@@ -84,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* myData, size_t mySize) {
         return true;
     }();
     (void)sReady;
-    FuzzFreshStyle();
+    FuzzFreshRun();
     gCDSet[0].mAttach = 1;
     std::strcpy(gCDSet[0].mName, "Fuzz");
     MusicPlay(0, 0);

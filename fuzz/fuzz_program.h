@@ -1,14 +1,17 @@
 // Fuzz helper: a program folder on disk for the whole engine, with the pictures and effects a replay draws
-// into, on the virtual clock; made once per fuzzer process.
+// into, on the virtual clock; made once per fuzzer process. And the default style each input starts from.
 #pragma once
 
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "core/display.h"
+#include "core/style_record.h"
+#include "engine/edits.h"
 #include "platform/clock.h"
 #include "shell/main.h"
 #include "storage/components.h"
@@ -31,4 +34,13 @@ inline std::filesystem::path FuzzOpenProgram(const char* myName) {
     gFEffectColor.CEffectAlloc();
     ClockUseVirtual(true);
     return myFolder;
+}
+
+// Every input starts from the default style, with nothing attached or cued.
+inline void FuzzFreshStyle() {
+    std::memset(&gStyle, 0, sizeof(gStyle));
+    StyleDefault(reinterpret_cast<char*>(&gStyle));
+    gStyleStart = gStyleLast = gStyle;
+    std::memset(gAttachList, kNotSet, sizeof(gAttachList));
+    std::memset(gCueList, kNotSet, sizeof(gCueList));
 }
