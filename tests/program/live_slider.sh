@@ -12,13 +12,15 @@ chmod 700 "$root/runtime"
 export XDG_RUNTIME_DIR="$root/runtime" HOME="$root/home" XDG_CONFIG_HOME="$root/config" ORBEX_HOME="$root/orbex"
 export SDL_AUDIODRIVER=dummy
 
+# The hand starts once Orbex presents its first picture (said with --verbose): a slower start, under the
+# sanitizers on a busy machine, would otherwise take the first clicks before it listens to them.
 session='
-"$1" --window 640x480 2>"$2/orbex.log" &
+"$1" --window 640x480 --verbose 2>"$2/orbex.log" &
 pid=$!
 controls=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
   controls=$(xdotool search --name "Orbex Controls" 2>/dev/null | head -n 1)
-  [ -n "$controls" ] && break
+  [ -n "$controls" ] && grep -q "are presented" "$2/orbex.log" 2>/dev/null && break
   sleep 0.1
 done
 sleep 1
