@@ -16,6 +16,7 @@ volatile sig_atomic_t gAgentQuit = 0;
 
 namespace {
 constexpr int kWaitMs = 500;
+constexpr int kDesktopPatienceMs = 10000;
 
 void AgentReloadHandler(int) {
     gAgentReload = 1;
@@ -78,7 +79,7 @@ int AgentMain() {
     myAction.sa_handler = AgentQuitHandler;
     sigaction(SIGTERM, &myAction, nullptr);
     sigaction(SIGINT, &myAction, nullptr);
-    const IdleSource* mySource = IdleChoose();
+    const IdleSource* mySource = IdleChoose(kDesktopPatienceMs);
     if (!mySource) {
         std::fprintf(stderr,
                      "orbex-saver: this desktop tells no idle time (no GNOME idle monitor, Wayland idle "

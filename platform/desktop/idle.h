@@ -24,5 +24,6 @@ extern const IdleSource kIdleGnome;
 extern const IdleSource kIdleWayland;
 extern const IdleSource kIdleX11;
 
-// The first source this desktop offers, in the order above, opened; nullptr when there is none.
-const IdleSource* IdleChoose();
+// The first source this desktop offers, in the order above, opened; nullptr when there is none after asking
+// for myPatienceMs.
+const IdleSource* IdleChoose(int myPatienceMs);
