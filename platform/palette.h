@@ -47,7 +47,8 @@ void PaletteConvert(const uint8_t* myPixels, int myPitch, int myWidth, int myHei
 // where a colour changed since is anything written, in runs of 16 pixels (a cache line of 32-bit pixels),
 // each written whole when one of its pixels changed and left alone otherwise. After it myOut holds what
 // PaletteConvert would have written. myRowsWritten (myHeight bytes) tells which rows were written to; returns
-// how many. The vector way is AVX2's wherever the processor has it, else the plain loop.
+// how many. Each way tests and converts as many pixels at once as it converts anyway; the AVX-512 way writes
+// rows that start on a cache line past the caches.
 int PaletteConvertChanged(const uint8_t* myPixels, int myPitch, int myWidth, int myHeight, uint32_t* myOut,
                           int myOutPitchPixels, const PaletteEntry* myShown, uint8_t* myRowsWritten,
                           PaletteOrder myOrder = kPaletteXRGB, PaletteWay myWay = kPaletteWayBest);

@@ -86,10 +86,9 @@ SIMD_VBMI PaletteWideTable PaletteWide(const PaletteTable& myTable) {
             SimdByteTableLoad(myTable.mHigh)};
 }
 
-// 64 pixels at mySource into myDest; streamed past the caches when myStream is set (myDest 64-byte aligned).
-template <bool myStream>
-SIMD_VBMI inline void PaletteConvert64(const PaletteWideTable& myWide, const uint8_t* mySource,
-                                       uint32_t* myDest) {
+// 64 pixels at mySource as four registers of 16 32-bit pixels each, in their order.
+SIMD_VBMI inline void PaletteLook64(const PaletteWideTable& myWide, const uint8_t* mySource,
+                                    __m512i* myPixels) {
     const __m512i myIndices =
         _mm512_maskz_permutexvar_epi8(~__mmask64(0), myWide.mOrder, _mm512_loadu_si512(mySource));
     const __m512i myA = SimdLookUp(myWide.mLow, myIndices);
@@ -100,16 +99,27 @@ SIMD_VBMI inline void PaletteConvert64(const PaletteWideTable& myWide, const uin
     const __m512i mySecondPairs = _mm512_unpackhi_epi8(myA, myB);
     const __m512i myFirstHigh = _mm512_unpacklo_epi8(myC, myOpaque);
     const __m512i mySecondHigh = _mm512_unpackhi_epi8(myC, myOpaque);
-    const __m512i myPixels[4] = {_mm512_unpacklo_epi16(myFirstPairs, myFirstHigh),
-                                 _mm512_unpackhi_epi16(myFirstPairs, myFirstHigh),
-                                 _mm512_unpacklo_epi16(mySecondPairs, mySecondHigh),
-                                 _mm512_unpackhi_epi16(mySecondPairs, mySecondHigh)};
-    for (int myPart = 0; myPart < 4; ++myPart) {
-        if constexpr (myStream)
-            _mm512_stream_si512(reinterpret_cast<__m512i*>(myDest + 16 * myPart), myPixels[myPart]);
-        else
-            _mm512_storeu_si512(myDest + 16 * myPart, myPixels[myPart]);
-    }
+    myPixels[0] = _mm512_unpacklo_epi16(myFirstPairs, myFirstHigh);
+    myPixels[1] = _mm512_unpackhi_epi16(myFirstPairs, myFirstHigh);
+    myPixels[2] = _mm512_unpacklo_epi16(mySecondPairs, mySecondHigh);
+    myPixels[3] = _mm512_unpackhi_epi16(mySecondPairs, mySecondHigh);
+}
+
+// 16 pixels into myDest; streamed past the caches when myStream is set (myDest 64-byte aligned).
+template <bool myStream> SIMD_VBMI inline void PaletteStore16(uint32_t* myDest, __m512i myPixels) {
+    if constexpr (myStream)
+        _mm512_stream_si512(reinterpret_cast<__m512i*>(myDest), myPixels);
+    else
+        _mm512_storeu_si512(myDest, myPixels);
+}
+
+template <bool myStream>
+SIMD_VBMI inline void PaletteConvert64(const PaletteWideTable& myWide, const uint8_t* mySource,
+                                       uint32_t* myDest) {
+    __m512i myPixels[4];
+    PaletteLook64(myWide, mySource, myPixels);
+    for (int myPart = 0; myPart < 4; ++myPart)
+        PaletteStore16<myStream>(myDest + 16 * myPart, myPixels[myPart]);
 }
 
 // A conversion of a whole picture is written past the caches: the window's pixels are cold by then (the X
@@ -221,6 +231,53 @@ SIMD_AVX2 bool PaletteConvertChangedRowAvx2(const PaletteTable& myTable, const P
     }
     return PaletteConvertChangedRowPlain(myTable, myChanges, mySource, myDest, myX, myWidth) || myWrote;
 }
+
+// 64 indices tested at once through a byte table of the changed entries; each of the four runs of 16 that
+// holds a changed colour is written, streamed past the caches where the row's pixels allow.
+SIMD_VBMI bool PaletteConvertChangedRowVbmi(const PaletteTable& myTable, const PaletteWideTable& myWide,
+                                            const SimdByteTable& myChangedBytes,
+                                            const PaletteChanges& myChanges, const uint8_t* mySource,
+                                            uint32_t* myDest, int myWidth) {
+    const bool myStream = (reinterpret_cast<uintptr_t>(myDest) & 63) == 0;
+    bool myWrote = false;
+    int myX = 0;
+    for (; myX + 64 <= myWidth; myX += 64) {
+        const __m512i myIndices = _mm512_loadu_si512(mySource + myX);
+        const uint64_t myHits = _mm512_movepi8_mask(SimdLookUp(myChangedBytes, myIndices));
+        if (!myHits) continue;
+        __m512i myPixels[4];
+        PaletteLook64(myWide, mySource + myX, myPixels);
+        for (int myPart = 0; myPart < 4; ++myPart) {
+            if (!(myHits >> (16 * myPart) & 0xFFFFu)) continue;
+            if (myStream)
+                PaletteStore16<true>(myDest + myX + 16 * myPart, myPixels[myPart]);
+            else
+                PaletteStore16<false>(myDest + myX + 16 * myPart, myPixels[myPart]);
+        }
+        myWrote = true;
+    }
+    return PaletteConvertChangedRowPlain(myTable, myChanges, mySource, myDest, myX, myWidth) || myWrote;
+}
+
+SIMD_VBMI int PaletteConvertChangedVbmi(const PaletteTable& myTable, const PaletteChanges& myChanges,
+                                        const uint8_t* myPixels, int myPitch, int myWidth, int myHeight,
+                                        uint32_t* myOut, int myOutPitch, uint8_t* myRowsWritten) {
+    const PaletteWideTable myWide = PaletteWide(myTable);
+    alignas(64) uint8_t myChangedEntries[kPaletteSize];
+    for (int myIndex = 0; myIndex < kPaletteSize; ++myIndex)
+        myChangedEntries[myIndex] = myChanges.mEntry[myIndex] ? 0x80 : 0;
+    const SimdByteTable myChangedBytes = SimdByteTableLoad(myChangedEntries);
+    int myWritten = 0;
+    for (int myY = 0; myY < myHeight; ++myY) {
+        const bool myWrote = PaletteConvertChangedRowVbmi(
+            myTable, myWide, myChangedBytes, myChanges, myPixels + static_cast<ptrdiff_t>(myY) * myPitch,
+            myOut + static_cast<ptrdiff_t>(myY) * myOutPitch, myWidth);
+        myRowsWritten[myY] = myWrote;
+        myWritten += myWrote;
+    }
+    _mm_sfence();
+    return myWritten;
+}
 #endif
 } // namespace
 
@@ -284,13 +341,18 @@ int PaletteConvertChanged(const uint8_t* myPixels, int myPitch, int myWidth, int
     }
     const PaletteTable& myTable = PaletteTableOf(myOrder);
     if (myWay == kPaletteWayBest || !PaletteWayAvailable(myWay)) myWay = PaletteBestWay();
+#if defined(__x86_64__)
+    if (myWay == kPaletteWayVbmi)
+        return PaletteConvertChangedVbmi(myTable, myChanges, myPixels, myPitch, myWidth, myHeight, myOut,
+                                         myOutPitchPixels, myRowsWritten);
+#endif
     int myWritten = 0;
     for (int myY = 0; myY < myHeight; ++myY) {
         const uint8_t* mySource = myPixels + static_cast<ptrdiff_t>(myY) * myPitch;
         uint32_t* myDest = myOut + static_cast<ptrdiff_t>(myY) * myOutPitchPixels;
         bool myWrote = false;
 #if defined(__x86_64__)
-        if (myWay != kPaletteWayPlain && SimdHasAvx2())
+        if (myWay == kPaletteWayAvx2)
             myWrote = PaletteConvertChangedRowAvx2(myTable, myChanges, mySource, myDest, myWidth);
         else
 #endif

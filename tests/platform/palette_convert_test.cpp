@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 #include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/palette.h"
@@ -42,6 +44,19 @@ std::vector<PaletteWay> VectorWays() {
     }
     ::testing::Test::RecordProperty("vector_ways_compared", myNames.empty() ? "none" : myNames);
     return myWays;
+}
+// The first pixel of myBuffer on a 64-byte boundary (16 pixels of room before it are enough).
+uint32_t* Aligned(uint32_t* myBuffer) {
+    return myBuffer + ((64 - reinterpret_cast<uintptr_t>(myBuffer) % 64) % 64) / 4;
+}
+
+std::vector<std::pair<PaletteWay, int>> Combine(const std::vector<PaletteWay>& myWays,
+                                                std::initializer_list<int> myShifts) {
+    std::vector<std::pair<PaletteWay, int>> myPairs;
+    for (PaletteWay myWay : myWays)
+        for (int myShift : myShifts)
+            myPairs.emplace_back(myWay, myShift);
+    return myPairs;
 }
 } // namespace
 
@@ -133,12 +148,16 @@ TEST(PaletteConvert, OnlyRunsWithAChangedColourAreWritten) {
     for (PaletteOrder myOrder : {kPaletteXRGB, kPaletteXBGR}) {
         const std::vector<uint32_t> myWhole =
             Converted(myPixels, kWidth, kWidth, kHeight, myOrder, kPaletteWayPlain, 0);
-        for (PaletteWay myWay : {kPaletteWayPlain, kPaletteWayAvx2}) {
+        std::vector<PaletteWay> myWays = VectorWays();
+        myWays.insert(myWays.begin(), kPaletteWayPlain);
+        // Rows starting on a cache line (written past the caches) and a pixel off one.
+        for (auto [myWay, myShift] : Combine(myWays, {0, 1})) {
             const int myOutPitch = kWidth + 3;
-            std::vector<uint32_t> myOut(myWhole.size(), kUntouched);
+            std::vector<uint32_t> myBuffer(myWhole.size() + 32, kUntouched);
+            uint32_t* myOut = Aligned(myBuffer.data()) + myShift;
             uint8_t myRows[kHeight];
-            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut.data(),
-                                            myOutPitch, myShown, myRows, myOrder, myWay),
+            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut, myOutPitch,
+                                            myShown, myRows, myOrder, myWay),
                       1);
             EXPECT_EQ(myRows[0], 1);
             EXPECT_EQ(myRows[1], 0) << "a row whose colours stay is not written";
@@ -147,11 +166,11 @@ TEST(PaletteConvert, OnlyRunsWithAChangedColourAreWritten) {
                 const bool myWritten = myIndex == kPaletteSize || myChanged[myIndex];
                 for (int myX = myRun; myX < std::min(myRun + 16, kWidth); ++myX)
                     ASSERT_EQ(myOut[myX], myWritten ? myWhole[myX] : kUntouched)
-                        << PaletteWayName(myWay) << ", order " << myOrder << ", entry " << myIndex << " at "
-                        << myX;
+                        << PaletteWayName(myWay) << ", shift " << myShift << ", order " << myOrder
+                        << ", entry " << myIndex << " at " << myX;
             }
-            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut.data(),
-                                            myOutPitch, gPalette, myRows, myOrder, myWay),
+            EXPECT_EQ(PaletteConvertChanged(myPixels.data(), kWidth, kWidth, kHeight, myOut, myOutPitch,
+                                            gPalette, myRows, myOrder, myWay),
                       0)
                 << "nothing changed since";
         }
