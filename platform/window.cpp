@@ -5,6 +5,7 @@
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <poll.h>
 
 #include <algorithm>
 #include <cstring>
@@ -332,6 +333,33 @@ void WindowKeepAbovePaint(WindowState& myState) {
     XSetTransientForHint(myTool.info.x11.display, myTool.info.x11.window, myParent.info.x11.window);
 }
 
+// The connection to the X server the windows are on, or nullptr on another display system.
+Display* WindowX11Display() {
+    for (const WindowState& myState : sWindows) {
+        if (!myState.mWindow) continue;
+        SDL_SysWMinfo myInfo;
+        SDL_VERSION(&myInfo.version);
+        if (!SDL_GetWindowWMInfo(myState.mWindow, &myInfo) || myInfo.subsystem != SDL_SYSWM_X11)
+            return nullptr;
+        return myInfo.info.x11.display;
+    }
+    return nullptr;
+}
+
+// Sleeps on the X server's connection until it has something to say or myMilliseconds pass. SDL's own wait
+// asks the connection for news a dozen times before it sleeps and again after, and Orbex waits a hundred
+// times a second while it plays; here it is one poll, and the messages are taken at the next turn.
+bool WindowWaitX11(uint32_t myMilliseconds) {
+    Display* myDisplay = WindowX11Display();
+    if (!myDisplay) return false;
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || XEventsQueued(myDisplay, QueuedAlready) > 0)
+        return true;
+    XFlush(myDisplay);
+    pollfd myConnection{ConnectionNumber(myDisplay), POLLIN, 0};
+    poll(&myConnection, 1, static_cast<int>(myMilliseconds));
+    return true;
+}
+
 void WindowPump() {
     if (gPlatformHeadless) return;
     SDL_Event myEvent;
@@ -614,10 +642,12 @@ void WindowWait(uint32_t myMilliseconds) {
         if (myState.mExists && myState.mVisible)
             myMilliseconds = std::min(myMilliseconds, myState.mPresenter.PresenterDueIn(myNow));
     if (myMilliseconds == 0 || !sQueue.empty()) return;
+    // Either way the wait is on the display's connection, so a key, a click or the window manager wakes it at
+    // once.
+    myMilliseconds = std::min<uint32_t>(myMilliseconds, 1000);
+    if (WindowWaitX11(myMilliseconds)) return;
     SDL_Event myEvent;
-    // SDL sleeps on the display's connection, so a key, a click or the window manager wakes it at once.
-    if (SDL_WaitEventTimeout(&myEvent, static_cast<int>(std::min<uint32_t>(myMilliseconds, 1000))))
-        WindowTranslate(myEvent);
+    if (SDL_WaitEventTimeout(&myEvent, static_cast<int>(myMilliseconds))) WindowTranslate(myEvent);
 }
 
 bool WindowReadShown(int myId, std::vector<uint32_t>& myPixels, int& myWidth, int& myHeight) {
