@@ -41,6 +41,7 @@
 namespace {
 constexpr int kBannerWidth = 108;
 constexpr int kBannerHalf = 19;
+constexpr uint32_t kFarewellFrame = 10; // ms
 // The farewell's own lines above and below the middle one.
 const char* const kFarewellTitle = "Orbex";
 const char* const kFarewellMiddle = "Don't forget to download the free components from our web site!";
@@ -153,6 +154,9 @@ bool MainQuitLoop() {
             WindowPresent(kWinPaint);
         }
         FarewellStep(QuitBrush(), myTime);
+        // The farewell moves with the clock: one picture a frame is all it shows, and the processor rests
+        // between them.
+        WindowWait(kFarewellFrame);
     }
     return gTimer != 0 && QuitElapsed() <= 3000;
 }
