@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/config.h"
-#include "platform/screens.h"
 #include "platform/platform.h"
+#include "platform/screens.h"
 #include "platform/text.h"
 #include "platform/window.h"
 #include "resources/pictures.h"
@@ -85,7 +85,7 @@ void MainPaintToControlsScreen() {
 
 void DrawPaintWin(const Rect& myRect) {
     SurfaceCopy(WindowSurface(kWinPaint), myRect.left, myRect.top, gWorldPaint, myRect);
-    WindowPresentRows(kWinPaint, myRect.top, myRect.bottom);
+    WindowPresentArea(kWinPaint, myRect);
 }
 
 void DisplayResetState() {

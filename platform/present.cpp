@@ -283,16 +283,31 @@ bool PresentShowSurface(Presenter& myPresenter, const Surface& mySurface, bool m
                            myScale, myPresenter.mOrder);
     }
     std::vector<SDL_Rect> myBands;
-    if (!myAll) {
-        // The rows to hand over: those the picture changed in, converted whole, and between them (with a new
-        // palette) those where a colour changed.
+    if (!myAll && !myRecolour) {
+        // Drawings alone: each run of changed rows, across the columns that changed in it.
+        int myTop = 0, myBottom = 0;
+        for (int myFrom = 0; myPresenter.mRows.ChangedRowsRun(myFrom, myTop, myBottom); myFrom = myBottom) {
+            int myLeft = 0, myRight = 0;
+            myPresenter.mRows.ChangedRowsColumns(myTop, myBottom, myLeft, myRight);
+            myLeft = std::max(myLeft, 0);
+            myRight = std::min(myRight, mySurface.mWidth);
+            PresentConvertArea(mySurface, {myLeft, myTop, myRight, myBottom}, myPixels, myPitch, myWindow->w,
+                               myWindow->h, myScale, myPresenter.mOrder);
+            const SDL_Rect myBand{myLeft * myScale, myTop * myScale,
+                                  std::min(myRight * myScale, myWindow->w) - myLeft * myScale,
+                                  std::min(myBottom * myScale, myWindow->h) - myTop * myScale};
+            if (myBand.w > 0 && myBand.h > 0) myBands.push_back(myBand);
+        }
+    } else if (!myAll) {
+        // A new palette: the rows the picture changed in, converted whole, and between them those where a
+        // colour changed.
         std::vector<uint8_t>& myShow = myPresenter.mShowRows;
         myShow.assign(static_cast<size_t>(std::max(mySurface.mHeight, 0)), 0);
         const int myWidth = std::min(mySurface.mWidth, myWindow->w);
         const int myHeight = std::min(mySurface.mHeight, myWindow->h);
         const auto myRecolourRows = [&](int myTop, int myBottom) {
             myBottom = std::min(myBottom, myHeight);
-            if (!myRecolour || myTop >= myBottom || myWidth <= 0) return;
+            if (myTop >= myBottom || myWidth <= 0) return;
             PaletteConvertChanged(mySurface.Row(myTop), mySurface.mPitch, myWidth, myBottom - myTop,
                                   myPixels + static_cast<size_t>(myTop) * myPitch, myPitch,
                                   myPresenter.mShownPalette, myShow.data() + myTop, myPresenter.mOrder);

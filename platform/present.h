@@ -14,19 +14,27 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
-// The rows of a picture that changed since it was last shown.
+// Columns to the right edge of any picture.
+constexpr int kChangedRowsWhole = 1 << 30;
+
+// The rows of a picture that changed since it was last shown, and in each the columns that did.
 struct ChangedRows {
     std::vector<uint8_t> mMarks; // one per row
-    bool mAll = true;            // every row, as after a palette change
+    std::vector<int> mLeft;      // a marked row's changed columns, [mLeft, mRight), as marked
+    std::vector<int> mRight;
+    bool mAll = true; // every row, as after a palette change
     bool mAny = true;
 
     void ChangedRowsSize(int myHeight);
-    // Marks rows myTop to myBottom - 1, clipped to the picture.
-    void ChangedRowsMark(int myTop, int myBottom);
+    // Marks rows myTop to myBottom - 1, clipped to the picture, as changed in columns myLeft to myRight - 1.
+    void ChangedRowsMark(int myTop, int myBottom, int myLeft = 0, int myRight = kChangedRowsWhole);
     void ChangedRowsMarkAll();
     void ChangedRowsClear();
     // The first run of changed rows at or after myFrom, as [myTop, myBottom); false when none is left.
     bool ChangedRowsRun(int myFrom, int& myTop, int& myBottom) const;
+    // The columns that changed in any of rows myTop to myBottom - 1, as [myLeft, myRight) (unclipped); all of
+    // them when every row changed.
+    void ChangedRowsColumns(int myTop, int myBottom, int& myLeft, int& myRight) const;
 };
 
 // How windows reach the screen:
@@ -54,6 +62,9 @@ void PresentResetState();
 // Converts rows myTop to myBottom - 1 of mySurface into 32-bit pixels (myPitch pixels a row) of an area
 // myOutWidth x myOutHeight, each picture pixel magnified to myScale x myScale and the rest clipped off.
 void PresentConvertRows(const Surface& mySurface, int myTop, int myBottom, uint32_t* myPixels, int myPitch,
+                        int myOutWidth, int myOutHeight, int myScale, PaletteOrder myOrder);
+// The same for columns myLeft to myRight - 1 of those rows alone.
+void PresentConvertArea(const Surface& mySurface, const Rect& myArea, uint32_t* myPixels, int myPitch,
                         int myOutWidth, int myOutHeight, int myScale, PaletteOrder myOrder);
 
 // What shows one window, and what of it changed.

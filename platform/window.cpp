@@ -541,6 +541,12 @@ void WindowPresentRows(int myId, int myTop, int myBottom) {
     sDrewSinceLastTurn = true;
 }
 
+void WindowPresentArea(int myId, const Rect& myArea) {
+    if (!WindowExists(myId)) return;
+    sWindows[myId].mPresenter.mRows.ChangedRowsMark(myArea.top, myArea.bottom, myArea.left, myArea.right);
+    sDrewSinceLastTurn = true;
+}
+
 void WindowShowCursor(bool myShow) {
     if (!gPlatformHeadless) SDL_ShowCursor(myShow ? SDL_ENABLE : SDL_DISABLE);
 }

@@ -128,6 +128,8 @@ void WindowInvalidate(int myId);
 void WindowPresent(int myId);
 // Marks only rows myTop to myBottom - 1 as changed: less to bring to the screen.
 void WindowPresentRows(int myId, int myTop, int myBottom);
+// Marks only the area myArea as changed: less still.
+void WindowPresentArea(int myId, const Rect& myArea);
 // What the window shows on the screen now, as 0xFFRRGGBB pixels, top row first; false headless.
 bool WindowReadShown(int myId, std::vector<uint32_t>& myPixels, int& myWidth, int& myHeight);
 // How the window reaches the screen: "surface", "opengl" or "renderer"; empty headless.

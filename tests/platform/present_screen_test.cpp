@@ -92,6 +92,10 @@ void ShowEveryWay() {
         SurfaceFill(WindowSurface(kWinPaint), {10, 40, 200, 52}, 250);
         WindowPresentRows(kWinPaint, 40, 52);
         ExpectShown("after a band of rows changed");
+        // A brush's area: only its columns of its rows are brought over.
+        SurfaceFill(WindowSurface(kWinPaint), {30, 20, 61, 33}, 251);
+        WindowPresentArea(kWinPaint, {30, 20, 61, 33});
+        ExpectShown("after an area changed");
         // Both in one present: the band whole, and elsewhere the pixels of the entries that changed.
         SurfaceFill(WindowSurface(kWinPaint), {0, 70, 256, 75}, 7);
         WindowPresentRows(kWinPaint, 70, 75);
