@@ -5,8 +5,8 @@
 // - BenchConvertTwoThreads: the same picture's rows split between two threads (wall time; the processor time
 //   is the sum of both).
 // - BenchPresentSecond: a whole second of presenting the default style at 1080p and 2160p: 40 brush frames
-//   (brush speed 40, every 25 ms) that bring over the rows the brush touched, and a colour step every 66 ms
-//   (colour speed 75) that changes the palette and so every row.
+//   (brush speed 40, every 25 ms) that bring over the areas the brush touched, and a colour step every 66 ms
+//   (colour speed 75) after which the pixels of the colours that moved are written again.
 // Whole pictures are converted into cold pixels, as in a live window (BenchColdCaches).
 #include <benchmark/benchmark.h>
 
@@ -22,6 +22,7 @@ namespace {
 constexpr int kBrushPeriod = 25;  // ms: brush speed 40
 constexpr int kColourPeriod = 66; // ms: colour speed 75
 constexpr int kBrushHeight = 128;
+constexpr int kBrushWidth = 192;
 
 Surface BenchPicture(int myWidth, int myHeight) {
     Surface myPicture;
@@ -161,9 +162,13 @@ static void BenchPresentSecond(benchmark::State& myState) {
     std::vector<uint32_t> myWindow(myPicture.mPixels.size());
     ChangedRows myRows;
     myRows.ChangedRowsSize(myHeight);
-    PaletteEntry myRange[90];
+    PaletteEntry myRange[90], myShown[kPaletteSize];
+    std::vector<uint8_t> myWritten(static_cast<size_t>(myHeight));
     uint8_t myShift = 0;
-    int myY = 0;
+    // The range cycles only where its entries are animatable.
+    BenchColourStep(myRange, myShift);
+    PaletteSet(21, 90, myRange);
+    int myX = 0, myY = 0;
     for (auto _ : myState) {
         // Each millisecond of the second that has a brush frame or a colour step is one present.
         for (int myTime = 0; myTime < 1000; ++myTime) {
@@ -173,19 +178,25 @@ static void BenchPresentSecond(benchmark::State& myState) {
             myRows.ChangedRowsClear();
             if (myBrush) {
                 // The brush's old place wiped and its new one drawn, a little apart.
-                myRows.ChangedRowsMark(myY, myY + kBrushHeight);
-                myRows.ChangedRowsMark(myY + 40, myY + 40 + kBrushHeight);
+                myRows.ChangedRowsMark(myY, myY + kBrushHeight, myX, myX + kBrushWidth);
+                myRows.ChangedRowsMark(myY + 40, myY + 40 + kBrushHeight, myX + 30, myX + 30 + kBrushWidth);
                 myY = (myY + 37) % (myHeight - kBrushHeight - 40);
+                myX = (myX + 53) % (myWidth - kBrushWidth - 30);
             }
             if (myColour) {
                 BenchColdCaches(myState);
+                std::copy(std::begin(gPalette), std::end(gPalette), myShown);
                 BenchColourStep(myRange, myShift);
-                myRows.ChangedRowsMarkAll();
+                PaletteConvertChanged(myPicture.Row(0), myPicture.mPitch, myWidth, myHeight, myWindow.data(),
+                                      myWidth, myShown, myWritten.data());
             }
             int myTop = 0, myBottom = 0;
-            for (int myFrom = 0; myRows.ChangedRowsRun(myFrom, myTop, myBottom); myFrom = myBottom)
-                PresentConvertRows(myPicture, myTop, myBottom, myWindow.data(), myWidth, myWidth, myHeight, 1,
-                                   kPaletteXRGB);
+            for (int myFrom = 0; myRows.ChangedRowsRun(myFrom, myTop, myBottom); myFrom = myBottom) {
+                int myLeft = 0, myRight = 0;
+                myRows.ChangedRowsColumns(myTop, myBottom, myLeft, myRight);
+                PresentConvertArea(myPicture, {myLeft, myTop, myRight, myBottom}, myWindow.data(), myWidth,
+                                   myWidth, myHeight, 1, kPaletteXRGB);
+            }
         }
         benchmark::DoNotOptimize(myWindow.data());
         benchmark::ClobberMemory();
