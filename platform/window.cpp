@@ -352,7 +352,9 @@ Display* WindowX11Display() {
 bool WindowWaitX11(uint32_t myMilliseconds) {
     Display* myDisplay = WindowX11Display();
     if (!myDisplay) return false;
-    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || XEventsQueued(myDisplay, QueuedAlready) > 0)
+    // Events may have been read off the connection already (while waiting for a reply), where a poll does not
+    // see them: they are looked for first.
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || XEventsQueued(myDisplay, QueuedAfterReading) > 0)
         return true;
     XFlush(myDisplay);
     pollfd myConnection{ConnectionNumber(myDisplay), POLLIN, 0};
