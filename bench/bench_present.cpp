@@ -52,6 +52,12 @@ void BenchColourStep(PaletteEntry (&myRange)[90], uint8_t& myShift) {
     PaletteAnimate(21, 90, myRange);
 }
 
+// The brush range made animatable, as colour cycling needs it to be.
+void BenchCyclingRange(PaletteEntry (&myRange)[90], uint8_t& myShift) {
+    BenchColourStep(myRange, myShift);
+    PaletteSet(21, 90, myRange);
+}
+
 void BenchSizes(benchmark::internal::Benchmark* myBench) {
     myBench->Args({1920, 1080})->Args({3840, 2160});
 }
@@ -102,9 +108,7 @@ static void BenchConvertChanged(benchmark::State& myState, bool myOnlyChanged, P
     std::vector<uint8_t> myRows(static_cast<size_t>(myHeight));
     PaletteEntry myRange[90], myShown[kPaletteSize];
     uint8_t myShift = 0;
-    // The range cycles only where its entries are animatable.
-    BenchColourStep(myRange, myShift);
-    PaletteSet(21, 90, myRange);
+    BenchCyclingRange(myRange, myShift);
     for (auto _ : myState) {
         BenchColdCaches(myState);
         std::copy(std::begin(gPalette), std::end(gPalette), myShown);
@@ -165,9 +169,7 @@ static void BenchPresentSecond(benchmark::State& myState) {
     PaletteEntry myRange[90], myShown[kPaletteSize];
     std::vector<uint8_t> myWritten(static_cast<size_t>(myHeight));
     uint8_t myShift = 0;
-    // The range cycles only where its entries are animatable.
-    BenchColourStep(myRange, myShift);
-    PaletteSet(21, 90, myRange);
+    BenchCyclingRange(myRange, myShift);
     int myX = 0, myY = 0;
     for (auto _ : myState) {
         // Each millisecond of the second that has a brush frame or a colour step is one present.
