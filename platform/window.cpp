@@ -36,6 +36,12 @@ void (*sTurnHook)() = nullptr;
 bool sDrewSinceLastTurn = false;
 // The main loop slept until its next deadline since the last turn, which then needs no idle yield of its own.
 bool sWaited = false;
+// SDL asks the X server for news at every pump, four reads of the connection when it has none. In the turn
+// after a wait that found the connection silent there is none to ask for, and SDL's own queue is read alone;
+// SDL is still pumped every kPumpAtLeastMs for what it does besides (signals, keeping the screen saver off).
+constexpr uint32_t kPumpAtLeastMs = 100;
+bool sPumped = false;
+uint32_t sPumpedAt = 0;
 int sScale = 1;
 int sActive = kWinNone;
 // The modifier keys as the key events seen so far left them: the characters and clicks that follow were made
@@ -349,23 +355,31 @@ Display* WindowX11Display() {
 // Sleeps on the X server's connection until it has something to say or myMilliseconds pass. SDL's own wait
 // asks the connection for news a dozen times before it sleeps and again after, and Orbex waits a hundred
 // times a second while it plays; here it is one poll, and the messages are taken at the next turn.
-bool WindowWaitX11(uint32_t myMilliseconds) {
+// mySilent tells that the server sent nothing from before the wait to its end.
+bool WindowWaitX11(uint32_t myMilliseconds, bool& mySilent) {
+    mySilent = false;
     Display* myDisplay = WindowX11Display();
     if (!myDisplay) return false;
     // Events may have been read off the connection already (while waiting for a reply), where a poll does not
-    // see them: they are looked for first.
-    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || XEventsQueued(myDisplay, QueuedAfterReading) > 0)
+    // see them: they are looked for first. The flush goes with it: this turn's requests reach the server
+    // before the sleep.
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) || XEventsQueued(myDisplay, QueuedAfterFlush) > 0)
         return true;
-    XFlush(myDisplay);
     pollfd myConnection{ConnectionNumber(myDisplay), POLLIN, 0};
-    poll(&myConnection, 1, static_cast<int>(myMilliseconds));
+    mySilent = poll(&myConnection, 1, static_cast<int>(myMilliseconds)) == 0;
     return true;
 }
 
 void WindowPump() {
     if (gPlatformHeadless) return;
+    const uint32_t myNow = ClockTicks();
+    if (!sPumped || myNow - sPumpedAt >= kPumpAtLeastMs) {
+        SDL_PumpEvents();
+        sPumped = true;
+        sPumpedAt = myNow;
+    }
     SDL_Event myEvent;
-    while (SDL_PollEvent(&myEvent))
+    while (SDL_PeepEvents(&myEvent, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0)
         WindowTranslate(myEvent);
 }
 
@@ -635,6 +649,8 @@ void WindowTurn() {
             !SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
             SDL_Delay(1);
     }
+    // A turn with no wait before it (a loop holding a slider) asks for news every time.
+    if (!sWaited) sPumped = false;
     sDrewSinceLastTurn = false;
     sWaited = false;
     ScriptTurn();
@@ -642,6 +658,9 @@ void WindowTurn() {
 
 void WindowWait(uint32_t myMilliseconds) {
     sWaited = true;
+    // Unless this wait finds the connection silent, what woke it (or came during the turn) is for a pump.
+    const bool myPumped = sPumped;
+    sPumped = false;
     if (gPlatformHeadless) return;
     // A scripted session's next command may be due at any millisecond.
     if (ScriptRunning()) myMilliseconds = std::min<uint32_t>(myMilliseconds, 1);
@@ -653,7 +672,11 @@ void WindowWait(uint32_t myMilliseconds) {
     // Either way the wait is on the display's connection, so a key, a click or the window manager wakes it at
     // once.
     myMilliseconds = std::min<uint32_t>(myMilliseconds, 1000);
-    if (WindowWaitX11(myMilliseconds)) return;
+    bool mySilent = false;
+    if (WindowWaitX11(myMilliseconds, mySilent)) {
+        sPumped = myPumped && mySilent;
+        return;
+    }
     SDL_Event myEvent;
     if (SDL_WaitEventTimeout(&myEvent, static_cast<int>(myMilliseconds))) WindowTranslate(myEvent);
 }
@@ -760,6 +783,7 @@ void WindowResetState() {
     sLastFailure = kWindowFailNone;
     sDrewSinceLastTurn = false;
     sWaited = false;
+    sPumped = false;
     sScale = 1;
     sActive = kWinNone;
     sCursorWindow = kWinNone;
