@@ -9,6 +9,7 @@
 #include "fake_player.h"
 #include "platform/players.h"
 #include "private_bus.h"
+#include "tests/sanitized.h"
 
 namespace {
 const std::vector<FakeTrack> kAlbum = {{"Opening", "Night Drive", "The Fakes", 1, 180000000},
@@ -124,9 +125,12 @@ TEST_F(PlayersTest, TrackAndPositionFollowThePlayer) {
     EXPECT_NEAR(PositionMs(), myFakeMs(), 50) << "the position runs on with the clock";
     FakePlayer::Tell("fake", "rate", 2000);
     ASSERT_TRUE(Until([] { return PlayersFollowed()->mSample.mRate == 2.0; }));
+    // Timed by the clock, not by the sleep, which a loaded machine may stretch.
+    const int64_t myFrom = PlayersNowUs();
     const int64_t myBefore = PositionMs();
     usleep(200000);
-    EXPECT_NEAR(PositionMs() - myBefore, 400, 40) << "twice as fast";
+    const int64_t myAfter = PositionMs();
+    EXPECT_NEAR(myAfter - myBefore, 2 * (PlayersNowUs() - myFrom) / 1000, 40) << "twice as fast";
     FakePlayer::Tell("fake", "pause");
     ASSERT_TRUE(Until([] { return PlayersFollowed()->mStatus == kPlayerPaused; }));
     usleep(100000); // the reading that a pause asks for
@@ -149,12 +153,18 @@ TEST_F(PlayersTest, APlayerWithoutPositionIsFollowedFromItsEvents) {
     myPlayer.mWithTrackList = false;
     myPlayer.Start();
     ASSERT_TRUE(PlayersOpen(""));
+    const int64_t myTold = PlayersNowUs();
     FakePlayer::Tell("quiet", "play");
     ASSERT_TRUE(Follows("quiet"));
+    const int64_t myFollowed = PlayersNowUs();
     EXPECT_TRUE(Until([] { return !PlayersFollowed()->mHasPosition; }));
     usleep(300000);
     PlayersPoll();
-    EXPECT_NEAR(PositionMs(), 300, 60) << "from the start of playing";
+    // From the start of playing, which came between the command and its being seen.
+    const int64_t myNow = PlayersNowUs();
+    const int64_t myPosition = PositionMs();
+    EXPECT_GE(myPosition, (myNow - myFollowed) / 1000 - 1);
+    EXPECT_LE(myPosition, (PlayersNowUs() - myTold) / 1000 + 1);
     FakePlayer::Tell("quiet", "seek", 90000000);
     EXPECT_TRUE(Until([] { return std::abs(PositionMs() - 90000) < 50; })) << PositionMs();
     EXPECT_FALSE(PlayersGoTo(2)) << "no track list";
@@ -226,5 +236,6 @@ TEST_F(PlayersTest, TheHeardPositionStaysWithinAFrameOfThePlayerThroughPausesAnd
     myAfter("next", 0, 500);
     std::printf("[ sync    ] worst %.2f ms between the position followed and the player's own\n",
                 myWorst / 1000.0);
-    EXPECT_LT(myWorst, 33000) << "within one frame";
+    // Under the sanitizers, beside the fuzzers, a reading's round trip alone may take longer than a frame.
+    EXPECT_LT(myWorst, kSanitized ? 250000 : 33000) << "within one frame";
 }

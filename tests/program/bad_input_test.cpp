@@ -20,6 +20,7 @@
 #include "platform/lock.h"
 #include "png_reader.h"
 #include "program_run.h"
+#include "tests/sanitized.h"
 
 namespace fs = std::filesystem;
 
@@ -295,13 +296,8 @@ TEST_F(BadInputRun, StartUpLoadsNameTheFileOfEachAlert) {
 // --- The memory a video takes ---
 
 TEST_F(BadInputRun, AVideoAt4KStaysUnder400MB) {
-#if defined(__SANITIZE_ADDRESS__) // GCC's word for AddressSanitizer
-    GTEST_SKIP() << "the sanitizer's own memory is not the program's: measured in the plain build";
-#elif defined(__has_feature) // clang's
-#if __has_feature(address_sanitizer)
-    GTEST_SKIP() << "the sanitizer's own memory is not the program's: measured in the plain build";
-#endif
-#endif
+    if (kSanitized)
+        GTEST_SKIP() << "the sanitizer's own memory is not the program's: measured in the plain build";
     const pid_t myChild = Spawn({"--headless", "--quiet", "--clicks", "120", "--frames", "20", "--size",
                                  "3840x2160", "--video", "big.mp4"});
     int myStatus = 0;
