@@ -85,7 +85,7 @@ bool InitProgram() {
     InitScreen();
     gStateAlert = 1;
     if (!InitCheckDirectX() || !InitDialogWindow() || !InitFonts()) return false;
-    MainSeedRandom(ClockTicks());
+    MainSeedRandom(gOptions.mSeed >= 0 ? static_cast<uint32_t>(gOptions.mSeed) : ClockTicks());
     if (!InitPaintWindow()) return false;
 
     gStateAlert = 0;

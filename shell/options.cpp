@@ -65,6 +65,8 @@ const char* OptionsUsage() {
            "  --ui-scale N          magnify the controls, help and alert windows N times (1 to 4)\n"
            "  --verbose             say how the windows reach the screen (ORBEX_PRESENT=surface, opengl or\n"
            "                        renderer chooses)\n"
+           "  --seed N              start the random choices from N, so two runs choose alike (for "
+           "measuring)\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
 }
@@ -116,6 +118,9 @@ bool OptionsParse(int myArgc, char** myArgv, std::string& myError) {
                 gOptions.mScript = myValue;
             else
                 myError = "--script needs a file name";
+        } else if (myArg == "--seed") {
+            if (!OptionsNumber(myTake(), 0, 2147483647, gOptions.mSeed))
+                myError = "--seed needs 0 to 2147483647";
         } else if (myArg == "--ui-scale") {
             if (!OptionsNumber(myTake(), 1, 4, gOptions.mUiScale)) myError = "--ui-scale needs 1 to 4";
         } else if (myArg == "--clicks") {

@@ -32,6 +32,7 @@ struct Options {
     std::string mPlayer;  // the desktop player to follow, by its name (empty: whichever plays)
     bool mDiscInfo = false; // print the disc's identity and table of contents, and end
     bool mVerbose = false;  // say how the windows are presented
+    int mSeed = -1;         // where the random choices start (-1: from the clock)
     std::string mDemoPath = "orbex-demo.png";
     bool mHelp = false;
     bool mVersion = false;

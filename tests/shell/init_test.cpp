@@ -7,19 +7,24 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "../platform/surface_count.h"
 #include "../program/test_library.h"
 #include "controls/app_window.h"
 #include "core/alert.h"
+#include "core/random.h"
 #include "core/state.h"
 #include "engine/edits.h"
 #include "engine/fill.h"
+#include "platform/clock.h"
 #include "platform/platform.h"
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/main.h"
+#include "shell/options.h"
 #include "shell/program_folder.h"
 #include "storage/components.h"
 #include "storage/file.h"
@@ -56,6 +61,43 @@ TEST(InitProgramDeathTest, NothingIsCuedOrSkippedOnceStarted) {
             std::_Exit(0);
         },
         ::testing::ExitedWithCode(0), "started 1, wrong 0");
+    fs::remove_all(myRoot);
+}
+
+// What a start-up seeded with mySeed (-1: none) at the clock's myTicks chooses at random afterwards.
+std::string InitChoicesAfterStart(const fs::path& myRoot, int mySeed, uint32_t myTicks) {
+    const fs::path myOut = myRoot / ("choices-" + std::to_string(mySeed) + "-" + std::to_string(myTicks));
+    EXPECT_EXIT(
+        {
+            setenv("ORBEX_HOME", (myRoot / "home").c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", (myRoot / "runtime").c_str(), 1);
+            PlatformStart(true);
+            PlatformSetHeadlessSize(320, 240);
+            ClockSetVirtual(myTicks);
+            gOptions.mSeed = mySeed;
+            if (!InitProgram()) std::_Exit(1);
+            std::ofstream myFile(myOut);
+            for (int myIndex = 0; myIndex < 8; ++myIndex)
+                myFile << MainRandom() << ' ';
+            myFile.close();
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::ifstream myFile(myOut);
+    std::stringstream myText;
+    myText << myFile.rdbuf();
+    return myText.str();
+}
+
+TEST(InitProgramDeathTest, ASeedMakesTwoStartsChooseAlikeWhateverTheClock) {
+    const fs::path myRoot = InitTestRoot();
+    fs::create_directories(myRoot / "runtime");
+    const std::string mySeeded = InitChoicesAfterStart(myRoot, 7, 1000);
+    ASSERT_FALSE(mySeeded.empty());
+    EXPECT_EQ(InitChoicesAfterStart(myRoot, 7, 98765), mySeeded);
+    EXPECT_NE(InitChoicesAfterStart(myRoot, 8, 1000), mySeeded);
+    EXPECT_NE(InitChoicesAfterStart(myRoot, -1, 98765), InitChoicesAfterStart(myRoot, -1, 1000))
+        << "unseeded, the clock chooses";
     fs::remove_all(myRoot);
 }
 

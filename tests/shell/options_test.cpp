@@ -38,6 +38,10 @@ TEST(Options, RefusalsSayWhatIsAllowed) {
     EXPECT_EQ(Refusal({"--headless", "--video", "videos"}),
               "--video videos: unknown kind of video; name it " + std::string(VideoFormList()));
     EXPECT_EQ(Refusal({"--player"}), "--player needs a player's name");
+    EXPECT_EQ(Refusal({"--seed", "-1"}), "--seed needs 0 to 2147483647");
+    EXPECT_EQ(Refusal({"--seed", "2147483648"}), "--seed needs 0 to 2147483647");
+    EXPECT_EQ(Refusal({"--seed", "0"}), "");
+    EXPECT_EQ(gOptions.mSeed, 0);
     EXPECT_EQ(Refusal({"--headless", "--player", "vlc"}),
               "--player follows a desktop player: not with --headless or --disc");
     EXPECT_EQ(Refusal({"--disc", "music", "--player", "vlc"}),
