@@ -65,8 +65,7 @@ const char* OptionsUsage() {
            "  --ui-scale N          magnify the controls, help and alert windows N times (1 to 4)\n"
            "  --verbose             say how the windows reach the screen (ORBEX_PRESENT=surface, opengl or\n"
            "                        renderer chooses)\n"
-           "  --seed N              start the random choices from N, so two runs choose alike (for "
-           "measuring)\n"
+           "  --seed N              start the random choices from N: each run begins with the same choices\n"
            "  --help                show this text\n"
            "  --version             show the version\n";
 }
