@@ -37,6 +37,30 @@ fs::path InitTestRoot() {
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
 }
 
+// What a start-up seeded with mySeed (-1: none) at the clock's myTicks chooses at random afterwards.
+std::string InitChoicesAfterStart(const fs::path& myRoot, int mySeed, uint32_t myTicks) {
+    const fs::path myOut = myRoot / ("choices-" + std::to_string(mySeed) + "-" + std::to_string(myTicks));
+    EXPECT_EXIT(
+        {
+            setenv("ORBEX_HOME", (myRoot / "home").c_str(), 1);
+            setenv("XDG_RUNTIME_DIR", (myRoot / "runtime").c_str(), 1);
+            PlatformStart(true);
+            PlatformSetHeadlessSize(320, 240);
+            ClockSetVirtual(myTicks);
+            gOptions.mSeed = mySeed;
+            if (!InitProgram()) std::_Exit(1);
+            std::ofstream myFile(myOut);
+            for (int myIndex = 0; myIndex < 8; ++myIndex)
+                myFile << MainRandom() << ' ';
+            myFile.close();
+            std::_Exit(0);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::ifstream myFile(myOut);
+    std::stringstream myText;
+    myText << myFile.rdbuf();
+    return myText.str();
+}
 } // namespace
 
 // The whole start-up runs in a child process, so none of what it sets up stays behind for other tests.
@@ -62,31 +86,6 @@ TEST(InitProgramDeathTest, NothingIsCuedOrSkippedOnceStarted) {
         },
         ::testing::ExitedWithCode(0), "started 1, wrong 0");
     fs::remove_all(myRoot);
-}
-
-// What a start-up seeded with mySeed (-1: none) at the clock's myTicks chooses at random afterwards.
-std::string InitChoicesAfterStart(const fs::path& myRoot, int mySeed, uint32_t myTicks) {
-    const fs::path myOut = myRoot / ("choices-" + std::to_string(mySeed) + "-" + std::to_string(myTicks));
-    EXPECT_EXIT(
-        {
-            setenv("ORBEX_HOME", (myRoot / "home").c_str(), 1);
-            setenv("XDG_RUNTIME_DIR", (myRoot / "runtime").c_str(), 1);
-            PlatformStart(true);
-            PlatformSetHeadlessSize(320, 240);
-            ClockSetVirtual(myTicks);
-            gOptions.mSeed = mySeed;
-            if (!InitProgram()) std::_Exit(1);
-            std::ofstream myFile(myOut);
-            for (int myIndex = 0; myIndex < 8; ++myIndex)
-                myFile << MainRandom() << ' ';
-            myFile.close();
-            std::_Exit(0);
-        },
-        ::testing::ExitedWithCode(0), "");
-    std::ifstream myFile(myOut);
-    std::stringstream myText;
-    myText << myFile.rdbuf();
-    return myText.str();
 }
 
 TEST(InitProgramDeathTest, ASeedMakesTwoStartsChooseAlikeWhateverTheClock) {
