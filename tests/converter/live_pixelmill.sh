@@ -59,5 +59,11 @@ xdotool key q
 for _ in $(seq 1 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
 kill $pid 2>/dev/null
 '
-timeout 60 xvfb-run -a -s '-screen 0 800x600x24' bash -c "$session" session "$pixelmill" "$root" >/dev/null 2>&1
+# A desktop that a server just shutting down on the same number took from under Pixelmill ("Can't open
+# display") is nobody's fault here: the session is tried once more.
+for _ in 1 2; do
+  rm -f "$root/pixelmill.log"
+  timeout 60 xvfb-run -a -s '-screen 0 800x600x24' bash -c "$session" session "$pixelmill" "$root" >/dev/null 2>&1
+  grep -q "Can't open display" "$root/pixelmill.log" 2>/dev/null || break
+done
 exit 0
