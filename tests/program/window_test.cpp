@@ -8,34 +8,53 @@
 #include <filesystem>
 #include <fstream>
 
+#include "shell/preferences.h"
 #include "test_files.h"
 #include "test_library.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+// The session's surroundings, as export lines for its script: its own folders, and SDL's disk driver for the
+// sound card Xvfb lacks, its capture device reading a steady hum. The preferences choose that device, so the
+// first start's search for sound hears it at once: a silent source, or the silent CD line that a new user
+// with no microphone starts on, would end the search in an alert after a few seconds, and the alert takes
+// the keyboard from a slow session's keys. The hum alternates every sample, far above any listening
+// frequency, so it makes no beats.
+std::string WindowSessionEnvironment(const fs::path& myRoot) {
+    fs::create_directories(myRoot / "runtime");
+    fs::create_directories(myRoot / "home" / "config");
+    std::string myHum(11025 * 120, static_cast<char>(118));
+    for (size_t i = 1; i < myHum.size(); i += 2)
+        myHum[i] = static_cast<char>(138);
+    std::ofstream(myRoot / "hum.raw", std::ios::binary) << myHum;
+    uint8_t myPrefs[kPrefsSize] = {};
+    myPrefs[kPrefsVersion] = kPrefsLayout;
+    myPrefs[kPrefsSource] = myPrefs[kPrefsCDSource] = 1; // after the CD line, the one capture device
+    std::ofstream(myRoot / "home" / "config" / kPrefsFileName, std::ios::binary)
+        .write(reinterpret_cast<const char*>(myPrefs), kPrefsSize);
+    return "export ORBEX_HOME='" + (myRoot / "home").string() + "' XDG_RUNTIME_DIR='" +
+           (myRoot / "runtime").string() +
+           "'\nexport SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='" +
+           (myRoot / "hum.raw").string() + "'\n";
+}
+} // namespace
 
 TEST(RealWindow, FullScreenOnTheDesktopAndEscapeQuits) {
     if (!TestHaveProgram("xvfb-run") || !TestHaveProgram("xdotool"))
         GTEST_SKIP() << "needs xvfb-run and xdotool";
     const fs::path myRoot = fs::temp_directory_path() / ("orbex-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
-    fs::create_directories(myRoot / "runtime");
     // A session whose slots are all empty: no component is missing, so no alert takes the keyboard.
     fs::create_directories(myRoot / "home" / "Styles");
     StyleRecord myStyle;
     TestEmptyStyle(myStyle);
     std::ofstream(myRoot / "home" / "Styles" / "Last_Session.sty", std::ios::binary)
         .write(reinterpret_cast<const char*>(&myStyle), sizeof(myStyle));
-    // Xvfb has no sound card: SDL's disk driver stands in, its capture device reading a file of silence,
-    // so the missing sound input's alert does not take the keyboard either.
-    const fs::path mySilence = myRoot / "silence.raw";
-    std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
+    const std::string myEnvironment = WindowSessionEnvironment(myRoot);
     const fs::path myScript = myRoot / "session.sh";
     std::ofstream(myScript)
-        << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
-        << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
-        << "export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='"
-        << mySilence.string() << "'\n"
-        << "'" << ORBEX_BIN_DIR << "/orbex' --verbose 2>'" << (myRoot / "orbex.log").string()
+        << myEnvironment << "'" << ORBEX_BIN_DIR << "/orbex' --verbose 2>'" << (myRoot / "orbex.log").string()
         << "' & PID=$!\n"
         // Until the window shows and Orbex has said how it presents: a slow start (the sanitizers, a busy
         // machine) would otherwise let Escape reach no window.
@@ -66,16 +85,10 @@ TEST(RealWindow, TheControlsTakeClicksAndKeysAndTheSessionKeepsThem) {
     const fs::path myRoot =
         fs::temp_directory_path() / ("orbex-controls-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
-    fs::create_directories(myRoot / "runtime");
-    const fs::path mySilence = myRoot / "silence.raw";
-    std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
+    const std::string myEnvironment = WindowSessionEnvironment(myRoot);
     const fs::path myScript = myRoot / "session.sh";
     std::ofstream(myScript)
-        << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
-        << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
-        << "export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='"
-        << mySilence.string() << "'\n"
-        << "'" << ORBEX_BIN_DIR << "/orbex' --window 1024x768 & PID=$!\n"
+        << myEnvironment << "'" << ORBEX_BIN_DIR << "/orbex' --window 1024x768 & PID=$!\n"
         << "for i in $(seq 1 100); do\n"
         << "  C=$(xdotool search --onlyvisible --name 'Orbex Controls' 2>/dev/null | head -n 1)\n"
         << "  [ -n \"$C\" ] && break; sleep 0.1\n"
@@ -114,9 +127,7 @@ TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
         GTEST_SKIP() << "needs xvfb-run and xdotool";
     const fs::path myRoot = fs::temp_directory_path() / ("orbex-scale-window-" + std::to_string(::getpid()));
     fs::remove_all(myRoot);
-    fs::create_directories(myRoot / "runtime");
-    const fs::path mySilence = myRoot / "silence.raw";
-    std::ofstream(mySilence, std::ios::binary) << std::string(11025, static_cast<char>(128));
+    const std::string myEnvironment = WindowSessionEnvironment(myRoot);
     const fs::path myScript = myRoot / "session.sh";
     auto myRun = [&](const std::string& myOptions, const std::string& myOut, bool myClick) {
         return std::string("'") + ORBEX_BIN_DIR + "/orbex' --window 800x600 " + myOptions + " & PID=$!\n" +
@@ -133,11 +144,8 @@ TEST(RealWindow, OnALargeScreenTheControlsAreMagnifiedAndClicksMappedBack) {
                         : std::string()) +
                "xdotool windowfocus --sync \"$C\"; xdotool key Escape; wait $PID\n";
     };
-    std::ofstream(myScript) << "export ORBEX_HOME='" << (myRoot / "home").string() << "'\n"
-                            << "export XDG_RUNTIME_DIR='" << (myRoot / "runtime").string() << "'\n"
-                            << "export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null SDL_DISKAUDIOFILEIN='"
-                            << mySilence.string() << "'\n"
-                            << myRun("", "double", true) << myRun("--ui-scale 1", "single", false);
+    std::ofstream(myScript) << myEnvironment << myRun("", "double", true)
+                            << myRun("--ui-scale 1", "single", false);
     const std::string myCommand =
         "timeout 90 xvfb-run -a -s '-screen 0 1920x1080x24' bash '" + myScript.string() + "' >/dev/null 2>&1";
     ASSERT_EQ(std::system(myCommand.c_str()), 0);
